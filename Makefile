@@ -1,0 +1,23 @@
+# A thin front for the CMake presets; the build itself is CMake's.
+.PHONY: setup run test build clean
+
+setup:
+	@scripts/setup
+
+build: setup
+	cmake --preset release
+	cmake --build --preset release
+
+run: build
+	build/release/brindlewave
+
+test: setup
+	cmake --preset release
+	cmake --build --preset release
+	QT_QPA_PLATFORM=offscreen ctest --preset release
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize
+
+clean:
+	rm -rf build

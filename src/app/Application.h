@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class TmainFrm;
+
+// The program's windows, created at start-up in their fixed order.
+struct TAppWindows {
+  std::unique_ptr<TmainFrm> mainFrm;
+};
+
+extern TAppWindows* AppWindows;
+
+// Start-up up to the message loop: globals, bit-rate table, defaults, windows.
+// Throws std::runtime_error with the text to show when a window cannot be built.
+std::unique_ptr<TAppWindows> StartApplication(const QString& programPath);
+// Releases the windows and the task list.
+void ShutdownApplication(std::unique_ptr<TAppWindows> windows);

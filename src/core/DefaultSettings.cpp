@@ -1,0 +1,127 @@
+#include "DefaultSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <limits>
+#include <optional>
+
+#include "Globals.h"
+
+namespace {
+
+// The store stands in for a registry key: it exists once its file does.
+QSettings OpenStore() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kelvaro", "Brindlewave"); }
+
+struct LoadFailed {};
+
+// A value counts as a 32-bit number when its text is a non-negative decimal
+// that the field's signed 32-bit type can hold.
+std::optional<std::int32_t> ReadDword(const QSettings& s, const char* name) {
+  const QVariant v = s.value(name);
+  // Values written in this run are cached with their own type; values read
+  // from the file arrive as text. A list is never a number.
+  if (!v.isValid() || v.typeId() == QMetaType::QStringList || v.typeId() == QMetaType::QVariantList)
+    return std::nullopt;
+  const QString text = v.toString().trimmed();
+  if (text.isEmpty() || text.size() > 10) return std::nullopt;
+  for (QChar c : text)
+    if (c < '0' || c > '9') return std::nullopt;
+  const qlonglong n = text.toLongLong();
+  if (n > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+  return static_cast<std::int32_t>(n);
+}
+
+QString ReadString(const QSettings& s, const char* name) {
+  const QVariant v = s.value(name);
+  if (!v.isValid()) return {};
+  if (v.typeId() == QMetaType::QStringList || v.typeId() == QMetaType::QVariantList)
+    throw LoadFailed{};  // not a plain text value
+  return v.toString();
+}
+
+void LoadInt(QSettings& s, const char* name, std::int32_t& field, std::int32_t fallback) {
+  if (auto v = ReadDword(s, name)) {
+    field = *v;
+  } else {
+    field = fallback;
+    s.setValue(name, fallback);
+  }
+}
+
+void LoadBool(QSettings& s, const char* name, bool& field, bool fallback) {
+  if (auto v = ReadDword(s, name)) {
+    field = *v != 0;
+  } else {
+    field = fallback;
+    s.setValue(name, fallback ? 1 : 0);
+  }
+}
+
+void WriteAll(QSettings& s) {
+  const TDefaultSettings& d = DefaultSettings;
+  s.setValue("InputFileDir", d.InputFileDir);
+  s.setValue("OutputFileDir", d.OutputFileDir);
+  s.setValue("AudioBitrate", d.AudioBitrate);
+  s.setValue("AudioSampleRate", d.AudioSampleRate);
+  s.setValue("AudioBitsPerSample", d.AudioBitsPerSample);
+  s.setValue("AudioChannels", d.AudioChannels);
+  s.setValue("AudioVBR", d.AudioVBR ? 1 : 0);
+  s.setValue("AudioVbrMinBitrate", d.AudioVbrMinBitrate);
+  s.setValue("AudioVbrMaxBitrate", d.AudioVbrMaxBitrate);
+  s.setValue("tips", TipsIndex);
+}
+
+bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
+
+}  // namespace
+
+QString DocumentsFolder() {
+  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (dir.isEmpty()) dir = QDir::homePath();
+  while (dir.size() > 1 && dir.endsWith('/')) dir.chop(1);
+  return dir;
+}
+
+void LoadDefaultSettings() {
+  const TDefaultSettings defaults;
+  try {
+    QSettings s = OpenStore();
+    if (StoreExists(s)) {
+      DefaultSettings.InputFileDir = ReadString(s, "InputFileDir");
+      if (DefaultSettings.InputFileDir.isEmpty()) {
+        DefaultSettings.InputFileDir = DocumentsFolder();
+        s.setValue("InputFileDir", DefaultSettings.InputFileDir);
+      }
+      DefaultSettings.OutputFileDir = ReadString(s, "OutputFileDir");
+      if (DefaultSettings.OutputFileDir.isEmpty()) s.setValue("OutputFileDir", QString());
+      LoadInt(s, "AudioSampleRate", DefaultSettings.AudioSampleRate, defaults.AudioSampleRate);
+      LoadInt(s, "AudioBitrate", DefaultSettings.AudioBitrate, defaults.AudioBitrate);
+      LoadInt(s, "AudioBitsPerSample", DefaultSettings.AudioBitsPerSample, defaults.AudioBitsPerSample);
+      LoadInt(s, "AudioChannels", DefaultSettings.AudioChannels, defaults.AudioChannels);
+      LoadBool(s, "AudioVBR", DefaultSettings.AudioVBR, defaults.AudioVBR);
+      LoadInt(s, "AudioVbrMinBitrate", DefaultSettings.AudioVbrMinBitrate, defaults.AudioVbrMinBitrate);
+      LoadInt(s, "AudioVbrMaxBitrate", DefaultSettings.AudioVbrMaxBitrate, defaults.AudioVbrMaxBitrate);
+      LoadInt(s, "tips", TipsIndex, 0);
+    } else {
+      DefaultSettings = defaults;
+      DefaultSettings.InputFileDir = DocumentsFolder();
+      TipsIndex = 0;
+      WriteAll(s);
+    }
+    s.sync();
+    if (s.status() != QSettings::NoError) throw LoadFailed{};
+  } catch (const LoadFailed&) {
+    DefaultSettings = defaults;
+    DefaultSettings.InputFileDir = AppDir;
+    TipsIndex = 0;
+  }
+}
+
+void SaveDefaultSettings() {
+  QSettings s = OpenStore();
+  if (!StoreExists(s)) return;
+  WriteAll(s);
+  s.sync();
+}

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+// The settings a newly read file starts with; they follow the last task finished
+// in the wizard and persist in the settings store.
+struct TDefaultSettings {
+  QString InputFileDir;
+  QString OutputFileDir;
+  std::int32_t AudioBitrate = 192;
+  std::int32_t AudioSampleRate = 44100;
+  std::int32_t AudioBitsPerSample = 16;
+  std::int32_t AudioChannels = 2;
+  bool AudioVBR = false;
+  std::int32_t AudioVbrMinBitrate = 128;
+  std::int32_t AudioVbrMaxBitrate = 256;
+};
+
+inline constexpr std::int32_t NoTipsAtStartup = 10000;
+
+// The user's documents folder, without a trailing separator.
+QString DocumentsFolder();
+
+// Reads DefaultSettings and TipsIndex, writing back every value it had to default.
+void LoadDefaultSettings();
+// Writes DefaultSettings and TipsIndex, when the store already exists.
+void SaveDefaultSettings();

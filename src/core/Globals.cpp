@@ -1,0 +1,47 @@
+#include "Globals.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "Lang.h"
+
+std::vector<std::unique_ptr<TTask>> Tasks;
+TTask CurrentTask;
+TDefaultSettings DefaultSettings;
+std::int32_t TipsIndex = 0;
+QString AppDir;
+std::array<std::int32_t, 18> BitRateTable{};
+
+QString RegKey;
+QString HelpFile;
+QString TipsFile;
+QString FileFilter;
+
+QString ProbeFileName;
+bool AutoNameOutput = false;
+std::atomic<bool> ProbeFinished{true};
+std::atomic<std::int32_t> ProbeResult{-1};
+
+void FillBitRateTable() {
+  static constexpr std::int32_t upper[] = {80, 96, 112, 128, 144, 160, 192, 224, 256, 320};
+  for (int i = 0; i < 8; ++i) BitRateTable[i] = (i + 1) * 8;
+  for (int i = 0; i < 10; ++i) BitRateTable[8 + i] = upper[i];
+}
+
+void InitAppGlobals(const QString& programPath) {
+  QString dir = QFileInfo(programPath).absolutePath();
+  if (!dir.endsWith('/')) dir += '/';
+  AppDir = dir;
+  RegKey = lang::RegKey;
+  HelpFile = lang::HelpFileName;
+  TipsFile = lang::TipsFileName;
+  FileFilter = lang::FileFilter;
+}
+
+QString DataFilePath(const QString& name) {
+  const QString beside = AppDir + name;
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed = QDir::cleanPath(AppDir + "../share/brindlewave/" + name);
+  if (QFileInfo::exists(installed)) return installed;
+  return beside;
+}

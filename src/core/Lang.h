@@ -1,0 +1,136 @@
+#pragma once
+// Every caption and message the program shows, exactly as the program spells them.
+
+namespace lang {
+
+// Application-wide
+inline constexpr const char* AppTitle = "Brindlewave";
+inline constexpr const char* AppCredit = "(by Kelvaro)";
+inline constexpr const char* RegKey = "Software\\Kelvaro\\Brindlewave";
+inline constexpr const char* HelpFileName = "brindlewave.html";
+inline constexpr const char* TipsFileName = "tips.txt";
+inline constexpr const char* FileFilter =
+    "All available Files|*.wma;*.wmv;*.asf|Windows Meida Files(*.wma;*.wmv;*.asf)|*.wma;*.wmv;*.asf";
+
+// Common buttons
+inline constexpr const char* Ok = "&OK";
+inline constexpr const char* Help = "&Help";
+inline constexpr const char* Yes = "&Yes";
+inline constexpr const char* No = "&No";
+inline constexpr const char* Cancel = "&Cancel";
+
+// Main window
+inline constexpr const char* AddFiles = "&Add Files";
+inline constexpr const char* Remove = "&Remove";
+inline constexpr const char* Edit = "&Edit";
+inline constexpr const char* Start = "&Start";
+inline constexpr const char* About = "A&bout";
+inline constexpr const char* TaskListCaption = "Task List";
+inline constexpr const char* InfoPanelCaption = "Conversion Settings ....";
+inline constexpr const char* AddFilesDlgTitle = "Select File(s) to Convert...";
+inline constexpr const char* EmptyListHint = "Please click the \"Add Files\" button to add files.";
+inline constexpr const char* Busy = "Can NOT do the action while reading or converting files.";
+inline constexpr const char* SameSettingsQuestion = "Would you like to use same settings to other files?";
+inline constexpr const char* NothingToConvert = "There is nothing to convert! ";
+inline constexpr const char* ReadingFile = "Reading file: ";
+inline constexpr const char* InputFile = "Input File";
+inline constexpr const char* OutputFile = "Output File";
+inline constexpr const char* Mp3Settings = "MP3 Settings";
+inline constexpr const char* Duration = "Duration";
+inline constexpr const char* OutputFileSize = "Output File Size";
+inline constexpr const char* EditLink = "Edit";
+inline constexpr const char* VbrRateFormat = "%d - %d Kbps, VBR";
+inline constexpr const char* CbrRateFormat = "%d Kbps, CBR";
+
+// Channel modes, in list order (the index is the stored channel mode)
+inline constexpr const char* ChannelModes[4] = {"Dual Channels", "Stero", "Joint Stero", "Mono"};
+
+// Settings wizard
+inline constexpr const char* WizardCaption = "Settings ...";
+inline constexpr const char* InputFileLabel = "Input File:";
+inline constexpr const char* InputFileInfo = "Input File Information";
+inline constexpr const char* OutputFileLabel = "Output File:";
+inline constexpr const char* TagEditor = "Tag Editor";
+inline constexpr const char* Next = "&Next >";
+inline constexpr const char* Back = "< &Back";
+inline constexpr const char* Audio = "Audio";
+inline constexpr const char* AudioNone = "None";
+inline constexpr const char* SingleChannel = "single channel";
+inline constexpr const char* DualChannels = "dual channels";
+inline constexpr const char* UseVbr = " Use &Variable Bitrate Mode";
+inline constexpr const char* MinLabel = "Min:";
+inline constexpr const char* MaxLabel = "Max:";
+inline constexpr const char* BitrateGroup = "MP3 Bitrate ";
+inline constexpr const char* SampleRateGroup = " Sample Rate ";
+inline constexpr const char* ChannelModeGroup = "Channel Mode";
+inline constexpr const char* TitleLabel = "Title:";
+inline constexpr const char* AlbumLabel = "Album:";
+inline constexpr const char* ArtistLabel = "Artist:";
+inline constexpr const char* GenreLabel = "Genre:";
+inline constexpr const char* YearLabel = "Year:";
+inline constexpr const char* CommentLabel = "Comment:";
+inline constexpr const char* ReplaceOldFile = "Would you like to replace the old file?";
+inline constexpr const char* FolderMissing = "The specified output folder doesn't exists.";
+inline constexpr const char* CreateFolder = "Would you like to create the new folder?";
+inline constexpr const char* FolderNotCreated = "The output folder could not be created.";
+inline constexpr const char* Mp3FileFilter = "MP3 Files(*.mp3)|*.mp3";
+
+// Reading files
+inline constexpr const char* ThreadNotCreated = "Thread can't be created while reading files!";
+inline constexpr const char* CannotRead = "The following file can NOT be read correctly.";
+inline constexpr const char* AdviceDirectX = "You need update your DirectX to version 8.1 or higher.";
+inline constexpr const char* AdviceCodecs =
+    "Normally, you need only install the required codecs to solve the problem. Please click the Help "
+    "button to get more information on installing codecs.";
+inline constexpr const char* NoAudioStream =
+    "The following file has no audio stream and can NOT be converted into MP3!";
+
+// Progress window
+inline constexpr const char* ProgressCaption = "Conversion Progress";
+inline constexpr const char* HideToTray = "&Hide to Tray";
+inline constexpr const char* Pause = "&Pause";
+inline constexpr const char* Resume = "&Resume";
+inline constexpr const char* TimeNotEstimated = "The time can not be  estimated.";
+inline constexpr const char* PromptAfterConversion = "The prompt window will popup after conversion";
+inline constexpr const char* PleaseCheck = "Please check the checkbox to select conversting tasks.";
+inline constexpr const char* ReadingPleaseWait = "Reading file, please have a wait";
+inline constexpr const char* Dots = "...";
+inline constexpr const char* CurrentFile = "Current File";
+inline constexpr const char* CurrentFileFormat = "(%d/%d): %s";
+inline constexpr const char* ConvertingPleaseWait = "Converting file, please have a wait...";
+inline constexpr const char* TimeElapsed = "Time elapsed";
+inline constexpr const char* Remained = "remained";
+inline constexpr const char* AboutWord = "about";
+inline constexpr const char* RestoreHint = "Click here to restore the main Window";
+inline constexpr const char* Canceled = "The conversion is canceled.";
+inline constexpr const char* AllConverted = "All files have been converted successfully.";
+inline constexpr const char* OpenOutputFolder = "Would you like to open the output folder for viewing output files?";
+inline constexpr const char* ConfirmCancel = "Are you sure to cancel the conversion?";
+inline constexpr const char* FilesFailedFormat = "%d of %d files could not be converted:";
+
+// Message window
+inline constexpr const char* Message = "Message";
+
+// Tips window
+inline constexpr const char* TipsCaption = "Tip of the Day";
+inline constexpr const char* DidYouKnow = "Did you know?";
+inline constexpr const char* ShowTipsOnStartup = "Show &Tips on Startup";
+inline constexpr const char* NextTip = "&Next Tip";
+inline constexpr const char* NoTips = "No tips found!";
+
+// About window
+inline constexpr const char* AboutCaption = "About";
+inline constexpr const char* Version = "Version";
+inline constexpr const char* HomePage = "Home &Page";
+inline constexpr const char* SupportEmail = "Support Email";
+inline constexpr const char* NoInfo = "No info";
+inline constexpr const char* Build = "(Build ";
+inline constexpr const char* HomePageUrl = "https://brindlewave.example.org/";
+inline constexpr const char* SupportAddress = "support@brindlewave.example.org";
+
+// Start-up failures
+inline constexpr const char* NoDecoders =
+    "Cannot start DX9In without the FFmpeg decoders present, Please install the FFmpeg libraries";
+inline constexpr const char* NoLame = "libmp3lame.so.0 library could not be loaded.";
+
+}  // namespace lang

@@ -1,0 +1,57 @@
+#include "Paths.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
+#include "DoString.h"
+#include "Globals.h"
+
+QString ForceFolder(const QString& folder, const QString& fallback, QString* error) {
+  const QString p = ReplaceAll(TrimBlanks(folder), "\\", "/");
+  QStringList pieces;
+  SplitString(p, "/", pieces);
+  QString path;
+  for (const QString& piece : pieces) {
+    if (piece.isEmpty()) continue;
+    path += "/" + piece;
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode)) continue;
+    if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
+      if (error) *error = QString::fromLocal8Bit(std::strerror(errno));
+      return {};
+    }
+  }
+  if (path.isEmpty()) return p.startsWith('/') ? QStringLiteral("/") : fallback;
+  return path + "/";
+}
+
+bool IsOutputTaken(const QString& path) {
+  for (const auto& task : Tasks)
+    if (task->DstFile == path) return true;
+  return false;
+}
+
+QString FolderPart(const QString& path) {
+  const int slash = path.lastIndexOf('/');
+  return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+QString FileNamePart(const QString& path) { return path.mid(path.lastIndexOf('/') + 1); }
+
+QString MakeOutputName(const QString& extension) {
+  const QString name = FileNamePart(CurrentTask.SrcFile);
+  const int dot = name.lastIndexOf('.');
+  const QString stem = dot < 0 ? name : name.left(dot);
+  const QString& dir = DefaultSettings.OutputFileDir;
+  QString candidate = dir + stem + extension;
+  for (int n = 2; QFileInfo::exists(candidate) || IsOutputTaken(candidate); ++n)
+    candidate = dir + stem + "(" + QString::number(n) + ")" + extension;
+  return candidate;
+}
+
+void OpenHelpFile() { QDesktopServices::openUrl(QUrl::fromLocalFile(DataFilePath(HelpFile))); }

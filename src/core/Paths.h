@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+
+// Creates every missing folder of `folder` and returns it with a trailing "/";
+// empty when a folder cannot be created (with the system's reason in `error`).
+// A relative folder is placed at the root; a blank one gives `fallback`.
+QString ForceFolder(const QString& folder, const QString& fallback, QString* error = nullptr);
+// Some listed task already writes to `path` (exact comparison).
+bool IsOutputTaken(const QString& path);
+// OutputFileDir + CurrentTask's file name with `extension`, numbered "(2)", "(3)"...
+// while that name exists or is another task's output.
+QString MakeOutputName(const QString& extension);
+// The folder part of `path`, with its trailing "/".
+QString FolderPart(const QString& path);
+// The file-name part of `path`.
+QString FileNamePart(const QString& path);
+// Opens the help file in the user's browser.
+void OpenHelpFile();

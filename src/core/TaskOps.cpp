@@ -1,0 +1,100 @@
+#include "TaskOps.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+#include "Globals.h"
+
+void StoreCurrentTask(bool append, int index) {
+  CutTaskTexts(CurrentTask);
+  if (append) {
+    auto task = std::make_unique<TTask>(CurrentTask);
+    task->Checked = true;
+    Tasks.push_back(std::move(task));
+  } else if (index >= 0 && index < static_cast<int>(Tasks.size())) {
+    *Tasks[index] = CurrentTask;
+  }
+}
+
+void LoadTaskForEdit(int index) {
+  if (index >= 0 && index < static_cast<int>(Tasks.size())) CurrentTask = *Tasks[index];
+}
+
+void RemoveTask(int index) {
+  if (index >= 0 && index < static_cast<int>(Tasks.size())) Tasks.erase(Tasks.begin() + index);
+}
+
+void FreeAllTasks() { Tasks.clear(); }
+
+namespace {
+QString FolderOf(const QString& path) {
+  const int slash = path.lastIndexOf('/');
+  return slash < 0 ? QString() : path.left(slash + 1);
+}
+}  // namespace
+
+void AdoptTaskAsDefaults(const TTask& task) {
+  TDefaultSettings& d = DefaultSettings;
+  d.InputFileDir = FolderOf(task.SrcFile);
+  d.OutputFileDir = FolderOf(task.DstFile);
+  d.AudioBitrate = task.BitRate;
+  d.AudioSampleRate = task.SampleRate;
+  d.AudioBitsPerSample = task.BitsPerSample;
+  d.AudioChannels = task.ChannelMode;
+  d.AudioVBR = task.VBR;
+  d.AudioVbrMinBitrate = task.VbrMinBitrate;
+  d.AudioVbrMaxBitrate = task.VbrMaxBitrate;
+}
+
+void ApplyDefaultsToTask(TTask& task) {
+  const TDefaultSettings& d = DefaultSettings;
+  task.SampleRate = d.AudioSampleRate;
+  task.BitsPerSample = d.AudioBitsPerSample;
+  task.BitRate = d.AudioBitrate;
+  task.ChannelMode = d.AudioChannels;
+  task.VbrMinBitrate = d.AudioVbrMinBitrate;
+  task.VbrMaxBitrate = d.AudioVbrMaxBitrate;
+  task.VBR = d.AudioVBR;
+}
+
+std::int32_t ProbeSizeEstimate(const TTask& task) {
+  const long double seconds = static_cast<long double>(task.Duration) / 10000000.0L;
+  return static_cast<std::int32_t>(std::floor(task.BitRate * seconds / 8.0L * 1.03L));
+}
+
+std::int32_t WizardSizeEstimate(const TTask& task) {
+  const std::int64_t seconds = task.Duration / 10000000;
+  if (task.VBR)
+    return static_cast<std::int32_t>(seconds * (std::int64_t{task.VbrMinBitrate} + task.VbrMaxBitrate) / 16);
+  return static_cast<std::int32_t>(seconds * task.BitRate / 8);
+}
+
+void ApplyTaskToEncoder(const TTask& task, TMP3Settings& settings, TMP3Tags& tags) {
+  for (int i = 0; i < static_cast<int>(BitRateTable.size()); ++i) {
+    if (BitRateTable[i] == task.BitRate) {
+      settings.BitRate = static_cast<TMP3BitRate>(i);
+      break;
+    }
+  }
+  settings.VBRMinBitrate = task.VbrMinBitrate;
+  settings.VBRMaxBitrate = task.VbrMaxBitrate;
+  settings.EnableVBR = task.VBR;
+  settings.WriteVBRHeader = task.VBR;
+  switch (task.ChannelMode) {
+    case 0: settings.Mode = TMP3Mode::DUAL_CHANNEL; break;
+    case 1: settings.Mode = TMP3Mode::STEREO; break;
+    case 2: settings.Mode = TMP3Mode::JOINT_STEREO; break;
+    default: settings.Mode = TMP3Mode::MONO; break;
+  }
+  switch (task.SampleRate) {
+    case 32000: settings.SampleRate = TMP3SampleRate::sr32kHz; break;
+    case 48000: settings.SampleRate = TMP3SampleRate::sr48kHz; break;
+    default: settings.SampleRate = TMP3SampleRate::sr41kHz; break;
+  }
+  tags.Title = task.Title.toStdString();
+  tags.Artist = task.Artist.toStdString();
+  tags.Album = task.Album.toStdString();
+  tags.Year = task.Year.toStdString();
+  tags.Genre = task.Genre.toStdString();
+  tags.Comment = task.Comment.toStdString();
+}

@@ -1,0 +1,40 @@
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "TaskOps.h"
+
+void ResetGlobals() {
+  FreeAllTasks();
+  CurrentTask = TTask{};
+  DefaultSettings = TDefaultSettings{};
+  TipsIndex = 0;
+  FillBitRateTable();
+  ProbeFinished = true;
+  ProbeResult = -1;
+}
+
+TestFolder::TestFolder() {
+  QDir().mkpath(Path("config"));
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("config"));
+  InitAppGlobals(Path("app/brindlewave"));
+  ResetGlobals();
+}
+
+TestFolder::~TestFolder() { ResetGlobals(); }
+
+QString TestFolder::Path(const QString& name) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
+
+QString TestFolder::SettingsFile() const { return Path("config/Kelvaro/Brindlewave.conf"); }
+
+QString TestFolder::Touch(const QString& name, const QByteArray& content) const {
+  const QString path = Path(name);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  f.open(QIODevice::WriteOnly);
+  f.write(content);
+  return path;
+}

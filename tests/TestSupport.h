@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+
+#include "Globals.h"
+
+// A fresh temporary folder; the settings store lives in it, and the globals
+// start from their start-up values.
+class TestFolder {
+ public:
+  TestFolder();
+  ~TestFolder();
+  QString Path(const QString& name = {}) const;
+  QString SettingsFile() const;
+  // Writes a small file and returns its path.
+  QString Touch(const QString& name, const QByteArray& content = "x") const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+void ResetGlobals();

@@ -1,0 +1,78 @@
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "Paths.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+TEST(Paths, ForceFolderCreatesTheChain) {
+  TestFolder t;
+  const QString target = t.Path("New/Sub");
+  EXPECT_EQ(ForceFolder(target + "/", "/fallback/"), target + "/");
+  EXPECT_TRUE(QFileInfo(target).isDir());
+  EXPECT_EQ(ForceFolder("  " + target + "  ", "/fallback/"), target + "/");  // existing: nothing new
+  EXPECT_EQ(ForceFolder(t.Path("a\\b"), "/fallback/"), t.Path("a/b/"));
+  EXPECT_EQ(ForceFolder("   ", "/fallback/"), "/fallback/");
+}
+
+TEST(Paths, ForceFolderReportsWhatCannotBeCreated) {
+  TestFolder t;
+  const QString file = t.Touch("plainfile");
+  QString error;
+  EXPECT_EQ(ForceFolder(file + "/sub", "/fallback/", &error), "");
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(Paths, OutputNamesAvoidExistingFilesAndListedTasks) {
+  TestFolder t;
+  DefaultSettings.OutputFileDir = t.Path("out/");
+  QDir().mkpath(t.Path("out"));
+  CurrentTask.SrcFile = "/music/song.wma";
+  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song.mp3"));
+  t.Touch("out/song.mp3");
+  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song(2).mp3"));
+  TTask listed;
+  listed.DstFile = t.Path("out/song(2).mp3");
+  CurrentTask = listed;
+  StoreCurrentTask(true, 0);
+  CurrentTask.SrcFile = "/music/song.wma";
+  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song(3).mp3"));
+  EXPECT_TRUE(IsOutputTaken(t.Path("out/song(2).mp3")));
+  EXPECT_FALSE(IsOutputTaken(t.Path("out/SONG(2).mp3")));  // exact comparison
+
+  CurrentTask.SrcFile = "/music/track";
+  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/track.mp3"));
+  CurrentTask.SrcFile = "/music/a.b.wma";
+  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/a.b.mp3"));
+}
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> urls;
+ public slots:
+  void open(const QUrl& url) { urls.append(url); }
+};
+
+TEST(Paths, HelpFileIsFoundBesideTheProgramOrInTheDataFolder) {
+  TestFolder t;
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("file", &catcher, "open");
+  t.Touch("share/brindlewave/brindlewave.html");
+  OpenHelpFile();
+  ASSERT_EQ(catcher.urls.size(), 1);
+  EXPECT_EQ(catcher.urls[0].toLocalFile(), t.Path("share/brindlewave/brindlewave.html"));
+  t.Touch("app/brindlewave.html");
+  OpenHelpFile();
+  EXPECT_EQ(catcher.urls[1].toLocalFile(), t.Path("app/brindlewave.html"));
+  QDesktopServices::unsetUrlHandler("file");
+}
+
+}  // namespace
+
+#include "PathsTest.moc"
