@@ -1,0 +1,123 @@
+// Encodes 180 s of generated 44.1 kHz stereo PCM through the MP3 sink and through
+// the encoder called directly with the same settings, and compares the times.
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "AudioInput.h"
+#include "MP3Out.h"
+
+namespace {
+
+constexpr int Rate = 44100;
+constexpr int Seconds = 180;
+
+std::vector<short> MakePcm() {
+  std::vector<short> pcm(std::size_t(Rate) * Seconds * 2);
+  for (std::size_t i = 0; i < pcm.size() / 2; ++i) {
+    const double t = double(i) / Rate;
+    pcm[2 * i] = short(9000 * std::sin(2 * M_PI * 440 * t) + 3000 * std::sin(2 * M_PI * 3520 * t));
+    pcm[2 * i + 1] = short(9000 * std::sin(2 * M_PI * 660 * t) + 2000 * std::sin(2 * M_PI * 5000 * t));
+  }
+  return pcm;
+}
+
+class MemoryInput : public TAudioInput {
+ public:
+  explicit MemoryInput(const std::vector<short>& pcm) : Pcm_(pcm) {}
+  int GetBitsPerSample() override { return 16; }
+  int GetChannels() override { return 2; }
+  int GetSampleRate() override { return Rate; }
+  void OpenInput() override {
+    Position = 0;
+    Size = std::int64_t(Pcm_.size()) * 2;
+    Busy = true;
+  }
+  void CloseInput() override { Busy = false; }
+  int ReadData(void* buffer, int size) override {
+    const int n = int(std::min<std::int64_t>(size, Size - Position));
+    std::memcpy(buffer, reinterpret_cast<const char*>(Pcm_.data()) + Position, n);
+    Position += n;
+    return n;
+  }
+
+ private:
+  const std::vector<short>& Pcm_;
+};
+
+using Clock = std::chrono::steady_clock;
+
+double ThroughSink(const std::vector<short>& pcm, const QString& path) {
+  TMP3Out sink;
+  sink.BitRate = TMP3BitRate::br192;
+  sink.Quality = TMP3Quality::ql2;
+  sink.SampleRate = TMP3SampleRate::sr41kHz;
+  sink.Mode = TMP3Mode::JOINT_STEREO;
+  sink.Original = false;
+  MemoryInput input(pcm);
+  sink.SetInput(&input);
+  sink.FileName = path;
+  QEventLoop loop;
+  sink.OnDone = [&](TComponent*) { loop.quit(); };
+  const auto start = Clock::now();
+  sink.Run();
+  loop.exec();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Direct(const std::vector<short>& pcm, const QString& path) {
+  const auto start = Clock::now();
+  lame_t g = Lame.lame_init();
+  Lame.lame_set_in_samplerate(g, Rate);
+  Lame.lame_set_num_channels(g, 2);
+  Lame.lame_set_out_samplerate(g, Rate);
+  Lame.lame_set_mode(g, JOINT_STEREO);
+  Lame.lame_set_original(g, 0);
+  Lame.lame_set_brate(g, 192);
+  Lame.lame_set_quality(g, 2);
+  Lame.lame_init_params(g);
+  FILE* f = std::fopen(path.toLocal8Bit().constData(), "wb");
+  std::vector<unsigned char> out(17440 + 16384);
+  const std::size_t frames = pcm.size() / 2;
+  for (std::size_t i = 0; i < frames; i += 4096) {
+    const int n = int(std::min<std::size_t>(4096, frames - i));
+    const int m = Lame.lame_encode_buffer_interleaved(g, const_cast<short*>(&pcm[2 * i]), n, out.data(), int(out.size()));
+    std::fwrite(out.data(), 1, m, f);
+  }
+  const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
+  std::fwrite(out.data(), 1, m, f);
+  std::fclose(f);
+  beWriteInfoTag(g, path.toLocal8Bit().constData());
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const std::vector<short> pcm = MakePcm();
+  QTemporaryDir dir;
+  TMP3Out holder;  // keeps the encoder library loaded for the direct runs
+  std::vector<double> sink, direct;
+  for (int i = 0; i < 3; ++i) {
+    sink.push_back(ThroughSink(pcm, dir.filePath("sink.mp3")));
+    direct.push_back(Direct(pcm, dir.filePath("direct.mp3")));
+    std::printf("run %d: sink %.3f s, lame %.3f s\n", i + 1, sink.back(), direct.back());
+  }
+  std::printf("median sink: %.3f s\nmedian lame: %.3f s\n", Median(sink), Median(direct));
+  std::printf("sink/lame time ratio: %.2f\n", Median(sink) / Median(direct));
+  return 0;
+}

@@ -1,0 +1,9 @@
+#include "AudioInput.h"
+
+void TAudioInput::Reset() {
+  try {
+    CloseInput();
+  } catch (...) {
+  }
+  Busy = false;
+}

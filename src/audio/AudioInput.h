@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+#include "Component.h"
+
+// A source of 16-bit PCM bytes.
+class TAudioInput : public TComponent {
+ public:
+  using TComponent::TComponent;
+
+  std::int64_t Position = 0;  // bytes handed out since OpenInput
+  std::int64_t Size = -1;     // bytes this run will hand out; -1 unknown
+  bool Busy = false;
+  std::int64_t BufStart = 1;  // 1-based first unread byte of the descendant's block
+  std::int64_t BufEnd = 0;    // last valid byte of that block
+
+  virtual int GetBitsPerSample() = 0;
+  virtual int GetChannels() = 0;
+  virtual int GetSampleRate() = 0;
+  virtual int GetTotalTime() { return 0; }
+  // Copies at most `bufferSize` bytes; 0 when no more data will come.
+  virtual int ReadData(void* buffer, int bufferSize) = 0;
+  virtual void Reset();
+  virtual void OpenInput() = 0;
+  virtual void CloseInput() = 0;
+};

@@ -1,0 +1,129 @@
+#include "AudioOutput.h"
+
+#include <QMetaObject>
+#include <QThread>
+#include <QtDebug>
+#include <cmath>
+
+#include "AudioConverter.h"
+#include "AudioException.h"
+
+TAudioOutput::TAudioOutput(TComponent* owner)
+    : TComponent(owner), Thread(std::make_unique<TAudioThread>(this)), Context_(std::make_unique<QObject>()) {
+  Thread->ExceptionHandler = [this](const std::exception& e) { HandleThreadException(e); };
+  Thread->SuspendWhenIdle = true;
+  Thread->Start();
+}
+
+TAudioOutput::~TAudioOutput() { ShutdownWorker(); }
+
+void TAudioOutput::ShutdownWorker() {
+  if (Thread) Thread->Quit();
+}
+
+void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
+  auto guarded = [&call] {
+    try {
+      call();
+    } catch (const std::exception& e) {
+      qWarning("audio event handler failed: %s", e.what());
+    } catch (...) {
+      qWarning("audio event handler failed");
+    }
+  };
+  if (QThread::currentThread() == Context_->thread())
+    guarded();
+  else
+    QMetaObject::invokeMethod(Context_.get(), guarded, Qt::BlockingQueuedConnection);
+}
+
+void TAudioOutput::SetInput(TAudioInput* value) {
+  TAudioInput* old = Input_.load();
+  if (Busy) {
+    if (value) value->OpenInput();
+    {
+      TSpinGuard guard(InputLock);
+      Input_ = value;
+    }
+    if (old) old->CloseInput();
+  } else {
+    Input_ = value;
+  }
+  if (old && old != value) old->RemoveFreeNotification(this);
+  if (value) value->FreeNotification(this);
+}
+
+void TAudioOutput::Notification(TComponent* component, TOperation operation) {
+  if (operation == TOperation::opRemove && component == Input_.load()) {
+    // The input is being destroyed: let go of it without calling into it.
+    TSpinGuard guard(InputLock);
+    Input_ = nullptr;
+  }
+  TComponent::Notification(component, operation);
+}
+
+void TAudioOutput::Run() {
+  if (Busy) throw EAudioException("Component is Busy");
+  if (!Input_.load()) throw EAudioException("Input is not assigned");
+  if (InputLock.IsLocked()) InputLock.Unlock();
+  try {
+    PrepareOutput();
+    Busy = true;
+    Thread->StopRequest = false;
+    CanOutput = true;
+    if (Thread->Suspended()) Thread->ResumeThread();
+  } catch (const std::exception& e) {
+    HandleThreadException(e);
+  }
+}
+
+void TAudioOutput::Stop() { Thread->StopRequest = true; }
+
+void TAudioOutput::Pause() {
+  if (!Thread->Suspended()) Thread->Suspend();
+}
+
+void TAudioOutput::Resume() {
+  if (Thread->Suspended()) Thread->ResumeThread();
+}
+
+TOutputStatus TAudioOutput::Status() const {
+  if (!Busy) return TOutputStatus::Idle;
+  return Thread->Suspended() ? TOutputStatus::Paused : TOutputStatus::Active;
+}
+
+int TAudioOutput::Progress() const {
+  TAudioInput* input = Input_.load();
+  if (!input) return 0;
+  if (input->Size == -1) return -1;
+  if (input->Size == 0) return 0;
+  // nearbyint rounds half to even in the default rounding mode.
+  return static_cast<int>(std::nearbyint(static_cast<double>(input->Position) / input->Size * 100.0));
+}
+
+void TAudioOutput::FinishRun() {
+  if (Busy) {
+    CanOutput = false;
+    FinishOutput();
+    Busy = false;
+  }
+}
+
+void TAudioOutput::HandleThreadException(const std::exception& e) {
+  if (InputLock.IsLocked()) InputLock.Unlock();
+  if (Status() != TOutputStatus::Idle) {
+    if (auto* converter = dynamic_cast<TAudioConverter*>(Input_.load())) {
+      try {
+        converter->UnlockChain();
+      } catch (...) {
+      }
+    }
+    try {
+      FinishOutput();
+    } catch (...) {
+    }
+  }
+  CanOutput = false;
+  Busy = false;
+  if (OnThreadException) OnThreadException(this, e);
+}

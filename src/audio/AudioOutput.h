@@ -1,0 +1,66 @@
+#pragma once
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "AudioInput.h"
+#include "AudioThread.h"
+#include "DoneCarrier.h"
+#include "SpinLock.h"
+
+using TOutputProgressEvent = std::function<void(TComponent* sender)>;
+using TThreadExceptionEvent = std::function<void(TComponent* sender, const std::exception& e)>;
+
+enum class TOutputStatus : std::uint8_t { Active = 0, Paused = 1, Idle = 2 };
+
+// A sink that pulls PCM from its input on its own worker thread, one step at a time.
+class TAudioOutput : public TComponent {
+ public:
+  explicit TAudioOutput(TComponent* owner = nullptr);
+  ~TAudioOutput() override;
+
+  std::atomic<bool> CanOutput{false};
+  std::atomic<int> LastProgress{0};
+  TOutputDoneEvent OnDone;
+  TOutputProgressEvent OnProgress;
+  TThreadExceptionEvent OnThreadException;
+  std::atomic<bool> Busy{false};
+  TSpinLock InputLock;
+
+  TAudioInput* Input() const { return Input_.load(); }
+  virtual void SetInput(TAudioInput* value);
+  bool SuspendWhenIdle() const { return Thread->SuspendWhenIdle; }
+  void SetSuspendWhenIdle(bool value) { Thread->SuspendWhenIdle = value; }
+
+  void Run();
+  void Stop();
+  void Pause();
+  void Resume();
+  TOutputStatus Status() const;
+  int Progress() const;
+
+ protected:
+  friend class TAudioThread;
+  friend class TDoneCarrier;
+
+  virtual bool OutputStep(bool abort) = 0;
+  virtual void FinishOutput() = 0;
+  virtual void PrepareOutput() = 0;
+
+  void Notification(TComponent* component, TOperation operation) override;
+  void HandleThreadException(const std::exception& e);
+  void FinishRun();
+  // Hands `call` to the thread that created the output and waits until it has run.
+  void CallOnOwnerThread(const std::function<void()>& call);
+  // Ends the worker; the most derived destructor calls it before its own parts go.
+  void ShutdownWorker();
+
+  std::unique_ptr<TAudioThread> Thread;
+
+ private:
+  std::atomic<TAudioInput*> Input_{nullptr};
+  std::unique_ptr<QObject> Context_;  // lives on the creating thread
+};

@@ -1,0 +1,67 @@
+#include "Lame.h"
+
+#include <cstdio>
+#include <dlfcn.h>
+#include <mutex>
+
+bool LameLoaded = false;
+void* LameModule = nullptr;
+TLameApi Lame;
+std::string LameLibraryName = "libmp3lame.so.0";
+
+namespace {
+std::mutex LoadMx;
+int Holders = 0;
+
+template <typename T>
+void Resolve(T& slot, const char* name) {
+  slot = reinterpret_cast<T>(::dlsym(LameModule, name));
+}
+}  // namespace
+
+void LoadLame() {
+  std::lock_guard l(LoadMx);
+  if (LameLoaded) {
+    ++Holders;
+    return;
+  }
+  LameModule = ::dlopen(LameLibraryName.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (!LameModule) return;
+  LameLoaded = true;
+  Holders = 1;
+#define BW_LAME_ENTRY(name) Resolve(Lame.name, #name);
+#include "LameEntries.inc"
+#undef BW_LAME_ENTRY
+  // A library without every entry we call is as good as none.
+  bool complete = true;
+#define BW_LAME_ENTRY(name) complete = complete && Lame.name != nullptr;
+#include "LameEntries.inc"
+#undef BW_LAME_ENTRY
+  if (!complete) {
+    ::dlclose(LameModule);
+    LameModule = nullptr;
+    LameLoaded = false;
+    Holders = 0;
+    Lame = TLameApi{};
+  }
+}
+
+void UnloadLame() {
+  std::lock_guard l(LoadMx);
+  if (!LameLoaded || --Holders > 0) return;
+  LameLoaded = false;
+  if (LameModule) ::dlclose(LameModule);
+  LameModule = nullptr;
+  Lame = TLameApi{};
+}
+
+bool beWriteInfoTag(lame_t context, const char* fileName) {
+  bool ok = false;
+  if (FILE* f = std::fopen(fileName, "r+b")) {
+    Lame.lame_mp3_tags_fid(context, f);
+    ok = std::fflush(f) == 0 && !std::ferror(f);
+    ok = (std::fclose(f) == 0) && ok;
+  }
+  Lame.lame_close(context);
+  return ok;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The encoder library, loaded by file name at run time.
+
+#include <lame/lame.h>
+#include <string>
+
+struct TLameApi {
+#define BW_LAME_ENTRY(name) decltype(&::name) name = nullptr;
+#include "LameEntries.inc"
+#undef BW_LAME_ENTRY
+};
+
+extern bool LameLoaded;
+extern void* LameModule;
+extern TLameApi Lame;
+
+// The file looked up; tests point it at a library that does not exist.
+extern std::string LameLibraryName;
+
+// Each sink loads on construction and unloads on destruction; the library stays
+// loaded while any sink holds it.
+void LoadLame();
+void UnloadLame();
+
+// Writes the VBR header into the first frame of the finished, closed file and
+// releases the context. Returns false when the file could not be updated.
+bool beWriteInfoTag(lame_t context, const char* fileName);

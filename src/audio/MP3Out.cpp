@@ -1,0 +1,308 @@
+#include "MP3Out.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "AudioException.h"
+#include "Lang.h"
+
+namespace {
+
+std::string SystemError(const std::string& what, int error) { return what + " " + std::strerror(error); }
+
+class TFileStream : public TOutputStream {
+ public:
+  TFileStream(FILE* f, std::string name) : File_(f), Name_(std::move(name)) {}
+  void Write(const void* data, std::size_t size) override {
+    if (size != 0 && std::fwrite(data, 1, size, File_) != size)
+      throw EAudioException(SystemError("Cannot write \"" + Name_ + "\".", errno ? errno : EIO));
+  }
+
+ private:
+  FILE* File_;
+  std::string Name_;
+};
+
+bool FitsLatin1(const QString& s) {
+  return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 256; });
+}
+
+// LAME's UTF-16 calls want the byte order mark first and a terminating zero.
+std::vector<unsigned short> Utf16WithBom(const QString& s) {
+  std::vector<unsigned short> out;
+  out.reserve(s.size() + 2);
+  out.push_back(0xFEFF);
+  for (QChar c : s) out.push_back(c.unicode());
+  out.push_back(0);
+  return out;
+}
+
+}  // namespace
+
+TMP3Out::TMP3Out(TComponent* owner) : TAudioFileOut(owner) {
+  LoadLame();
+  if (!LameLoaded) throw EAudioException(lang::NoLame);
+}
+
+TMP3Out::~TMP3Out() {
+  ShutdownWorker();
+  if (Prepared_) {
+    // Destroyed in the middle of a run: nothing of it reaches the final name.
+    WriteFailed_ = true;
+    Abandon();
+    CloseInputQuietly();
+  }
+  UnloadLame();
+}
+
+void TMP3Out::ApplySettings(const TMP3Settings& s) {
+  BitRate = s.BitRate;
+  VBRMinBitrate = s.VBRMinBitrate;
+  VBRMaxBitrate = s.VBRMaxBitrate;
+  EnableVBR = s.EnableVBR;
+  WriteVBRHeader = s.WriteVBRHeader;
+  Mode = s.Mode;
+  SampleRate = s.SampleRate;
+}
+
+TMP3Settings TMP3Out::Settings() const {
+  return {BitRate, VBRMinBitrate, VBRMaxBitrate, EnableVBR, WriteVBRHeader, Mode, SampleRate};
+}
+
+void TMP3Out::ApplyTags(const TMP3Tags& t) {
+  Id3TagTitle = t.Title;
+  Id3TagArtist = t.Artist;
+  Id3TagAlbum = t.Album;
+  Id3TagYear = t.Year;
+  Id3TagTrack = t.Track;
+  Id3TagComment = t.Comment;
+  Id3TagGenre = t.Genre;
+}
+
+void TMP3Out::SetTags() {
+  Lame.id3tag_init(EncoderContext);
+  Lame.id3tag_add_v2(EncoderContext);
+  struct Field {
+    const std::string& text;
+    int (*setLatin1)(lame_t, const char*);
+    const char* frame;
+  };
+  // id3tag_set_* return void in some builds; wrap them uniformly.
+  auto title = [](lame_t g, const char* t) { Lame.id3tag_set_title(g, t); return 0; };
+  auto artist = [](lame_t g, const char* t) { Lame.id3tag_set_artist(g, t); return 0; };
+  auto album = [](lame_t g, const char* t) { Lame.id3tag_set_album(g, t); return 0; };
+  auto year = [](lame_t g, const char* t) { Lame.id3tag_set_year(g, t); return 0; };
+  auto track = [](lame_t g, const char* t) { return Lame.id3tag_set_track(g, t); };
+  auto comment = [](lame_t g, const char* t) { Lame.id3tag_set_comment(g, t); return 0; };
+  auto genre = [](lame_t g, const char* t) { return Lame.id3tag_set_genre(g, t); };
+  const Field fields[] = {{Id3TagTitle, title, "TIT2"},   {Id3TagArtist, artist, "TPE1"},
+                          {Id3TagAlbum, album, "TALB"},   {Id3TagYear, year, "TYER"},
+                          {Id3TagTrack, track, "TRCK"},   {Id3TagComment, comment, nullptr},
+                          {Id3TagGenre, genre, "TCON"}};
+  for (const Field& f : fields) {
+    const QString text = QString::fromStdString(f.text);
+    if (FitsLatin1(text)) {
+      const QByteArray latin1 = text.toLatin1();
+      f.setLatin1(EncoderContext, latin1.constData());
+    } else if (f.frame) {
+      Lame.id3tag_set_textinfo_utf16(EncoderContext, f.frame, Utf16WithBom(text).data());
+    } else {
+      const auto empty = Utf16WithBom(QString());
+      Lame.id3tag_set_comment_utf16(EncoderContext, "eng", empty.data(), Utf16WithBom(text).data());
+    }
+  }
+}
+
+void TMP3Out::PrepareOutput() {
+  WriteFailed_ = false;
+  if (!StreamAssigned) {
+    if (FileName.isEmpty()) throw EAudioException("File name is not assigned.");
+    FinalName_ = QFile::encodeName(FileName).toStdString();
+    const QFileInfo info(FileName);
+    std::string pattern =
+        QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX").toStdString();
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0) throw EAudioException(SystemError("Cannot create file \"" + FinalName_ + "\".", errno));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    TempName_ = pattern;
+    File_ = ::fdopen(fd, "wb");
+    if (!File_) {
+      const int e = errno;
+      ::close(fd);
+      ::unlink(TempName_.c_str());
+      throw EAudioException(SystemError("Cannot create file \"" + FinalName_ + "\".", e));
+    }
+    FileStream_ = std::make_unique<TFileStream>(File_, FinalName_);
+    Stream = FileStream_.get();
+  }
+  try {
+    Input()->OpenInput();
+  } catch (...) {
+    WriteFailed_ = true;
+    Abandon();
+    throw;
+  }
+  Prepared_ = true;
+
+  EncoderContext = Lame.lame_init();
+  if (!EncoderContext) {
+    WriteFailed_ = true;
+    Abandon();
+    CloseInputQuietly();
+    throw EAudioException("The MP3 encoder could not be started.");
+  }
+  const int inRate = Input()->GetSampleRate();
+  Lame.lame_set_in_samplerate(EncoderContext, inRate);
+  Lame.lame_set_num_channels(EncoderContext, 2);
+  Lame.lame_set_out_samplerate(EncoderContext, HzOf(SampleRate));
+  Lame.lame_set_mode(EncoderContext, static_cast<MPEG_mode>(Mode));
+  Lame.lame_set_copyright(EncoderContext, Copyright ? 1 : 0);
+  Lame.lame_set_original(EncoderContext, Original ? 1 : 0);
+  Lame.lame_set_error_protection(EncoderContext, CRC ? 1 : 0);
+  if (!EnableVBR) {
+    Lame.lame_set_brate(EncoderContext, KbpsOf(BitRate));
+    Lame.lame_set_quality(EncoderContext, static_cast<int>(Quality));
+  } else {
+    if (WriteVBRHeader) Lame.lame_set_VBR(EncoderContext, vbr_mtrh);
+    Lame.lame_set_bWriteVbrTag(EncoderContext, 1);
+    Lame.lame_set_VBR_q(EncoderContext, static_cast<int>(VBRQuality));
+    if (VBRMaxBitrate < VBRMinBitrate) std::swap(VBRMinBitrate, VBRMaxBitrate);
+    Lame.lame_set_VBR_min_bitrate_kbps(EncoderContext, VBRMinBitrate);
+    Lame.lame_set_VBR_max_bitrate_kbps(EncoderContext, VBRMaxBitrate);
+  }
+  // Tags go in before the parameters are applied: that is when the encoder
+  // emits the ID3v2 tag, ahead of the first frame, where players look for it.
+  SetTags();
+  if (Lame.lame_init_params(EncoderContext) < 0) {
+    WriteFailed_ = true;
+    Abandon();
+    CloseInputQuietly();
+    throw EAudioException("The MP3 encoder does not accept these settings (input " + std::to_string(inRate) +
+                          " Hz, output " + std::to_string(HzOf(SampleRate)) + " Hz).");
+  }
+  // Room for one step of the most samples per channel, scaled up when the
+  // encoder resamples upwards, plus the ID3v2 tag that the first call emits.
+  const int outRate = HzOf(SampleRate) ? HzOf(SampleRate) : inRate;
+  const double scale = inRate > 0 ? std::max(1.0, double(outRate) / inRate) : 1.0;
+  Mp3BufferSize = std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200 + 16384);
+  Mp3Buffer.assign(Mp3BufferSize, 0);
+}
+
+void TMP3Out::Write(const unsigned char* data, int size) {
+  if (size <= 0) return;
+  try {
+    Stream->Write(data, static_cast<std::size_t>(size));
+  } catch (...) {
+    WriteFailed_ = true;
+    throw;
+  }
+}
+
+bool TMP3Out::OutputStep(bool abort) {
+  if (!CanOutput) return true;
+  if (abort) return false;
+  int n = 0;
+  {
+    TSpinGuard guard(InputLock);
+    if (TAudioInput* in = Input()) n = in->ReadData(StepBuffer, StepBufferSize);
+  }
+  if (n <= 0) return false;
+  TAudioInput* in = Input();
+  if (!in) return false;
+  int m;
+  if (in->GetChannels() == 2) {
+    m = Lame.lame_encode_buffer_interleaved(EncoderContext, reinterpret_cast<short*>(StepBuffer), n / 4,
+                                            Mp3Buffer.data(), Mp3BufferSize);
+  } else {
+    const auto* pcm = reinterpret_cast<const short*>(StepBuffer);
+    m = Lame.lame_encode_buffer(EncoderContext, pcm, pcm, n / 2, Mp3Buffer.data(), Mp3BufferSize);
+  }
+  if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+  Write(Mp3Buffer.data(), m);
+  return true;
+}
+
+void TMP3Out::CloseInputQuietly() {
+  try {
+    if (TAudioInput* in = Input()) in->CloseInput();
+  } catch (...) {
+  }
+}
+
+void TMP3Out::Abandon() {
+  if (EncoderContext) {
+    Lame.lame_close(EncoderContext);
+    EncoderContext = nullptr;
+  }
+  Mp3Buffer.clear();
+  Mp3Buffer.shrink_to_fit();
+  if (File_) {
+    std::fclose(File_);
+    File_ = nullptr;
+  }
+  FileStream_.reset();
+  if (!StreamAssigned) Stream = nullptr;
+  if (!TempName_.empty()) {
+    ::unlink(TempName_.c_str());
+    TempName_.clear();
+  }
+  Prepared_ = false;
+}
+
+void TMP3Out::FinishOutput() {
+  if (!Prepared_) return;
+  if (WriteFailed_) {
+    // The output is already broken: keep whatever stood under the final name.
+    Abandon();
+    CloseInputQuietly();
+    return;
+  }
+  try {
+    const int m = Lame.lame_encode_flush(EncoderContext, Mp3Buffer.data(), Mp3BufferSize);
+    Write(Mp3Buffer.data(), m);
+    if (!StreamAssigned) {
+      FILE* f = File_;
+      File_ = nullptr;
+      FileStream_.reset();
+      Stream = nullptr;
+      const bool flushed = std::fflush(f) == 0 && !std::ferror(f) && ::fsync(::fileno(f)) == 0;
+      const int e = errno;
+      if (std::fclose(f) != 0 || !flushed) {
+        WriteFailed_ = true;
+        throw EAudioException(SystemError("Cannot write \"" + FinalName_ + "\".", e ? e : EIO));
+      }
+    }
+    lame_t context = EncoderContext;
+    EncoderContext = nullptr;
+    if (Lame.lame_get_bWriteVbrTag(context) > 0 && !StreamAssigned) {
+      if (!beWriteInfoTag(context, TempName_.c_str())) {
+        WriteFailed_ = true;
+        throw EAudioException("Cannot write the VBR header into \"" + FinalName_ + "\".");
+      }
+    } else {
+      Lame.lame_close(context);
+    }
+    Mp3Buffer.clear();
+    if (!StreamAssigned) {
+      if (::rename(TempName_.c_str(), FinalName_.c_str()) != 0) {
+        WriteFailed_ = true;
+        throw EAudioException(SystemError("Cannot write \"" + FinalName_ + "\".", errno));
+      }
+      TempName_.clear();
+    }
+    Prepared_ = false;
+  } catch (...) {
+    Abandon();
+    CloseInputQuietly();
+    throw;
+  }
+  if (TAudioInput* in = Input()) in->CloseInput();
+}

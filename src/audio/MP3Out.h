@@ -1,0 +1,62 @@
+#pragma once
+#include <QString>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "AudioFileOut.h"
+#include "Lame.h"
+#include "Mp3Types.h"
+
+// The sink that encodes its input into an MP3 file. The file is written beside
+// its final name and moved there only once it is complete.
+class TMP3Out : public TAudioFileOut {
+ public:
+  explicit TMP3Out(TComponent* owner = nullptr);
+  ~TMP3Out() override;
+
+  static constexpr int StepBufferSize = 16384;
+
+  TMP3BitRate BitRate = TMP3BitRate::br128;
+  std::string Id3TagTitle, Id3TagArtist, Id3TagAlbum, Id3TagYear, Id3TagTrack, Id3TagComment, Id3TagGenre;
+  TMP3Quality Quality = TMP3Quality::ql5;
+  TMP3SampleRate SampleRate = TMP3SampleRate::srDefault;
+  TMP3Mode Mode = TMP3Mode::STEREO;
+  bool CRC = false;
+  bool Copyright = false;
+  bool Original = true;
+  bool WriteVBRHeader = false;
+  bool EnableVBR = false;
+  TMP3Quality VBRQuality = TMP3Quality::ql5;
+  int VBRMinBitrate = 128;
+  int VBRMaxBitrate = 192;
+
+  void ApplySettings(const TMP3Settings& s);
+  TMP3Settings Settings() const;
+  void ApplyTags(const TMP3Tags& tags);
+
+ protected:
+  void PrepareOutput() override;
+  bool OutputStep(bool abort) override;
+  void FinishOutput() override;
+
+ private:
+  void Write(const unsigned char* data, int size);
+  void SetTags();
+  // Releases the encoder, the buffer and the file of a run that ends without a product.
+  void Abandon();
+  void CloseInputQuietly();
+
+  alignas(16) unsigned char StepBuffer[StepBufferSize];
+  lame_t EncoderContext = nullptr;
+  std::vector<unsigned char> Mp3Buffer;
+  int Mp3BufferSize = 0;
+
+  bool Prepared_ = false;
+  bool WriteFailed_ = false;
+  FILE* File_ = nullptr;
+  std::string TempName_;
+  std::string FinalName_;
+  std::unique_ptr<TOutputStream> FileStream_;
+};

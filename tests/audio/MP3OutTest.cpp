@@ -1,0 +1,374 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AudioException.h"
+#include "MP3Out.h"
+#include "MediaCheck.h"
+#include "ToneInput.h"
+
+namespace {
+
+// Drives one sink the way the progress window does, counting what arrives.
+struct SinkHarness {
+  TMP3Out sink;
+  int done = 0;
+  int failures = 0;
+  std::string failure;
+
+  SinkHarness() {
+    sink.OnDone = [this](TComponent*) { ++done; };
+    sink.OnThreadException = [this](TComponent*, const std::exception& e) {
+      ++failures;
+      failure = e.what();
+    };
+  }
+  bool WaitIdle(int ms = 30000) {
+    return QTest::qWaitFor([&] { return sink.Status() == TOutputStatus::Idle && (done || failures); }, ms);
+  }
+};
+
+class MP3OutTest : public ::testing::Test {
+ protected:
+  QTemporaryDir dir;
+  QString Out(const QString& name) { return dir.filePath(name); }
+  QStringList Leftovers() { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+double FrameSeconds(int rate) { return 1152.0 / rate; }
+
+// The decoded length is the audio's own; the container's counts whole frames.
+void ExpectLength(const MediaFacts& f, double seconds) {
+  ASSERT_GT(f.SampleRate, 0);
+  EXPECT_NEAR(double(f.DecodedFrames) / f.SampleRate, seconds, FrameSeconds(f.SampleRate));
+  EXPECT_NEAR(f.Duration, seconds, 2 * FrameSeconds(f.SampleRate));
+}
+
+TEST_F(MP3OutTest, ConstantRateFilesDecodeWithTheChosenFormat) {
+  struct Case {
+    int inRate, channels;
+    TMP3SampleRate out;
+    TMP3BitRate rate;
+  };
+  for (const Case c : {Case{22050, 1, TMP3SampleRate::sr41kHz, TMP3BitRate::br128},
+                       Case{44100, 2, TMP3SampleRate::sr41kHz, TMP3BitRate::br192},
+                       Case{48000, 2, TMP3SampleRate::sr48kHz, TMP3BitRate::br320},
+                       Case{32000, 2, TMP3SampleRate::sr32kHz, TMP3BitRate::br64}}) {
+    SCOPED_TRACE(c.inRate);
+    SinkHarness h;
+    ToneInput tone(c.inRate, c.channels, 3.0);
+    h.sink.SetInput(&tone);
+    h.sink.FileName = Out(QString("cbr%1.mp3").arg(c.inRate));
+    h.sink.SampleRate = c.out;
+    h.sink.BitRate = c.rate;
+    h.sink.Quality = TMP3Quality::ql2;
+    h.sink.Mode = TMP3Mode::JOINT_STEREO;
+    h.sink.Run();
+    ASSERT_TRUE(h.WaitIdle());
+    EXPECT_EQ(h.done, 1);
+    EXPECT_EQ(h.failures, 0) << h.failure;
+    const MediaFacts f = ReadMedia(h.sink.FileName);
+    ASSERT_TRUE(f.Opened);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_EQ(f.Codec, "mp3");
+    EXPECT_EQ(f.Channels, 2);
+    EXPECT_EQ(f.SampleRate, HzOf(c.out));
+    EXPECT_EQ(f.BitRate, KbpsOf(c.rate) * 1000);
+    ExpectLength(f, 3.0);
+    EXPECT_EQ(tone.Opens, 1);
+    EXPECT_EQ(tone.Closes, 1);
+  }
+  EXPECT_EQ(Leftovers().filter(".XXX").size(), 0);
+  EXPECT_EQ(Leftovers().size(), 4);  // no temporary files left behind
+}
+
+TEST_F(MP3OutTest, MonoInputBecomesTwoIdenticalChannelsUnlessTheModeIsMono) {
+  for (TMP3Mode mode : {TMP3Mode::STEREO, TMP3Mode::MONO}) {
+    SinkHarness h;
+    ToneInput tone(44100, 1, 2.0);
+    h.sink.SetInput(&tone);
+    h.sink.FileName = Out(mode == TMP3Mode::MONO ? "mono.mp3" : "stereo.mp3");
+    h.sink.Mode = mode;
+    h.sink.SampleRate = TMP3SampleRate::sr41kHz;
+    h.sink.Run();
+    ASSERT_TRUE(h.WaitIdle());
+    const MediaFacts f = ReadMedia(h.sink.FileName);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_EQ(f.Channels, mode == TMP3Mode::MONO ? 1 : 2);
+    if (mode == TMP3Mode::STEREO) {
+      EXPECT_TRUE(f.ChannelsIdentical);
+    }
+    ExpectLength(f, 2.0);
+  }
+}
+
+TEST_F(MP3OutTest, VariableRateCarriesItsHeaderAndExchangesReversedLimits) {
+  SinkHarness h;
+  ToneInput tone(44100, 2, 4.0);
+  h.sink.SetInput(&tone);
+  h.sink.FileName = Out("vbr.mp3");
+  h.sink.SampleRate = TMP3SampleRate::sr41kHz;
+  h.sink.EnableVBR = true;
+  h.sink.WriteVBRHeader = true;
+  h.sink.VBRQuality = TMP3Quality::ql2;
+  h.sink.VBRMinBitrate = 256;
+  h.sink.VBRMaxBitrate = 128;
+  h.sink.Run();
+  ASSERT_TRUE(h.WaitIdle());
+  EXPECT_EQ(h.done, 1);
+  EXPECT_EQ(h.sink.VBRMinBitrate, 128);
+  EXPECT_EQ(h.sink.VBRMaxBitrate, 256);
+  QFile file(h.sink.FileName);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.read(64 * 1024).contains("Xing"));
+  const MediaFacts f = ReadMedia(h.sink.FileName);
+  EXPECT_TRUE(f.DecodedCleanly);
+  ExpectLength(f, 4.0);
+}
+
+TEST_F(MP3OutTest, TagsReadBackIncludingTextsLatin1CannotHold) {
+  SinkHarness h;
+  ToneInput tone(44100, 2, 1.0);
+  h.sink.SetInput(&tone);
+  h.sink.FileName = Out("tags.mp3");
+  h.sink.Id3TagTitle = "Καλημέρα κόσμε";
+  h.sink.Id3TagArtist = "Björk Guðmundsdóttir";
+  h.sink.Id3TagAlbum = "日本語のアルバム";
+  h.sink.Id3TagYear = "1999";
+  h.sink.Id3TagGenre = "Jazz";
+  h.sink.Id3TagComment = "A comment that is longer than thirty characters";
+  h.sink.Run();
+  ASSERT_TRUE(h.WaitIdle());
+  const MediaFacts f = ReadMedia(h.sink.FileName);
+  auto tag = [&](const char* k) { return f.Tags.count(k) ? f.Tags.at(k) : std::string("<missing>"); };
+  EXPECT_EQ(tag("title"), "Καλημέρα κόσμε");
+  EXPECT_EQ(tag("artist"), "Björk Guðmundsdóttir");
+  EXPECT_EQ(tag("album"), "日本語のアルバム");
+  EXPECT_EQ(tag("date"), "1999");
+  EXPECT_EQ(tag("genre"), "Jazz");
+  EXPECT_EQ(tag("comment"), "A comment that is longer than thirty characters");
+  EXPECT_TRUE(f.DecodedCleanly);
+}
+
+TEST_F(MP3OutTest, RunControl) {
+  SinkHarness h;
+  ToneInput tone(44100, 2, 10.0);
+  tone.DelayPerRead = std::chrono::milliseconds(2);
+  h.sink.FileName = Out("control.mp3");
+  EXPECT_EQ(h.sink.Progress(), 0);  // no input
+  EXPECT_THROW(h.sink.Run(), EAudioException);
+  h.sink.SetInput(&tone);
+
+  // Pausing while idle changes nothing visible; a stop while idle must not cut the next run.
+  h.sink.Pause();
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Idle);
+  h.sink.Stop();
+  h.sink.Run();
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Active);
+  try {
+    h.sink.Run();
+    ADD_FAILURE() << "a second run started";
+  } catch (const EAudioException& e) {
+    EXPECT_STREQ(e.what(), "Component is Busy");
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > tone.TotalBytes() / 4; }, 20000));
+
+  h.sink.Pause();
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Paused);
+  QTest::qWait(100);
+  const auto reads = tone.Reads.load();
+  QTest::qWait(300);
+  EXPECT_EQ(tone.Reads.load(), reads);  // the worker really stopped
+
+  h.sink.Stop();  // while paused: only noted
+  QTest::qWait(100);
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Paused);
+  EXPECT_EQ(h.done, 0);
+  h.sink.Resume();
+  ASSERT_TRUE(h.WaitIdle());
+  EXPECT_EQ(h.done, 1);
+  EXPECT_LT(tone.Position, tone.TotalBytes());
+  const MediaFacts f = ReadMedia(h.sink.FileName);
+  EXPECT_TRUE(f.DecodedCleanly);
+  EXPECT_GT(f.Duration, 2.0);
+  EXPECT_LT(f.Duration, 9.0);
+}
+
+TEST_F(MP3OutTest, ProgressFollowsTheInputSize) {
+  struct Fixed : ToneInput {
+    using ToneInput::ToneInput;
+    void OpenInput() override {}
+  };
+  SinkHarness h;
+  Fixed tone(44100, 2, 1.0);
+  h.sink.SetInput(&tone);
+  tone.Size = -1;
+  EXPECT_EQ(h.sink.Progress(), -1);
+  tone.Size = 0;
+  EXPECT_EQ(h.sink.Progress(), 0);
+  tone.Size = 200;
+  tone.Position = 1;  // 0.5 per cent rounds to even
+  EXPECT_EQ(h.sink.Progress(), 0);
+  tone.Position = 3;  // 1.5 per cent
+  EXPECT_EQ(h.sink.Progress(), 2);
+}
+
+TEST_F(MP3OutTest, EmptyInputStillFinishesTheFileAndInputMayBeFreedInDone) {
+  SinkHarness h;
+  auto* tone = new ToneInput(44100, 2, 0.0);
+  h.sink.SetInput(tone);
+  h.sink.FileName = Out("empty.mp3");
+  h.sink.OnDone = [&](TComponent*) {
+    ++h.done;
+    delete tone;
+  };
+  h.sink.Run();
+  ASSERT_TRUE(h.WaitIdle());
+  EXPECT_EQ(h.done, 1);
+  EXPECT_EQ(h.sink.Input(), nullptr);
+  EXPECT_TRUE(QFileInfo::exists(h.sink.FileName));
+  // Ready for the next run once a new input is set.
+  ToneInput next(44100, 2, 1.0);
+  h.sink.SetInput(&next);
+  h.sink.OnDone = [&](TComponent*) { ++h.done; };
+  h.sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return h.done == 2; }, 20000));
+  ExpectLength(ReadMedia(h.sink.FileName), 1.0);
+}
+
+TEST_F(MP3OutTest, InputFailingMidRunTakesTheFailurePathAndKeepsTheAudioSoFar) {
+  SinkHarness h;
+  ToneInput tone(44100, 2, 5.0);
+  tone.FailAfterBytes = tone.TotalBytes() / 2;
+  h.sink.SetInput(&tone);
+  h.sink.FileName = Out("broken.mp3");
+  h.sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
+  QTest::qWait(50);
+  EXPECT_EQ(h.done, 0);
+  EXPECT_EQ(h.failure, "the tone broke off");
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Idle);
+  const MediaFacts f = ReadMedia(h.sink.FileName);
+  EXPECT_TRUE(f.DecodedCleanly);
+  EXPECT_NEAR(f.Duration, 2.5, 0.2);
+  EXPECT_EQ(tone.Closes, 1);
+}
+
+TEST_F(MP3OutTest, FailedStartLeavesAnExistingFileUntouched) {
+  const QString target = Out("keep.mp3");
+  {
+    QFile f(target);
+    f.open(QIODevice::WriteOnly);
+    f.write("precious");
+  }
+  SinkHarness h;
+  ToneInput tone(44100, 2, 1.0);
+  tone.FailOnOpen = true;
+  h.sink.SetInput(&tone);
+  h.sink.FileName = target;
+  h.sink.Run();  // failures never reach the caller of Run
+  EXPECT_EQ(h.failures, 1);
+  EXPECT_EQ(h.done, 0);
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Idle);
+  QFile f(target);
+  f.open(QIODevice::ReadOnly);
+  EXPECT_EQ(f.readAll(), "precious");
+  EXPECT_EQ(Leftovers(), QStringList{"keep.mp3"});
+
+  h.sink.FileName.clear();
+  tone.FailOnOpen = false;
+  h.sink.Run();
+  EXPECT_EQ(h.failure, "File name is not assigned.");
+
+  h.sink.FileName = dir.filePath("no/such/folder/x.mp3");
+  h.sink.Run();
+  EXPECT_NE(h.failure.find("No such file or directory"), std::string::npos) << h.failure;
+  EXPECT_EQ(tone.Opens, 0);
+}
+
+TEST_F(MP3OutTest, RefusedWritesFailTheRunInsteadOfReportingSuccess) {
+  struct Refusing : TOutputStream {
+    int writes = 0;
+    void Write(const void*, std::size_t) override {
+      if (++writes > 3) throw EAudioException("No space left on device");
+    }
+  } stream;
+  SinkHarness h;
+  ToneInput tone(44100, 2, 5.0);
+  h.sink.SetInput(&tone);
+  h.sink.Stream = &stream;
+  h.sink.StreamAssigned = true;
+  h.sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
+  QTest::qWait(50);
+  EXPECT_EQ(h.done, 0);
+  EXPECT_EQ(h.failure, "No space left on device");
+}
+
+TEST_F(MP3OutTest, FolderRemovedUnderTheRunFailsAndWritesNothingUnderTheName) {
+  const QString sub = dir.filePath("gone");
+  QDir().mkpath(sub);
+  SinkHarness h;
+  ToneInput tone(44100, 2, 5.0);
+  tone.DelayPerRead = std::chrono::milliseconds(3);
+  h.sink.SetInput(&tone);
+  h.sink.FileName = sub + "/out.mp3";
+  h.sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > 0; }, 20000));
+  QDir(sub).removeRecursively();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
+  EXPECT_EQ(h.done, 0);
+  EXPECT_FALSE(QFileInfo::exists(sub + "/out.mp3"));
+}
+
+TEST_F(MP3OutTest, DestroyedMidRunJoinsItsWorkerAndLeavesNoFile) {
+  ToneInput tone(44100, 2, 30.0);
+  tone.DelayPerRead = std::chrono::milliseconds(2);
+  {
+    SinkHarness h;
+    h.sink.SetInput(&tone);
+    h.sink.FileName = Out("abandoned.mp3");
+    h.sink.OnProgress = [](TComponent*) {};
+    h.sink.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > 0; }, 20000));
+  }
+  EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
+  EXPECT_EQ(tone.Closes, 1);
+}
+
+TEST(LameBinding, MissingLibraryRefusesTheSinkAndLoadsAreCounted) {
+  {
+    TMP3Out first;
+    {
+      TMP3Out second;
+      EXPECT_TRUE(LameLoaded);
+    }
+    EXPECT_TRUE(LameLoaded);  // the first sink still holds it
+    QTemporaryDir dir;
+    ToneInput tone(44100, 2, 0.5);
+    first.SetInput(&tone);
+    first.FileName = dir.filePath("still.mp3");
+    bool done = false;
+    first.OnDone = [&](TComponent*) { done = true; };
+    first.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
+    EXPECT_TRUE(ReadMedia(first.FileName).DecodedCleanly);
+  }
+  EXPECT_FALSE(LameLoaded);
+  const std::string saved = LameLibraryName;
+  LameLibraryName = "libmp3lame-does-not-exist.so.0";
+  try {
+    TMP3Out sink;
+    ADD_FAILURE() << "constructed without the library";
+  } catch (const EAudioException& e) {
+    EXPECT_STREQ(e.what(), "libmp3lame.so.0 library could not be loaded.");
+  }
+  LameLibraryName = saved;
+  TMP3Out again;
+  EXPECT_TRUE(LameLoaded);
+}
+
+}  // namespace

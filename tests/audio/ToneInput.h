@@ -1,0 +1,33 @@
+#pragma once
+#include <atomic>
+#include <chrono>
+#include <stdexcept>
+
+#include "AudioInput.h"
+
+// A generated source: a sine tone of a given length, optionally slow, optionally
+// failing after a number of bytes.
+class ToneInput : public TAudioInput {
+ public:
+  ToneInput(int rate, int channels, double seconds, TComponent* owner = nullptr)
+      : TAudioInput(owner), Rate(rate), ChannelCount(channels), Seconds(seconds) {}
+
+  int Rate;
+  int ChannelCount;
+  double Seconds;
+  std::int64_t FailAfterBytes = -1;
+  bool FailOnOpen = false;
+  std::chrono::milliseconds DelayPerRead{0};
+  std::atomic<int> Reads{0};
+  std::atomic<int> Opens{0};
+  std::atomic<int> Closes{0};
+
+  std::int64_t TotalBytes() const { return static_cast<std::int64_t>(Seconds * Rate) * ChannelCount * 2; }
+
+  int GetBitsPerSample() override { return 16; }
+  int GetChannels() override { return ChannelCount; }
+  int GetSampleRate() override { return Rate; }
+  void OpenInput() override;
+  void CloseInput() override;
+  int ReadData(void* buffer, int bufferSize) override;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// Reads a finished file back with libavformat/libavcodec, independently of the program's reader.
+
+#include <QString>
+#include <map>
+#include <string>
+#include <vector>
+
+struct MediaFacts {
+  bool Opened = false;
+  bool DecodedCleanly = false;
+  std::string Codec;
+  int Channels = 0;
+  int SampleRate = 0;
+  long long BitRate = 0;       // the stream's or container's, bits per second
+  double Duration = 0;         // seconds, as the container reports it
+  long long DecodedFrames = 0; // samples per channel actually decoded
+  bool ChannelsIdentical = true;  // every left sample equals its right one
+  std::map<std::string, std::string> Tags;  // container metadata, lower-case keys
+};
+
+MediaFacts ReadMedia(const QString& path);
