@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <limits>
 #include <optional>
 
@@ -75,6 +76,8 @@ void WriteAll(QSettings& s) {
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
 
+void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults);
+
 }  // namespace
 
 QString DocumentsFolder() {
@@ -84,11 +87,26 @@ QString DocumentsFolder() {
   return dir;
 }
 
-void LoadDefaultSettings() {
+void LoadDefaultSettings(TSettingsAccess access) {
   const TDefaultSettings defaults;
+  if (access == TSettingsAccess::ReadOnly) {
+    // Read from a copy, so nothing reaches the store.
+    QSettings real = OpenStore();
+    QTemporaryDir scratch;
+    QSettings copy(scratch.filePath("copy.conf"), QSettings::IniFormat);
+    const bool exists = StoreExists(real);
+    for (const QString& key : real.allKeys()) copy.setValue(key, real.value(key));
+    LoadFrom(copy, exists || !real.allKeys().isEmpty(), defaults);
+    return;
+  }
+  QSettings s = OpenStore();
+  LoadFrom(s, StoreExists(s), defaults);
+}
+
+namespace {
+void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
   try {
-    QSettings s = OpenStore();
-    if (StoreExists(s)) {
+    if (exists) {
       DefaultSettings.InputFileDir = ReadString(s, "InputFileDir");
       if (DefaultSettings.InputFileDir.isEmpty()) {
         DefaultSettings.InputFileDir = DocumentsFolder();
@@ -118,6 +136,7 @@ void LoadDefaultSettings() {
     TipsIndex = 0;
   }
 }
+}  // namespace
 
 void SaveDefaultSettings() {
   QSettings s = OpenStore();

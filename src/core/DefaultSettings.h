@@ -21,7 +21,10 @@ inline constexpr std::int32_t NoTipsAtStartup = 10000;
 // The user's documents folder, without a trailing separator.
 QString DocumentsFolder();
 
-// Reads DefaultSettings and TipsIndex, writing back every value it had to default.
-void LoadDefaultSettings();
+enum class TSettingsAccess { ReadWrite, ReadOnly };
+
+// Reads DefaultSettings and TipsIndex, writing back every value it had to default
+// (unless asked to leave the store alone).
+void LoadDefaultSettings(TSettingsAccess access = TSettingsAccess::ReadWrite);
 // Writes DefaultSettings and TipsIndex, when the store already exists.
 void SaveDefaultSettings();

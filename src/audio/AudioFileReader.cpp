@@ -1,0 +1,212 @@
+#include "AudioFileReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstring>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+namespace {
+
+constexpr std::int64_t TicksPerSecond = 10000000;
+
+std::string ErrorText(int code) {
+  char text[AV_ERROR_MAX_STRING_SIZE] = {};
+  if (av_strerror(code, text, sizeof text) < 0) return "Unrecognized error value.";
+  return text;
+}
+
+[[noreturn]] void Fail(const QString& file, const std::string& what, int code) {
+  throw EAudioReadError("\"" + file.toStdString() + "\": " + what, code);
+}
+
+void Check(int result, const QString& file, const char* what) {
+  if (result < 0) Fail(file, std::string(what) + ": " + ErrorText(result), result);
+}
+
+}  // namespace
+
+TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName) {
+  try {
+    if (!QFileInfo(fileName).isFile()) Fail(fileName, "not a file", AVERROR(ENOENT));
+    const QByteArray name = QFile::encodeName(fileName);
+    Check(avformat_open_input(&Format_, name.constData(), nullptr, nullptr), fileName, "cannot open");
+    Check(avformat_find_stream_info(Format_, nullptr), fileName, "cannot read the stream information");
+    const AVCodec* codec = nullptr;
+    Stream_ = av_find_best_stream(Format_, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (Stream_ == AVERROR_DECODER_NOT_FOUND) Fail(fileName, "no decoder for its audio", Stream_);
+    Check(Stream_, fileName, "no audio stream");
+    AVStream* st = Format_->streams[Stream_];
+    Decoder_ = avcodec_alloc_context3(codec);
+    if (!Decoder_) Fail(fileName, "out of memory", AVERROR(ENOMEM));
+    Check(avcodec_parameters_to_context(Decoder_, st->codecpar), fileName, "bad stream parameters");
+    Decoder_->pkt_timebase = st->time_base;
+    Check(avcodec_open2(Decoder_, codec, nullptr), fileName, "cannot open the decoder");
+    if (Decoder_->sample_rate <= 0 || Decoder_->ch_layout.nb_channels <= 0)
+      Fail(fileName, "the audio stream has no usable format", AVERROR_INVALIDDATA);
+
+    const AVSampleFormat inFormat = Decoder_->sample_fmt;
+    const bool eightBit = inFormat == AV_SAMPLE_FMT_U8 || inFormat == AV_SAMPLE_FMT_U8P;
+    const AVSampleFormat outFormat = eightBit ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    OutChannels_ = Decoder_->ch_layout.nb_channels == 1 ? 1 : 2;
+    OutBytesPerSample_ = eightBit ? 1 : 2;
+
+    AVChannelLayout inLayout{};
+    if (Decoder_->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
+      av_channel_layout_default(&inLayout, Decoder_->ch_layout.nb_channels);
+    else
+      av_channel_layout_copy(&inLayout, &Decoder_->ch_layout);
+    AVChannelLayout outLayout{};
+    av_channel_layout_default(&outLayout, OutChannels_);
+    const int r = swr_alloc_set_opts2(&Converter_, &outLayout, outFormat, Decoder_->sample_rate, &inLayout, inFormat,
+                                      Decoder_->sample_rate, 0, nullptr);
+    av_channel_layout_uninit(&inLayout);
+    av_channel_layout_uninit(&outLayout);
+    Check(r, fileName, "cannot convert its samples");
+    Check(swr_init(Converter_), fileName, "cannot convert its samples");
+
+    Packet_ = av_packet_alloc();
+    Frame_ = av_frame_alloc();
+    if (!Packet_ || !Frame_) Fail(fileName, "out of memory", AVERROR(ENOMEM));
+
+    if (Format_->duration != AV_NOPTS_VALUE && Format_->duration > 0)
+      Duration = av_rescale(Format_->duration, TicksPerSecond, AV_TIME_BASE);
+    else if (st->duration != AV_NOPTS_VALUE && st->duration > 0)
+      Duration = av_rescale_q(st->duration, st->time_base, AVRational{1, int(TicksPerSecond)});
+
+    WaveFormat.nSamplesPerSec = static_cast<std::uint32_t>(Decoder_->sample_rate);
+    WaveFormat.nBlockAlign = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
+    WaveFormat.nAvgBytesPerSec = WaveFormat.nSamplesPerSec * WaveFormat.nBlockAlign;
+    WaveFormat.nChannels = static_cast<std::uint16_t>(OutChannels_);
+    WaveFormat.wBitsPerSample = static_cast<std::uint16_t>(OutBytesPerSample_ * 8);
+    MonoToStereo = WaveFormat.nChannels == 1;
+    if (MonoToStereo) WaveFormat.nChannels = 2;
+    WidenTo16Bit = WaveFormat.wBitsPerSample == 8;
+    if (WidenTo16Bit) WaveFormat.wBitsPerSample = 16;
+  } catch (...) {
+    Release();
+    throw;
+  }
+}
+
+TAudioFileReader::~TAudioFileReader() { Release(); }
+
+void TAudioFileReader::Release() {
+  av_frame_free(&Frame_);
+  av_packet_free(&Packet_);
+  swr_free(&Converter_);
+  avcodec_free_context(&Decoder_);
+  avformat_close_input(&Format_);
+}
+
+bool TAudioFileReader::DecodeFrame() {
+  for (;;) {
+    const int got = avcodec_receive_frame(Decoder_, Frame_);
+    if (got == 0) {
+      ErrorsInARow_ = 0;
+      int skip = 0;
+      if (SkipUntil_ >= 0) {
+        // After a seek the demuxer lands at or before the target: drop the lead-in.
+        if (Frame_->best_effort_timestamp != AV_NOPTS_VALUE) {
+          const AVRational tb = Format_->streams[Stream_]->time_base;
+          const std::int64_t start =
+              av_rescale_q(Frame_->best_effort_timestamp, tb, AVRational{1, int(TicksPerSecond)});
+          if (start < SkipUntil_)
+            skip = int(std::min<std::int64_t>(Frame_->nb_samples,
+                                              av_rescale(SkipUntil_ - start, Frame_->sample_rate, TicksPerSecond)));
+        }
+        SkipUntil_ = -1;
+      }
+      const int frames = Frame_->nb_samples;
+      const std::size_t frameBytes = std::size_t(OutChannels_) * OutBytesPerSample_;
+      Pending_.resize(std::size_t(frames) * frameBytes);
+      std::uint8_t* out = Pending_.data();
+      const int n = swr_convert(Converter_, &out, frames, const_cast<const std::uint8_t**>(Frame_->extended_data), frames);
+      av_frame_unref(Frame_);
+      if (n < 0) Fail(FileName, "cannot convert its samples: " + ErrorText(n), n);
+      skip = std::min(skip, n);
+      Pending_.resize(std::size_t(n) * frameBytes);
+      PendingPos_ = std::size_t(skip) * frameBytes;
+      if (PendingPos_ < Pending_.size()) return true;
+      continue;
+    }
+    if (got == AVERROR_EOF) return false;
+    if (got != AVERROR(EAGAIN)) {
+      if (++ErrorsInARow_ > 50) Fail(FileName, "cannot be decoded: " + ErrorText(got), got);
+    }
+    if (Drained_) return false;
+    const int read = av_read_frame(Format_, Packet_);
+    if (read < 0) {
+      if (read != AVERROR_EOF && read != AVERROR(EIO) && ++ErrorsInARow_ > 50)
+        Fail(FileName, "cannot be read: " + ErrorText(read), read);
+      // End of the file, or a truncated one: let the decoder give what it holds.
+      Drained_ = true;
+      avcodec_send_packet(Decoder_, nullptr);
+      continue;
+    }
+    if (Packet_->stream_index == Stream_) {
+      const int sent = avcodec_send_packet(Decoder_, Packet_);
+      // A damaged packet is skipped; only a run of them ends the read.
+      if (sent < 0 && sent != AVERROR(EAGAIN) && ++ErrorsInARow_ > 50)
+        Fail(FileName, "cannot be decoded: " + ErrorText(sent), sent);
+    }
+    av_packet_unref(Packet_);
+  }
+}
+
+int TAudioFileReader::Read(void* buffer, int size) {
+  const int frameBytes = OutChannels_ * OutBytesPerSample_;
+  if (size <= 0 || size < frameBytes) throw EAudioReadError("Invalid buffer size.", EAudioReadError::InvalidBufferSize);
+  const std::size_t want = std::size_t(size / frameBytes) * frameBytes;
+  auto* out = static_cast<std::uint8_t*>(buffer);
+  std::size_t got = 0;
+  while (got < want) {
+    if (PendingPos_ >= Pending_.size() && !DecodeFrame()) break;
+    const std::size_t n = std::min(want - got, Pending_.size() - PendingPos_);
+    std::memcpy(out + got, Pending_.data() + PendingPos_, n);
+    PendingPos_ += n;
+    got += n;
+  }
+  if (got > 0) {
+    Delivered_ += std::int64_t(got / frameBytes);
+    Position_ = BaseTime_ + av_rescale(Delivered_, TicksPerSecond, WaveFormat.nSamplesPerSec);
+  }
+  return static_cast<int>(got);
+}
+
+void TAudioFileReader::RestartAt(std::int64_t time) {
+  avcodec_flush_buffers(Decoder_);
+  swr_close(Converter_);
+  swr_init(Converter_);
+  Pending_.clear();
+  PendingPos_ = 0;
+  Drained_ = false;
+  ErrorsInARow_ = 0;
+  BaseTime_ = time;
+  Delivered_ = 0;
+  SkipUntil_ = time > 0 ? time : -1;
+  Position_ = time;
+}
+
+void TAudioFileReader::Seek(std::int64_t time) {
+  if (time == Position()) return;
+  time = std::clamp<std::int64_t>(time, 0, std::max<std::int64_t>(Duration, 0));
+  const std::int64_t target = av_rescale(time, AV_TIME_BASE, TicksPerSecond);
+  if (avformat_seek_file(Format_, -1, INT64_MIN, target, target, 0) >= 0) {
+    RestartAt(time);
+    return;
+  }
+  avformat_seek_file(Format_, -1, INT64_MIN, 0, 0, 0);
+  RestartAt(0);
+}
+
+bool DirectShowPresent() {
+  return av_find_input_format("asf") && avcodec_find_decoder(AV_CODEC_ID_WMAV1) &&
+         avcodec_find_decoder(AV_CODEC_ID_WMAV2);
+}

@@ -1,0 +1,76 @@
+#pragma once
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "AudioReadError.h"
+
+struct AVFormatContext;
+struct AVCodecContext;
+struct AVPacket;
+struct AVFrame;
+struct SwrContext;
+
+struct TWaveFormat {
+  std::uint16_t wFormatTag = 1;
+  std::uint16_t nChannels = 0;
+  std::uint32_t nSamplesPerSec = 0;
+  std::uint32_t nAvgBytesPerSec = 0;
+  std::uint16_t nBlockAlign = 0;
+  std::uint16_t wBitsPerSample = 0;
+  std::uint16_t cbSize = 0;
+};
+
+// Decodes the primary audio stream of a media file into packed PCM: 16-bit, or
+// 8-bit unsigned when the source is, mono or stereo (more channels are mixed down).
+// Times are in 100-ns units.
+class TAudioFileReader {
+ public:
+  // Opens the file; throws EAudioReadError when it cannot be decoded.
+  explicit TAudioFileReader(const QString& fileName);
+  ~TAudioFileReader();
+  TAudioFileReader(const TAudioFileReader&) = delete;
+  TAudioFileReader& operator=(const TAudioFileReader&) = delete;
+
+  // Fills at most `size` bytes with whole frames; 0 once the stream has ended.
+  int Read(void* buffer, int size);
+  // Moves to `time`, clamped to the file; a failed seek restarts at 0. Never throws.
+  void Seek(std::int64_t time);
+
+  // The format the consumer delivers after widening and duplicating; nBlockAlign
+  // and nAvgBytesPerSec describe what Read itself returns.
+  TWaveFormat WaveFormat;
+  QString FileName;
+  std::int64_t Duration = 0;  // 0 when the file does not say
+  bool MonoToStereo = false;
+  bool WidenTo16Bit = false;
+
+  // End time of the last block delivered; read by the GUI while the worker reads.
+  std::int64_t Position() const { return Position_.load(std::memory_order_relaxed); }
+
+ private:
+  bool DecodeFrame();  // false at the end of the stream
+  void Release();
+  void RestartAt(std::int64_t time);
+
+  AVFormatContext* Format_ = nullptr;
+  AVCodecContext* Decoder_ = nullptr;
+  SwrContext* Converter_ = nullptr;
+  AVPacket* Packet_ = nullptr;
+  AVFrame* Frame_ = nullptr;
+  int Stream_ = -1;
+  int OutChannels_ = 0;
+  int OutBytesPerSample_ = 0;
+  bool Drained_ = false;
+  std::vector<std::uint8_t> Pending_;
+  std::size_t PendingPos_ = 0;
+  std::int64_t BaseTime_ = 0;  // where delivery restarted
+  std::int64_t Delivered_ = 0; // frames delivered since then
+  std::int64_t SkipUntil_ = -1; // drop decoded audio before this time after a seek
+  int ErrorsInARow_ = 0;
+  std::atomic<std::int64_t> Position_{0};
+};
+
+// The decoders this program needs are present.
+bool DirectShowPresent();

@@ -1,0 +1,106 @@
+#include "DX9In.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <stdexcept>
+
+TDX9In::~TDX9In() { Reader_.reset(); }
+
+void TDX9In::OpenFile() {
+  if (OpenCount == 0) {
+    auto reader = std::make_unique<TAudioFileReader>(FileName);
+    const TWaveFormat& w = reader->WaveFormat;
+    const std::int64_t frameBytes = std::int64_t(w.nChannels) * (w.wBitsPerSample / 8);
+    // Sized from the exact duration, so short inputs work; unknown length stays unknown.
+    const std::int64_t frames =
+        reader->Duration > 0 ? std::llround(double(reader->Duration) * w.nSamplesPerSec / 1e7) : -1;
+    Size = frames > 0 ? frames * frameBytes : -1;
+    TimePerByte = Size > 0 ? double(reader->Duration) / double(Size) : 0;
+    SampleRate = int(w.nSamplesPerSec);
+    BitsPerSample = w.wBitsPerSample;
+    Channels = w.nChannels;
+    TotalSamples = Size;
+    OpenOnQuery = true;
+    Reader_ = std::move(reader);
+  }
+  ++OpenCount;
+}
+
+void TDX9In::CloseFile() {
+  if (OpenCount == 1) Reader_.reset();
+  if (OpenCount > 0) --OpenCount;
+}
+
+void TDX9In::SeekSample(std::int64_t sampleIndex) { PendingSeek = sampleIndex; }
+
+void TDX9In::OpenInput() {
+  TAudioFileIn::OpenInput();
+  PcmBuffer_.assign(BlockSize, 0);
+}
+
+void TDX9In::CloseInput() {
+  TAudioFileIn::CloseInput();
+  PcmBuffer_.clear();
+  PcmBuffer_.shrink_to_fit();
+}
+
+void TDX9In::WidenSamples(std::uint8_t* block, int count) {
+  for (int i = count - 1; i >= 0; --i) {
+    const std::uint8_t b = block[i];
+    block[2 * i + 1] = static_cast<std::uint8_t>(b - 128);
+    block[2 * i] = 0;
+  }
+}
+
+void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount) {
+  for (int k = byteCount / 2 - 1; k >= 0; --k) {
+    const std::uint8_t lo = block[2 * k];
+    const std::uint8_t hi = block[2 * k + 1];
+    block[4 * k] = lo;
+    block[4 * k + 1] = hi;
+    block[4 * k + 2] = lo;
+    block[4 * k + 3] = hi;
+  }
+}
+
+int TDX9In::Refill() {
+  int request = BlockSize;
+  if (Reader_->MonoToStereo) request /= 2;
+  if (Reader_->WidenTo16Bit) request /= 2;
+  LastRequest_ = request;
+  int count = Reader_->Read(PcmBuffer_.data(), request);
+  if (Reader_->WidenTo16Bit) {
+    WidenSamples(PcmBuffer_.data(), count);
+    count *= 2;
+  }
+  if (Reader_->MonoToStereo) {
+    DuplicateChannels(PcmBuffer_.data(), count);
+    count *= 2;
+  }
+  return count;
+}
+
+int TDX9In::ReadData(void* buffer, int bufferSize) {
+  if (!Busy || !Reader_) throw std::runtime_error("The Stream is not opened");
+  if (BufStart > BufEnd) {
+    if (PendingSeek != 0) {
+      Position = std::clamp<std::int64_t>(PendingSeek, 0, std::max<std::int64_t>(Size, 0));
+      Reader_->Seek(static_cast<std::int64_t>(std::llround(Position * TimePerByte)));
+      PendingSeek = 0;
+    }
+    BufStart = 1;
+    int count = Refill();
+    if (count == 0) {
+      if (!Loop) return 0;
+      Reader_->Seek(0);
+      count = Refill();
+    }
+    BufEnd = count;
+  }
+  const int n = static_cast<int>(std::min<std::int64_t>(bufferSize, BufEnd - BufStart + 1));
+  std::memcpy(buffer, PcmBuffer_.data() + (BufStart - 1), n);
+  BufStart += n;
+  Position += n;
+  return n;
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "AudioFileIn.h"
+#include "AudioFileReader.h"
+
+// The decoding source: delivers a media file's audio as 16-bit PCM, two channels
+// for mono and stereo files, in blocks of at most BlockSize bytes.
+class TDX9In : public TAudioFileIn {
+ public:
+  using TAudioFileIn::TAudioFileIn;
+  ~TDX9In() override;
+
+  static constexpr int BlockSize = 32768;
+
+  double TimePerByte = 0;  // 100-ns media time per delivered byte
+  TAudioFileReader* Reader() const { return Reader_.get(); }
+  int LastRequest() const { return LastRequest_; }  // bytes asked of the reader at the last refill
+
+  int ReadData(void* buffer, int bufferSize) override;
+  void OpenInput() override;
+  void CloseInput() override;
+  void OpenFile() override;
+  void CloseFile() override;
+  void SeekSample(std::int64_t sampleIndex) override;
+
+  // In place, from the last sample down: `count` unsigned 8-bit samples become
+  // signed 16-bit ones, (b - 128) in the high byte.
+  static void WidenSamples(std::uint8_t* block, int count);
+  // In place, from the last sample down: byteCount / 2 mono 16-bit samples become
+  // as many stereo frames.
+  static void DuplicateChannels(std::uint8_t* block, int byteCount);
+
+ private:
+  int Refill();
+
+  std::unique_ptr<TAudioFileReader> Reader_;
+  std::vector<std::uint8_t> PcmBuffer_;
+  int LastRequest_ = 0;
+};

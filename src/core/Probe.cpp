@@ -1,0 +1,180 @@
+#include "Probe.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "Genres.h"
+#include "Globals.h"
+#include "Paths.h"
+#include "TaskOps.h"
+
+namespace {
+
+struct MediaDescription {
+  std::int64_t Duration = 0;
+  int SampleRate = 0;
+  int Channels = 0;
+};
+
+// Opens a file with the demuxers, or gives nullptr.
+AVFormatContext* OpenMedia(const QString& path) {
+  if (!QFileInfo(path).isFile()) return nullptr;
+  AVFormatContext* fmt = nullptr;
+  const QByteArray name = QFile::encodeName(path);
+  if (avformat_open_input(&fmt, name.constData(), nullptr, nullptr) < 0) return nullptr;
+  if (avformat_find_stream_info(fmt, nullptr) < 0) {
+    avformat_close_input(&fmt);
+    return nullptr;
+  }
+  return fmt;
+}
+
+int Describe(const QString& path, MediaDescription& d) {
+  AVFormatContext* fmt = OpenMedia(path);
+  if (!fmt) return prUnreadable;
+  const AVCodec* codec = nullptr;
+  const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+  int result = prRead;
+  if (si == AVERROR_STREAM_NOT_FOUND) {
+    result = prNoAudio;
+  } else if (si < 0 || !codec || fmt->streams[si]->codecpar->sample_rate <= 0) {
+    result = prUnreadable;  // audio we cannot decode
+  } else {
+    const AVStream* st = fmt->streams[si];
+    d.SampleRate = st->codecpar->sample_rate;
+    d.Channels = st->codecpar->ch_layout.nb_channels;
+    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
+      d.Duration = av_rescale(fmt->duration, 10000000, AV_TIME_BASE);
+  }
+  avformat_close_input(&fmt);
+  return result;
+}
+
+QString Meta(AVDictionary* d, const char* key) {
+  const AVDictionaryEntry* e = av_dict_get(d, key, nullptr, 0);
+  return e ? QString::fromUtf8(e->value) : QString();
+}
+
+QString FirstOf(AVDictionary* d, std::initializer_list<const char*> keys) {
+  for (const char* k : keys) {
+    const QString v = Meta(d, k);
+    if (!v.isNull()) return v;
+  }
+  return {};
+}
+
+QString Latin1Field(const char* p, int n) {
+  int len = 0;
+  while (len < n && p[len]) ++len;
+  QString s = QString::fromLatin1(p, len);
+  while (s.endsWith(' ')) s.chop(1);
+  return s.isEmpty() ? QString() : s;
+}
+
+void Fill(QString& field, const QString& other) {
+  if (field.isNull() && !other.isNull()) field = other;
+}
+
+}  // namespace
+
+bool ReadId3v1(const QString& path, TMediaTags& tags) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly) || f.size() < 128 || !f.seek(f.size() - 128)) return false;
+  const QByteArray tag = f.read(128);
+  if (tag.size() != 128 || !tag.startsWith("TAG")) return false;
+  const char* p = tag.constData();
+  tags.Title = Latin1Field(p + 3, 30);
+  tags.Artist = Latin1Field(p + 33, 30);
+  tags.Album = Latin1Field(p + 63, 30);
+  tags.Year = Latin1Field(p + 93, 4);
+  tags.Comment = Latin1Field(p + 97, p[125] == 0 ? 28 : 30);
+  if (p[125] == 0) tags.Track = static_cast<unsigned char>(p[126]);
+  const unsigned genre = static_cast<unsigned char>(p[127]);
+  if (genre < GenreNames.size()) tags.Genre = GenreNames[genre];
+  return true;
+}
+
+void ReadMediaTags(const QString& path, TMediaTags& tags) {
+  tags = TMediaTags{};
+  if (AVFormatContext* fmt = OpenMedia(path)) {
+    AVDictionary* d = fmt->metadata;
+    // Some containers keep their texts on the audio stream instead.
+    const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    AVDictionary* s = si >= 0 ? fmt->streams[si]->metadata : nullptr;
+    auto pick = [&](std::initializer_list<const char*> keys) {
+      const QString v = FirstOf(d, keys);
+      return v.isNull() && s ? FirstOf(s, keys) : v;
+    };
+    tags.Title = pick({"title"});
+    tags.Artist = pick({"artist"});
+    tags.AltArtist = pick({"author", "album_artist", "composer"});
+    tags.Album = pick({"album"});
+    tags.Year = pick({"date", "year", "WM/Year"});
+    tags.Comment = pick({"comment"});
+    tags.AltComment = pick({"description", "copyright"});
+    tags.Genre = pick({"genre"});
+    tags.Track = pick({"track"}).toInt();
+    avformat_close_input(&fmt);
+  }
+  const QString ext = QFileInfo(path).suffix().toUpper();
+  if (ext == "RM" || ext == "RMVB") {
+    TMediaTags v1;
+    if (ReadId3v1(path, v1)) {
+      Fill(tags.Title, v1.Title);
+      Fill(tags.Artist, v1.Artist);
+      Fill(tags.Album, v1.Album);
+      Fill(tags.Year, v1.Year);
+      Fill(tags.Comment, v1.Comment);
+      Fill(tags.Genre, v1.Genre);
+      Fill(tags.AltComment, v1.AltComment);
+      Fill(tags.AltArtist, v1.AltArtist);
+      if (tags.Track == 0) tags.Track = v1.Track;
+    }
+  }
+}
+
+void ProbeInputFile() {
+  const QString path = ProbeFileName;
+  MediaDescription d;
+  const int result = Describe(path, d);
+  if (result != prRead) {
+    ProbeResult = result;
+    ProbeFinished = true;
+    return;
+  }
+  TTask& t = CurrentTask;
+  t.SrcFile = path;
+  t.HasAudio = true;
+  t.Duration = d.Duration;
+  t.SrcSampleRate = d.SampleRate;
+  t.SrcChannels = d.Channels;
+  ApplyDefaultsToTask(t);
+  if (AutoNameOutput) {
+    if (DefaultSettings.OutputFileDir.isEmpty() || DefaultSettings.OutputFileDir == DefaultSettings.InputFileDir)
+      DefaultSettings.OutputFileDir = FolderPart(t.SrcFile);
+    t.DstFile = MakeOutputName(".mp3");
+  }
+  TMediaTags tags;
+  ReadMediaTags(t.SrcFile, tags);
+  if (!tags.Title.isEmpty()) {
+    t.Title = tags.Title;
+  } else {
+    const QString name = FileNamePart(t.SrcFile);
+    const int dot = name.lastIndexOf('.');
+    t.Title = dot < 0 ? name : name.left(dot);
+  }
+  t.Artist = !tags.Artist.isNull() ? tags.Artist : !tags.AltArtist.isNull() ? tags.AltArtist : QString("");
+  t.Comment = !tags.Comment.isNull() ? tags.Comment : !tags.AltComment.isNull() ? tags.AltComment : QString("");
+  t.Year = tags.Year.isNull() ? QString("") : tags.Year;
+  t.Genre = tags.Genre.isNull() ? QString("") : tags.Genre;
+  t.Album = tags.Album.isNull() ? QString("") : tags.Album;
+  CutTaskTexts(t);
+  if (tags.Duration > 0 && t.Duration == 0) t.Duration = tags.Duration;
+  t.EstimatedSize = ProbeSizeEstimate(t);
+  ProbeResult = prRead;
+  ProbeFinished = true;
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+// Tag texts found in a file; a null text is absent.
+struct TMediaTags {
+  QString Title, Artist, Album, Year, Comment, Genre;
+  QString AltComment;  // used when Comment is absent
+  QString AltArtist;   // used when Artist is absent
+  std::int32_t Track = 0;
+  std::int64_t Duration = 0;  // 100-ns units, when the container states one apart from its streams
+};
+
+enum TProbeResult : std::int32_t { prPending = -1, prRead = 0, prUnreadable = 1, prNoAudio = 2 };
+
+// Reads ProbeFileName into CurrentTask (only when it can be used), naming its
+// output when AutoNameOutput is set; stores ProbeResult, then sets ProbeFinished.
+void ProbeInputFile();
+void ReadMediaTags(const QString& path, TMediaTags& tags);
+// The ID3v1 tag at the end of a file, if it has one.
+bool ReadId3v1(const QString& path, TMediaTags& tags);

@@ -1,0 +1,140 @@
+#include "MediaMaker.h"
+
+#include <QFile>
+#include <cmath>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+}
+
+namespace {
+
+struct Muxer {
+  AVFormatContext* fmt = nullptr;
+  AVCodecContext* enc = nullptr;
+  AVStream* st = nullptr;
+  AVPacket* pkt = av_packet_alloc();
+  ~Muxer() {
+    av_packet_free(&pkt);
+    avcodec_free_context(&enc);
+    if (fmt) {
+      if (fmt->pb) avio_closep(&fmt->pb);
+      avformat_free_context(fmt);
+    }
+  }
+  bool Open(const QString& path, const char* format, AVCodecID id) {
+    const QByteArray name = QFile::encodeName(path);
+    if (avformat_alloc_output_context2(&fmt, nullptr, format, name.constData()) < 0) return false;
+    const AVCodec* codec = avcodec_find_encoder(id);
+    if (!codec) return false;
+    enc = avcodec_alloc_context3(codec);
+    st = avformat_new_stream(fmt, nullptr);
+    return enc && st;
+  }
+  bool Start(const QString& path) {
+    if (fmt->oformat->flags & AVFMT_GLOBALHEADER) enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    if (avcodec_open2(enc, enc->codec, nullptr) < 0) return false;
+    avcodec_parameters_from_context(st->codecpar, enc);
+    st->time_base = enc->time_base;
+    const QByteArray name = QFile::encodeName(path);
+    if (avio_open(&fmt->pb, name.constData(), AVIO_FLAG_WRITE) < 0) return false;
+    return avformat_write_header(fmt, nullptr) >= 0;
+  }
+  bool Send(AVFrame* frame) {
+    if (avcodec_send_frame(enc, frame) < 0) return false;
+    while (avcodec_receive_packet(enc, pkt) == 0) {
+      av_packet_rescale_ts(pkt, enc->time_base, st->time_base);
+      pkt->stream_index = st->index;
+      if (av_interleaved_write_frame(fmt, pkt) < 0) return false;
+    }
+    return true;
+  }
+  bool Finish() { return Send(nullptr) && av_write_trailer(fmt) >= 0; }
+};
+
+bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFormat sf, const ToneSpec& spec,
+               int bitRate) {
+  Muxer m;
+  if (!m.Open(path, format, id)) return false;
+  m.enc->sample_fmt = sf;
+  m.enc->sample_rate = spec.Rate;
+  m.enc->bit_rate = bitRate;
+  av_channel_layout_default(&m.enc->ch_layout, spec.Channels);
+  m.enc->time_base = AVRational{1, spec.Rate};
+  for (const auto& [k, v] : spec.Tags) av_dict_set(&m.fmt->metadata, k.c_str(), v.c_str(), 0);
+  if (!m.Start(path)) return false;
+  const int frameSize = m.enc->frame_size > 0 ? m.enc->frame_size : 1024;
+  const long long total = std::llround(spec.Seconds * spec.Rate);
+  AVFrame* frame = av_frame_alloc();
+  bool ok = true;
+  for (long long done = 0; ok && done < total; done += frameSize) {
+    const int n = int(std::min<long long>(frameSize, total - done));
+    av_frame_unref(frame);
+    frame->format = sf;
+    frame->sample_rate = spec.Rate;
+    frame->nb_samples = (m.enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || n == frameSize ? n : frameSize;
+    av_channel_layout_copy(&frame->ch_layout, &m.enc->ch_layout);
+    if (av_frame_get_buffer(frame, 0) < 0) {
+      ok = false;
+      break;
+    }
+    const bool planar = av_sample_fmt_is_planar(sf);
+    for (int i = 0; i < frame->nb_samples; ++i) {
+      for (int c = 0; c < spec.Channels; ++c) {
+        const double v = i < n ? 0.3 * std::sin(2 * M_PI * (440.0 + 110 * c) * double(done + i) / spec.Rate) : 0;
+        const int idx = planar ? i : i * spec.Channels + c;
+        uint8_t* plane = frame->extended_data[planar ? c : 0];
+        switch (sf) {
+          case AV_SAMPLE_FMT_FLTP:
+          case AV_SAMPLE_FMT_FLT: reinterpret_cast<float*>(plane)[idx] = float(v); break;
+          case AV_SAMPLE_FMT_S16: reinterpret_cast<int16_t*>(plane)[idx] = int16_t(v * 32767); break;
+          case AV_SAMPLE_FMT_U8: plane[idx] = uint8_t(128 + std::lround(v * 127)); break;
+          default: break;
+        }
+      }
+    }
+    frame->pts = done;
+    ok = m.Send(frame);
+  }
+  av_frame_free(&frame);
+  return ok && m.Finish();
+}
+
+}  // namespace
+
+bool MakeWma(const QString& path, const ToneSpec& spec, int bitRate) {
+  return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, spec, bitRate);
+}
+
+bool MakeWav(const QString& path, const ToneSpec& spec, const std::string& sampleFormat) {
+  if (sampleFormat == "u8") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_U8, AV_SAMPLE_FMT_U8, spec, 0);
+  if (sampleFormat == "flt") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_F32LE, AV_SAMPLE_FMT_FLT, spec, 0);
+  return MakeAudio(path, "wav", AV_CODEC_ID_PCM_S16LE, AV_SAMPLE_FMT_S16, spec, 0);
+}
+
+bool MakeVideoOnly(const QString& path) {
+  Muxer m;
+  if (!m.Open(path, "avi", AV_CODEC_ID_RAWVIDEO)) return false;
+  m.enc->width = 16;
+  m.enc->height = 16;
+  m.enc->pix_fmt = AV_PIX_FMT_YUV420P;
+  m.enc->time_base = AVRational{1, 10};
+  if (!m.Start(path)) return false;
+  AVFrame* frame = av_frame_alloc();
+  bool ok = true;
+  for (int i = 0; ok && i < 10; ++i) {
+    av_frame_unref(frame);
+    frame->format = AV_PIX_FMT_YUV420P;
+    frame->width = 16;
+    frame->height = 16;
+    ok = av_frame_get_buffer(frame, 0) >= 0 && av_frame_make_writable(frame) >= 0;
+    if (!ok) break;
+    for (int p = 0; p < 3; ++p) std::fill_n(frame->data[p], frame->linesize[p] * (p ? 8 : 16), uint8_t(i * 20));
+    frame->pts = i;
+    ok = m.Send(frame);
+  }
+  av_frame_free(&frame);
+  return ok && m.Finish();
+}

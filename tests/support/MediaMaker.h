@@ -1,0 +1,20 @@
+#pragma once
+// Makes the small input files the tests convert, through libavformat and libavcodec.
+
+#include <QString>
+#include <map>
+#include <string>
+
+struct ToneSpec {
+  double Seconds = 2.0;
+  int Rate = 44100;
+  int Channels = 2;
+  std::map<std::string, std::string> Tags;
+};
+
+// A Windows Media audio file (WMA version 2 in ASF).
+bool MakeWma(const QString& path, const ToneSpec& spec, int bitRate = 128000);
+// A WAV file with samples "u8", "s16" or "flt".
+bool MakeWav(const QString& path, const ToneSpec& spec, const std::string& sampleFormat = "s16");
+// A file with a short video stream and no audio.
+bool MakeVideoOnly(const QString& path);

@@ -1,0 +1,54 @@
+#include "BlockingConverter.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <exception>
+
+#include "DX9In.h"
+#include "MP3Out.h"
+#include "TaskOps.h"
+
+QString ConvertTask(const TTask& task, TMP3Out& sink, const std::function<void(int)>& progress) {
+  TDX9In source;
+  source.FileName = task.SrcFile;
+  try {
+    source.OpenFile();  // held until the source goes, like the progress window does
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  }
+  TMP3Settings settings = sink.Settings();
+  TMP3Tags tags;
+  ApplyTaskToEncoder(task, settings, tags);
+  sink.ApplySettings(settings);
+  sink.ApplyTags(tags);
+  sink.FileName = task.DstFile;
+  sink.SetInput(&source);
+
+  QEventLoop loop;
+  QString failure;
+  bool finished = false;
+  sink.OnDone = [&](TComponent*) {
+    finished = true;
+    loop.quit();
+  };
+  // Reported on the thread that caught it; the loop is quit from the GUI thread.
+  sink.OnThreadException = [&](TComponent*, const std::exception& e) {
+    const QString text = QString::fromUtf8(e.what());
+    QMetaObject::invokeMethod(&loop, [&, text] {
+      failure = text;
+      finished = true;
+      loop.quit();
+    }, Qt::QueuedConnection);
+  };
+  sink.OnProgress = [&](TComponent*) {
+    if (progress) progress(sink.LastProgress);
+  };
+  sink.Run();
+  if (!finished) loop.exec();
+  QCoreApplication::sendPostedEvents(&loop);
+  sink.OnDone = nullptr;
+  sink.OnThreadException = nullptr;
+  sink.OnProgress = nullptr;
+  sink.SetInput(nullptr);
+  return failure;
+}

@@ -1,0 +1,215 @@
+// Converts files to MP3 without windows, the way the program does: each file is
+// read, given the saved defaults and an automatic output name, then converted.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "AudioException.h"
+#include "AudioFileReader.h"
+#include "BlockingConverter.h"
+#include "Globals.h"
+#include "Lang.h"
+#include "MP3Out.h"
+#include "Paths.h"
+#include "Probe.h"
+#include "TaskOps.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: brindlewave-convert [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
+    "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
+    "                           [--year Y] [--genre G] [--comment C] FILE...\n";
+
+struct Options {
+  QString outDir;
+  std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
+  std::optional<QString> title, artist, album, year, genre, comment;
+  QStringList files;
+};
+
+bool IsTableRate(int kbps) {
+  for (int r : BitRateTable)
+    if (r == kbps) return true;
+  return false;
+}
+
+[[noreturn]] void BadUsage(const QString& why) {
+  std::fprintf(stderr, "brindlewave-convert: %s\n%s", why.toLocal8Bit().constData(), Usage);
+  std::exit(2);
+}
+
+int Number(const QString& text, const char* option) {
+  bool ok = false;
+  const int v = text.toInt(&ok);
+  if (!ok) BadUsage(QString("%1 needs a number, not '%2'").arg(option, text));
+  return v;
+}
+
+Options Parse(const QStringList& args) {
+  Options o;
+  for (int i = 1; i < args.size(); ++i) {
+    const QString& a = args[i];
+    auto value = [&]() -> QString {
+      if (i + 1 >= args.size()) BadUsage(a + " needs a value");
+      return args[++i];
+    };
+    if (a == "--help" || a == "-h") {
+      std::fputs(Usage, stdout);
+      std::exit(0);
+    } else if (a == "-o") {
+      o.outDir = value();
+    } else if (a == "-b") {
+      o.bitRate = Number(value(), "-b");
+      if (!IsTableRate(*o.bitRate)) BadUsage("-b takes one of 8, 16, ... 320 kbps");
+    } else if (a == "--vbr") {
+      const QStringList parts = value().split(':');
+      if (parts.size() != 2) BadUsage("--vbr takes MIN:MAX");
+      o.vbrMin = Number(parts[0], "--vbr");
+      o.vbrMax = Number(parts[1], "--vbr");
+      if (!IsTableRate(*o.vbrMin) || !IsTableRate(*o.vbrMax)) BadUsage("--vbr takes rates of 8, 16, ... 320 kbps");
+    } else if (a == "-r") {
+      o.sampleRate = Number(value(), "-r");
+      if (*o.sampleRate != 32000 && *o.sampleRate != 44100 && *o.sampleRate != 48000)
+        BadUsage("-r takes 32000, 44100 or 48000");
+    } else if (a == "-m") {
+      const QString m = value();
+      const QStringList modes = {"dual", "stereo", "joint", "mono"};
+      if (!modes.contains(m)) BadUsage("-m takes dual, stereo, joint or mono");
+      o.mode = int(modes.indexOf(m));
+    } else if (a == "--title") {
+      o.title = value();
+    } else if (a == "--artist") {
+      o.artist = value();
+    } else if (a == "--album") {
+      o.album = value();
+    } else if (a == "--year") {
+      o.year = value();
+    } else if (a == "--genre") {
+      o.genre = value();
+    } else if (a == "--comment") {
+      o.comment = value();
+    } else if (a.startsWith('-') && a != "-") {
+      BadUsage("unknown option " + a);
+    } else {
+      o.files << a;
+    }
+  }
+  if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
+  if (o.files.isEmpty()) BadUsage("no FILE given");
+  return o;
+}
+
+void Apply(const Options& o, TTask& t) {
+  if (o.bitRate) {
+    t.BitRate = *o.bitRate;
+    t.VBR = false;
+  }
+  if (o.vbrMin) {
+    t.VBR = true;
+    t.VbrMinBitrate = *o.vbrMin;
+    t.VbrMaxBitrate = *o.vbrMax;
+  }
+  if (o.sampleRate) t.SampleRate = *o.sampleRate;
+  if (o.mode) t.ChannelMode = *o.mode;
+  if (o.title) t.Title = *o.title;
+  if (o.artist) t.Artist = *o.artist;
+  if (o.album) t.Album = *o.album;
+  if (o.year) t.Year = *o.year;
+  if (o.genre) t.Genre = *o.genre;
+  if (o.comment) t.Comment = *o.comment;
+}
+
+void Report(const QString& file, const QString& why) {
+  std::fprintf(stderr, "%s: %s\n", file.toLocal8Bit().constData(), why.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  av_log_set_level(AV_LOG_QUIET);
+  const Options options = Parse(app.arguments());
+  InitAppGlobals(QCoreApplication::applicationFilePath());
+  FillBitRateTable();
+  LoadDefaultSettings(TSettingsAccess::ReadOnly);
+  if (!DirectShowPresent()) {
+    std::fprintf(stderr, "%s\n", lang::NoDecoders);
+    return 1;
+  }
+
+  QString outDir;
+  if (!options.outDir.isEmpty()) {
+    QString error;
+    outDir = ForceFolder(QFileInfo(options.outDir).absoluteFilePath(), "/", &error);
+    if (outDir.isEmpty()) {
+      Report(options.outDir, "the output folder cannot be created: " + error);
+      return 1;
+    }
+  }
+
+  int failed = 0;
+  QStringList names;
+  for (const QString& file : options.files) {
+    ProbeFileName = QFileInfo(file).absoluteFilePath();
+    AutoNameOutput = true;
+    ProbeFinished = false;
+    ProbeResult = prPending;
+    ProbeInputFile();
+    if (ProbeResult != prRead) {
+      Report(file, ProbeResult == prNoAudio ? lang::NoAudioStream : lang::CannotRead);
+      ++failed;
+      continue;
+    }
+    if (!outDir.isEmpty()) {
+      const QString saved = DefaultSettings.OutputFileDir;
+      DefaultSettings.OutputFileDir = outDir;
+      CurrentTask.DstFile = MakeOutputName(".mp3");
+      DefaultSettings.OutputFileDir = saved;
+    }
+    Apply(options, CurrentTask);
+    StoreCurrentTask(true, 0);
+    names << file;
+  }
+
+  std::unique_ptr<TMP3Out> sink;
+  try {
+    sink = std::make_unique<TMP3Out>();
+  } catch (const EAudioException& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  // The settings the program's progress window runs with.
+  sink->Quality = TMP3Quality::ql2;
+  sink->VBRQuality = TMP3Quality::ql2;
+  sink->Original = false;
+  sink->BitRate = TMP3BitRate::br192;
+  sink->SampleRate = TMP3SampleRate::sr41kHz;
+
+  const bool terminal = ::isatty(2);
+  for (std::size_t i = 0; i < Tasks.size(); ++i) {
+    const TTask& task = *Tasks[i];
+    auto progress = [&](int percent) {
+      if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[int(i)].toLocal8Bit().constData(), percent);
+    };
+    const QString failure = ConvertTask(task, *sink, progress);
+    if (terminal) std::fputs("\r\033[K", stderr);
+    if (failure.isEmpty()) {
+      std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
+      std::fflush(stdout);
+    } else {
+      Report(names[int(i)], failure);
+      ++failed;
+    }
+  }
+  FreeAllTasks();
+  return failed ? 1 : 0;
+}
