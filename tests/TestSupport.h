@@ -20,3 +20,7 @@ class TestFolder {
 };
 
 void ResetGlobals();
+
+#include <ostream>
+// Readable QString values in assertion messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -137,9 +137,9 @@ void Report(const QString& file, const QString& why) {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   av_log_set_level(AV_LOG_QUIET);
-  const Options options = Parse(app.arguments());
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
+  const Options options = Parse(app.arguments());
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DirectShowPresent()) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);

@@ -92,7 +92,10 @@ int TDX9In::ReadData(void* buffer, int bufferSize) {
     BufStart = 1;
     int count = Refill();
     if (count == 0) {
-      if (!Loop) return 0;
+      if (!Loop) {
+        BufEnd = 0;  // the old block is spent; a later call must not hand it out again
+        return 0;
+      }
       Reader_->Seek(0);
       count = Refill();
     }

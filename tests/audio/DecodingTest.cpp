@@ -1,0 +1,297 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AudioFileReader.h"
+#include "BlockingConverter.h"
+#include "DX9In.h"
+#include "Globals.h"
+#include "MP3Out.h"
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+#include "Probe.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+constexpr std::int64_t Second = 10000000;
+
+class DecodingTest : public ::testing::Test {
+ protected:
+  TestFolder t;
+  QString Path(const QString& name) { return t.Path(name); }
+
+  // Reads a file the way the main window does, with the automatic output name.
+  int Probe(const QString& path) {
+    ProbeFileName = path;
+    AutoNameOutput = true;
+    ProbeFinished = false;
+    ProbeResult = prPending;
+    ProbeInputFile();
+    EXPECT_TRUE(ProbeFinished);
+    return ProbeResult;
+  }
+};
+
+TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
+  struct Case {
+    const char* name;
+    int rate, channels;
+    const char* format;  // wav sample format, or "wma"
+  };
+  const Case cases[] = {{"s16-stereo.wav", 44100, 2, "s16"}, {"s16-mono.wav", 22050, 1, "s16"},
+                        {"u8-mono.wav", 48000, 1, "u8"},     {"u8-stereo.wav", 44100, 2, "u8"},
+                        {"surround.wav", 48000, 6, "s16"},   {"float.wav", 96000, 2, "flt"},
+                        {"stereo.wma", 44100, 2, "wma"},     {"mono.wma", 22050, 1, "wma"}};
+  TMP3Out sink;
+  sink.Quality = TMP3Quality::ql2;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const ToneSpec spec{2.5, c.rate, c.channels, {}};
+    const QString in = Path(c.name);
+    ASSERT_TRUE(std::string(c.format) == "wma" ? MakeWma(in, spec) : MakeWav(in, spec, c.format));
+    ASSERT_EQ(Probe(in), prRead);
+    EXPECT_EQ(CurrentTask.SrcSampleRate, c.rate);
+    EXPECT_EQ(CurrentTask.SrcChannels, c.channels);
+    EXPECT_NEAR(CurrentTask.Duration / 1e7, 2.5, 0.05);
+    CurrentTask.SampleRate = c.rate == 48000 ? 48000 : 44100;
+    ASSERT_EQ(ConvertTask(CurrentTask, sink), "");
+    const MediaFacts f = ReadMedia(CurrentTask.DstFile);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_EQ(f.Channels, 2);
+    EXPECT_EQ(f.SampleRate, CurrentTask.SampleRate);
+    // WMA's own encoder delay adds up to one block of its frames.
+    const double slack = 1152.0 / f.SampleRate + (std::string(c.format) == "wma" ? 2048.0 / c.rate : 0);
+    EXPECT_NEAR(double(f.DecodedFrames) / f.SampleRate, 2.5, slack);
+    if (c.channels == 1) {
+      EXPECT_TRUE(f.ChannelsIdentical);
+    }
+  }
+}
+
+TEST_F(DecodingTest, TagsOfWindowsMediaFilesReachTheMp3) {
+  const QString in = Path("tagged.wma");
+  ASSERT_TRUE(MakeWma(in, {1.5, 44100, 2,
+                           {{"title", "Ünïcode Titel"}, {"artist", "Some Artist"}, {"album", "The Album"},
+                            {"date", "2004"}, {"genre", "Jazz"}, {"comment", "Recorded live"}}}));
+  ASSERT_EQ(Probe(in), prRead);
+  EXPECT_EQ(CurrentTask.Title, "Ünïcode Titel");
+  EXPECT_EQ(CurrentTask.Artist, "Some Artist");
+  EXPECT_EQ(CurrentTask.Album, "The Album");
+  EXPECT_EQ(CurrentTask.Year, "2004");
+  EXPECT_EQ(CurrentTask.Genre, "Jazz");
+  EXPECT_EQ(CurrentTask.Comment, "Recorded live");
+  TMP3Out sink;
+  ASSERT_EQ(ConvertTask(CurrentTask, sink), "");
+  const MediaFacts f = ReadMedia(CurrentTask.DstFile);
+  EXPECT_EQ(f.Tags.at("title"), "Ünïcode Titel");
+  EXPECT_EQ(f.Tags.at("artist"), "Some Artist");
+  EXPECT_EQ(f.Tags.at("album"), "The Album");
+  EXPECT_EQ(f.Tags.at("date"), "2004");
+  EXPECT_EQ(f.Tags.at("genre"), "Jazz");
+  EXPECT_EQ(f.Tags.at("comment"), "Recorded live");
+}
+
+TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
+  DefaultSettings.AudioBitrate = 192;
+  DefaultSettings.InputFileDir = Path("last/");
+  DefaultSettings.OutputFileDir = Path("last/");
+  QDir().mkpath(Path("in"));
+  const QString in = Path("in/song.WmV");
+  ASSERT_TRUE(MakeWma(in, {2.0, 44100, 2, {{"author", "Second Slot"}}}));
+  ASSERT_EQ(Probe(in), prRead);
+  // An output folder equal to the last input folder follows the new input.
+  EXPECT_EQ(DefaultSettings.OutputFileDir, Path("in/"));
+  EXPECT_EQ(CurrentTask.DstFile, Path("in/song.mp3"));
+  EXPECT_EQ(CurrentTask.Title, "song");
+  EXPECT_TRUE(CurrentTask.HasAudio);
+  EXPECT_EQ(CurrentTask.BitRate, 192);
+  EXPECT_EQ(CurrentTask.EstimatedSize, ProbeSizeEstimate(CurrentTask));
+  StoreCurrentTask(true, 0);
+  // The same input again: its output is another task's already.
+  ASSERT_EQ(Probe(in), prRead);
+  EXPECT_EQ(CurrentTask.DstFile, Path("in/song(2).mp3"));
+
+  ASSERT_TRUE(MakeWma(Path("in/long.wma"), {1.0, 44100, 2, {{"title", std::string(300, 'x')}}}));
+  ASSERT_EQ(Probe(Path("in/long.wma")), prRead);
+  EXPECT_EQ(CurrentTask.Title.size(), 255);
+}
+
+TEST_F(DecodingTest, RealMediaTakesMissingTextsFromItsId3v1Tag) {
+  const QString in = Path("clip.rm");
+  TMediaTags tags;
+  QFile f(in);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(500, '\0'));
+  QByteArray v1(128, '\0');
+  v1.replace(0, 3, "TAG");
+  v1.replace(3, 5, "Title");
+  v1.replace(33, 6, "Artist");
+  v1[127] = 8;  // Jazz
+  f.write(v1);
+  f.close();
+  ReadMediaTags(in, tags);
+  EXPECT_EQ(tags.Title, "Title");
+  EXPECT_EQ(tags.Artist, "Artist");
+  EXPECT_EQ(tags.Genre, "Jazz");
+  EXPECT_TRUE(tags.Album.isNull());
+  // Other containers do not look for one.
+  QFile::copy(in, Path("clip.wma"));
+  ReadMediaTags(Path("clip.wma"), tags);
+  EXPECT_TRUE(tags.Title.isNull());
+}
+
+TEST_F(DecodingTest, SourceAsksForBlocksSizedToItsConversions) {
+  struct Case {
+    int channels;
+    const char* format;
+    int request;
+  };
+  for (const Case c : {Case{2, "s16", 32768}, Case{1, "s16", 16384}, Case{1, "u8", 8192}, Case{2, "u8", 16384}}) {
+    const QString in = Path(QString("block-%1-%2.wav").arg(c.channels).arg(c.format));
+    ASSERT_TRUE(MakeWav(in, {1.0, 8000, c.channels, {}}, c.format));
+    TDX9In source;
+    source.FileName = in;
+    source.OpenInput();
+    EXPECT_EQ(source.GetChannels(), 2);
+    EXPECT_EQ(source.GetBitsPerSample(), 16);
+    EXPECT_EQ(source.Size, 8000 * 4);
+    std::vector<char> buf(16384);
+    std::int64_t total = 0;
+    int first = source.ReadData(buf.data(), int(buf.size()));
+    EXPECT_EQ(source.LastRequest(), c.request);
+    for (int n = first; n > 0; n = source.ReadData(buf.data(), int(buf.size()))) total += n;
+    EXPECT_EQ(total, 8000 * 4);
+    EXPECT_EQ(source.ReadData(buf.data(), int(buf.size())), 0);
+    source.CloseInput();
+    EXPECT_EQ(source.OpenCount, 0);
+    EXPECT_EQ(source.Reader(), nullptr);
+    EXPECT_THROW(source.ReadData(buf.data(), 4), std::runtime_error);
+    source.CloseFile();  // with nothing open: nothing happens
+    EXPECT_EQ(source.OpenCount, 0);
+  }
+}
+
+TEST_F(DecodingTest, WideningAndDuplicatingWorkInPlace) {
+  std::uint8_t block[16] = {0, 128, 255, 1};
+  TDX9In::WidenSamples(block, 4);
+  const std::int16_t* s = reinterpret_cast<const std::int16_t*>(block);
+  EXPECT_EQ(s[0], -32768);
+  EXPECT_EQ(s[1], 0);
+  EXPECT_EQ(s[2], 127 * 256);
+  EXPECT_EQ(s[3], -127 * 256);
+  std::int16_t mono[8] = {1, -2, 300, -400};
+  TDX9In::DuplicateChannels(reinterpret_cast<std::uint8_t*>(mono), 8);
+  EXPECT_EQ(std::vector<std::int16_t>(mono, mono + 8), (std::vector<std::int16_t>{1, 1, -2, -2, 300, 300, -400, -400}));
+}
+
+TEST_F(DecodingTest, ReaderPositionsAndSeeks) {
+  const QString in = Path("seek.wav");
+  ASSERT_TRUE(MakeWav(in, {3.0, 44100, 2, {}}));
+  TAudioFileReader reader(in);
+  EXPECT_EQ(reader.Duration, 3 * Second);
+  std::vector<char> buf(44100 * 4);
+  try {
+    reader.Read(buf.data(), 0);
+    ADD_FAILURE();
+  } catch (const EAudioReadError& e) {
+    EXPECT_STREQ(e.what(), "Invalid buffer size.");
+    EXPECT_EQ(e.ErrorCode, 0x08000001);
+  }
+  EXPECT_EQ(reader.Read(buf.data(), int(buf.size())), 44100 * 4);
+  EXPECT_EQ(reader.Position(), Second);
+  reader.Seek(2 * Second);
+  EXPECT_EQ(reader.Position(), 2 * Second);
+  EXPECT_EQ(reader.Read(buf.data(), int(buf.size())), 44100 * 4);
+  EXPECT_EQ(reader.Position(), 3 * Second);
+  EXPECT_EQ(reader.Read(buf.data(), int(buf.size())), 0);
+  EXPECT_EQ(reader.Position(), 3 * Second);  // stays at the end of the last block
+  reader.Seek(-5);
+  EXPECT_EQ(reader.Position(), 0);
+  EXPECT_EQ(reader.Read(buf.data(), 400), 400);
+  reader.Seek(99 * Second);
+  EXPECT_EQ(reader.Position(), 3 * Second);
+}
+
+TEST_F(DecodingTest, LoopingRestartsAndPendingSeeksApplyAtTheRefill) {
+  const QString in = Path("loop.wav");
+  ASSERT_TRUE(MakeWav(in, {1.0, 8000, 2, {}}));
+  TDX9In source;
+  source.FileName = in;
+  source.Loop = true;
+  source.OpenInput();
+  std::vector<char> buf(16384);
+  std::int64_t total = 0;
+  for (int i = 0; i < 10; ++i) total += source.ReadData(buf.data(), int(buf.size()));
+  EXPECT_GT(total, source.Size * 2);  // went round more than twice
+  source.CloseInput();
+
+  source.Loop = false;
+  source.OpenInput();
+  source.SeekSample(source.Size / 2);
+  total = 0;
+  for (int n; (n = source.ReadData(buf.data(), int(buf.size()))) > 0;) total += n;
+  EXPECT_NEAR(double(total), source.Size / 2.0, 400);
+  source.CloseInput();
+
+  const QString empty = Path("empty.wav");
+  ASSERT_TRUE(MakeWav(empty, {0.0, 8000, 2, {}}));
+  TDX9In none;
+  none.FileName = empty;
+  none.Loop = true;
+  try {
+    none.OpenInput();
+    EXPECT_EQ(none.ReadData(buf.data(), int(buf.size())), 0);
+  } catch (const EAudioReadError&) {
+    // An empty file may also be refused outright; it must never loop forever.
+  }
+}
+
+TEST_F(DecodingTest, BadInputsAreRefusedWithoutCrashingOrHanging) {
+  MakeWma(Path("good.wma"), {3.0, 44100, 2, {}});
+  QFile good(Path("good.wma"));
+  good.open(QIODevice::ReadOnly);
+  const QByteArray bytes = good.readAll();
+  QByteArray corrupted = bytes;
+  for (qsizetype i = bytes.size() / 3; i < bytes.size() * 2 / 3; i += 7) corrupted[i] = char(i * 31);
+  QByteArray random(40000, '\0');
+  for (qsizetype i = 0; i < random.size(); ++i) random[i] = char((i * 2654435761u) >> 13);
+  t.Touch("empty.wma", "");
+  t.Touch("truncated.wma", bytes.left(bytes.size() / 2));
+  t.Touch("corrupted.wma", corrupted);
+  t.Touch("random.wma", random);
+  t.Touch("notes.txt", "just some text\nnot audio\n");
+  QDir().mkpath(Path("folder.wma"));
+  ASSERT_TRUE(MakeVideoOnly(Path("video.avi")));
+  QFile::link(Path("missing-target"), Path("dangling.wma"));
+
+  for (const char* name : {"empty.wma", "random.wma", "notes.txt", "folder.wma", "dangling.wma", "video.avi"}) {
+    SCOPED_TRACE(name);
+    const int r = Probe(Path(name));
+    EXPECT_TRUE(r == prUnreadable || r == prNoAudio);
+    EXPECT_THROW(TAudioFileReader reader(Path(name)), EAudioReadError);
+  }
+  EXPECT_EQ(Probe(Path("video.avi")), prNoAudio);
+  EXPECT_EQ(Probe(Path("empty.wma")), prUnreadable);
+
+  // Damaged but recognisable files either convert what can be decoded or fail
+  // with a reason; they never take the run down.
+  TMP3Out sink;
+  for (const char* name : {"truncated.wma", "corrupted.wma"}) {
+    SCOPED_TRACE(name);
+    if (Probe(Path(name)) != prRead) continue;
+    const QString failure = ConvertTask(CurrentTask, sink);
+    if (failure.isEmpty()) {
+      EXPECT_TRUE(ReadMedia(CurrentTask.DstFile).DecodedCleanly);
+    }
+  }
+  CurrentTask.SrcFile = Path("random.wma");
+  CurrentTask.DstFile = Path("random.mp3");
+  EXPECT_NE(ConvertTask(CurrentTask, sink), "");
+  EXPECT_FALSE(QFile::exists(Path("random.mp3")));
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+
+namespace {
+
+struct Result {
+  int code;
+  QString out, err;
+};
+
+Result RunTool(const QStringList& args, const QString& configHome) {
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", configHome);
+  p.setProcessEnvironment(env);
+  p.start(CONVERT_TOOL, args);
+  p.waitForFinished(120000);
+  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
+          QString::fromLocal8Bit(p.readAllStandardError())};
+}
+
+TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
+  QTemporaryDir dir;
+  const QString a = dir.filePath("a.wma"), bad = dir.filePath("bad.wma"), c = dir.filePath("c.wma");
+  ASSERT_TRUE(MakeWma(a, {1.5, 44100, 2,
+                          {{"title", "Alpha"}, {"artist", "Artist A"}, {"album", "Album A"},
+                           {"date", "1997"}, {"genre", "Rock"}, {"comment", "First"}}}));
+  ASSERT_TRUE(MakeWma(c, {1.0, 22050, 1, {}}));
+  QFile f(bad);
+  f.open(QIODevice::WriteOnly);
+  f.write(QByteArray(5000, 'z'));
+  f.close();
+  const QString config = dir.filePath("config");
+
+  const Result r = RunTool({"-b", "128", "-o", dir.filePath("out"), a, bad, c}, config);
+  EXPECT_EQ(r.code, 1) << r.err.toStdString();
+  EXPECT_EQ(r.out, dir.filePath("out/a.mp3") + "\n" + dir.filePath("out/c.mp3") + "\n");
+  EXPECT_TRUE(r.err.contains(bad)) << r.err.toStdString();
+  const MediaFacts fa = ReadMedia(dir.filePath("out/a.mp3"));
+  EXPECT_TRUE(fa.DecodedCleanly);
+  EXPECT_EQ(fa.BitRate, 128000);
+  EXPECT_EQ(fa.Tags.at("title"), "Alpha");
+  EXPECT_EQ(fa.Tags.at("artist"), "Artist A");
+  EXPECT_EQ(fa.Tags.at("album"), "Album A");
+  EXPECT_EQ(fa.Tags.at("date"), "1997");
+  EXPECT_EQ(fa.Tags.at("genre"), "Rock");
+  EXPECT_EQ(fa.Tags.at("comment"), "First");
+  EXPECT_EQ(ReadMedia(dir.filePath("out/c.mp3")).Tags.at("title"), "c");
+  EXPECT_FALSE(QDir(config).exists());  // the settings store is never written
+
+  // Without -o, a first run puts outputs beside their inputs; options override tags.
+  const Result beside = RunTool({"--vbr", "96:192", "-m", "mono", "--title", "Given", a}, config);
+  EXPECT_EQ(beside.code, 0) << beside.err.toStdString();
+  EXPECT_EQ(beside.out, dir.filePath("a.mp3") + "\n");
+  const MediaFacts fb = ReadMedia(dir.filePath("a.mp3"));
+  EXPECT_EQ(fb.Channels, 1);
+  EXPECT_EQ(fb.Tags.at("title"), "Given");
+  EXPECT_EQ(fb.Tags.at("artist"), "Artist A");
+}
+
+TEST(ConvertTool, BadUsageExitsWithTwo) {
+  QTemporaryDir dir;
+  for (const QStringList& args : {QStringList{}, QStringList{"-b", "100", "x.wma"}, QStringList{"-r", "22050", "x"},
+                                  QStringList{"--bogus", "x"}, QStringList{"-b", "128", "--vbr", "8:16", "x"}}) {
+    const Result r = RunTool(args, dir.filePath("config"));
+    EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("usage:"));
+  }
+  const Result help = RunTool({"--help"}, dir.filePath("config"));
+  EXPECT_EQ(help.code, 0);
+  EXPECT_TRUE(help.out.startsWith("usage:"));
+}
+
+}  // namespace
