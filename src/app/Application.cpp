@@ -5,9 +5,18 @@
 #include "Globals.h"
 #include "Lang.h"
 #include "MainForm.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
 #include "TaskOps.h"
 
 TAppWindows* AppWindows = nullptr;
+
+TAppWindows::~TAppWindows() {
+  SetMessageWindow(nullptr);
+  msgFrm.reset();
+  prgFrm.reset();
+  mainFrm.reset();
+}
 
 std::unique_ptr<TAppWindows> StartApplication(const QString& programPath) {
   InitAppGlobals(programPath);
@@ -19,6 +28,10 @@ std::unique_ptr<TAppWindows> StartApplication(const QString& programPath) {
   auto windows = std::make_unique<TAppWindows>();
   AppWindows = windows.get();
   windows->mainFrm = std::make_unique<TmainFrm>();
+  windows->prgFrm = std::make_unique<TprgFrm>();
+  windows->prgFrm->MainWindow = windows->mainFrm.get();
+  windows->msgFrm = std::make_unique<TmsgFrm>();
+  SetMessageWindow(windows->msgFrm.get());
   return windows;
 }
 

@@ -3,16 +3,22 @@
 #include <memory>
 
 class TmainFrm;
+class TprgFrm;
+class TmsgFrm;
 
 // The program's windows, created at start-up in their fixed order.
 struct TAppWindows {
   std::unique_ptr<TmainFrm> mainFrm;
+  std::unique_ptr<TprgFrm> prgFrm;
+  std::unique_ptr<TmsgFrm> msgFrm;
+  ~TAppWindows();
 };
 
 extern TAppWindows* AppWindows;
 
 // Start-up up to the message loop: globals, bit-rate table, defaults, windows.
-// Throws std::runtime_error with the text to show when a window cannot be built.
+// Throws (an EAudioException when the encoder is missing) with the text to show
+// when a window cannot be built.
 std::unique_ptr<TAppWindows> StartApplication(const QString& programPath);
 // Releases the windows and the task list.
 void ShutdownApplication(std::unique_ptr<TAppWindows> windows);

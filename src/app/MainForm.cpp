@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 
 #include "Globals.h"
+#include "Application.h"
 #include "Lang.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
 
 TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   setObjectName("mainFrm");
@@ -16,7 +19,12 @@ void TmainFrm::FormCreate() {
   setWindowTitle(QString(lang::AppTitle) + "   " + lang::AppCredit);
 }
 
-bool TmainFrm::CanAct() { return ProbeFinished.load(); }
+bool TmainFrm::CanAct() {
+  const bool converting = AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->isVisible();
+  if (ProbeFinished.load() && !converting) return true;
+  ShowMessageWindow(miInformation, lang::Busy, lang::Help, lang::Ok);
+  return false;
+}
 
 bool TmainFrm::FormClose() {
   if (!CanAct()) return false;

@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include "Application.h"
+#include "AudioFileReader.h"
+#include "Theme.h"
 #include "Lang.h"
 #include "MainForm.h"
 
@@ -41,6 +43,11 @@ void WatchTerminationSignals(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  if (!DirectShowPresent()) {
+    QMessageBox::critical(nullptr, lang::AppTitle, lang::NoDecoders);
+    return 0;
+  }
+  ApplyTheme(app);
   WatchTerminationSignals(app);
   std::unique_ptr<TAppWindows> windows;
   try {

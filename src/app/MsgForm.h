@@ -1,0 +1,44 @@
+#pragma once
+#include <QDialog>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <array>
+
+#include "SkinFrame.h"
+
+enum TMsgIcon { miError = 0, miInformation = 1, miQuestion = 2, miWarning = 3 };
+
+// The one window through which every message and question is put to the user.
+class TmsgFrm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TmsgFrm(QWidget* parent = nullptr);
+
+  TSkinFrame* skinFrame;
+  QLabel* icon;
+  QLabel* msgLabel;
+  QPushButton* okBtn;
+  QPushButton* helpBtn;
+  std::array<QPixmap, 4> iconList;
+  int IconIndex = 1;
+
+ public slots:
+  void okBtnClick();
+  void helpBtnClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+};
+
+// Shows the message window modally: 1 when the first button closed it, 2 for the
+// second button or the window's close button.
+int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
+
+// The window ShowMessageWindow uses; created at start-up, or on first use.
+TmsgFrm* MessageWindow();
+void SetMessageWindow(TmsgFrm* window);

@@ -1,0 +1,345 @@
+#include "PrgForm.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+#include "AudioException.h"
+#include "DX9In.h"
+#include "DoString.h"
+#include "Globals.h"
+#include "Lang.h"
+#include "MP3Out.h"
+#include "MsgForm.h"
+#include "Paths.h"
+#include "TaskOps.h"
+
+TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
+  setObjectName("prgFrm");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint);
+  setFixedSize(318, 230);
+
+  skinFrame = new TSkinFrame(this);
+  skinFrame->setGeometry(0, 0, 318, 26);
+  skinFrame->AddCustomButton(QString(QChar(0x2715)), "Cancel");
+  skinFrame->AddCustomButton(QString(QChar(0x25BE)), "Hide to Tray");
+
+  progressGroup = new QGroupBox(this);
+  progressGroup->setObjectName("progressGroup");
+  progressGroup->setGeometry(24, 48, 265, 121);
+  timeLabel = new QLabel(progressGroup);
+  timeLabel->setObjectName("timeLabel");
+  timeLabel->setGeometry(16, 16, 240, 16);
+  Label1 = new QLabel(lang::TimeNotEstimated, progressGroup);
+  Label1->setObjectName("Label1");
+  Label1->setGeometry(64, 40, 190, 16);
+  totalPrgBar = new QProgressBar(progressGroup);
+  totalPrgBar->setObjectName("totalPrgBar");
+  totalPrgBar->setGeometry(16, 32, 225, 25);
+  totalPrgBar->setRange(0, 100);
+  fileLabel = new QLabel(progressGroup);
+  fileLabel->setObjectName("fileLabel");
+  fileLabel->setGeometry(16, 64, 225, 16);
+  fileLabel->setTextFormat(Qt::PlainText);
+  Label2 = new QLabel(lang::PromptAfterConversion, progressGroup);
+  Label2->setObjectName("Label2");
+  Label2->setGeometry(16, 88, 240, 16);
+  curPrgbar = new QProgressBar(progressGroup);
+  curPrgbar->setObjectName("curPrgbar");
+  curPrgbar->setGeometry(16, 80, 225, 25);
+  for (QLabel* l : {timeLabel, Label1, Label2}) l->setTextFormat(Qt::PlainText);
+
+  hideBtn = new QPushButton(lang::HideToTray, this);
+  hideBtn->setObjectName("hideBtn");
+  pauseBtn = new QPushButton(lang::Pause, this);
+  pauseBtn->setObjectName("pauseBtn");
+  cancelBtn = new QPushButton(lang::Cancel, this);
+  cancelBtn->setObjectName("cancelBtn");
+  int x = 24;
+  for (QPushButton* b : {hideBtn, pauseBtn, cancelBtn}) {
+    b->setGeometry(x, 184, 80, 27);
+    b->setAutoDefault(false);
+    x += 92;
+  }
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(100);
+  Timer1->setSingleShot(true);
+  Timer2 = new QTimer(this);
+  Timer2->setObjectName("Timer2");
+  Timer2->setInterval(100);
+  TrayIcon = new QSystemTrayIcon(QApplication::windowIcon(), this);
+  TrayIcon->setObjectName("TrayIcon");
+
+  MP3Out = std::make_unique<TMP3Out>();
+  MP3Out->SetSuspendWhenIdle(true);
+  MP3Out->SetFileMode(TFileOutputMode::foRewrite);
+  MP3Out->BitRate = TMP3BitRate::br192;
+  MP3Out->Quality = TMP3Quality::ql2;
+  MP3Out->SampleRate = TMP3SampleRate::sr41kHz;
+  MP3Out->Original = false;
+  MP3Out->VBRQuality = TMP3Quality::ql2;
+  MP3Out->OnDone = [this](TComponent*) { MP3OutDone(); };
+  // Raised on whichever thread caught the failure; handled on this window's thread.
+  MP3Out->OnThreadException = [this](TComponent*, const std::exception& e) {
+    const QString reason = QString::fromUtf8(e.what());
+    QMetaObject::invokeMethod(this, [this, reason] { TaskFailed(reason); }, Qt::QueuedConnection);
+  };
+
+  connect(Timer1, &QTimer::timeout, this, &TprgFrm::Timer1Timer);
+  connect(Timer2, &QTimer::timeout, this, &TprgFrm::Timer2Timer);
+  connect(pauseBtn, &QPushButton::clicked, this, &TprgFrm::pauseBtnClick);
+  connect(cancelBtn, &QPushButton::clicked, this, &TprgFrm::cancelBtnClick);
+  connect(hideBtn, &QPushButton::clicked, this, &TprgFrm::hideBtnClick);
+  connect(skinFrame, &TSkinFrame::TitleBarCustomBtnsClick, this, &TprgFrm::skinFrameTitleBarCustomBtnsClick);
+  connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) { TrayIconClick(); });
+  FormCreate();
+}
+
+TprgFrm::~TprgFrm() {
+  Timer1->stop();
+  Timer2->stop();
+  MP3Out.reset();  // ends its worker before the source goes
+  delete Source;
+}
+
+void TprgFrm::FormCreate() {
+  Paused = false;
+  Cancelled = false;
+}
+
+void TprgFrm::FormShow() {
+  skinFrame->SetCaption(lang::ProgressCaption);
+  setWindowTitle(lang::ProgressCaption);
+  hideBtn->setText(lang::HideToTray);
+}
+
+void TprgFrm::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TprgFrm::reject() {
+  // Escape or the window manager's close act as the cancel button.
+  cancelBtnClick();
+}
+
+void TprgFrm::StartRun() {
+  qint64 total = 0;
+  int count = 0;
+  for (const auto& task : Tasks) {
+    if (!task->Checked) continue;
+    if (!QFileInfo(task->SrcFile).isFile())
+      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + task->SrcFile, lang::Help,
+                        lang::Ok);
+    ++count;
+    total += task->Duration;
+  }
+  if (count == 0) {
+    ShowMessageWindow(miQuestion, QString(lang::NothingToConvert) + " " + "\n" + lang::PleaseCheck, lang::Help,
+                      lang::Ok);
+    return;
+  }
+  timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
+  fileLabel->clear();
+  totalPrgBar->setValue(0);
+  curPrgbar->setRange(0, 100);
+  curPrgbar->setValue(0);
+  ShowBars(true);
+  TotalDuration = total;
+  CheckedCount = count;
+  DoneDuration = 0;
+  cancelBtn->setText(lang::Cancel);
+  pauseBtn->setText(lang::Pause);
+  pauseBtn->setEnabled(true);
+  CurrentIndex = -1;
+  Cancelled = false;
+  Paused = false;
+  Failures_.clear();
+  Timer1->start();
+  exec();
+}
+
+void TprgFrm::ShowBars(bool visible) {
+  totalPrgBar->setVisible(visible);
+  curPrgbar->setVisible(visible);
+  Label1->setVisible(!visible);
+  Label2->setVisible(!visible);
+}
+
+void TprgFrm::Timer1Timer() {
+  Timer1->stop();
+  if (Cancelled) {
+    FinishBatch();
+    return;
+  }
+  ++CurrentIndex;
+  if (CurrentIndex == 0) {
+    CurrentNumber = 0;
+    StartTime = QDateTime::currentDateTimeUtc();
+  }
+  const int n = static_cast<int>(Tasks.size());
+  while (CurrentIndex < n && !Tasks[CurrentIndex]->Checked) ++CurrentIndex;
+  if (CurrentIndex >= n) {
+    FinishBatch();
+    return;
+  }
+  ++CurrentNumber;
+  StartTask();
+}
+
+void TprgFrm::StartTask() {
+  const TTask& task = *Tasks[CurrentIndex];
+  Paused = false;
+  Cancelled = false;
+  MP3Out->FileName = task.DstFile;
+  Source = new TDX9In();
+  MP3Out->SetInput(Source);
+  Source->FileName = task.SrcFile;
+  fileLabel->setText(QString(lang::CurrentFile) +
+                     QString("(%1/%2): %3").arg(CurrentNumber).arg(CheckedCount).arg(task.Title));
+  try {
+    Source->OpenFile();
+  } catch (const std::exception& e) {
+    TaskFailed(QString::fromUtf8(e.what()));
+    return;
+  }
+  TMP3Settings settings = MP3Out->Settings();
+  TMP3Tags tags;
+  ApplyTaskToEncoder(task, settings, tags);
+  MP3Out->ApplySettings(settings);
+  MP3Out->ApplyTags(tags);
+  curPrgbar->setRange(0, static_cast<int>(std::min<qint64>(task.Duration / 10000, INT32_MAX)));
+  curPrgbar->setValue(0);
+  timeLabel->setText(lang::ConvertingPleaseWait);
+  ShowBars(task.Duration > 0);
+  Converting_ = true;
+  if (task.Duration > 0) Timer2->start();
+  MP3Out->Run();  // a failure to start arrives through TaskFailed
+}
+
+void TprgFrm::Timer2Timer() {
+  if (!Source || !Source->Reader()) return;
+  const qint64 p = Source->Reader()->Position();
+  curPrgbar->setValue(static_cast<int>(std::min<qint64>(p / 10000, curPrgbar->maximum())));
+  const qint64 done = DoneDuration + p;
+  if (TotalDuration > 0)
+    totalPrgBar->setValue(std::clamp(static_cast<int>(std::floor((done / 100.0) / (TotalDuration / 10000.0))), 0, 100));
+  if (done > 0) {
+    const qint64 elapsedMs = StartTime.msecsTo(QDateTime::currentDateTimeUtc());
+    const double remainingMs = double(elapsedMs) / double(done) * double(TotalDuration - DoneDuration - p);
+    timeLabel->setText(QString(lang::TimeElapsed) + ": " + ClockText(elapsedMs * 10000) + ", " + lang::Remained +
+                       ": " + lang::AboutWord + " " + ClockText(static_cast<qint64>(std::max(remainingMs, 0.0)) * 10000));
+  }
+  if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
+}
+
+void TprgFrm::EndTask() {
+  Timer2->stop();
+  Converting_ = false;
+  if (Source && Source->Reader()) DoneDuration += Source->Reader()->Duration;
+  delete Source;  // the sink lets go of it through its notification
+  Source = nullptr;
+  Timer1->start();
+  curPrgbar->setValue(curPrgbar->maximum());
+  timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
+}
+
+void TprgFrm::MP3OutDone() { EndTask(); }
+
+void TprgFrm::TaskFailed(const QString& reason) {
+  if (CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
+    Failures_ << Tasks[CurrentIndex]->SrcFile + ": " + reason;
+  EndTask();
+}
+
+void TprgFrm::FinishBatch() {
+  totalPrgBar->setValue(totalPrgBar->maximum());
+  QCoreApplication::processEvents();
+  QString result;
+  if (Cancelled) {
+    result = lang::Canceled;
+  } else if (!Failures_.isEmpty()) {
+    result = QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
+    for (const QString& f : Failures_) result += "\n " + f;
+  } else {
+    result = lang::AllConverted;
+  }
+  if (ShowMessageWindow(miInformation, result + "\n" + lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
+    QDesktopServices::openUrl(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
+  if (!Cancelled) {
+    pauseBtn->setEnabled(false);
+    cancelBtn->setText(lang::Ok);
+  }
+  if (Hidden_ && !TrayIcon->isVisible()) {
+    // Minimised without a tray: nothing else would bring the program back.
+    Hidden_ = false;
+    if (MainWindow) MainWindow->showNormal();
+  }
+  done(QDialog::Accepted);
+}
+
+void TprgFrm::pauseBtnClick() {
+  if (!Paused) {
+    pauseBtn->setText(lang::Resume);
+    MP3Out->Pause();
+    Timer2->stop();
+    Paused = true;
+  } else {
+    pauseBtn->setText(lang::Pause);
+    if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
+    if (Converting_ && CurrentIndex >= 0 && Tasks[CurrentIndex]->Duration > 0) Timer2->start();
+    Paused = false;
+  }
+}
+
+void TprgFrm::cancelBtnClick() {
+  if (cancelBtn->text() != lang::Cancel) {
+    done(QDialog::Accepted);
+    return;
+  }
+  if (!isVisible()) return;
+  if (ShowMessageWindow(miQuestion, lang::ConfirmCancel, lang::No, lang::Yes) != 1) return;
+  if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
+  Paused = false;
+  pauseBtn->setText(lang::Pause);
+  MP3Out->Stop();
+  Cancelled = true;
+}
+
+void TprgFrm::skinFrameTitleBarCustomBtnsClick(int ButtonIndex) {
+  if (ButtonIndex == 2)
+    HideToTray();
+  else if (ButtonIndex == 1)
+    cancelBtnClick();
+}
+
+void TprgFrm::hideBtnClick() { HideToTray(); }
+
+void TprgFrm::HideToTray() {
+  Hidden_ = true;
+  if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    TrayIcon->setToolTip(lang::RestoreHint);
+    TrayIcon->show();
+    hide();
+    if (MainWindow) MainWindow->hide();
+  } else {
+    // No tray on this desktop: minimise, so the task bar still leads back.
+    if (MainWindow) MainWindow->showMinimized();
+    showMinimized();
+  }
+}
+
+void TprgFrm::TrayIconClick() {
+  Hidden_ = false;
+  if (MainWindow) MainWindow->showNormal();
+  showNormal();
+  raise();
+  activateWindow();
+  TrayIcon->hide();
+}

@@ -1,0 +1,88 @@
+#pragma once
+#include <QDateTime>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <memory>
+
+#include "SkinFrame.h"
+
+class TMP3Out;
+class TDX9In;
+
+// The progress window: converts the ticked tasks one after the other.
+class TprgFrm : public QDialog {
+  Q_OBJECT
+ public:
+  // Throws EAudioException when the encoder library cannot be loaded.
+  explicit TprgFrm(QWidget* parent = nullptr);
+  ~TprgFrm() override;
+
+  // Shows the window modally for one run over the ticked tasks.
+  void StartRun();
+  // The window whose visibility follows this one when hiding to the tray.
+  QWidget* MainWindow = nullptr;
+
+  TSkinFrame* skinFrame;
+  QProgressBar* totalPrgBar;
+  QProgressBar* curPrgbar;
+  QGroupBox* progressGroup;
+  QLabel* timeLabel;
+  QLabel* fileLabel;
+  QPushButton* pauseBtn;
+  QPushButton* cancelBtn;
+  QPushButton* hideBtn;
+  QTimer* Timer1;
+  QSystemTrayIcon* TrayIcon;
+  std::unique_ptr<TMP3Out> MP3Out;
+  QTimer* Timer2;
+  QLabel* Label1;
+  QLabel* Label2;
+
+  // The files of the last run that could not be converted, with the reason of each.
+  const QStringList& Failures() const { return Failures_; }
+  bool HiddenToTray() const { return Hidden_; }
+
+ public slots:
+  void Timer1Timer();
+  void Timer2Timer();
+  void pauseBtnClick();
+  void cancelBtnClick();
+  void hideBtnClick();
+  void skinFrameTitleBarCustomBtnsClick(int ButtonIndex);
+  void TrayIconClick();
+  void MP3OutDone();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void reject() override;
+
+ private:
+  void FormCreate();
+  void FormShow();
+  void StartTask();
+  void FinishBatch();
+  void HideToTray();
+  void TaskFailed(const QString& reason);
+  void EndTask();
+  void ShowBars(bool visible);
+
+  QDateTime StartTime;
+  TDX9In* Source = nullptr;
+  int CurrentNumber = 0;
+  qint64 TotalDuration = 0;
+  int CheckedCount = 0;
+  qint64 DoneDuration = 0;
+  int CurrentIndex = -1;
+  bool Paused = false;
+  bool Cancelled = false;
+
+  bool Converting_ = false;
+  bool Hidden_ = false;
+  QStringList Failures_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+// Answers the message window whenever it comes up, recording each text.
+// `answer` gives 1 for the first button, 2 for the second (or the title-bar close).
+class MessageAnswerer : public QObject {
+ public:
+  explicit MessageAnswerer(std::function<int(const QString&)> answer = {});
+  QStringList Seen;
+  std::function<void()> WhileIdle;  // called on every poll while no message is up
+
+ private:
+  void Poll();
+  std::function<int(const QString&)> Answer_;
+  QTimer Timer_;
+  bool Handled_ = false;
+  bool IdlePending_ = false;
+};
+
+// Catches what the program opens through the desktop (files, folders, links).
+class UrlCatcher : public QObject {
+  Q_OBJECT
+ public:
+  UrlCatcher();
+  ~UrlCatcher() override;
+  QStringList Opened;
+ public slots:
+  void open(const QUrl& url);
+};

@@ -1,0 +1,64 @@
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+#include "Lang.h"
+#include "MsgForm.h"
+#include "TestSupport.h"
+
+namespace {
+
+TEST(MsgForm, ButtonsAndTheTitleBarCloseGiveTheirResults) {
+  TestFolder t;
+  MessageAnswerer yes([](const QString&) { return 1; });
+  EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 1);
+  MessageAnswerer no([](const QString&) { return 2; });
+  EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 2);
+}
+
+TEST(MsgForm, TitleBarCloseReturnsTwo) {
+  TestFolder t;
+  QTimer::singleShot(50, [] { MessageWindow()->reject(); });
+  EXPECT_EQ(ShowMessageWindow(miError, "Failed", lang::Help, lang::Ok), 2);
+}
+
+TEST(MsgForm, HelpOpensTheHelpFileAndLeavesTheWindowOpen) {
+  TestFolder t;
+  t.Touch("app/brindlewave.html", "<html></html>");
+  UrlCatcher urls;
+  bool stillOpen = false;
+  QTimer::singleShot(50, [&] {
+    MessageWindow()->helpBtn->click();
+    QTimer::singleShot(50, [&] {
+      stillOpen = MessageWindow()->isVisible();
+      MessageWindow()->okBtn->click();
+    });
+  });
+  EXPECT_EQ(ShowMessageWindow(miWarning, "No audio", lang::Help, lang::Ok), 1);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(urls.Opened, QStringList{t.Path("app/brindlewave.html")});
+}
+
+TEST(MsgForm, ShowsTextAsPlainTextWithTheChosenIconAndCaptions) {
+  TestFolder t;
+  QString text, first, second;
+  bool plain = false;
+  QTimer::singleShot(50, [&] {
+    TmsgFrm* w = MessageWindow();
+    text = w->msgLabel->text();
+    plain = w->msgLabel->textFormat() == Qt::PlainText;
+    first = w->okBtn->text();
+    second = w->helpBtn->text();
+    EXPECT_EQ(w->IconIndex, 3);
+    EXPECT_FALSE(w->icon->pixmap().isNull());
+    EXPECT_EQ(w->skinFrame->Caption(), "   Message ...");
+    w->okBtn->click();
+  });
+  ShowMessageWindow(miWarning, "<b>not bold</b>.wma", lang::No, lang::Yes);
+  EXPECT_EQ(text, "<b>not bold</b>.wma");
+  EXPECT_TRUE(plain);
+  EXPECT_EQ(first, "&Yes");
+  EXPECT_EQ(second, "&No");
+}
+
+}  // namespace

@@ -1,0 +1,257 @@
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AppTestSupport.h"
+#include "DX9In.h"
+#include "Lang.h"
+#include "MP3Out.h"
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
+#include "Probe.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+class PrgFormTest : public ::testing::Test {
+ protected:
+  TestFolder t;
+  TprgFrm w;
+
+  // A task for a generated input, read the way the main window reads it.
+  TTask& AddTask(const QString& name, double seconds, int rate = 44100) {
+    const QString in = t.Path(name + ".wav");
+    EXPECT_TRUE(MakeWav(in, {seconds, rate, 2, {{"title", name.toStdString()}}}));
+    ProbeFileName = in;
+    AutoNameOutput = true;
+    ProbeInputFile();
+    EXPECT_EQ(ProbeResult, prRead);
+    StoreCurrentTask(true, 0);
+    return *Tasks.back();
+  }
+  // The hidden file a running conversion writes before it is complete.
+  qint64 PartialSize() {
+    for (const QFileInfo& f : QDir(t.Path()).entryInfoList(QDir::Files | QDir::Hidden))
+      if (f.fileName().startsWith('.') && f.fileName().contains(".mp3.")) return f.size();
+    return -1;
+  }
+};
+
+bool EndsWithFolderQuestion(const QString& text, const char* result) {
+  return text == QString(result) + "\n" + lang::OpenOutputFolder;
+}
+
+TEST_F(PrgFormTest, ConvertsOnlyTheTickedTasksAndNumbersThem) {
+  TTask& a = AddTask("alpha", 2.0);
+  TTask& b = AddTask("beta", 1.0);
+  TTask& c = AddTask("gamma", 1.5);
+  b.Checked = false;
+  QStringList fileLines;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (fileLines.isEmpty() || fileLines.back() != w.fileLabel->text()) fileLines << w.fileLabel->text();
+  };
+  UrlCatcher urls;
+  w.StartRun();
+  EXPECT_TRUE(fileLines.contains("Current File(1/2): alpha"));
+  EXPECT_TRUE(fileLines.contains("Current File(2/2): gamma"));
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen[0], lang::AllConverted)) << answer.Seen[0].toStdString();
+  EXPECT_TRUE(urls.Opened.isEmpty());  // "No" leaves the folder unopened
+  EXPECT_NEAR(ReadMedia(a.DstFile).DecodedFrames / 44100.0, 2.0, 0.03);
+  EXPECT_NEAR(ReadMedia(c.DstFile).DecodedFrames / 44100.0, 1.5, 0.03);
+  EXPECT_FALSE(QFileInfo::exists(b.DstFile));
+  EXPECT_FALSE(w.isVisible());
+  EXPECT_EQ(w.cancelBtn->text(), "&OK");
+  EXPECT_FALSE(w.pauseBtn->isEnabled());
+  EXPECT_EQ(ReadMedia(c.DstFile).Tags.at("title"), "gamma");
+}
+
+TEST_F(PrgFormTest, NothingTickedStartsNothing) {
+  AddTask("alpha", 0.5).Checked = false;
+  MessageAnswerer answer;
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_EQ(answer.Seen[0], "There is nothing to convert!  \nPlease check the checkbox to select conversting tasks.");
+}
+
+TEST_F(PrgFormTest, UnknownDurationHidesTheBarsForThatTaskOnly) {
+  AddTask("first", 1.0).Duration = 0;
+  AddTask("second", 3.0);
+  bool hiddenSeen = false, shownAgain = false;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (w.fileLabel->text().contains("(1/2)") && !w.totalPrgBar->isVisible() && w.Label1->isVisible() &&
+        w.Label2->isVisible())
+      hiddenSeen = true;
+    if (w.fileLabel->text().contains("(2/2)") && w.totalPrgBar->isVisible() && w.curPrgbar->isVisible() &&
+        !w.Label1->isVisible())
+      shownAgain = true;
+  };
+  w.StartRun();
+  EXPECT_TRUE(hiddenSeen);
+  EXPECT_TRUE(shownAgain);
+}
+
+TEST_F(PrgFormTest, PauseReallyStopsTheWorkerAndResumeFinishes) {
+  TTask& task = AddTask("long", 60.0);
+  enum { Running, Paused, Resumed } phase = Running;
+  qint64 sizeAtPause = -1, sizeLater = -1;
+  QElapsedTimer clock;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (phase == Running && w.curPrgbar->value() > 2000) {
+      w.pauseBtn->click();
+      EXPECT_EQ(w.pauseBtn->text(), "&Resume");
+      phase = Paused;
+      clock.start();
+    } else if (phase == Paused && sizeAtPause < 0 && clock.elapsed() > 200) {
+      sizeAtPause = PartialSize();
+    } else if (phase == Paused && clock.elapsed() > 800) {
+      sizeLater = PartialSize();
+      w.pauseBtn->click();
+      phase = Resumed;
+    }
+  };
+  w.StartRun();
+  EXPECT_EQ(phase, Resumed);
+  EXPECT_GT(sizeAtPause, 0);
+  EXPECT_EQ(sizeLater, sizeAtPause);
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen[0], lang::AllConverted));
+  EXPECT_NEAR(ReadMedia(task.DstFile).DecodedFrames / 44100.0, 60.0, 0.03);
+}
+
+TEST_F(PrgFormTest, CancelAnsweredNoGoesOn) {
+  TTask& task = AddTask("song", 20.0);
+  bool asked = false;
+  MessageAnswerer answer([](const QString& text) { return text == lang::ConfirmCancel ? 2 : 2; });
+  answer.WhileIdle = [&] {
+    if (!asked && w.curPrgbar->value() > 1000) {
+      asked = true;
+      w.cancelBtn->click();
+    }
+  };
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[0], lang::ConfirmCancel);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen[1], lang::AllConverted));
+  EXPECT_NEAR(ReadMedia(task.DstFile).DecodedFrames / 44100.0, 20.0, 0.03);
+}
+
+TEST_F(PrgFormTest, CancelWhilePausedKeepsTheAudioSoFar) {
+  TTask& task = AddTask("song", 60.0);
+  TTask& next = AddTask("next", 2.0);
+  bool paused = false, cancelled = false;
+  MessageAnswerer answer([](const QString& text) { return text == lang::ConfirmCancel ? 1 : 2; });
+  answer.WhileIdle = [&] {
+    if (!paused && w.curPrgbar->value() > 3000) {
+      w.pauseBtn->click();
+      paused = true;
+    } else if (paused && !cancelled) {
+      cancelled = true;
+      w.cancelBtn->click();
+    }
+  };
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen[1], lang::Canceled));
+  const MediaFacts f = ReadMedia(task.DstFile);
+  EXPECT_TRUE(f.DecodedCleanly);
+  EXPECT_GT(f.DecodedFrames, 44100 * 3);
+  EXPECT_LT(f.DecodedFrames, 44100 * 59);
+  EXPECT_FALSE(QFileInfo::exists(next.DstFile));
+  EXPECT_EQ(w.cancelBtn->text(), "&Cancel");  // a cancelled run leaves the button as it was
+}
+
+TEST_F(PrgFormTest, CancelBetweenTasksStartsNoOther) {
+  TTask& first = AddTask("first", 1.0);
+  TTask& second = AddTask("second", 1.0);
+  bool cancelled = false;
+  MessageAnswerer answer([](const QString& text) { return text == lang::ConfirmCancel ? 1 : 2; });
+  answer.WhileIdle = [&] {
+    // The done handler has run and the next task waits for its tick.
+    if (!cancelled && w.fileLabel->text().contains("(1/2)") && w.curPrgbar->value() == w.curPrgbar->maximum() &&
+        w.timeLabel->text() == "Reading file, please have a wait...") {
+      cancelled = true;
+      w.cancelBtn->click();
+    }
+  };
+  w.StartRun();
+  ASSERT_TRUE(cancelled);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen.back(), lang::Canceled));
+  EXPECT_TRUE(ReadMedia(first.DstFile).DecodedCleanly);
+  EXPECT_FALSE(QFileInfo::exists(second.DstFile));
+}
+
+TEST_F(PrgFormTest, MissingAndDamagedInputsAreReportedAndTheRunGoesOn) {
+  TTask& a = AddTask("a", 1.0);
+  TTask& missing = AddTask("missing", 1.0);
+  TTask& bad = AddTask("bad", 1.0);
+  TTask& c = AddTask("c", 1.0);
+  QFile::remove(missing.SrcFile);
+  bad.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[0], "No such file or directory\n " + missing.SrcFile);
+  const QString report = answer.Seen[1];
+  EXPECT_TRUE(report.startsWith("2 of 4 files could not be converted:")) << report.toStdString();
+  EXPECT_TRUE(report.contains(missing.SrcFile));
+  EXPECT_TRUE(report.contains(bad.SrcFile));
+  EXPECT_FALSE(report.contains(lang::AllConverted));
+  EXPECT_TRUE(report.endsWith(lang::OpenOutputFolder));
+  EXPECT_TRUE(ReadMedia(a.DstFile).DecodedCleanly);
+  EXPECT_TRUE(ReadMedia(c.DstFile).DecodedCleanly);
+  EXPECT_FALSE(QFileInfo::exists(bad.DstFile));
+  EXPECT_EQ(w.Failures().size(), 2);
+}
+
+TEST_F(PrgFormTest, ProgressTicksStayOnTimeWhileTheWorkerEncodes) {
+  AddTask("long", 60.0);
+  QList<qint64> ticks;
+  QElapsedTimer clock;
+  clock.start();
+  QObject::connect(w.Timer2, &QTimer::timeout, [&] { ticks << clock.elapsed(); });
+  MessageAnswerer answer([](const QString&) { return 2; });
+  QString timeLine;
+  answer.WhileIdle = [&] {
+    if (w.timeLabel->text().startsWith("Time elapsed")) timeLine = w.timeLabel->text();
+  };
+  w.StartRun();
+  ASSERT_GT(ticks.size(), 5);
+  qint64 worst = 0;
+  for (int i = 1; i < ticks.size(); ++i) worst = std::max(worst, ticks[i] - ticks[i - 1]);
+  EXPECT_LT(worst, 250) << "longest gap between progress ticks, ms";
+  EXPECT_TRUE(QRegularExpression("^Time elapsed: \\d+:\\d\\d:\\d\\d, remained: about \\d+:\\d\\d:\\d\\d$")
+                  .match(timeLine)
+                  .hasMatch())
+      << timeLine.toStdString();
+}
+
+TEST_F(PrgFormTest, HidingWithoutATrayMinimisesAndTheRunGoesOn) {
+  QWidget main;
+  main.show();
+  w.MainWindow = &main;
+  TTask& task = AddTask("song", 3.0);
+  bool hidden = false;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (!hidden && w.isVisible()) {
+      hidden = true;
+      w.hideBtn->click();
+    }
+  };
+  w.StartRun();
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(ReadMedia(task.DstFile).DecodedCleanly);
+  EXPECT_FALSE(main.isMinimized());  // brought back at the end
+}
+
+}  // namespace
