@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "History.h"
 #include "TaskOps.h"
 
 void ResetGlobals() {
@@ -21,6 +22,7 @@ TestFolder::TestFolder() {
   QDir().mkpath(Path("config"));
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("config"));
   InitAppGlobals(Path("app/brindlewave"));
+  HistoryDir = Path("data");
   ResetGlobals();
 }
 

@@ -5,10 +5,12 @@
 class TmainFrm;
 class TprgFrm;
 class TmsgFrm;
+class TaddFrm;
 
 // The program's windows, created at start-up in their fixed order.
 struct TAppWindows {
   std::unique_ptr<TmainFrm> mainFrm;
+  std::unique_ptr<TaddFrm> addFrm;
   std::unique_ptr<TprgFrm> prgFrm;
   std::unique_ptr<TmsgFrm> msgFrm;
   ~TAppWindows();

@@ -137,7 +137,10 @@ void ReadMediaTags(const QString& path, TMediaTags& tags) {
   }
 }
 
+void (*ProbeStartHook)() = nullptr;
+
 void ProbeInputFile() {
+  if (ProbeStartHook) ProbeStartHook();
   const QString path = ProbeFileName;
   MediaDescription d;
   const int result = Describe(path, d);

@@ -16,6 +16,8 @@ enum TProbeResult : std::int32_t { prPending = -1, prRead = 0, prUnreadable = 1,
 // Reads ProbeFileName into CurrentTask (only when it can be used), naming its
 // output when AutoNameOutput is set; stores ProbeResult, then sets ProbeFinished.
 void ProbeInputFile();
+// Called first by every probe; lets a test stand in for a slow disk.
+extern void (*ProbeStartHook)();
 void ReadMediaTags(const QString& path, TMediaTags& tags);
 // The ID3v1 tag at the end of a file, if it has one.
 bool ReadId3v1(const QString& path, TMediaTags& tags);

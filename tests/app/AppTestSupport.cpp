@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QUrl>
 
 #include "Lang.h"
@@ -8,7 +9,14 @@
 
 MessageAnswerer::MessageAnswerer(std::function<int(const QString&)> answer) : Answer_(std::move(answer)) {
   connect(&Timer_, &QTimer::timeout, this, [this] { Poll(); });
+  MessageWindow()->installEventFilter(this);
   Timer_.start(5);
+}
+
+bool MessageAnswerer::eventFilter(QObject* watched, QEvent* event) {
+  // One message may follow another without the window being seen hidden.
+  if (event->type() == QEvent::Show) Handled_ = false;
+  return QObject::eventFilter(watched, event);
 }
 
 void MessageAnswerer::Poll() {

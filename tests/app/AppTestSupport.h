@@ -12,6 +12,9 @@ class MessageAnswerer : public QObject {
   QStringList Seen;
   std::function<void()> WhileIdle;  // called on every poll while no message is up
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void Poll();
   std::function<int(const QString&)> Answer_;

@@ -10,8 +10,10 @@ namespace {
 
 TEST(MsgForm, ButtonsAndTheTitleBarCloseGiveTheirResults) {
   TestFolder t;
-  MessageAnswerer yes([](const QString&) { return 1; });
-  EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 1);
+  {
+    MessageAnswerer yes([](const QString&) { return 1; });
+    EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 1);
+  }
   MessageAnswerer no([](const QString&) { return 2; });
   EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 2);
 }

@@ -1,0 +1,431 @@
+#include "AddForm.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
+
+#include "DoString.h"
+#include "Genres.h"
+#include "Globals.h"
+#include "History.h"
+#include "Lang.h"
+#include "MsgForm.h"
+#include "Paths.h"
+#include "Probe.h"
+#include "TaskOps.h"
+
+namespace {
+
+const THistoryBox HistoryBoxes[] = {{&TaddFrm::albumEdit, "album.lst"},
+                                    {&TaddFrm::artistEdit, "author.lst"},
+                                    {&TaddFrm::YearEdit, "year.lst"},
+                                    {&TaddFrm::commentEdit, "Copyright.lst"}};
+
+QComboBox* RateList(QWidget* parent, const char* name) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  for (int kbps : Mp3BitRateKbps) c->addItem(QString::number(kbps) + " kbps");
+  return c;
+}
+
+QComboBox* EditableBox(QWidget* parent, const char* name) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(name);
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->setMaxVisibleItems(12);
+  return c;
+}
+
+void SelectText(QComboBox* box, const QString& text) {
+  const int i = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (i >= 0) box->setCurrentIndex(i);
+}
+
+// The leading number of a list's selected item, or `fallback` when nothing is selected.
+int Chosen(const QComboBox* box, int fallback) {
+  if (box->currentIndex() < 0) return fallback;
+  try {
+    return LeadingNumber(box->currentText());
+  } catch (const std::invalid_argument&) {
+    return fallback;
+  }
+}
+
+QString AutoOutputName() {
+  const QString name = FileNamePart(CurrentTask.SrcFile);
+  const int dot = name.lastIndexOf('.');
+  return DefaultSettings.OutputFileDir + (dot < 0 ? name : name.left(dot)) + ".mp3";
+}
+
+}  // namespace
+
+TaddFrm::TaddFrm(QWidget* parent) : QDialog(parent) {
+  setObjectName("addFrm");
+  setModal(true);
+  resize(460, 340);
+  addPages = new QStackedWidget(this);
+  addPages->setObjectName("addPages");
+  addPages->addWidget(addPage1 = MakePage1());
+  addPages->addWidget(addPage2 = MakePage2());
+  addPages->addWidget(addPage3 = MakePage3());
+
+  cancelBtn = new QPushButton(lang::Cancel, this);
+  cancelBtn->setObjectName("cancelBtn");
+  backBtn = new QPushButton(lang::Back, this);
+  backBtn->setObjectName("backBtn");
+  nextBtn = new QPushButton(lang::Next, this);
+  nextBtn->setObjectName("nextBtn");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* b : {cancelBtn, backBtn, nextBtn}) {
+    b->setFixedSize(80, 27);
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(addPages, 1);
+  layout->addLayout(buttons);
+
+  AddFilesDlg = [this](const QString& preset) {
+    return QFileDialog::getOpenFileName(this, QString(), preset);
+  };
+  outFileDlg = [this](const QString& preset) {
+    QString chosen = QFileDialog::getSaveFileName(this, QString(), preset, "MP3 Files(*.mp3)");
+    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) chosen += ".mp3";
+    return chosen;
+  };
+
+  // Nothing is selected until a task's settings select something.
+  for (QComboBox* list : {bitRateSel, minBitrateSel, maxBitrateSel, samplerateSel, ChannelModeSel})
+    list->setCurrentIndex(-1);
+
+  connect(cancelBtn, &QPushButton::clicked, this, &TaddFrm::cancelBtnClick);
+  connect(backBtn, &QPushButton::clicked, this, &TaddFrm::backBtnClick);
+  connect(nextBtn, &QPushButton::clicked, this, &TaddFrm::nextBtnClick);
+  connect(addFileBtn, &QPushButton::clicked, this, &TaddFrm::addFileBtnClick);
+  connect(outFileBtn, &QPushButton::clicked, this, &TaddFrm::outFileBtnClick);
+  connect(VBRCheck, &QCheckBox::clicked, this, &TaddFrm::VBRCheckClick);
+  srcFile->installEventFilter(this);
+  dstFile->installEventFilter(this);
+}
+
+QWidget* TaddFrm::MakePage1() {
+  auto* page = new QWidget;
+  page->setObjectName("addPage1");
+  srcLabel_ = new QLabel(page);
+  srcFile = new QLineEdit(page);
+  srcFile->setObjectName("srcFile");
+  srcFile->setReadOnly(true);
+  addFileBtn = new QPushButton("...", page);
+  addFileBtn->setObjectName("addFileBtn");
+  dstLabel_ = new QLabel(page);
+  dstFile = new QLineEdit(page);
+  dstFile->setObjectName("dstFile");
+  dstFile->setReadOnly(true);
+  outFileBtn = new QPushButton("...", page);
+  outFileBtn->setObjectName("outFileBtn");
+  for (QPushButton* b : {addFileBtn, outFileBtn}) {
+    b->setFixedWidth(30);
+    b->setAutoDefault(false);
+  }
+  inputFileInfoPanel = new QGroupBox(page);
+  inputFileInfoPanel->setObjectName("inputFileInfoPanel");
+  inFileInfoList = new QListWidget(inputFileInfoPanel);
+  inFileInfoList->setObjectName("inFileInfoList");
+  auto* panel = new QVBoxLayout(inputFileInfoPanel);
+  panel->addWidget(inFileInfoList);
+  auto* g = new QGridLayout(page);
+  g->addWidget(srcLabel_, 0, 0, 1, 2);
+  g->addWidget(srcFile, 1, 0);
+  g->addWidget(addFileBtn, 1, 1);
+  g->addWidget(dstLabel_, 2, 0, 1, 2);
+  g->addWidget(dstFile, 3, 0);
+  g->addWidget(outFileBtn, 3, 1);
+  g->addWidget(inputFileInfoPanel, 4, 0, 1, 2);
+  return page;
+}
+
+QWidget* TaddFrm::MakePage2() {
+  auto* page = new QWidget;
+  page->setObjectName("addPage2");
+  auto* rateGroup = new QGroupBox(lang::BitrateGroup, page);
+  VBRCheck = new QCheckBox(lang::UseVbr, rateGroup);
+  VBRCheck->setObjectName("VBRCheck");
+  BitrateSettingsPage = new QStackedWidget(rateGroup);
+  BitrateSettingsPage->setObjectName("BitrateSettingsPage");
+  auto* single = new QWidget;
+  bitRateSel = RateList(single, "bitRateSel");
+  (new QHBoxLayout(single))->addWidget(bitRateSel);
+  auto* range = new QWidget;
+  minBitrateSel = RateList(range, "minBitrateSel");
+  maxBitrateSel = RateList(range, "maxBitrateSel");
+  auto* rl = new QHBoxLayout(range);
+  rl->addWidget(new QLabel(lang::MinLabel, range));
+  rl->addWidget(minBitrateSel);
+  rl->addWidget(new QLabel(lang::MaxLabel, range));
+  rl->addWidget(maxBitrateSel);
+  BitrateSettingsPage->addWidget(single);
+  BitrateSettingsPage->addWidget(range);
+  auto* rg = new QVBoxLayout(rateGroup);
+  rg->addWidget(VBRCheck);
+  rg->addWidget(BitrateSettingsPage);
+
+  auto* rateBox = new QGroupBox(lang::SampleRateGroup, page);
+  samplerateSel = new QComboBox(rateBox);
+  samplerateSel->setObjectName("samplerateSel");
+  samplerateSel->addItems({"32000 Hz", "44100 Hz", "48000 Hz"});
+  (new QVBoxLayout(rateBox))->addWidget(samplerateSel);
+  auto* modeBox = new QGroupBox(lang::ChannelModeGroup, page);
+  ChannelModeSel = new QComboBox(modeBox);
+  ChannelModeSel->setObjectName("ChannelModeSel");
+  for (const char* m : lang::ChannelModes) ChannelModeSel->addItem(m);
+  (new QVBoxLayout(modeBox))->addWidget(ChannelModeSel);
+
+  auto* l = new QGridLayout(page);
+  l->addWidget(rateGroup, 0, 0, 1, 2);
+  l->addWidget(rateBox, 1, 0);
+  l->addWidget(modeBox, 1, 1);
+  l->setRowStretch(2, 1);
+  return page;
+}
+
+QWidget* TaddFrm::MakePage3() {
+  auto* page = new QWidget;
+  page->setObjectName("addPage3");
+  tagPanel_ = new QGroupBox(page);
+  titleEdit = new QLineEdit(tagPanel_);
+  titleEdit->setObjectName("titleEdit");
+  albumEdit = EditableBox(tagPanel_, "albumEdit");
+  artistEdit = EditableBox(tagPanel_, "artistEdit");
+  GenreEdit = EditableBox(tagPanel_, "GenreEdit");
+  for (const char* g : GenreNames) GenreEdit->addItem(g);
+  YearEdit = EditableBox(tagPanel_, "YearEdit");
+  commentEdit = EditableBox(tagPanel_, "commentEdit");
+  auto* g = new QGridLayout(tagPanel_);
+  const std::pair<const char*, QWidget*> rows[] = {{lang::TitleLabel, titleEdit}, {lang::AlbumLabel, albumEdit},
+                                                   {lang::ArtistLabel, artistEdit}, {lang::GenreLabel, GenreEdit},
+                                                   {lang::YearLabel, YearEdit},   {lang::CommentLabel, commentEdit}};
+  int r = 0;
+  for (const auto& [label, box] : rows) {
+    g->addWidget(new QLabel(label, tagPanel_), r, 0);
+    g->addWidget(box, r++, 1);
+  }
+  (new QVBoxLayout(page))->addWidget(tagPanel_);
+  return page;
+}
+
+void TaddFrm::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TaddFrm::FormShow() {
+  setWindowTitle(lang::WizardCaption);
+  srcLabel_->setText(lang::InputFileLabel);
+  inputFileInfoPanel->setTitle(lang::InputFileInfo);
+  dstLabel_->setText(lang::OutputFileLabel);
+  tagPanel_->setTitle(lang::TagEditor);
+  cancelBtn->setText(lang::Cancel);
+  nextBtn->setText(lang::Next);
+  backBtn->setText(lang::Back);
+  ShowPage(0);
+  FillPage1();
+  FillPage2();
+  FillPage3();
+  LoadHistories();
+}
+
+void TaddFrm::ShowPage(int index) {
+  addPages->setCurrentIndex(index);
+  if (index == 0) addPage1Show();
+  if (index == 1) addPage2Show();
+  if (index == 2) addPage3Show();
+}
+
+void TaddFrm::addPage1Show() {
+  backBtn->setEnabled(false);
+  nextBtn->setEnabled(true);
+  nextBtn->setText(lang::Next);
+}
+
+void TaddFrm::addPage2Show() {
+  backBtn->setEnabled(true);
+  nextBtn->setEnabled(true);
+  nextBtn->setText(lang::Next);
+}
+
+void TaddFrm::addPage3Show() {
+  backBtn->setEnabled(true);
+  nextBtn->setEnabled(true);
+  nextBtn->setText(lang::Ok);
+}
+
+void TaddFrm::FillPage1() {
+  const TTask& t = CurrentTask;
+  srcFile->setText(t.SrcFile);
+  dstFile->setText(t.DstFile);
+  inFileInfoList->clear();
+  inFileInfoList->addItem(QString(" ") + lang::Duration + ": " + TimeText(t.Duration));
+  if (t.HasAudio) {
+    const QString channels = t.SrcChannels == 1 ? lang::SingleChannel : t.SrcChannels == 2 ? lang::DualChannels : "";
+    inFileInfoList->addItem(QString(" ") + lang::Audio + ": " + QString::number(t.SrcSampleRate) + "HZ, " + channels);
+  } else {
+    inFileInfoList->addItem(QString(" ") + lang::Audio + ": " + lang::AudioNone);
+  }
+}
+
+void TaddFrm::FillPage2() {
+  const TTask& t = CurrentTask;
+  SelectText(bitRateSel, QString::number(t.BitRate) + " kbps");
+  SelectText(minBitrateSel, QString::number(t.VbrMinBitrate) + " kbps");
+  SelectText(maxBitrateSel, QString::number(t.VbrMaxBitrate) + " kbps");
+  SelectText(samplerateSel, QString::number(t.SampleRate) + " Hz");
+  ChannelModeSel->setCurrentIndex(t.ChannelMode >= 0 && t.ChannelMode < 4 ? t.ChannelMode : -1);
+  VBRCheck->setChecked(t.VBR);
+  BitrateSettingsPage->setCurrentIndex(t.VBR ? 1 : 0);
+}
+
+void TaddFrm::FillPage3() {
+  const TTask& t = CurrentTask;
+  titleEdit->setText(t.Title);
+  artistEdit->setEditText(t.Artist);
+  GenreEdit->setEditText(t.Genre);
+  YearEdit->setEditText(t.Year);
+  albumEdit->setEditText(t.Album);
+  commentEdit->setEditText(t.Comment);
+}
+
+void TaddFrm::LoadHistories() {
+  for (const THistoryBox& h : HistoryBoxes) {
+    QComboBox* box = this->*h.box;
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(LoadHistory(h.file));
+    box->setEditText(text);
+  }
+}
+
+bool TaddFrm::eventFilter(QObject* watched, QEvent* event) {
+  if ((watched == srcFile || watched == dstFile) && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Keys whose virtual-key codes lie below 32 (editing and modifier keys) do not open the dialog.
+    static const int below32[] = {Qt::Key_Tab,   Qt::Key_Backtab,  Qt::Key_Return, Qt::Key_Enter,
+                                  Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Shift, Qt::Key_Control,
+                                  Qt::Key_Alt,   Qt::Key_Meta,     Qt::Key_CapsLock, Qt::Key_Pause};
+    if (std::find(std::begin(below32), std::end(below32), key) != std::end(below32)) return false;
+    if (watched == srcFile)
+      addFileBtnClick();
+    else
+      outFileBtnClick();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TaddFrm::addFileBtnClick() {
+  const bool automatic = dstFile->text() == AutoOutputName();
+  const QString chosen = AddFilesDlg(srcFile->text());
+  if (chosen.isEmpty()) return;
+  ProbeFileName = chosen;
+  AutoNameOutput = false;
+  ProbeInputFile();  // a file that cannot be used leaves CurrentTask as it was
+  const QString output = dstFile->text();
+  FillPage1();
+  dstFile->setText(output);
+  FillPage3();
+  if (automatic) dstFile->setText(MakeOutputName(".mp3"));
+}
+
+void TaddFrm::outFileBtnClick() {
+  const QString chosen = outFileDlg(dstFile->text());
+  if (!chosen.isEmpty()) dstFile->setText(chosen);
+}
+
+void TaddFrm::VBRCheckClick() { BitrateSettingsPage->setCurrentIndex(VBRCheck->isChecked() ? 1 : 0); }
+
+void TaddFrm::backBtnClick() {
+  if (addPages->currentIndex() > 0) ShowPage(addPages->currentIndex() - 1);
+}
+
+void TaddFrm::cancelBtnClick() { done(2); }
+
+void TaddFrm::nextBtnClick() {
+  switch (addPages->currentIndex()) {
+    case 0:
+      if (LeavePage1()) ShowPage(1);
+      break;
+    case 1: ShowPage(2); break;
+    default: Finish(); break;
+  }
+}
+
+bool TaddFrm::LeavePage1() {
+  // Separators typed the other way round name the same folders here.
+  dstFile->setText(ReplaceAll(dstFile->text(), "\\", "/"));
+  const QString dst = dstFile->text();
+  if (QFileInfo::exists(dst) &&
+      ShowMessageWindow(miQuestion, QString::fromLocal8Bit(std::strerror(EEXIST)) + "\n" + lang::ReplaceOldFile,
+                        lang::No, lang::Yes) != 1) {
+    dstFile->setFocus();
+    return false;
+  }
+  const QString folder = FolderPart(dst);
+  if (QFileInfo(folder.isEmpty() ? QString(".") : folder).isDir()) return true;
+  if (ShowMessageWindow(miQuestion,
+                        QString(lang::FolderMissing) + "\n" + " " + folder + "\n" + lang::CreateFolder, lang::No,
+                        lang::Yes) != 1) {
+    dstFile->setFocus();
+    return false;
+  }
+  QString error;
+  const QString created = ForceFolder(folder, AppDir, &error);
+  if (created.isEmpty()) {
+    ShowMessageWindow(miError, QString(lang::FolderNotCreated) + "\n " + folder + "\n" + error, lang::Help, lang::Ok);
+    dstFile->setFocus();
+    return false;
+  }
+  dstFile->setText(created + FileNamePart(dst));
+  return true;
+}
+
+void TaddFrm::Finish() {
+  const TDefaultSettings fallback;
+  TTask& t = CurrentTask;
+  t.DstFile = dstFile->text();
+  t.BitRate = Chosen(bitRateSel, fallback.AudioBitrate);
+  t.VbrMinBitrate = Chosen(minBitrateSel, fallback.AudioVbrMinBitrate);
+  t.VbrMaxBitrate = Chosen(maxBitrateSel, fallback.AudioVbrMaxBitrate);
+  t.SampleRate = Chosen(samplerateSel, fallback.AudioSampleRate);
+  t.ChannelMode = ChannelModeSel->currentIndex() >= 0 ? ChannelModeSel->currentIndex() : fallback.AudioChannels;
+  t.VBR = VBRCheck->isChecked();
+  t.Title = titleEdit->text();
+  t.Artist = artistEdit->currentText();
+  t.Comment = commentEdit->currentText();
+  t.Genre = GenreEdit->currentText();
+  t.Year = YearEdit->currentText();
+  t.Album = albumEdit->currentText();
+  CutTaskTexts(t);
+  t.EstimatedSize = WizardSizeEstimate(t);
+  AdoptTaskAsDefaults(t);
+  for (const THistoryBox& h : HistoryBoxes) {
+    QComboBox* box = this->*h.box;
+    const QString text = box->currentText();
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+    if (AddToHistory(entries, text)) {
+      box->clear();
+      box->addItems(entries);
+      box->setEditText(text);
+      SaveHistory(h.file, entries);  // a history that cannot be written is simply not kept
+    }
+  }
+  SaveDefaultSettings();
+  done(1);
+}

@@ -1,0 +1,288 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <thread>
+
+#include "Probe.h"
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "AddForm.h"
+#include "AppTestSupport.h"
+#include "History.h"
+#include "Lang.h"
+#include "MediaMaker.h"
+#include "MsgForm.h"
+#include "ReadInput.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+class AddFormTest : public ::testing::Test {
+ protected:
+  TestFolder t;
+  TaddFrm w;
+
+  void SetUp() override {
+    CurrentTask.SrcFile = t.Path("in/song.wma");
+    CurrentTask.DstFile = t.Path("out/song.mp3");
+    CurrentTask.HasAudio = true;
+    CurrentTask.Duration = 2054000000;
+    CurrentTask.SrcSampleRate = 44100;
+    CurrentTask.SrcChannels = 2;
+    CurrentTask.BitRate = 192;
+    CurrentTask.VbrMinBitrate = 128;
+    CurrentTask.VbrMaxBitrate = 256;
+    CurrentTask.SampleRate = 44100;
+    CurrentTask.BitsPerSample = 16;
+    CurrentTask.ChannelMode = 2;
+    CurrentTask.Title = "Song";
+    QDir().mkpath(t.Path("out"));
+    QDir().mkpath(t.Path("in"));
+  }
+  // Opens the wizard and runs `steps` inside it; returns the wizard's result.
+  int Run(const std::function<void()>& steps) {
+    QTimer::singleShot(0, [&] {
+      steps();
+      if (w.isVisible()) w.cancelBtn->click();
+    });
+    return w.exec();
+  }
+  void Next() { w.nextBtn->click(); }
+};
+
+TEST_F(AddFormTest, OpensWithTheTasksSettingsSelected) {
+  Run([&] {
+    EXPECT_EQ(w.addPages->currentIndex(), 0);
+    EXPECT_FALSE(w.backBtn->isEnabled());
+    EXPECT_EQ(w.srcFile->text(), CurrentTask.SrcFile);
+    EXPECT_EQ(w.inFileInfoList->item(0)->text(), " Duration: 0:03:25.4");
+    EXPECT_EQ(w.inFileInfoList->item(1)->text(), " Audio: 44100HZ, dual channels");
+    EXPECT_EQ(w.bitRateSel->currentText(), "192 kbps");
+    EXPECT_EQ(w.BitrateSettingsPage->currentIndex(), 0);
+    EXPECT_EQ(w.samplerateSel->currentText(), "44100 Hz");
+    EXPECT_EQ(w.ChannelModeSel->currentText(), "Joint Stero");
+    EXPECT_EQ(w.GenreEdit->count(), 164);
+    EXPECT_EQ(w.GenreEdit->itemText(0), "Blues");
+    EXPECT_EQ(w.GenreEdit->itemText(163), "Unknown");
+    EXPECT_EQ(w.bitRateSel->count(), 18);
+    EXPECT_EQ(w.titleEdit->text(), "Song");
+    w.backBtn->click();  // nothing behind page 1
+    EXPECT_EQ(w.addPages->currentIndex(), 0);
+  });
+}
+
+TEST_F(AddFormTest, VbrFinishStoresTheRangeAndTheUntouchedSingleRate) {
+  DefaultSettings.InputFileDir = "/elsewhere/";
+  LoadDefaultSettings();
+  const int result = Run([&] {
+    Next();
+    ASSERT_EQ(w.addPages->currentIndex(), 1);
+    w.VBRCheck->click();
+    EXPECT_EQ(w.BitrateSettingsPage->currentIndex(), 1);
+    w.minBitrateSel->setCurrentText("320 kbps");
+    w.maxBitrateSel->setCurrentText("8 kbps");
+    Next();
+    EXPECT_EQ(w.nextBtn->text(), "&OK");
+    w.backBtn->click();
+    EXPECT_EQ(w.addPages->currentIndex(), 1);
+    EXPECT_EQ(w.minBitrateSel->currentText(), "320 kbps");
+    Next();
+    Next();
+  });
+  EXPECT_EQ(result, 1);
+  EXPECT_TRUE(CurrentTask.VBR);
+  EXPECT_EQ(CurrentTask.BitRate, 192);
+  EXPECT_EQ(CurrentTask.VbrMinBitrate, 320);
+  EXPECT_EQ(CurrentTask.VbrMaxBitrate, 8);
+  EXPECT_EQ(CurrentTask.EstimatedSize, WizardSizeEstimate(CurrentTask));
+  EXPECT_TRUE(DefaultSettings.AudioVBR);
+  EXPECT_EQ(DefaultSettings.InputFileDir, t.Path("in/"));
+  EXPECT_EQ(DefaultSettings.OutputFileDir, t.Path("out/"));
+  QSettings s(t.SettingsFile(), QSettings::IniFormat);
+  EXPECT_EQ(s.value("AudioVbrMinBitrate").toString(), "320");  // saved at the finish
+}
+
+TEST_F(AddFormTest, AMissingFolderChainIsCreatedOnYes) {
+  CurrentTask.DstFile = t.Path("New\\Sub/a.mp3");
+  MessageAnswerer answer;
+  Run([&] {
+    Next();
+    EXPECT_EQ(w.addPages->currentIndex(), 1);
+  });
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_EQ(answer.Seen[0], "The specified output folder doesn't exists.\n " + t.Path("New/Sub/") +
+                                "\nWould you like to create the new folder?");
+  EXPECT_TRUE(QFileInfo(t.Path("New/Sub")).isDir());
+  EXPECT_EQ(w.dstFile->text(), t.Path("New/Sub/a.mp3"));
+}
+
+TEST_F(AddFormTest, FolderThatCannotBeCreatedKeepsPageOne) {
+  const QString blocker = t.Touch("blocker");
+  CurrentTask.DstFile = blocker + "/sub/a.mp3";
+  MessageAnswerer answer([](const QString&) { return 1; });
+  Run([&] {
+    Next();
+    EXPECT_EQ(w.addPages->currentIndex(), 0);
+  });
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_TRUE(answer.Seen[1].startsWith(lang::FolderNotCreated));
+}
+
+TEST_F(AddFormTest, AnExistingOutputAnsweredNoStaysOnPageOne) {
+  t.Touch("out/song.mp3");
+  MessageAnswerer answer([](const QString&) { return 2; });
+  Run([&] {
+    Next();
+    EXPECT_EQ(w.addPages->currentIndex(), 0);
+  });
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_EQ(answer.Seen[0], "File exists\nWould you like to replace the old file?");
+}
+
+TEST_F(AddFormTest, HistoriesIgnoreCaseAndAreRewrittenOnlyWhenTheyChange) {
+  QDir().mkpath(HistoryDir);
+  t.Touch("data/album.lst", "LIVE\r\nstudio\r\n");
+  t.Touch("data/author.lst", "beta\nZed\n");  // written elsewhere with plain line feeds
+  const QDateTime before = QFileInfo(t.Path("data/album.lst")).lastModified();
+  QTest::qWait(20);
+  Run([&] {
+    EXPECT_EQ(w.albumEdit->count(), 2);
+    w.albumEdit->setEditText("Live");
+    w.artistEdit->setEditText("alpha");
+    w.YearEdit->setEditText("");
+    Next();
+    Next();
+    Next();
+  });
+  EXPECT_EQ(QFileInfo(t.Path("data/album.lst")).lastModified(), before);
+  EXPECT_EQ(LoadHistory("author.lst"), (QStringList{"alpha", "beta", "Zed"}));
+  QFile f(t.Path("data/author.lst"));
+  f.open(QIODevice::ReadOnly);
+  EXPECT_EQ(f.readAll(), "alpha\r\nbeta\r\nZed\r\n");
+  EXPECT_FALSE(QFile::exists(t.Path("data/year.lst")));
+  EXPECT_EQ(CurrentTask.Album, "Live");
+}
+
+TEST_F(AddFormTest, KeysOpenTheDialogsExceptEditingKeys) {
+  int opened = 0;
+  w.AddFilesDlg = [&](const QString&) {
+    ++opened;
+    return QString();
+  };
+  w.outFileDlg = [&](const QString& preset) {
+    ++opened;
+    return preset + ".x.mp3";
+  };
+  Run([&] {
+    for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace}) QTest::keyClick(w.srcFile, k);
+    EXPECT_EQ(opened, 0);
+    for (Qt::Key k : {Qt::Key_A, Qt::Key_5, Qt::Key_Space, Qt::Key_Left, Qt::Key_Delete}) QTest::keyClick(w.srcFile, k);
+    EXPECT_EQ(opened, 5);
+    QTest::keyClick(w.dstFile, Qt::Key_Backspace);
+    EXPECT_EQ(opened, 5);
+    QTest::keyClick(w.dstFile, Qt::Key_B);
+    EXPECT_EQ(opened, 6);
+    EXPECT_EQ(w.dstFile->text(), t.Path("out/song.mp3.x.mp3"));
+  });
+}
+
+TEST_F(AddFormTest, TheAutomaticOutputNameFollowsANewInput) {
+  DefaultSettings.OutputFileDir = t.Path("out/");
+  ASSERT_TRUE(MakeWma(t.Path("in/tune.wma"), {1.0, 22050, 1, {}}));
+  w.AddFilesDlg = [&](const QString&) { return t.Path("in/tune.wma"); };
+  Run([&] {
+    w.addFileBtn->click();
+    EXPECT_EQ(w.srcFile->text(), t.Path("in/tune.wma"));
+    EXPECT_EQ(w.dstFile->text(), t.Path("out/tune.mp3"));
+    EXPECT_EQ(w.inFileInfoList->item(1)->text(), " Audio: 22050HZ, single channel");
+    EXPECT_EQ(w.titleEdit->text(), "tune");
+  });
+  CurrentTask.SrcFile = t.Path("in/song.wma");
+  CurrentTask.DstFile = t.Path("mine/chosen.mp3");
+  Run([&] {
+    w.addFileBtn->click();
+    EXPECT_EQ(w.dstFile->text(), t.Path("mine/chosen.mp3"));
+  });
+  // An unreadable choice changes nothing.
+  const QString junk = t.Touch("in/junk.wma", "junk");
+  w.AddFilesDlg = [&](const QString&) { return junk; };
+  CurrentTask.SrcFile = t.Path("in/tune.wma");
+  Run([&] {
+    w.addFileBtn->click();
+    EXPECT_EQ(w.srcFile->text(), t.Path("in/tune.wma"));
+  });
+}
+
+TEST_F(AddFormTest, ASettingThatMatchesNoItemFinishesWithTheDefault) {
+  CurrentTask.BitRate = 100;  // from a hand-edited store
+  TaddFrm fresh;
+  QTimer::singleShot(0, [&] {
+    fresh.nextBtn->click();
+    fresh.nextBtn->click();
+    fresh.nextBtn->click();
+  });
+  EXPECT_EQ(fresh.exec(), 1);
+  EXPECT_EQ(CurrentTask.BitRate, 192);
+}
+
+TEST(ReadInputFile, StoresOnOkAndNothingOnCancel) {
+  TestFolder t;
+  ASSERT_TRUE(MakeWma(t.Path("good.wma"), {1.0, 44100, 2, {{"title", "Good"}}}));
+  for (bool ok : {true, false}) {
+    ProbeFileName = t.Path("good.wma");
+    AutoNameOutput = true;
+    ProbeFinished = false;
+    ProbeResult = -1;
+    bool wizardSeen = false;
+    QTimer::singleShot(50, [&] {
+      wizardSeen = Wizard()->isVisible() && Wizard()->titleEdit->text() == "Good";
+      ok ? Wizard()->nextBtn->click(), Wizard()->nextBtn->click(), Wizard()->nextBtn->click()
+         : Wizard()->cancelBtn->click();
+    });
+    EXPECT_EQ(ReadInputFile(t.Path("good.wma"), false), ok);
+    EXPECT_TRUE(wizardSeen);
+    EXPECT_EQ(Tasks.size(), 1u);
+  }
+  EXPECT_TRUE(Tasks[0]->Checked);
+  EXPECT_EQ(Tasks[0]->DstFile, t.Path("good.mp3"));
+}
+
+TEST(ReadInputFile, ReportsUnreadableAndSilentFiles) {
+  TestFolder t;
+  const QString bad = t.Touch("bad.wma", QByteArray(3000, 'r'));
+  ASSERT_TRUE(MakeVideoOnly(t.Path("video.avi")));
+  MessageAnswerer answer;
+  for (const QString& path : {bad, t.Path("video.avi")}) {
+    ProbeFileName = path;
+    ProbeFinished = false;
+    EXPECT_FALSE(ReadInputFile(path, false));
+  }
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[0], QString(lang::CannotRead) + "\n " + bad + "\n" + lang::AdviceCodecs);
+  EXPECT_EQ(answer.Seen[1], QString(lang::NoAudioStream) + "\n " + t.Path("video.avi"));
+  EXPECT_TRUE(Tasks.empty());
+  EXPECT_TRUE(ProbeFinished);
+}
+
+TEST(ReadInputFile, SameSettingsStoresWithoutTheWizardAndTheGuiKeepsWorking) {
+  TestFolder t;
+  ASSERT_TRUE(MakeWma(t.Path("a.wma"), {1.0, 44100, 2, {}}));
+  ProbeStartHook = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+  int ticks = 0;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start(10);
+  ProbeFileName = t.Path("a.wma");
+  AutoNameOutput = true;
+  ProbeFinished = false;
+  EXPECT_TRUE(ReadInputFile(t.Path("a.wma"), true));
+  EXPECT_FALSE(Wizard()->isVisible());
+  EXPECT_EQ(Tasks.size(), 1u);
+  ProbeStartHook = nullptr;
+  EXPECT_GE(ticks, 15);  // the GUI thread went on handling events during the slow read
+}
+
+}  // namespace
