@@ -6,6 +6,7 @@ class TmainFrm;
 class TprgFrm;
 class TmsgFrm;
 class TaddFrm;
+class TTipsFrm;
 
 // The program's windows, created at start-up in their fixed order.
 struct TAppWindows {
@@ -13,6 +14,7 @@ struct TAppWindows {
   std::unique_ptr<TaddFrm> addFrm;
   std::unique_ptr<TprgFrm> prgFrm;
   std::unique_ptr<TmsgFrm> msgFrm;
+  std::unique_ptr<TTipsFrm> tipsFrm;
   ~TAppWindows();
 };
 

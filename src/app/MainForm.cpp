@@ -1,22 +1,179 @@
 #include "MainForm.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
 
-#include "Globals.h"
+#include "AboutForm.h"
+#include "AddForm.h"
 #include "Application.h"
+#include "DoString.h"
+#include "Globals.h"
 #include "Lang.h"
 #include "MsgForm.h"
+#include "Paths.h"
 #include "PrgForm.h"
+#include "Probe.h"
+#include "ReadInput.h"
+#include "TaskOps.h"
+#include "TipsForm.h"
+
+namespace {
+
+// "desc|pattern|desc|pattern" as the file dialog wants it.
+QString DialogFilter(const QString& filter) {
+  QStringList parts;
+  SplitString(filter, "|", parts);
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  return out.join(";;");
+}
+
+// Margins of the two panels: left, top, right, bottom.
+constexpr int TaskMargins[4] = {28, 24, 7, 11};
+constexpr int InfoMargins[4] = {28, 12, 28, 11};
+constexpr int ButtonColumn = 141;
+constexpr int InfoBand = 128;
+
+}  // namespace
 
 TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   setObjectName("mainFrm");
+  setAcceptDrops(true);
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  dfForm = new QObject(this);
+  dfForm->setObjectName("dfForm");
+
+  taskPanel = new QGroupBox(central);
+  taskPanel->setObjectName("taskPanel");
+  TaskList = new TCheckListBox(taskPanel);
+  TaskList->setObjectName("TaskList");
+  TaskList->viewport()->installEventFilter(this);
+  TaskList->installEventFilter(this);
+
+  auto button = [&](const char* name, int y, int h) {
+    auto* b = new QPushButton(central);
+    b->setObjectName(name);
+    b->setProperty("y0", y);
+    b->resize(97, h);
+    b->setAutoDefault(false);
+    return b;
+  };
+  addFileBtn = button("addFileBtn", 24, 27);
+  rmFileBtn = button("rmFileBtn", 64, 27);
+  editFileBtn = button("editFileBtn", 104, 27);
+  startBtn = button("startBtn", 144, 41);
+  helpBtn = button("helpBtn", 200, 27);
+  aboutBtn = button("aboutBtn", 232, 27);
+
+  infoPanel = new QGroupBox(central);
+  infoPanel->setObjectName("infoPanel");
+  auto label = [&](const char* name, int x, int y) {
+    auto* l = new TLinkLabel(infoPanel);
+    l->setObjectName(name);
+    l->move(x, y - 14);
+    connect(l, &QLabel::linkActivated, this, &TmainFrm::taskInfo_1HyperLinkClick);
+    return l;
+  };
+  taskInfo_1 = label("taskInfo_1", 8, 32);
+  taskInfo_2 = label("taskInfo_2", 8, 48);
+  TaskInfo_5 = label("TaskInfo_5", 8, 64);
+  taskinfo_3 = label("taskinfo_3", 8, 80);
+  Taskinfo_4 = label("Taskinfo_4", 224, 80);
+
+  statusBar = new QStatusBar(this);
+  setStatusBar(statusBar);
+  statusPanel0 = new QLabel(statusBar);
+  statusPanel0->setFixedWidth(400);
+  statusPanel0->setTextFormat(Qt::PlainText);
+  statusPanel1 = new QLabel(statusBar);
+  statusPanel1->setFixedWidth(50);
+  statusPanel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  statusBar->addWidget(statusPanel0);
+  statusBar->addPermanentWidget(statusPanel1);
+
+  AddFilesDlg = [this](const QString& folder) {
+    QFileDialog dlg(this, lang::AddFilesDlgTitle, folder, DialogFilter(FileFilter));
+    dlg.setFileMode(QFileDialog::ExistingFiles);
+    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles() : QStringList();
+  };
+
+  connect(addFileBtn, &QPushButton::clicked, this, [this] { addFileBtnClick(); });
+  connect(rmFileBtn, &QPushButton::clicked, this, &TmainFrm::rmFileBtnClick);
+  connect(editFileBtn, &QPushButton::clicked, this, &TmainFrm::editFileBtnClick);
+  connect(startBtn, &QPushButton::clicked, this, &TmainFrm::startBtnClick);
+  connect(helpBtn, &QPushButton::clicked, this, &TmainFrm::helpBtnClick);
+  connect(aboutBtn, &QPushButton::clicked, this, &TmainFrm::aboutBtnClick);
+  connect(TaskList, &QListWidget::itemDoubleClicked, this, &TmainFrm::TaskListDblClick);
+  connect(TaskList, &QListWidget::currentRowChanged, this, &TmainFrm::TaskListKeyDown);
+  connect(TaskList, &TCheckListBox::ClickCheck, this, &TmainFrm::TaskListClickCheck);
+
   resize(501, 451);
+  rmFileBtn->setEnabled(false);
+  editFileBtn->setEnabled(false);
+  startBtn->setEnabled(false);
   FormCreate();
 }
 
 void TmainFrm::FormCreate() {
   ProbeFinished = true;
+  TipsShown = false;
+  Adding = false;
   setWindowTitle(QString(lang::AppTitle) + "   " + lang::AppCredit);
+}
+
+void TmainFrm::FormShow() {
+  taskPanel->setTitle(lang::TaskListCaption);
+  infoPanel->setTitle(lang::InfoPanelCaption);
+  addFileBtn->setText(lang::AddFiles);
+  rmFileBtn->setText(lang::Remove);
+  editFileBtn->setText(lang::Edit);
+  startBtn->setText(lang::Start);
+  helpBtn->setText(lang::Help);
+  aboutBtn->setText(lang::About);
+  RefreshTaskList();
+  ShowTaskInfo(-1);
+  if (TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm) {
+    TipsShown = true;
+    // After the window is on screen, so the tip stands in front of it.
+    QTimer::singleShot(0, this, [] {
+      if (AppWindows && AppWindows->tipsFrm) AppWindows->tipsFrm->exec();
+    });
+  }
+}
+
+void TmainFrm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TmainFrm::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TmainFrm::FormResize() {
+  const QWidget* c = centralWidget();
+  const int w = c->width(), h = c->height();
+  const int upper = h - InfoBand;
+  taskPanel->setGeometry(TaskMargins[0], TaskMargins[1], w - ButtonColumn - TaskMargins[0] - TaskMargins[2],
+                         upper - TaskMargins[1] - TaskMargins[3]);
+  TaskList->setGeometry(8, 20, taskPanel->width() - 16, taskPanel->height() - 28);
+  infoPanel->setGeometry(InfoMargins[0], upper + InfoMargins[1], w - InfoMargins[0] - InfoMargins[2],
+                         InfoBand - InfoMargins[1] - InfoMargins[3]);
+  for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn, helpBtn, aboutBtn})
+    b->move(w - ButtonColumn + 16, b->property("y0").toInt());
+  for (TLinkLabel* l : {taskInfo_1, taskInfo_2, TaskInfo_5}) l->resize(infoPanel->width() - 16, 16);
+}
+
+int TmainFrm::Selected() const {
+  const int row = TaskList->currentRow();
+  return row >= 0 && TaskList->item(row) && TaskList->item(row)->isSelected() ? row : -1;
 }
 
 bool TmainFrm::CanAct() {
@@ -24,6 +181,240 @@ bool TmainFrm::CanAct() {
   if (ProbeFinished.load() && !converting) return true;
   ShowMessageWindow(miInformation, lang::Busy, lang::Help, lang::Ok);
   return false;
+}
+
+void TmainFrm::SetAdding(bool on) {
+  if (on) {
+    for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
+    Adding = true;
+  } else {
+    addFileBtn->setEnabled(true);
+    Adding = false;
+    UpdateButtons();
+  }
+}
+
+bool TmainFrm::UpdateButtons() {
+  if (Adding) return false;
+  if (Tasks.empty()) {
+    startBtn->setEnabled(false);
+    return false;
+  }
+  startBtn->setEnabled(true);
+  const bool selected = Selected() >= 0;
+  rmFileBtn->setEnabled(selected);
+  editFileBtn->setEnabled(selected);
+  return selected;
+}
+
+void TmainFrm::RefreshTaskList() {
+  TaskList->clear();
+  if (!Tasks.empty()) {
+    for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
+    startBtn->setEnabled(true);
+  } else {
+    TaskList->AddLine(lang::EmptyListHint, false);
+    for (QPushButton* b : {rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
+  }
+  UpdateButtons();
+}
+
+void TmainFrm::ShowTaskInfo(int index) {
+  if (index > static_cast<int>(Tasks.size()) - 1) return;
+  if (index < 0) {
+    taskInfo_1->setText(QString("<a href=\"aa\">") + Escaped(lang::EmptyListHint) + "</a>");
+    for (QLabel* l : {taskInfo_2, TaskInfo_5, taskinfo_3, Taskinfo_4}) l->clear();
+    return;
+  }
+  const TTask& t = *Tasks[index];
+  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(t.SrcFile) + "</u></a>");
+  if (QFileInfo(t.DstFile).isFile())
+    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
+                        "</u></a>");
+  else
+    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: " + Escaped(t.DstFile));
+  // The line describes the selected task's own settings.
+  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : "";
+  const QString rate = t.VBR ? QString::asprintf(lang::VbrRateFormat, t.VbrMinBitrate, t.VbrMaxBitrate)
+                             : QString::asprintf(lang::CbrRateFormat, t.BitRate);
+  TaskInfo_5->setText(QString("<b>") + lang::Mp3Settings + "</b>: " + channels + ", " + rate);
+  taskinfo_3->setText(QString("<b>") + lang::Duration + "</b>: " + TimeText(t.Duration) + ", <b>" +
+                      lang::OutputFileSize + "</b>: about " + SizeText(t.EstimatedSize));
+  taskinfo_3->adjustSize();
+  Taskinfo_4->move(taskinfo_3->x() + taskinfo_3->width() + 10, taskinfo_3->y());
+  Taskinfo_4->setText(QString("<a href=\"cc\"><u>") + lang::EditLink + "...</u></a>");
+  Taskinfo_4->adjustSize();
+}
+
+void TmainFrm::taskInfo_1HyperLinkClick(const QString& LinkName) {
+  if (LinkName == "aa") {
+    addFileBtnClick();
+  } else if (LinkName == "bb") {
+    if (Selected() >= 0) OpenInputFile(Selected());
+  } else if (LinkName == "cc") {
+    editFileBtnClick();
+  } else if (LinkName == "dd") {
+    if (Selected() >= 0) OpenOutputFile(Selected());
+  }
+}
+
+void TmainFrm::OpenInputFile(int index) { QDesktopServices::openUrl(QUrl::fromLocalFile(Tasks[index]->SrcFile)); }
+
+void TmainFrm::OpenOutputFile(int index) { QDesktopServices::openUrl(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
+
+void TmainFrm::addFileBtnClick(QObject* Sender) {
+  if (!CanAct()) return;
+  SetAdding(true);
+  if (Sender != dfForm) {
+    AddFilesDlgFiles = AddFilesDlg(DefaultSettings.InputFileDir);
+    if (AddFilesDlgFiles.isEmpty()) {
+      SetAdding(false);
+      return;
+    }
+  }
+  const QStringList names = AddFilesDlgFiles;
+  bool sameSettings = false;
+  for (int i = 0; i < names.size(); ++i) {
+    if (!AddTask(names[i], sameSettings)) break;
+    if (i == 0 && names.size() > 1)
+      sameSettings = ShowMessageWindow(miQuestion, lang::SameSettingsQuestion, lang::No, lang::Yes) == 1;
+  }
+  SetAdding(false);
+}
+
+bool TmainFrm::AddTask(const QString& path, bool sameSettings) {
+  statusPanel0->setText(QString(lang::ReadingFile) + ":" + path + " ...");
+  ProbeFileName = path;
+  AutoNameOutput = true;
+  ProbeFinished = false;
+  ProbeResult = prPending;
+  bool added = false;
+  if (ReadInputFile(path, sameSettings)) {
+    AddListedTask(static_cast<int>(Tasks.size()) - 1);
+    added = true;
+  }
+  statusPanel0->clear();
+  return added;
+}
+
+void TmainFrm::AddListedTask(int i) {
+  if (Tasks.size() == 1) TaskList->clear();
+  if (TaskList->count() < i + 1) {
+    TaskList->AddLine(CurrentTask.Title);
+    i = TaskList->count() - 1;
+  }
+  TaskList->SetChecked(i, true);
+}
+
+void TmainFrm::rmFileBtnClick() {
+  if (!CanAct() || !UpdateButtons() || Selected() < 0) return;
+  RemoveTask(Selected());
+  RefreshTaskList();
+}
+
+void TmainFrm::editFileBtnClick() {
+  if (!CanAct() || !UpdateButtons() || Selected() < 0) return;
+  EditTask(Selected());
+}
+
+void TmainFrm::TaskListDblClick() {
+  if (UpdateButtons() && Selected() >= 0) EditTask(Selected());
+}
+
+void TmainFrm::EditTask(int i) {
+  if (Adding) {
+    ShowMessageWindow(miInformation, lang::Busy, lang::Help, lang::Ok);
+    return;
+  }
+  LoadTaskForEdit(i);
+  if (Wizard()->exec() != 1) return;
+  StoreCurrentTask(false, i);
+  if (TaskList->item(i) && TaskList->item(i)->text() != CurrentTask.Title) TaskList->item(i)->setText(CurrentTask.Title);
+  ShowTaskInfo(i);
+}
+
+void TmainFrm::TaskListClick() {
+  if (Tasks.empty()) {
+    ShowTaskInfo(-1);
+    addFileBtnClick();
+  }
+  if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
+}
+
+void TmainFrm::TaskListKeyDown() {
+  if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
+}
+
+void TmainFrm::TaskListClickCheck(int row) {
+  if (Adding || Tasks.empty() || row < 0 || row >= static_cast<int>(Tasks.size())) return;
+  Tasks[row]->Checked = TaskList->Checked(row);
+  UpdateButtons();
+}
+
+bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TaskList->viewport() && event->type() == QEvent::MouseButtonRelease)
+    QTimer::singleShot(0, this, &TmainFrm::TaskListClick);
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TmainFrm::startBtnClick() {
+  if (!CanAct()) return;
+  if (Tasks.empty()) {
+    ShowMessageWindow(miQuestion, QString(lang::NothingToConvert) + "\n" + lang::Busy, lang::Help, lang::Ok);
+    return;
+  }
+  if (AppWindows && AppWindows->prgFrm) AppWindows->prgFrm->StartRun();
+  if (Selected() >= 0) ShowTaskInfo(Selected());
+}
+
+void TmainFrm::helpBtnClick() { OpenHelpFile(); }
+
+void TmainFrm::aboutBtnClick() { ShowAboutWindow(); }
+
+void TmainFrm::dfFormBeforeDrop() {
+  QStringList parts;
+  SplitString(FileFilter, "|", parts);
+  if (parts.size() >= 2) {
+    QStringList exts;
+    SplitString(ReplaceAll(parts[1], "*", ""), ";", exts);
+    fltExt = exts;
+  }
+}
+
+void TmainFrm::dfFormDropFiles(const QStringList& accepted) {
+  if (accepted.isEmpty()) return;
+  AddFilesDlgFiles = accepted;
+  addFileBtnClick(dfForm);
+}
+
+void TmainFrm::DropFiles(const QStringList& paths) {
+  raise();
+  activateWindow();
+  dfFormBeforeDrop();
+  QStringList accepted;
+  for (const QString& p : paths) {
+    const QFileInfo info(p);
+    if (!info.isFile()) continue;  // folders are not taken
+    for (const QString& ext : fltExt)
+      if (!ext.isEmpty() && p.endsWith(ext, Qt::CaseInsensitive)) {
+        accepted << info.absoluteFilePath();
+        break;
+      }
+  }
+  dfFormDropFiles(accepted);
+}
+
+void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TmainFrm::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  event->acceptProposedAction();
+  // Added after the drop has been answered, so the dragging program is not kept waiting.
+  QTimer::singleShot(0, this, [this, paths] { DropFiles(paths); });
 }
 
 bool TmainFrm::FormClose() {

@@ -1,19 +1,89 @@
 #pragma once
+#include <QGroupBox>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringList>
+#include <array>
+#include <functional>
 
-// The application's main window; closing it ends the program.
+#include "CheckListBox.h"
+#include "LinkLabel.h"
+
+// The application's main window: the task list and its actions. Closing it ends the program.
 class TmainFrm : public QMainWindow {
   Q_OBJECT
  public:
   explicit TmainFrm(QWidget* parent = nullptr);
 
-  // True when no file is being read and no run is in progress.
+  TCheckListBox* TaskList;
+  QGroupBox* taskPanel;
+  QStatusBar* statusBar;
+  QLabel* statusPanel0;
+  QLabel* statusPanel1;
+  QPushButton* addFileBtn;
+  QPushButton* rmFileBtn;
+  QPushButton* editFileBtn;
+  QPushButton* startBtn;
+  QPushButton* helpBtn;
+  QPushButton* aboutBtn;
+  QGroupBox* infoPanel;
+  TLinkLabel* taskInfo_1;
+  TLinkLabel* taskInfo_2;
+  TLinkLabel* TaskInfo_5;
+  TLinkLabel* taskinfo_3;
+  TLinkLabel* Taskinfo_4;
+  // The chosen or dropped file names waiting to be added.
+  QStringList AddFilesDlgFiles;
+  // Shows the open dialog in a folder; gives the chosen files, none when cancelled. Replaceable, for tests.
+  std::function<QStringList(const QString& folder)> AddFilesDlg;
+  QStringList fltExt;
+
   bool CanAct();
+  void SetAdding(bool on);
+  bool UpdateButtons();
+  void RefreshTaskList();
+  void ShowTaskInfo(int index);
+  bool AddTask(const QString& path, bool sameSettings);
+  void AddListedTask(int index);
+  void EditTask(int index);
+  void OpenInputFile(int index);
+  void OpenOutputFile(int index);
+  // Files dropped on the window, in drop order.
+  void DropFiles(const QStringList& paths);
+
+ public slots:
+  void addFileBtnClick(QObject* Sender = nullptr);
+  void rmFileBtnClick();
+  void editFileBtnClick();
+  void startBtnClick();
+  void helpBtnClick();
+  void aboutBtnClick();
+  void TaskListClick();
+  void TaskListDblClick();
+  void TaskListKeyDown();
+  void TaskListClickCheck(int row);
+  void taskInfo_1HyperLinkClick(const QString& LinkName);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate();
+  void FormShow();
   bool FormClose();
+  void FormResize();
+  void dfFormBeforeDrop();
+  void dfFormDropFiles(const QStringList& accepted);
+  int Selected() const;
+
+  bool Adding = false;
+  bool TipsShown = false;
+  QObject* dfForm;  // stands for the drop target as the sender of an add
 };

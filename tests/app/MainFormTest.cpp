@@ -1,0 +1,309 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <thread>
+
+#include "AboutForm.h"
+#include "AddForm.h"
+#include "AppTestSupport.h"
+#include "Application.h"
+#include "Lang.h"
+#include "MainForm.h"
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
+#include "Probe.h"
+#include "ReadInput.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+#include "TipsForm.h"
+
+namespace {
+
+// Finishes the wizard whenever it comes up, counting how often.
+struct WizardFinisher {
+  int shown = 0;
+  QTimer timer;
+  std::function<void(TaddFrm*)> change;
+  WizardFinisher() {
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+      TaddFrm* w = Wizard();
+      if (!w->isVisible() || w->property("handled").toBool()) return;
+      w->setProperty("handled", true);
+      ++shown;
+      QTimer::singleShot(0, w, [this, w] {
+        if (change) change(w);
+        w->nextBtn->click();
+        w->nextBtn->click();
+        w->nextBtn->click();
+        w->setProperty("handled", false);
+      });
+    });
+    timer.start(5);
+  }
+};
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  TestFolder t;
+  std::unique_ptr<TAppWindows> app;
+  TmainFrm* w = nullptr;
+
+  void SetUp() override {
+    t.Touch("app/tips.txt", "one\ntwo\nthree\nfour\nfive\n");
+    app = StartApplication(t.Path("app/brindlewave"));
+    w = app->mainFrm.get();
+  }
+  void TearDown() override { ShutdownApplication(std::move(app)); }
+  QString Wma(const QString& name, double seconds = 1.0) {
+    QDir().mkpath(QFileInfo(t.Path(name)).absolutePath());
+    EXPECT_TRUE(MakeWma(t.Path(name), {seconds, 44100, 2, {{"title", QFileInfo(name).baseName().toStdString()}}}));
+    return t.Path(name);
+  }
+};
+
+TEST_F(MainFormTest, TheWholeProgramFromFirstStartToClose) {
+  const QString a = Wma("in/a.wma"), b = Wma("in/b.wma"), c = Wma("in/c.wma");
+  QString tip;
+  QTimer::singleShot(100, [&] {
+    tip = app->tipsFrm->TipLabel->text();
+    app->tipsFrm->tipsOkBtn->click();
+  });
+  w->show();
+  QTest::qWait(200);
+  EXPECT_EQ(tip, "two");  // the first start shows the second line
+  EXPECT_EQ(w->taskInfo_1->text(), "<a href=\"aa\">Please click the &quot;Add Files&quot; button to add files.</a>");
+  EXPECT_FALSE(w->startBtn->isEnabled());
+
+  QString folderAsked;
+  w->AddFilesDlg = [&](const QString& folder) {
+    folderAsked = folder;
+    return QStringList{a, b, c};
+  };
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString& text) {
+    return text == lang::SameSettingsQuestion ? 1 : 2;
+  });
+  w->addFileBtn->click();
+  EXPECT_EQ(folderAsked, DocumentsFolder());
+  EXPECT_EQ(wizard.shown, 1);
+  ASSERT_EQ(w->TaskList->count(), 3);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(w->TaskList->Checked(i));
+  EXPECT_EQ(w->TaskList->item(1)->text(), "b");
+
+  // Untick b, then convert.
+  w->TaskList->item(1)->setCheckState(Qt::Unchecked);
+  EXPECT_FALSE(Tasks[1]->Checked);
+  w->startBtn->click();
+  EXPECT_TRUE(answer.Seen.last().startsWith(lang::AllConverted));
+  EXPECT_TRUE(ReadMedia(t.Path("in/a.mp3")).DecodedCleanly);
+  EXPECT_EQ(ReadMedia(t.Path("in/c.mp3")).Tags.at("title"), "c");
+  EXPECT_FALSE(QFileInfo::exists(t.Path("in/b.mp3")));
+
+  EXPECT_TRUE(w->close());
+  QSettings s(t.SettingsFile(), QSettings::IniFormat);
+  EXPECT_EQ(s.value("InputFileDir").toString(), t.Path("in/"));
+  EXPECT_EQ(s.value("tips").toString(), "1");
+  ShutdownApplication(std::move(app));
+  EXPECT_TRUE(Tasks.empty());
+
+  // The next start opens the add dialog where the last input was.
+  app = StartApplication(t.Path("app/brindlewave"));
+  w = app->mainFrm.get();
+  w->AddFilesDlg = [&](const QString& folder) {
+    folderAsked = folder;
+    return QStringList{};
+  };
+  w->addFileBtn->click();
+  EXPECT_EQ(folderAsked, t.Path("in/"));
+}
+
+TEST_F(MainFormTest, AnsweringNoShowsTheWizardForEveryFile) {
+  const QStringList files = {Wma("a.wma"), Wma("b.wma"), Wma("c.wma")};
+  w->AddFilesDlg = [&](const QString&) { return files; };
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w->addFileBtnClick();
+  EXPECT_EQ(wizard.shown, 3);
+  EXPECT_EQ(w->TaskList->count(), 3);
+}
+
+TEST_F(MainFormTest, AnUnreadableSecondFileStopsTheAdding) {
+  const QString bad = t.Touch("bad.wma", QByteArray(4000, 'x'));
+  const QStringList files = {Wma("a.wma"), bad, Wma("c.wma")};
+  w->AddFilesDlg = [&](const QString&) { return files; };
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString& text) { return text == lang::SameSettingsQuestion ? 1 : 1; });
+  w->addFileBtnClick();
+  EXPECT_EQ(Tasks.size(), 1u);
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_TRUE(answer.Seen[1].startsWith(QString(lang::CannotRead) + "\n " + bad));
+  EXPECT_TRUE(w->addFileBtn->isEnabled());
+}
+
+TEST_F(MainFormTest, DropsTakeOnlyWindowsMediaFiles) {
+  WizardFinisher wizard;
+  const QString wma = Wma("song.wma");
+  const QString txt = t.Touch("notes.txt", "hello");
+  QDir().mkpath(t.Path("folder.wma"));
+  w->DropFiles({wma, txt});
+  ASSERT_EQ(Tasks.size(), 1u);
+  EXPECT_EQ(Tasks[0]->SrcFile, wma);
+  w->DropFiles({t.Path("folder.wma")});
+  EXPECT_EQ(Tasks.size(), 1u);
+  EXPECT_EQ(wizard.shown, 1);
+}
+
+TEST_F(MainFormTest, ListActionsAreRefusedWhileAFileIsRead) {
+  ProbeFinished = false;
+  MessageAnswerer answer;
+  int dialogs = 0;
+  w->AddFilesDlg = [&](const QString&) {
+    ++dialogs;
+    return QStringList{};
+  };
+  w->addFileBtnClick();
+  w->startBtnClick();
+  EXPECT_FALSE(w->close());
+  EXPECT_EQ(dialogs, 0);
+  EXPECT_EQ(answer.Seen, QStringList(3, lang::Busy));
+  ProbeFinished = true;
+}
+
+TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
+  WizardFinisher wizard;
+  w->DropFiles({Wma("first.wma", 2.0)});
+  ASSERT_EQ(Tasks.size(), 1u);
+  w->DropFiles({Wma("<i>odd & co.wma")});
+  ASSERT_EQ(Tasks.size(), 2u);
+  Tasks[1]->VBR = true;
+  Tasks[1]->VbrMinBitrate = 96;
+  Tasks[1]->VbrMaxBitrate = 224;
+  Tasks[1]->ChannelMode = 3;
+
+  w->TaskList->setCurrentRow(1);
+  w->ShowTaskInfo(1);
+  EXPECT_TRUE(w->taskInfo_1->text().contains("&lt;i&gt;odd &amp; co.wma"));
+  EXPECT_EQ(w->TaskInfo_5->text(), "<b>MP3 Settings</b>: Mono, 96 - 224 Kbps, VBR");
+  EXPECT_FALSE(w->taskInfo_2->text().contains("href"));
+  t.Touch(QFileInfo(Tasks[1]->DstFile).fileName(), "x");
+  w->ShowTaskInfo(1);
+  EXPECT_TRUE(w->taskInfo_2->text().contains("<a href=\"dd\">"));
+  UrlCatcher urls;
+  w->taskInfo_1HyperLinkClick("bb");
+  w->taskInfo_1HyperLinkClick("dd");
+  EXPECT_EQ(urls.Opened, (QStringList{Tasks[1]->SrcFile, Tasks[1]->DstFile}));
+  w->TaskList->setCurrentRow(0);
+  w->ShowTaskInfo(0);
+  EXPECT_EQ(w->TaskInfo_5->text(), "<b>MP3 Settings</b>: Joint Stero, 192 Kbps, CBR");
+
+  // Edit the first task's title: the line follows, its tick stays.
+  w->TaskList->SetChecked(0, false);
+  w->TaskListClickCheck(0);
+  wizard.change = [](TaddFrm* f) { f->titleEdit->setText("Renamed"); };
+  w->editFileBtnClick();
+  EXPECT_EQ(Tasks.size(), 2u);
+  EXPECT_EQ(w->TaskList->item(0)->text(), "Renamed");
+  EXPECT_EQ(Tasks[0]->Title, "Renamed");
+  EXPECT_FALSE(Tasks[0]->Checked);
+  EXPECT_FALSE(w->TaskList->Checked(0));
+
+  w->TaskList->setCurrentRow(0);
+  w->rmFileBtnClick();
+  ASSERT_EQ(Tasks.size(), 1u);
+  EXPECT_EQ(w->TaskList->count(), 1);
+  w->TaskList->setCurrentRow(0);
+  w->rmFileBtnClick();
+  EXPECT_TRUE(Tasks.empty());
+  EXPECT_EQ(w->TaskList->item(0)->text(), lang::EmptyListHint);
+  EXPECT_FALSE(w->startBtn->isEnabled());
+}
+
+TEST_F(MainFormTest, ResizingKeepsThePanelMargins) {
+  app->tipsFrm.reset();
+  w->show();
+  w->resize(700, 600);
+  QTest::qWait(20);
+  const QWidget* c = w->centralWidget();
+  EXPECT_EQ(w->taskPanel->x(), 28);
+  EXPECT_EQ(w->taskPanel->y(), 24);
+  EXPECT_EQ(c->width() - 141 - (w->taskPanel->x() + w->taskPanel->width()), 7);
+  EXPECT_EQ(w->infoPanel->x(), 28);
+  EXPECT_EQ(c->width() - (w->infoPanel->x() + w->infoPanel->width()), 28);
+  EXPECT_EQ(c->height() - (w->infoPanel->y() + w->infoPanel->height()), 11);
+  EXPECT_EQ(w->startBtn->x(), c->width() - 141 + 16);
+}
+
+TEST(TipsForm, StepsThroughTheTipsAndCanBeSwitchedOff) {
+  TestFolder t;
+  t.Touch("app/tips.txt", "1\n2\n3\n4\n5\n");
+  TipsIndex = 0;
+  TTipsFrm tips;
+  EXPECT_EQ(tips.TipLabel->text(), "2");
+  QStringList seen;
+  for (int i = 0; i < 5; ++i) {
+    tips.nextTipBtn->click();
+    seen << tips.TipLabel->text();
+  }
+  EXPECT_EQ(seen, (QStringList{"3", "4", "5", "1", "2"}));
+  EXPECT_EQ(TipsIndex, 1);
+  tips.ifShowTips->setChecked(false);
+  tips.reject();  // the title-bar close keeps tips on
+  EXPECT_EQ(TipsIndex, 1);
+  tips.tipsOkBtn->click();
+  EXPECT_EQ(TipsIndex, 10000);
+
+  TipsIndex = 9999;
+  TTipsFrm again;
+  EXPECT_EQ(again.TipLabel->text(), "1");
+  TipsIndex = -7;  // a hand-edited store
+  TTipsFrm negative;
+  EXPECT_EQ(negative.TipLabel->text(), "1");
+  t.Touch("app/tips.txt", "");
+  TTipsFrm empty;
+  EXPECT_EQ(empty.TipLabel->text(), "No tips found!");
+  QFile::remove(t.Path("app/tips.txt"));
+  TTipsFrm missing;
+  missing.nextTipBtn->click();
+  EXPECT_EQ(missing.TipLabel->text(), "No tips found!");
+  EXPECT_EQ(TipsIndex, 0);
+}
+
+TEST(TipsForm, NotCreatedOnceSwitchedOff) {
+  TestFolder t;
+  {
+    QSettings s(t.SettingsFile(), QSettings::IniFormat);
+    s.setValue("tips", 10000);
+  }
+  auto app = StartApplication(t.Path("app/brindlewave"));
+  EXPECT_EQ(app->tipsFrm, nullptr);
+  ShutdownApplication(std::move(app));
+}
+
+TEST(AboutForm, SplitsTheVersionIntoVersionAndBuild) {
+  TestFolder t;
+  UrlCatcher urls;
+  QTimer::singleShot(30, [] {
+    TaboutFrm* a = AboutWindow();
+    EXPECT_EQ(a->versionLabel2->text(), "1.0");
+    EXPECT_EQ(a->buildLabel->text(), "(Build 1)");
+    a->homePageBtn->click();
+    emit a->support_Email->linkActivated("mail");
+    a->okBtn->click();
+  });
+  ShowAboutWindow();
+  TaboutFrm* first = AboutWindow();
+  first->FileVersion = "7.1.9";
+  QTimer::singleShot(30, [] { AboutWindow()->okBtn->click(); });
+  ShowAboutWindow();
+  EXPECT_EQ(AboutWindow(), first);  // created once
+  EXPECT_EQ(first->versionLabel2->text(), "7");
+  EXPECT_EQ(first->buildLabel->text(), "(Build 9)");
+  EXPECT_EQ(urls.Opened, (QStringList{lang::HomePageUrl, QString("mailto:") + lang::SupportAddress}));
+  ReleaseAboutWindow();
+}
+
+}  // namespace
