@@ -44,6 +44,7 @@ TaboutFrm::TaboutFrm(QWidget* parent) : QDialog(parent), FileVersion(BRINDLEWAVE
   helpBtn->setObjectName("helpBtn");
   homePageBtn = new QPushButton(this);
   homePageBtn->setObjectName("homePageBtn");
+  HomepageLabel->setBuddy(homePageBtn);  // its "&P" is the Home Page button's key
   auto* g = new QGridLayout(this);
   g->addWidget(titleLabel, 0, 0, 1, 3);
   g->addWidget(versionLabel, 1, 0);

@@ -52,6 +52,8 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   curPrgbar->setObjectName("curPrgbar");
   curPrgbar->setGeometry(16, 80, 225, 25);
   for (QLabel* l : {timeLabel, Label1, Label2}) l->setTextFormat(Qt::PlainText);
+  progressGroup->setStyleSheet("QLabel { font-size: 10px; }");
+  timeLabel->resize(245, 16);
 
   hideBtn = new QPushButton(lang::HideToTray, this);
   hideBtn->setObjectName("hideBtn");
@@ -98,6 +100,7 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   connect(hideBtn, &QPushButton::clicked, this, &TprgFrm::hideBtnClick);
   connect(skinFrame, &TSkinFrame::TitleBarCustomBtnsClick, this, &TprgFrm::skinFrameTitleBarCustomBtnsClick);
   connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) { TrayIconClick(); });
+  ShowBars(true);
   FormCreate();
 }
 

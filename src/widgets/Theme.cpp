@@ -9,7 +9,7 @@ void ApplyTheme(QApplication& app) {
     TSkinFrame QLabel#caption { color: white; font-weight: bold; }
     TSkinFrame QToolButton { color: white; background: transparent; border: none; padding: 0 6px; }
     TSkinFrame QToolButton:hover { background: #8c3434; }
-    QPushButton { background: #f7f8ef; border: 1px solid #8a8f6e; border-radius: 3px; padding: 2px 8px; }
+    QPushButton { background: #f7f8ef; border: 1px solid #8a8f6e; border-radius: 3px; padding: 2px 3px; }
     QPushButton:hover { background: #ffffff; }
     QPushButton:disabled { color: #9a9a9a; }
     QGroupBox { border: 1px solid #8a8f6e; border-radius: 3px; margin-top: 14px; }

@@ -1,0 +1,105 @@
+// Renders each window with sample content into PNG files, for looking at the
+// program's windows without clicking through them: brindlewave-screenshots DIR
+#include <QApplication>
+#include <QDir>
+
+#include "AboutForm.h"
+#include "AddForm.h"
+#include "Application.h"
+#include "Globals.h"
+#include "Lang.h"
+#include "MainForm.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
+#include "TaskOps.h"
+#include "Theme.h"
+#include "TipsForm.h"
+
+namespace {
+QString Dir;
+
+void Save(QWidget* w, const QString& name) {
+  w->show();
+  QApplication::processEvents();
+  w->grab().save(QDir(Dir).filePath(name + ".png"));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ApplyTheme(app);
+  Dir = argc > 1 ? argv[1] : ".";
+  QDir().mkpath(Dir);
+  auto windows = StartApplication(QCoreApplication::applicationFilePath());
+  windows->tipsFrm.reset();
+  TmainFrm* main = windows->mainFrm.get();
+  Save(main, "main-empty");
+
+  for (const char* title : {"Morning Raga", "Second Movement", "Live at the Hall"}) {
+    CurrentTask = TTask{};
+    CurrentTask.SrcFile = QString("/home/user/Music/%1.wma").arg(title);
+    CurrentTask.DstFile = QString("/home/user/Music/%1.mp3").arg(title);
+    CurrentTask.Title = title;
+    CurrentTask.HasAudio = true;
+    CurrentTask.SrcSampleRate = 44100;
+    CurrentTask.SrcChannels = 2;
+    CurrentTask.Duration = 2054000000;
+    CurrentTask.Album = "Evening Sessions";
+    ApplyDefaultsToTask(CurrentTask);
+    CurrentTask.EstimatedSize = ProbeSizeEstimate(CurrentTask);
+    StoreCurrentTask(true, 0);
+  }
+  main->RefreshTaskList();
+  main->TaskList->SetChecked(2, false);
+  Tasks[2]->Checked = false;
+  main->TaskList->setCurrentRow(1);
+  main->ShowTaskInfo(1);
+  Save(main, "main-tasks");
+  main->hide();
+
+  TipsIndex = 0;
+  TTipsFrm tips;
+  Save(&tips, "tips");
+  TaboutFrm about;
+  Save(&about, "about");
+
+  LoadTaskForEdit(1);
+  CurrentTask.DstFile = QDir::tempPath() + "/Second Movement.mp3";  // a folder that exists: no question
+  TaddFrm* wizard = windows->addFrm.get();
+  Save(wizard, "wizard-1");
+  wizard->nextBtn->click();
+  Save(wizard, "wizard-2");
+  wizard->VBRCheck->click();
+  Save(wizard, "wizard-2-vbr");
+  wizard->nextBtn->click();
+  Save(wizard, "wizard-3");
+  wizard->hide();
+
+  TmsgFrm* msg = windows->msgFrm.get();
+  const char* texts[] = {"The following file can NOT be read correctly.\n /home/user/Music/broken.wma",
+                         lang::Busy, lang::SameSettingsQuestion,
+                         "The following file has no audio stream and can NOT be converted into MP3!"};
+  for (int i = 0; i < 4; ++i) {
+    msg->IconIndex = i;
+    msg->msgLabel->setText(texts[i]);
+    msg->okBtn->setText(i == 2 ? lang::Yes : lang::Ok);
+    msg->helpBtn->setText(i == 2 ? lang::No : lang::Help);
+    Save(msg, QString("message-%1").arg(i));
+    msg->hide();
+  }
+
+  TprgFrm* prg = windows->prgFrm.get();
+  prg->fileLabel->setText("Current File(2/3): Second Movement");
+  prg->timeLabel->setText("Time elapsed: 0:00:07, remained: about 0:00:12");
+  prg->totalPrgBar->setValue(41);
+  prg->curPrgbar->setRange(0, 205400);
+  prg->curPrgbar->setValue(90000);
+  Save(prg, "progress");
+  prg->totalPrgBar->hide();
+  prg->curPrgbar->hide();
+  prg->Label1->show();
+  prg->Label2->show();
+  Save(prg, "progress-no-duration");
+  prg->hide();
+  return 0;
+}
