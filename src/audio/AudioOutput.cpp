@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "AudioConverter.h"
+#include "InputExchange.h"
 #include "AudioException.h"
 
 TAudioOutput::TAudioOutput(TComponent* owner)
@@ -37,30 +38,7 @@ void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
     QMetaObject::invokeMethod(Context_.get(), guarded, Qt::BlockingQueuedConnection);
 }
 
-void TAudioOutput::SetInput(TAudioInput* value) {
-  TAudioInput* old = Input_.load();
-  if (Busy) {
-    if (value) value->OpenInput();
-    {
-      TSpinGuard guard(InputLock);
-      Input_ = value;
-    }
-    if (old) old->CloseInput();
-  } else {
-    Input_ = value;
-  }
-  if (old && old != value) old->RemoveFreeNotification(this);
-  if (value) value->FreeNotification(this);
-}
 
-void TAudioOutput::Notification(TComponent* component, TOperation operation) {
-  if (operation == TOperation::opRemove && component == Input_.load()) {
-    // The input is being destroyed: let go of it without calling into it.
-    TSpinGuard guard(InputLock);
-    Input_ = nullptr;
-  }
-  TComponent::Notification(component, operation);
-}
 
 void TAudioOutput::Run() {
   if (Busy) throw EAudioException("Component is Busy");
@@ -126,4 +104,13 @@ void TAudioOutput::HandleThreadException(const std::exception& e) {
   CanOutput = false;
   Busy = false;
   if (OnThreadException) OnThreadException(this, e);
+}
+
+void TAudioOutput::SetInput(TAudioInput* value) {
+  ExchangeInput(Input_, InputLock, Busy, value, this);
+}
+
+void TAudioOutput::Notification(TComponent* component, TOperation operation) {
+  if (operation == TOperation::opRemove) ForgetInput(Input_, InputLock, component);
+  TComponent::Notification(component, operation);
 }

@@ -50,9 +50,9 @@ TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
   sink.Quality = TMP3Quality::ql2;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ToneSpec spec{2.5, c.rate, c.channels, {}};
+    const ToneSpec tone{2.5, c.rate, c.channels, {}};
     const QString in = Path(c.name);
-    ASSERT_TRUE(std::string(c.format) == "wma" ? MakeWma(in, spec) : MakeWav(in, spec, c.format));
+    ASSERT_TRUE(std::string(c.format) == "wma" ? MakeWma(in, tone) : MakeWav(in, tone, c.format));
     ASSERT_EQ(Probe(in), prRead);
     EXPECT_EQ(CurrentTask.SrcSampleRate, c.rate);
     EXPECT_EQ(CurrentTask.SrcChannels, c.channels);

@@ -54,26 +54,26 @@ struct Muxer {
   bool Finish() { return Send(nullptr) && av_write_trailer(fmt) >= 0; }
 };
 
-bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFormat sf, const ToneSpec& spec,
+bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFormat sf, const ToneSpec& tone,
                int bitRate) {
   Muxer m;
   if (!m.Open(path, format, id)) return false;
   m.enc->sample_fmt = sf;
-  m.enc->sample_rate = spec.Rate;
+  m.enc->sample_rate = tone.Rate;
   m.enc->bit_rate = bitRate;
-  av_channel_layout_default(&m.enc->ch_layout, spec.Channels);
-  m.enc->time_base = AVRational{1, spec.Rate};
-  for (const auto& [k, v] : spec.Tags) av_dict_set(&m.fmt->metadata, k.c_str(), v.c_str(), 0);
+  av_channel_layout_default(&m.enc->ch_layout, tone.Channels);
+  m.enc->time_base = AVRational{1, tone.Rate};
+  for (const auto& [k, v] : tone.Tags) av_dict_set(&m.fmt->metadata, k.c_str(), v.c_str(), 0);
   if (!m.Start(path)) return false;
   const int frameSize = m.enc->frame_size > 0 ? m.enc->frame_size : 1024;
-  const long long total = std::llround(spec.Seconds * spec.Rate);
+  const long long total = std::llround(tone.Seconds * tone.Rate);
   AVFrame* frame = av_frame_alloc();
   bool ok = true;
   for (long long done = 0; ok && done < total; done += frameSize) {
     const int n = int(std::min<long long>(frameSize, total - done));
     av_frame_unref(frame);
     frame->format = sf;
-    frame->sample_rate = spec.Rate;
+    frame->sample_rate = tone.Rate;
     frame->nb_samples = (m.enc->codec->capabilities & AV_CODEC_CAP_VARIABLE_FRAME_SIZE) || n == frameSize ? n : frameSize;
     av_channel_layout_copy(&frame->ch_layout, &m.enc->ch_layout);
     if (av_frame_get_buffer(frame, 0) < 0) {
@@ -82,9 +82,9 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
     }
     const bool planar = av_sample_fmt_is_planar(sf);
     for (int i = 0; i < frame->nb_samples; ++i) {
-      for (int c = 0; c < spec.Channels; ++c) {
-        const double v = i < n ? 0.3 * std::sin(2 * M_PI * (440.0 + 110 * c) * double(done + i) / spec.Rate) : 0;
-        const int idx = planar ? i : i * spec.Channels + c;
+      for (int c = 0; c < tone.Channels; ++c) {
+        const double v = i < n ? 0.3 * std::sin(2 * M_PI * (440.0 + 110 * c) * double(done + i) / tone.Rate) : 0;
+        const int idx = planar ? i : i * tone.Channels + c;
         uint8_t* plane = frame->extended_data[planar ? c : 0];
         switch (sf) {
           case AV_SAMPLE_FMT_FLTP:
@@ -104,14 +104,14 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
 
 }  // namespace
 
-bool MakeWma(const QString& path, const ToneSpec& spec, int bitRate) {
-  return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, spec, bitRate);
+bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
+  return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, tone, bitRate);
 }
 
-bool MakeWav(const QString& path, const ToneSpec& spec, const std::string& sampleFormat) {
-  if (sampleFormat == "u8") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_U8, AV_SAMPLE_FMT_U8, spec, 0);
-  if (sampleFormat == "flt") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_F32LE, AV_SAMPLE_FMT_FLT, spec, 0);
-  return MakeAudio(path, "wav", AV_CODEC_ID_PCM_S16LE, AV_SAMPLE_FMT_S16, spec, 0);
+bool MakeWav(const QString& path, const ToneSpec& tone, const std::string& sampleFormat) {
+  if (sampleFormat == "u8") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_U8, AV_SAMPLE_FMT_U8, tone, 0);
+  if (sampleFormat == "flt") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_F32LE, AV_SAMPLE_FMT_FLT, tone, 0);
+  return MakeAudio(path, "wav", AV_CODEC_ID_PCM_S16LE, AV_SAMPLE_FMT_S16, tone, 0);
 }
 
 bool MakeVideoOnly(const QString& path) {

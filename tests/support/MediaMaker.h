@@ -13,8 +13,8 @@ struct ToneSpec {
 };
 
 // A Windows Media audio file (WMA version 2 in ASF).
-bool MakeWma(const QString& path, const ToneSpec& spec, int bitRate = 128000);
+bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate = 128000);
 // A WAV file with samples "u8", "s16" or "flt".
-bool MakeWav(const QString& path, const ToneSpec& spec, const std::string& sampleFormat = "s16");
+bool MakeWav(const QString& path, const ToneSpec& tone, const std::string& sampleFormat = "s16");
 // A file with a short video stream and no audio.
 bool MakeVideoOnly(const QString& path);
