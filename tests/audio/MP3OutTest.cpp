@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <mutex>
 
 #include "AudioException.h"
 #include "MP3Out.h"
@@ -13,18 +14,27 @@
 namespace {
 
 // Drives one sink the way the progress window does, counting what arrives.
+// The failure handler runs on the worker thread, so what it records is guarded.
 struct SinkHarness {
   TMP3Out sink;
   int done = 0;
-  int failures = 0;
-  std::string failure;
+  std::atomic<int> failures{0};
+  std::mutex failureMx;
+  std::string lastFailure;
 
   SinkHarness() {
     sink.OnDone = [this](TComponent*) { ++done; };
     sink.OnThreadException = [this](TComponent*, const std::exception& e) {
+      {
+        std::lock_guard l(failureMx);
+        lastFailure = e.what();
+      }
       ++failures;
-      failure = e.what();
     };
+  }
+  std::string Failure() {
+    std::lock_guard l(failureMx);
+    return lastFailure;
   }
   bool WaitIdle(int ms = 30000) {
     return QTest::qWaitFor([&] { return sink.Status() == TOutputStatus::Idle && (done || failures); }, ms);
@@ -69,7 +79,7 @@ TEST_F(MP3OutTest, ConstantRateFilesDecodeWithTheChosenFormat) {
     h.sink.Run();
     ASSERT_TRUE(h.WaitIdle());
     EXPECT_EQ(h.done, 1);
-    EXPECT_EQ(h.failures, 0) << h.failure;
+    EXPECT_EQ(h.failures, 0) << h.Failure();
     const MediaFacts f = ReadMedia(h.sink.FileName);
     ASSERT_TRUE(f.Opened);
     EXPECT_TRUE(f.DecodedCleanly);
@@ -174,7 +184,7 @@ TEST_F(MP3OutTest, RunControl) {
   } catch (const EAudioException& e) {
     EXPECT_STREQ(e.what(), "Component is Busy");
   }
-  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > tone.TotalBytes() / 4; }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Delivered > tone.TotalBytes() / 4; }, 20000));
 
   h.sink.Pause();
   EXPECT_EQ(h.sink.Status(), TOutputStatus::Paused);
@@ -190,7 +200,7 @@ TEST_F(MP3OutTest, RunControl) {
   h.sink.Resume();
   ASSERT_TRUE(h.WaitIdle());
   EXPECT_EQ(h.done, 1);
-  EXPECT_LT(tone.Position, tone.TotalBytes());
+  EXPECT_LT(tone.Delivered, tone.TotalBytes());
   const MediaFacts f = ReadMedia(h.sink.FileName);
   EXPECT_TRUE(f.DecodedCleanly);
   EXPECT_GT(f.Duration, 2.0);
@@ -249,7 +259,7 @@ TEST_F(MP3OutTest, InputFailingMidRunTakesTheFailurePathAndKeepsTheAudioSoFar) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
   QTest::qWait(50);
   EXPECT_EQ(h.done, 0);
-  EXPECT_EQ(h.failure, "the tone broke off");
+  EXPECT_EQ(h.Failure(), "the tone broke off");
   EXPECT_EQ(h.sink.Status(), TOutputStatus::Idle);
   const MediaFacts f = ReadMedia(h.sink.FileName);
   EXPECT_TRUE(f.DecodedCleanly);
@@ -281,11 +291,11 @@ TEST_F(MP3OutTest, FailedStartLeavesAnExistingFileUntouched) {
   h.sink.FileName.clear();
   tone.FailOnOpen = false;
   h.sink.Run();
-  EXPECT_EQ(h.failure, "File name is not assigned.");
+  EXPECT_EQ(h.Failure(), "File name is not assigned.");
 
   h.sink.FileName = dir.filePath("no/such/folder/x.mp3");
   h.sink.Run();
-  EXPECT_NE(h.failure.find("No such file or directory"), std::string::npos) << h.failure;
+  EXPECT_NE(h.Failure().find("No such file or directory"), std::string::npos) << h.Failure();
   EXPECT_EQ(tone.Opens, 0);
 }
 
@@ -305,7 +315,7 @@ TEST_F(MP3OutTest, RefusedWritesFailTheRunInsteadOfReportingSuccess) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
   QTest::qWait(50);
   EXPECT_EQ(h.done, 0);
-  EXPECT_EQ(h.failure, "No space left on device");
+  EXPECT_EQ(h.Failure(), "No space left on device");
 }
 
 TEST_F(MP3OutTest, FolderRemovedUnderTheRunFailsAndWritesNothingUnderTheName) {
@@ -317,7 +327,7 @@ TEST_F(MP3OutTest, FolderRemovedUnderTheRunFailsAndWritesNothingUnderTheName) {
   h.sink.SetInput(&tone);
   h.sink.FileName = sub + "/out.mp3";
   h.sink.Run();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > 0; }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Delivered > 0; }, 20000));
   QDir(sub).removeRecursively();
   ASSERT_TRUE(QTest::qWaitFor([&] { return h.failures == 1; }, 20000));
   EXPECT_EQ(h.done, 0);
@@ -333,7 +343,7 @@ TEST_F(MP3OutTest, DestroyedMidRunJoinsItsWorkerAndLeavesNoFile) {
     h.sink.FileName = Out("abandoned.mp3");
     h.sink.OnProgress = [](TComponent*) {};
     h.sink.Run();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Position > 0; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tone.Delivered > 0; }, 20000));
   }
   EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
   EXPECT_EQ(tone.Closes, 1);

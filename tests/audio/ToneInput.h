@@ -21,6 +21,7 @@ class ToneInput : public TAudioInput {
   std::atomic<int> Reads{0};
   std::atomic<int> Opens{0};
   std::atomic<int> Closes{0};
+  std::atomic<std::int64_t> Delivered{0};  // Position, for the test thread to watch
 
   std::int64_t TotalBytes() const { return static_cast<std::int64_t>(Seconds * Rate) * ChannelCount * 2; }
 
