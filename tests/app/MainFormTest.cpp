@@ -222,6 +222,23 @@ TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
   EXPECT_FALSE(w->startBtn->isEnabled());
 }
 
+TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {
+  app->tipsFrm.reset();
+  w->show();
+  int dialogs = 0;
+  w->AddFilesDlg = [&](const QString&) {
+    ++dialogs;
+    return QStringList{};
+  };
+  QTest::mouseClick(w->TaskList->viewport(), Qt::LeftButton, {}, QPoint(40, 60));
+  QTest::qWait(20);
+  EXPECT_EQ(dialogs, 1);
+  emit w->taskInfo_1->linkActivated("aa");
+  EXPECT_EQ(dialogs, 2);
+  w->taskInfo_1HyperLinkClick("bb");  // nothing selected: nothing opens
+  EXPECT_EQ(dialogs, 2);
+}
+
 TEST_F(MainFormTest, ResizingKeepsThePanelMargins) {
   app->tipsFrm.reset();
   w->show();
