@@ -5,8 +5,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
+encoder="$root/build/release/bench/encode_bench"
 "$root/scripts/setup" --bench >&2
-[ -x "$tool" ] || { echo "build first: make build" >&2; exit 1; }
+[ -x "$tool" ] && [ -x "$encoder" ] || { echo "build first: make build" >&2; exit 1; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -39,6 +40,11 @@ done
 # pipeline itself costs, apart from the input precision.
 /usr/bin/time -f "%e %M" -o "$work/t5" ffmpeg -loglevel error -y -i "$work/in.wma" -af aformat=sample_fmts=s16 \
   -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff16.mp3"
+# The encoder alone on the decoded 16-bit samples, called directly: the floor for
+# any converter that hands the encoder 16-bit PCM.
+ffmpeg -loglevel error -y -i "$work/in.wma" -f s16le -c:a pcm_s16le "$work/in.s16"
+alone=$("$encoder" "$work/in.s16" | sed -n 's/^median lame: \([0-9.]*\) s$/\1/p')
+rm -f "$work/in.s16"
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 m1=$(median "${ours[@]}"); m2=$(median "${theirs[@]}")
 peak_short=$(peak_kib "$work/t1")
@@ -48,5 +54,7 @@ make_wma 1800 "$work/long.wma"
 /usr/bin/time -f "%e %M" -o "$work/t4" ffmpeg -loglevel error -y -i "$work/long.wma" \
   -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff-long.mp3"
 echo "median 180 s: brindlewave-convert ${m1} s, ffmpeg ${m2} s (ffmpeg on 16-bit samples: $(seconds "$work/t5") s)"
+echo "encoder alone on the decoded 16-bit samples: ${alone} s"
+awk -v a="$m1" -v b="$alone" 'BEGIN { printf "convert/encoder-alone time ratio: %.2f\n", a / b }'
 echo "peak memory, 3 min: ${peak_short} KiB; 30 min: $(peak_kib "$work/t3") KiB (ffmpeg: $(peak_kib "$work/t4") KiB)"
 awk -v a="$m1" -v b="$m2" 'BEGIN { printf "convert/ffmpeg time ratio: %.2f\n", a / b }'
