@@ -142,12 +142,16 @@ bool TAudioFileReader::DecodeFrame() {
     }
     if (Drained_) return false;
     const int read = av_read_frame(Format_, Packet_);
-    if (read < 0) {
-      if (read != AVERROR_EOF && read != AVERROR(EIO) && ++ErrorsInARow_ > 50)
-        Fail(FileName, "cannot be read: " + ErrorText(read), read);
-      // End of the file, or a truncated one: let the decoder give what it holds.
+    if (read == AVERROR_EOF || (read < 0 && Format_->pb && avio_feof(Format_->pb))) {
+      // End of the file, or of a truncated one: let the decoder give what it holds.
       Drained_ = true;
       avcodec_send_packet(Decoder_, nullptr);
+      continue;
+    }
+    if (read < 0) {
+      // A damaged stretch the demuxer cannot parse is passed over; a read that
+      // keeps failing (a dying disk) fails the file rather than ending it early.
+      if (++ErrorsInARow_ > 50) Fail(FileName, "cannot be read: " + ErrorText(read), read);
       continue;
     }
     if (Packet_->stream_index == Stream_) {
