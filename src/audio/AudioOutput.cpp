@@ -38,8 +38,6 @@ void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
     QMetaObject::invokeMethod(Context_.get(), guarded, Qt::BlockingQueuedConnection);
 }
 
-
-
 void TAudioOutput::Run() {
   if (Busy) throw EAudioException("Component is Busy");
   if (!Input_.load()) throw EAudioException("Input is not assigned");
