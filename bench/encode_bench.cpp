@@ -88,7 +88,7 @@ double Direct(const std::vector<short>& pcm, const QString& path) {
   Lame.lame_set_brate(g, 192);
   Lame.lame_set_quality(g, 2);
   Lame.lame_init_params(g);
-  FILE* f = std::fopen(path.toLocal8Bit().constData(), "wb");
+  FILE* f = std::fopen(path.toLocal8Bit().constData(), "w+b");
   std::vector<unsigned char> out(17440 + 16384);
   const std::size_t frames = pcm.size() / 2;
   for (std::size_t i = 0; i < frames; i += 4096) {
@@ -98,8 +98,8 @@ double Direct(const std::vector<short>& pcm, const QString& path) {
   }
   const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
   std::fwrite(out.data(), 1, m, f);
+  beWriteInfoTag(g, f);
   std::fclose(f);
-  beWriteInfoTag(g, path.toLocal8Bit().constData());
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 

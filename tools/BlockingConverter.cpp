@@ -8,13 +8,15 @@
 #include "MP3Out.h"
 #include "TaskOps.h"
 
-QString ConvertTask(const TTask& task, TMP3Out& sink, const std::function<void(int)>& progress) {
+TConvertResult ConvertTask(const TTask& task, TMP3Out& sink, const std::function<void(int)>& progress) {
   TDX9In source;
   source.FileName = task.SrcFile;
+  TConvertResult result;
   try {
     source.OpenFile();  // held until the source goes, like the progress window does
   } catch (const std::exception& e) {
-    return QString::fromUtf8(e.what());
+    result.Failure = QString::fromUtf8(e.what());
+    return result;
   }
   TMP3Settings settings = sink.Settings();
   TMP3Tags tags;
@@ -25,7 +27,7 @@ QString ConvertTask(const TTask& task, TMP3Out& sink, const std::function<void(i
   sink.SetInput(&source);
 
   QEventLoop loop;
-  QString failure;
+  QString& failure = result.Failure;
   bool finished = false;
   sink.OnDone = [&](TComponent*) {
     finished = true;
@@ -50,5 +52,7 @@ QString ConvertTask(const TTask& task, TMP3Out& sink, const std::function<void(i
   sink.OnThreadException = nullptr;
   sink.OnProgress = nullptr;
   sink.SetInput(nullptr);
-  return failure;
+  if (failure.isEmpty()) result.Shortfall = source.Shortfall();
+  if (source.Reader()) result.SkippedPackets = source.Reader()->SkippedPackets();
+  return result;
 }

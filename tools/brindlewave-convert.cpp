@@ -200,13 +200,16 @@ int main(int argc, char** argv) {
     auto progress = [&](int percent) {
       if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[int(i)].toLocal8Bit().constData(), percent);
     };
-    const QString failure = ConvertTask(task, *sink, progress);
+    const TConvertResult result = ConvertTask(task, *sink, progress);
     if (terminal) std::fputs("\r\033[K", stderr);
-    if (failure.isEmpty()) {
+    if (result.SkippedPackets > 0) Report(names[int(i)], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+    if (result.Failure.isEmpty()) {
+      // A short MP3 is still written and named, but the file does not count as converted.
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
-    } else {
-      Report(names[int(i)], failure);
+    }
+    if (!result.Problem().isEmpty()) {
+      Report(names[int(i)], result.Problem());
       ++failed;
     }
   }

@@ -1,5 +1,8 @@
 #include "AudioFileReader.h"
 
+#include "FrameConverter.h"
+#include "MediaLength.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -9,7 +12,6 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/opt.h>
-#include <libswresample/swresample.h>
 }
 
 namespace {
@@ -57,28 +59,17 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
     OutChannels_ = Decoder_->ch_layout.nb_channels == 1 ? 1 : 2;
     OutBytesPerSample_ = eightBit ? 1 : 2;
 
-    AVChannelLayout inLayout{};
-    if (Decoder_->ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-      av_channel_layout_default(&inLayout, Decoder_->ch_layout.nb_channels);
-    else
-      av_channel_layout_copy(&inLayout, &Decoder_->ch_layout);
-    AVChannelLayout outLayout{};
-    av_channel_layout_default(&outLayout, OutChannels_);
-    const int r = swr_alloc_set_opts2(&Converter_, &outLayout, outFormat, Decoder_->sample_rate, &inLayout, inFormat,
-                                      Decoder_->sample_rate, 0, nullptr);
-    av_channel_layout_uninit(&inLayout);
-    av_channel_layout_uninit(&outLayout);
-    Check(r, fileName, "cannot convert its samples");
-    Check(swr_init(Converter_), fileName, "cannot convert its samples");
+    Converter_ = std::make_unique<TFrameConverter>(fileName.toStdString(), OutChannels_, outFormat,
+                                                   Decoder_->sample_rate);
 
     Packet_ = av_packet_alloc();
     Frame_ = av_frame_alloc();
     if (!Packet_ || !Frame_) Fail(fileName, "out of memory", AVERROR(ENOMEM));
 
-    if (Format_->duration != AV_NOPTS_VALUE && Format_->duration > 0)
-      Duration = av_rescale(Format_->duration, TicksPerSecond, AV_TIME_BASE);
-    else if (st->duration != AV_NOPTS_VALUE && st->duration > 0)
+    Duration = MediaDuration(fileName, Format_, Stream_);
+    if (Duration <= 0 && st->duration != AV_NOPTS_VALUE && st->duration > 0)
       Duration = av_rescale_q(st->duration, st->time_base, AVRational{1, int(TicksPerSecond)});
+    StatedDuration = ::StatedDuration(fileName, Format_);
 
     WaveFormat.nSamplesPerSec = static_cast<std::uint32_t>(Decoder_->sample_rate);
     WaveFormat.nBlockAlign = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
@@ -100,9 +91,40 @@ TAudioFileReader::~TAudioFileReader() { Release(); }
 void TAudioFileReader::Release() {
   av_frame_free(&Frame_);
   av_packet_free(&Packet_);
-  swr_free(&Converter_);
+  Converter_.reset();
   avcodec_free_context(&Decoder_);
   avformat_close_input(&Format_);
+}
+
+void TAudioFileReader::Skipped(int error, const char* what) {
+  ++SkippedPackets_;
+  // A damaged stretch is passed over; one that never ends (a dying disk) fails
+  // the file rather than ending it early.
+  if (++ErrorsInARow_ > 50) Fail(FileName, std::string(what) + ": " + ErrorText(error), error);
+}
+
+// Converts the received frame into Pending_, less the lead-in a seek landed before.
+void TAudioFileReader::TakeFrame() {
+  std::int64_t skipTime = 0;
+  if (SkipUntil_ >= 0) {
+    if (Frame_->best_effort_timestamp != AV_NOPTS_VALUE) {
+      const AVRational tb = Format_->streams[Stream_]->time_base;
+      const std::int64_t start = av_rescale_q(Frame_->best_effort_timestamp, tb, AVRational{1, int(TicksPerSecond)});
+      skipTime = std::max<std::int64_t>(0, SkipUntil_ - start);
+    }
+    SkipUntil_ = -1;
+  }
+  Pending_.clear();
+  try {
+    Converter_->Convert(Frame_, Pending_);
+  } catch (...) {
+    av_frame_unref(Frame_);
+    throw;
+  }
+  av_frame_unref(Frame_);
+  const std::size_t frameBytes = std::size_t(Converter_->FrameBytes());
+  const std::size_t skip = std::size_t(av_rescale(skipTime, Converter_->OutRate(), TicksPerSecond)) * frameBytes;
+  PendingPos_ = std::min(skip, Pending_.size());
 }
 
 bool TAudioFileReader::DecodeFrame() {
@@ -110,36 +132,19 @@ bool TAudioFileReader::DecodeFrame() {
     const int got = avcodec_receive_frame(Decoder_, Frame_);
     if (got == 0) {
       ErrorsInARow_ = 0;
-      int skip = 0;
-      if (SkipUntil_ >= 0) {
-        // After a seek the demuxer lands at or before the target: drop the lead-in.
-        if (Frame_->best_effort_timestamp != AV_NOPTS_VALUE) {
-          const AVRational tb = Format_->streams[Stream_]->time_base;
-          const std::int64_t start =
-              av_rescale_q(Frame_->best_effort_timestamp, tb, AVRational{1, int(TicksPerSecond)});
-          if (start < SkipUntil_)
-            skip = int(std::min<std::int64_t>(Frame_->nb_samples,
-                                              av_rescale(SkipUntil_ - start, Frame_->sample_rate, TicksPerSecond)));
-        }
-        SkipUntil_ = -1;
-      }
-      const int frames = Frame_->nb_samples;
-      const std::size_t frameBytes = std::size_t(OutChannels_) * OutBytesPerSample_;
-      Pending_.resize(std::size_t(frames) * frameBytes);
-      std::uint8_t* out = Pending_.data();
-      const int n = swr_convert(Converter_, &out, frames, const_cast<const std::uint8_t**>(Frame_->extended_data), frames);
-      av_frame_unref(Frame_);
-      if (n < 0) Fail(FileName, "cannot convert its samples: " + ErrorText(n), n);
-      skip = std::min(skip, n);
-      Pending_.resize(std::size_t(n) * frameBytes);
-      PendingPos_ = std::size_t(skip) * frameBytes;
+      TakeFrame();
       if (PendingPos_ < Pending_.size()) return true;
       continue;
     }
-    if (got == AVERROR_EOF) return false;
-    if (got != AVERROR(EAGAIN)) {
-      if (++ErrorsInARow_ > 50) Fail(FileName, "cannot be decoded: " + ErrorText(got), got);
+    if (got == AVERROR_EOF) {
+      if (ConverterDrained_) return false;
+      ConverterDrained_ = true;
+      Pending_.clear();
+      PendingPos_ = 0;
+      Converter_->Drain(Pending_);
+      return !Pending_.empty();
     }
+    if (got != AVERROR(EAGAIN)) Skipped(got, "cannot be decoded");
     if (Drained_) return false;
     const int read = av_read_frame(Format_, Packet_);
     if (read == AVERROR_EOF || (read < 0 && Format_->pb && avio_feof(Format_->pb))) {
@@ -149,16 +154,12 @@ bool TAudioFileReader::DecodeFrame() {
       continue;
     }
     if (read < 0) {
-      // A damaged stretch the demuxer cannot parse is passed over; a read that
-      // keeps failing (a dying disk) fails the file rather than ending it early.
-      if (++ErrorsInARow_ > 50) Fail(FileName, "cannot be read: " + ErrorText(read), read);
+      Skipped(read, "cannot be read");
       continue;
     }
     if (Packet_->stream_index == Stream_) {
       const int sent = avcodec_send_packet(Decoder_, Packet_);
-      // A damaged packet is skipped; only a run of them ends the read.
-      if (sent < 0 && sent != AVERROR(EAGAIN) && ++ErrorsInARow_ > 50)
-        Fail(FileName, "cannot be decoded: " + ErrorText(sent), sent);
+      if (sent < 0 && sent != AVERROR(EAGAIN)) Skipped(sent, "cannot be decoded");
     }
     av_packet_unref(Packet_);
   }
@@ -186,11 +187,11 @@ int TAudioFileReader::Read(void* buffer, int size) {
 
 void TAudioFileReader::RestartAt(std::int64_t time) {
   avcodec_flush_buffers(Decoder_);
-  swr_close(Converter_);
-  swr_init(Converter_);
+  Converter_->Reset();
   Pending_.clear();
   PendingPos_ = 0;
   Drained_ = false;
+  ConverterDrained_ = false;
   ErrorsInARow_ = 0;
   BaseTime_ = time;
   Delivered_ = 0;

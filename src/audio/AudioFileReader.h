@@ -2,6 +2,7 @@
 #include <QString>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "AudioReadError.h"
@@ -10,7 +11,7 @@ struct AVFormatContext;
 struct AVCodecContext;
 struct AVPacket;
 struct AVFrame;
-struct SwrContext;
+class TFrameConverter;
 
 struct TWaveFormat {
   std::uint16_t wFormatTag = 1;
@@ -24,6 +25,7 @@ struct TWaveFormat {
 
 // Decodes the primary audio stream of a media file into packed PCM: 16-bit, or
 // 8-bit unsigned when the source is, mono or stereo (more channels are mixed down).
+// The format is the one the stream starts with, kept when the stream changes its own.
 // Times are in 100-ns units.
 class TAudioFileReader {
  public:
@@ -42,33 +44,40 @@ class TAudioFileReader {
   // and nAvgBytesPerSec describe what Read itself returns.
   TWaveFormat WaveFormat;
   QString FileName;
-  std::int64_t Duration = 0;  // 0 when the file does not say
+  std::int64_t Duration = 0;  // 0 when unknown
+  std::int64_t StatedDuration = -1;  // what the file's header says; -1 when it says nothing
   bool MonoToStereo = false;
   bool WidenTo16Bit = false;
 
   // End time of the last block delivered; read by the GUI while the worker reads.
   std::int64_t Position() const { return Position_.load(std::memory_order_relaxed); }
+  // Damaged stretches passed over so far.
+  int SkippedPackets() const { return SkippedPackets_.load(std::memory_order_relaxed); }
 
  private:
   bool DecodeFrame();  // false at the end of the stream
+  void TakeFrame();
+  void Skipped(int error, const char* what);
   void Release();
   void RestartAt(std::int64_t time);
 
   AVFormatContext* Format_ = nullptr;
   AVCodecContext* Decoder_ = nullptr;
-  SwrContext* Converter_ = nullptr;
+  std::unique_ptr<TFrameConverter> Converter_;
   AVPacket* Packet_ = nullptr;
   AVFrame* Frame_ = nullptr;
   int Stream_ = -1;
   int OutChannels_ = 0;
   int OutBytesPerSample_ = 0;
   bool Drained_ = false;
+  bool ConverterDrained_ = false;
   std::vector<std::uint8_t> Pending_;
   std::size_t PendingPos_ = 0;
   std::int64_t BaseTime_ = 0;  // where delivery restarted
   std::int64_t Delivered_ = 0; // frames delivered since then
   std::int64_t SkipUntil_ = -1; // drop decoded audio before this time after a seek
   int ErrorsInARow_ = 0;
+  std::atomic<int> SkippedPackets_{0};
   std::atomic<std::int64_t> Position_{0};
 };
 

@@ -1,5 +1,7 @@
 #include "DX9In.h"
 
+#include "Lang.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -36,6 +38,7 @@ void TDX9In::SeekSample(std::int64_t sampleIndex) { PendingSeek = sampleIndex; }
 
 void TDX9In::OpenInput() {
   TAudioFileIn::OpenInput();
+  EndedAt_ = -1;
   PcmBuffer_.assign(BlockSize, 0);
 }
 
@@ -94,6 +97,8 @@ int TDX9In::ReadData(void* buffer, int bufferSize) {
     if (count == 0) {
       if (!Loop) {
         BufEnd = 0;  // the old block is spent; a later call must not hand it out again
+        EndedAt_ = Reader_->Position();
+        Stated_ = Reader_->StatedDuration;
         return 0;
       }
       Reader_->Seek(0);
@@ -106,4 +111,23 @@ int TDX9In::ReadData(void* buffer, int bufferSize) {
   BufStart += n;
   Position += n;
   return n;
+}
+
+namespace {
+
+// m:ss, or h:mm:ss from an hour on.
+QString MinutesText(std::int64_t duration) {
+  const long long s = (duration + 5000000) / 10000000;
+  if (s >= 3600) return QString::asprintf("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+  return QString::asprintf("%lld:%02lld", s / 60, s % 60);
+}
+
+}  // namespace
+
+QString TDX9In::Shortfall() const {
+  constexpr std::int64_t Second = 10000000;
+  if (EndedAt_ < 0 || Stated_ <= 0) return {};
+  const std::int64_t missing = Stated_ - EndedAt_;
+  if (missing <= Second || missing * 50 <= Stated_) return {};
+  return QString(lang::InputEndsFormat).arg(MinutesText(EndedAt_), MinutesText(Stated_));
 }

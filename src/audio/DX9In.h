@@ -17,6 +17,9 @@ class TDX9In : public TAudioFileIn {
   double TimePerByte = 0;  // 100-ns media time per delivered byte
   TAudioFileReader* Reader() const { return Reader_.get(); }
   int LastRequest() const { return LastRequest_; }  // bytes asked of the reader at the last refill
+  // Empty, or why the audio ended well before the length the file states
+  // ("the input ends at 0:07 of 0:20"); known once the end of the data is reached.
+  QString Shortfall() const;
 
   int ReadData(void* buffer, int bufferSize) override;
   void OpenInput() override;
@@ -38,4 +41,6 @@ class TDX9In : public TAudioFileIn {
   std::unique_ptr<TAudioFileReader> Reader_;
   std::vector<std::uint8_t> PcmBuffer_;
   int LastRequest_ = 0;
+  std::int64_t EndedAt_ = -1;  // reader position at the end of the data; -1 not reached
+  std::int64_t Stated_ = -1;
 };

@@ -55,12 +55,11 @@ void UnloadLame() {
   Lame = TLameApi{};
 }
 
-bool beWriteInfoTag(lame_t context, const char* fileName) {
+bool beWriteInfoTag(lame_t context, FILE* file) {
   bool ok = false;
-  if (FILE* f = std::fopen(fileName, "r+b")) {
-    Lame.lame_mp3_tags_fid(context, f);
-    ok = std::fflush(f) == 0 && !std::ferror(f);
-    ok = (std::fclose(f) == 0) && ok;
+  if (file && std::fflush(file) == 0) {
+    Lame.lame_mp3_tags_fid(context, file);
+    ok = std::fflush(file) == 0 && !std::ferror(file) && std::fseek(file, 0, SEEK_END) == 0;
   }
   Lame.lame_close(context);
   return ok;

@@ -1,6 +1,7 @@
 #pragma once
 // The encoder library, loaded by file name at run time.
 
+#include <cstdio>
 #include <lame/lame.h>
 #include <string>
 
@@ -22,6 +23,7 @@ extern std::string LameLibraryName;
 void LoadLame();
 void UnloadLame();
 
-// Writes the VBR header into the first frame of the finished, closed file and
-// releases the context. Returns false when the file could not be updated.
-bool beWriteInfoTag(lame_t context, const char* fileName);
+// Writes the VBR header into the first frame of the finished file, open for
+// reading and writing, and releases the context. Returns false when the file
+// could not be updated.
+bool beWriteInfoTag(lame_t context, FILE* file);

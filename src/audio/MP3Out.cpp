@@ -54,7 +54,7 @@ TMP3Out::~TMP3Out() {
   ShutdownWorker();
   if (Prepared_) {
     // Destroyed in the middle of a run: nothing of it reaches the final name.
-    WriteFailed_ = true;
+    Failed_ = true;
     Abandon();
     CloseInputQuietly();
   }
@@ -120,33 +120,18 @@ void TMP3Out::SetTags() {
 }
 
 void TMP3Out::PrepareOutput() {
-  WriteFailed_ = false;
+  Failed_ = false;
   if (!StreamAssigned) {
     if (FileName.isEmpty()) throw EAudioException("File name is not assigned.");
-    FinalName_ = QFile::encodeName(FileName).toStdString();
-    const QFileInfo info(FileName);
-    std::string pattern =
-        QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX").toStdString();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) throw EAudioException(SystemError("Cannot create file \"" + FinalName_ + "\".", errno));
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    TempName_ = pattern;
-    File_ = ::fdopen(fd, "wb");
-    if (!File_) {
-      const int e = errno;
-      ::close(fd);
-      ::unlink(TempName_.c_str());
-      throw EAudioException(SystemError("Cannot create file \"" + FinalName_ + "\".", e));
-    }
-    FileStream_ = std::make_unique<TFileStream>(File_, FinalName_);
+    FinalName_ = QFile::encodeName(QFileInfo(FileName).absoluteFilePath()).toStdString();
+    File_.Create(FinalName_);
+    FileStream_ = std::make_unique<TFileStream>(File_.Stream(), FinalName_);
     Stream = FileStream_.get();
   }
   try {
     Input()->OpenInput();
   } catch (...) {
-    WriteFailed_ = true;
+    Failed_ = true;
     Abandon();
     throw;
   }
@@ -154,7 +139,7 @@ void TMP3Out::PrepareOutput() {
 
   EncoderContext = Lame.lame_init();
   if (!EncoderContext) {
-    WriteFailed_ = true;
+    Failed_ = true;
     Abandon();
     CloseInputQuietly();
     throw EAudioException("The MP3 encoder could not be started.");
@@ -182,7 +167,7 @@ void TMP3Out::PrepareOutput() {
   // emits the ID3v2 tag, ahead of the first frame, where players look for it.
   SetTags();
   if (Lame.lame_init_params(EncoderContext) < 0) {
-    WriteFailed_ = true;
+    Failed_ = true;
     Abandon();
     CloseInputQuietly();
     throw EAudioException("The MP3 encoder does not accept these settings (input " + std::to_string(inRate) +
@@ -201,7 +186,7 @@ void TMP3Out::Write(const unsigned char* data, int size) {
   try {
     Stream->Write(data, static_cast<std::size_t>(size));
   } catch (...) {
-    WriteFailed_ = true;
+    Failed_ = true;
     throw;
   }
 }
@@ -225,7 +210,10 @@ bool TMP3Out::OutputStep(bool abort) {
     const auto* pcm = reinterpret_cast<const short*>(StepBuffer);
     m = Lame.lame_encode_buffer(EncoderContext, pcm, pcm, n / 2, Mp3Buffer.data(), Mp3BufferSize);
   }
-  if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+  if (m < 0) {
+    Failed_ = true;
+    throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+  }
   Write(Mp3Buffer.data(), m);
   return true;
 }
@@ -244,22 +232,15 @@ void TMP3Out::Abandon() {
   }
   Mp3Buffer.clear();
   Mp3Buffer.shrink_to_fit();
-  if (File_) {
-    std::fclose(File_);
-    File_ = nullptr;
-  }
+  File_.Discard();
   FileStream_.reset();
   if (!StreamAssigned) Stream = nullptr;
-  if (!TempName_.empty()) {
-    ::unlink(TempName_.c_str());
-    TempName_.clear();
-  }
   Prepared_ = false;
 }
 
 void TMP3Out::FinishOutput() {
   if (!Prepared_) return;
-  if (WriteFailed_) {
+  if (Failed_) {
     // The output is already broken: keep whatever stood under the final name.
     Abandon();
     CloseInputQuietly();
@@ -267,36 +248,31 @@ void TMP3Out::FinishOutput() {
   }
   try {
     const int m = Lame.lame_encode_flush(EncoderContext, Mp3Buffer.data(), Mp3BufferSize);
-    Write(Mp3Buffer.data(), m);
-    if (!StreamAssigned) {
-      FILE* f = File_;
-      File_ = nullptr;
-      FileStream_.reset();
-      Stream = nullptr;
-      const bool flushed = std::fflush(f) == 0 && !std::ferror(f) && ::fsync(::fileno(f)) == 0;
-      const int e = errno;
-      if (std::fclose(f) != 0 || !flushed) {
-        WriteFailed_ = true;
-        throw EAudioException(SystemError("Cannot write \"" + FinalName_ + "\".", e ? e : EIO));
-      }
+    if (m < 0) {
+      Failed_ = true;
+      throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
     }
+    Write(Mp3Buffer.data(), m);
     lame_t context = EncoderContext;
     EncoderContext = nullptr;
-    if (Lame.lame_get_bWriteVbrTag(context) > 0 && !StreamAssigned) {
-      if (!beWriteInfoTag(context, TempName_.c_str())) {
-        WriteFailed_ = true;
+    Mp3Buffer.clear();
+    if (StreamAssigned) {
+      Lame.lame_close(context);
+    } else {
+      FileStream_.reset();
+      Stream = nullptr;
+      const bool header = Lame.lame_get_bWriteVbrTag(context) > 0;
+      if (header && !beWriteInfoTag(context, File_.Stream())) {
+        Failed_ = true;
         throw EAudioException("Cannot write the VBR header into \"" + FinalName_ + "\".");
       }
-    } else {
-      Lame.lame_close(context);
-    }
-    Mp3Buffer.clear();
-    if (!StreamAssigned) {
-      if (::rename(TempName_.c_str(), FinalName_.c_str()) != 0) {
-        WriteFailed_ = true;
-        throw EAudioException(SystemError("Cannot write \"" + FinalName_ + "\".", errno));
+      if (!header) Lame.lame_close(context);
+      try {
+        File_.Commit();  // flushed, synced, put in place, and the folder synced
+      } catch (...) {
+        Failed_ = true;
+        throw;
       }
-      TempName_.clear();
     }
     Prepared_ = false;
   } catch (...) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "AudioFileOut.h"
 #include "Lame.h"
 #include "Mp3Types.h"
@@ -54,9 +55,8 @@ class TMP3Out : public TAudioFileOut {
   int Mp3BufferSize = 0;
 
   bool Prepared_ = false;
-  bool WriteFailed_ = false;
-  FILE* File_ = nullptr;
-  std::string TempName_;
+  bool Failed_ = false;  // the product is broken: it must not reach its name
+  TAtomicFile File_;
   std::string FinalName_;
   std::unique_ptr<TOutputStream> FileStream_;
 };

@@ -9,6 +9,7 @@ extern "C" {
 
 #include "Genres.h"
 #include "Globals.h"
+#include "MediaLength.h"
 #include "Paths.h"
 #include "TaskOps.h"
 
@@ -47,8 +48,7 @@ int Describe(const QString& path, MediaDescription& d) {
     const AVStream* st = fmt->streams[si];
     d.SampleRate = st->codecpar->sample_rate;
     d.Channels = st->codecpar->ch_layout.nb_channels;
-    if (fmt->duration != AV_NOPTS_VALUE && fmt->duration > 0)
-      d.Duration = av_rescale(fmt->duration, 10000000, AV_TIME_BASE);
+    d.Duration = MediaDuration(path, fmt, si);
   }
   avformat_close_input(&fmt);
   return result;

@@ -107,6 +107,8 @@ inline constexpr const char* AllConverted = "All files have been converted succe
 inline constexpr const char* OpenOutputFolder = "Would you like to open the output folder for viewing output files?";
 inline constexpr const char* ConfirmCancel = "Are you sure to cancel the conversion?";
 inline constexpr const char* FilesFailedFormat = "%d of %d files could not be converted:";
+inline constexpr const char* InputEndsFormat = "the input ends at %1 of %2";
+inline constexpr const char* SkippedPacketsFormat = "warning: %1 damaged packets were skipped";
 
 // Message window
 inline constexpr const char* Message = "Message";

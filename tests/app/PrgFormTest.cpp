@@ -35,10 +35,11 @@ class PrgFormTest : public ::testing::Test {
     StoreCurrentTask(true, 0);
     return *Tasks.back();
   }
-  // The hidden file a running conversion writes before it is complete.
+  // The file a running conversion writes before it is complete has no name yet:
+  // it is found among this process's open files.
   qint64 PartialSize() {
-    for (const QFileInfo& f : QDir(t.Path()).entryInfoList(QDir::Files | QDir::Hidden))
-      if (f.fileName().startsWith('.') && f.fileName().contains(".mp3.")) return f.size();
+    for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files))
+      if (fd.symLinkTarget().startsWith(t.Path()) && fd.symLinkTarget().endsWith("(deleted)")) return fd.size();
     return -1;
   }
 };

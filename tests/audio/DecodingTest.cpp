@@ -58,7 +58,7 @@ TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
     EXPECT_EQ(CurrentTask.SrcChannels, c.channels);
     EXPECT_NEAR(CurrentTask.Duration / 1e7, 2.5, 0.05);
     CurrentTask.SampleRate = c.rate == 48000 ? 48000 : 44100;
-    ASSERT_EQ(ConvertTask(CurrentTask, sink), "");
+    ASSERT_EQ(ConvertTask(CurrentTask, sink).Problem(), "");
     const MediaFacts f = ReadMedia(CurrentTask.DstFile);
     EXPECT_TRUE(f.DecodedCleanly);
     EXPECT_EQ(f.Channels, 2);
@@ -85,7 +85,7 @@ TEST_F(DecodingTest, TagsOfWindowsMediaFilesReachTheMp3) {
   EXPECT_EQ(CurrentTask.Genre, "Jazz");
   EXPECT_EQ(CurrentTask.Comment, "Recorded live");
   TMP3Out sink;
-  ASSERT_EQ(ConvertTask(CurrentTask, sink), "");
+  ASSERT_EQ(ConvertTask(CurrentTask, sink).Problem(), "");
   const MediaFacts f = ReadMedia(CurrentTask.DstFile);
   EXPECT_EQ(f.Tags.at("title"), "Ünïcode Titel");
   EXPECT_EQ(f.Tags.at("artist"), "Some Artist");
@@ -283,14 +283,14 @@ TEST_F(DecodingTest, BadInputsAreRefusedWithoutCrashingOrHanging) {
   for (const char* name : {"truncated.wma", "corrupted.wma"}) {
     SCOPED_TRACE(name);
     if (Probe(Path(name)) != prRead) continue;
-    const QString failure = ConvertTask(CurrentTask, sink);
+    const QString failure = ConvertTask(CurrentTask, sink).Problem();
     if (failure.isEmpty()) {
       EXPECT_TRUE(ReadMedia(CurrentTask.DstFile).DecodedCleanly);
     }
   }
   CurrentTask.SrcFile = Path("random.wma");
   CurrentTask.DstFile = Path("random.mp3");
-  EXPECT_NE(ConvertTask(CurrentTask, sink), "");
+  EXPECT_NE(ConvertTask(CurrentTask, sink).Problem(), "");
   EXPECT_FALSE(QFile::exists(Path("random.mp3")));
 }
 
