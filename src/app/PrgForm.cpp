@@ -253,7 +253,13 @@ void TprgFrm::EndTask() {
   timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
 }
 
-void TprgFrm::MP3OutDone() { EndTask(); }
+void TprgFrm::MP3OutDone() {
+  // Its MP3 is kept, but a file whose audio ends early does not count as converted.
+  const QString shortfall = Source ? Source->Shortfall() : QString();
+  if (!shortfall.isEmpty() && CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
+    Failures_ << Tasks[CurrentIndex]->SrcFile + ": " + shortfall;
+  EndTask();
+}
 
 void TprgFrm::TaskFailed(const QString& reason) {
   if (CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))

@@ -112,11 +112,12 @@ void TAtomicFile::Create(const std::string& finalName) {
 
 void TAtomicFile::LinkInPlace() {
   const std::string procPath = "/proc/self/fd/" + std::to_string(::fileno(File_));
+  // Without /proc, the direct form, which needs more privilege.
+  const bool viaProc = ::access("/proc/self/fd", F_OK) == 0;
   auto link = [&](const std::string& to) {
-    if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
-    if (errno != ENOENT) return errno;
-    // Without /proc: the direct form, which needs more privilege.
-    return ::linkat(::fileno(File_), "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH) == 0 ? 0 : errno;
+    const int r = viaProc ? ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW)
+                          : ::linkat(::fileno(File_), "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH);
+    return r == 0 ? 0 : errno;
   };
   int e = link(FinalName_);
   if (e == 0) return;

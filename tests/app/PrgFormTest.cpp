@@ -191,27 +191,34 @@ TEST_F(PrgFormTest, CancelBetweenTasksStartsNoOther) {
   EXPECT_FALSE(QFileInfo::exists(second.DstFile));
 }
 
-TEST_F(PrgFormTest, MissingAndDamagedInputsAreReportedAndTheRunGoesOn) {
+TEST_F(PrgFormTest, MissingDamagedAndCutInputsAreReportedAndTheRunGoesOn) {
   TTask& a = AddTask("a", 1.0);
   TTask& missing = AddTask("missing", 1.0);
   TTask& bad = AddTask("bad", 1.0);
   TTask& c = AddTask("c", 1.0);
+  TTask& cut = AddTask("cut", 1.0);
   QFile::remove(missing.SrcFile);
   bad.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
+  ASSERT_TRUE(MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(t.Path("whole.wma"), t.Path("cut.wma"), 0.37));
+  cut.SrcFile = t.Path("cut.wma");
   MessageAnswerer answer([](const QString&) { return 2; });
   w.StartRun();
   ASSERT_EQ(answer.Seen.size(), 2);
   EXPECT_EQ(answer.Seen[0], "No such file or directory\n " + missing.SrcFile);
   const QString report = answer.Seen[1];
-  EXPECT_TRUE(report.startsWith("2 of 4 files could not be converted:")) << report.toStdString();
+  EXPECT_TRUE(report.startsWith("3 of 5 files could not be converted:")) << report.toStdString();
   EXPECT_TRUE(report.contains(missing.SrcFile));
   EXPECT_TRUE(report.contains(bad.SrcFile));
+  // What the cut file held is converted and kept, but it is not counted as done.
+  EXPECT_TRUE(report.contains(cut.SrcFile + ": the input ends at 0:07 of 0:20")) << report.toStdString();
+  EXPECT_TRUE(ReadMedia(cut.DstFile).DecodedCleanly);
   EXPECT_FALSE(report.contains(lang::AllConverted));
   EXPECT_TRUE(report.endsWith(lang::OpenOutputFolder));
   EXPECT_TRUE(ReadMedia(a.DstFile).DecodedCleanly);
   EXPECT_TRUE(ReadMedia(c.DstFile).DecodedCleanly);
   EXPECT_FALSE(QFileInfo::exists(bad.DstFile));
-  EXPECT_EQ(w.Failures().size(), 2);
+  EXPECT_EQ(w.Failures().size(), 3);
 }
 
 TEST_F(PrgFormTest, ProgressTicksStayOnTimeWhileTheWorkerEncodes) {

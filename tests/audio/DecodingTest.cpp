@@ -4,10 +4,17 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/frame.h>
+}
+
 #include "AudioFileReader.h"
 #include "BlockingConverter.h"
 #include "DX9In.h"
+#include "FrameConverter.h"
 #include "Globals.h"
+#include "MediaLength.h"
 #include "MP3Out.h"
 #include "MediaCheck.h"
 #include "MediaMaker.h"
@@ -247,6 +254,119 @@ TEST_F(DecodingTest, LoopingRestartsAndPendingSeeksApplyAtTheRefill) {
     EXPECT_EQ(none.ReadData(buf.data(), int(buf.size())), 0);
   } catch (const EAudioReadError&) {
     // An empty file may also be refused outright; it must never loop forever.
+  }
+}
+
+// Joined recordings: the second part has other channels or another rate.
+TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
+  struct Case {
+    const char* name;
+    ToneSpec first, second;
+  };
+  const Case cases[] = {{"stereo-then-mono", {6.0, 44100, 2, {}}, {4.0, 22050, 1, {}}},
+                        {"rate-halves", {6.0, 44100, 2, {}}, {4.0, 22050, 2, {}}},
+                        {"mono-then-stereo", {3.0, 22050, 1, {}}, {3.0, 48000, 2, {}}}};
+  TMP3Out sink;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString a = Path("a.mp3"), b = Path("b.mp3"), joined = Path(QString(c.name) + ".mp3");
+    ASSERT_TRUE(MakeMp3(a, c.first) && MakeMp3(b, c.second));
+    QFile out(joined), fa(a), fb(b);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+    out.write(fa.readAll() + fb.readAll());
+    out.close();
+    const double seconds = c.first.Seconds + c.second.Seconds;
+    // Each part carries its encoder's delay and padding.
+    const double slack = 0.15;
+
+    ASSERT_EQ(Probe(joined), prRead);
+    EXPECT_NEAR(CurrentTask.Duration / 1e7, seconds, slack);
+    {
+      TAudioFileReader reader(joined);
+      std::vector<char> block(16384);
+      while (reader.Read(block.data(), int(block.size())) > 0) {
+      }
+      EXPECT_NEAR(reader.Position() / 1e7, seconds, slack);
+      EXPECT_EQ(reader.StatedDuration, -1);  // joined parts state no length for the whole
+    }
+    CurrentTask.DstFile = Path(QString(c.name) + "-out.mp3");
+    const TConvertResult r = ConvertTask(CurrentTask, sink);
+    EXPECT_EQ(r.Problem(), "");
+    const MediaFacts f = ReadMedia(CurrentTask.DstFile);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_EQ(f.Channels, 2);
+    EXPECT_EQ(f.SampleRate, CurrentTask.SampleRate);
+    EXPECT_NEAR(double(f.DecodedFrames) / f.SampleRate, seconds, slack);
+  }
+}
+
+// Samples that change from 16-bit stereo to floating-point mono at another rate,
+// then to a format without a rate.
+TEST(FrameConverter, FollowsEveryFormatChangeAndRefusesAnUnusableOne) {
+  auto frame = [](AVSampleFormat format, int rate, int channels, int count, double value) {
+    AVFrame* f = av_frame_alloc();
+    f->format = format;
+    f->sample_rate = rate;
+    f->nb_samples = count;
+    av_channel_layout_default(&f->ch_layout, channels);
+    EXPECT_EQ(av_frame_get_buffer(f, 0), 0);
+    for (int i = 0; i < count * channels; ++i) {
+      if (format == AV_SAMPLE_FMT_S16) reinterpret_cast<int16_t*>(f->data[0])[i] = int16_t(value * 32767);
+      if (format == AV_SAMPLE_FMT_FLT) reinterpret_cast<float*>(f->data[0])[i] = float(value);
+    }
+    return f;
+  };
+  TFrameConverter converter("x", 2, AV_SAMPLE_FMT_S16, 44100);
+  std::vector<std::uint8_t> out;
+  for (int i = 0; i < 10; ++i) {
+    AVFrame* f = frame(AV_SAMPLE_FMT_S16, 44100, 2, 4410, 0.25);
+    converter.Convert(f, out);
+    av_frame_free(&f);
+  }
+  EXPECT_EQ(out.size(), 44100u * 4);
+  EXPECT_EQ(converter.Changes(), 0);
+  out.clear();
+  for (int i = 0; i < 10; ++i) {
+    AVFrame* f = frame(AV_SAMPLE_FMT_FLT, 48000, 1, 4800, 0.5);
+    converter.Convert(f, out);
+    av_frame_free(&f);
+  }
+  converter.Drain(out);
+  EXPECT_EQ(converter.Changes(), 1);
+  EXPECT_NEAR(double(out.size()) / 4, 44100, 64);  // one second, at the first rate
+  // A mono stretch plays on both sides at its own level.
+  const auto* pcm = reinterpret_cast<const int16_t*>(out.data());
+  EXPECT_NEAR(pcm[2 * 22050], 16384, 40);
+  EXPECT_EQ(pcm[2 * 22050], pcm[2 * 22050 + 1]);
+  AVFrame* broken = frame(AV_SAMPLE_FMT_S16, 44100, 2, 100, 0);
+  broken->sample_rate = 0;
+  EXPECT_THROW(converter.Convert(broken, out), EAudioReadError);
+  av_frame_free(&broken);
+}
+
+// The length a cut download's header still states, where the demuxer would
+// guess one from the bytes it has.
+TEST_F(DecodingTest, CutFilesAreKnownByTheLengthTheirHeaderStates) {
+  ASSERT_TRUE(MakeWma(Path("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeWav(Path("whole.wav"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeMp3(Path("whole.mp3"), {20.0, 44100, 2, {}}));
+  for (const char* ext : {"wma", "wav", "mp3"}) {
+    SCOPED_TRACE(ext);
+    const QString whole = Path(QString("whole.") + ext), cut = Path(QString("cut.") + ext);
+    ASSERT_TRUE(CutFile(whole, cut, 0.37));
+    for (const QString& file : {whole, cut}) {
+      TAudioFileReader reader(file);
+      EXPECT_NEAR(reader.StatedDuration / 1e7, 20.0, 0.1);
+      EXPECT_NEAR(reader.Duration / 1e7, 20.0, 0.1);
+    }
+    TDX9In source;
+    source.FileName = cut;
+    source.OpenInput();
+    std::vector<char> block(16384);
+    while (source.ReadData(block.data(), int(block.size())) > 0) {
+    }
+    EXPECT_EQ(source.Shortfall(), "the input ends at 0:07 of 0:20");
+    source.CloseInput();
   }
 }
 

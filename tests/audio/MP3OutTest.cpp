@@ -4,8 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <mutex>
+#include <sys/file.h>
+#include <sys/resource.h>
 
+#include "AtomicFile.h"
 #include "AudioException.h"
 #include "MP3Out.h"
 #include "MediaCheck.h"
@@ -133,7 +137,13 @@ TEST_F(MP3OutTest, VariableRateCarriesItsHeaderAndExchangesReversedLimits) {
   EXPECT_EQ(h.sink.VBRMaxBitrate, 256);
   QFile file(h.sink.FileName);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.read(64 * 1024).contains("Xing"));
+  const QByteArray head = file.read(64 * 1024);
+  const qsizetype xing = head.indexOf("Xing");
+  ASSERT_GE(xing, 0);
+  // The encoder's tag follows the 120 bytes of the Xing fields; the low nibble of
+  // its tenth byte is the VBR method: 4 for the fast one the encoder defaults to.
+  ASSERT_EQ(head.mid(xing + 120, 4), "LAME");
+  EXPECT_EQ(head[xing + 129] & 0x0F, 4);
   const MediaFacts f = ReadMedia(h.sink.FileName);
   EXPECT_TRUE(f.DecodedCleanly);
   ExpectLength(f, 4.0);
@@ -347,6 +357,119 @@ TEST_F(MP3OutTest, DestroyedMidRunJoinsItsWorkerAndLeavesNoFile) {
   }
   EXPECT_TRUE(Leftovers().isEmpty()) << Leftovers().join(",").toStdString();
   EXPECT_EQ(tone.Closes, 1);
+}
+
+// The open files of this process that have no name: a sink's unfinished output.
+QStringList UnnamedOpenFiles(const QString& folder) {
+  QStringList found;
+  for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files))
+    if (fd.symLinkTarget().startsWith(folder) && fd.symLinkTarget().endsWith("(deleted)")) found << fd.symLinkTarget();
+  return found;
+}
+
+// A name at the file system's limit (255 bytes) converts, written as an anonymous
+// file or under a short stand-in name.
+TEST_F(MP3OutTest, NamesAtTheFileSystemLimitConvert) {
+  QString name;
+  while (name.toUtf8().size() + 3 + 4 <= 255) name += QString::fromUtf8("\xe9\x9f\xb3");  // 音
+  name += "ab.mp3";
+  ASSERT_EQ(name.toUtf8().size(), 255);
+  for (bool anonymous : {true, false}) {
+    SCOPED_TRACE(anonymous);
+    TAtomicFile::AllowAnonymous = anonymous;
+    SinkHarness h;
+    ToneInput tone(44100, 2, 1.0);
+    h.sink.SetInput(&tone);
+    h.sink.FileName = Out(name);
+    h.sink.Run();
+    ASSERT_TRUE(h.WaitIdle());
+    TAtomicFile::AllowAnonymous = true;
+    EXPECT_EQ(h.done, 1) << h.Failure();
+    EXPECT_TRUE(ReadMedia(h.sink.FileName).DecodedCleanly);
+    EXPECT_EQ(Leftovers(), QStringList{name});
+    QFile::remove(h.sink.FileName);
+  }
+}
+
+// Where a hidden stand-in had to be used, a run killed mid-file leaves it; the
+// next run in that folder removes it, and only it.
+TEST_F(MP3OutTest, StaleStandInsOfDeadWritersAreRemovedAndNothingElse) {
+  const QString stale = Out(".brindlewave-k1LLed"), live = Out(".brindlewave-InUse1");
+  for (const QString& name : {stale, live, Out(".brindlewave-notes.txt"), Out(".song.mp3.Ab12Cd"), Out("keep.mp3")})
+    ASSERT_TRUE(QFile(name).open(QIODevice::WriteOnly));
+  QFile writer(live);  // a run still writing holds a lock on its stand-in
+  ASSERT_TRUE(writer.open(QIODevice::ReadWrite));
+  ASSERT_EQ(::flock(writer.handle(), LOCK_EX | LOCK_NB), 0);
+  TAtomicFile::AllowAnonymous = false;
+  SinkHarness h;
+  ToneInput tone(44100, 2, 1.0);
+  h.sink.SetInput(&tone);
+  h.sink.FileName = Out("new.mp3");
+  h.sink.Run();
+  ASSERT_TRUE(h.WaitIdle());
+  TAtomicFile::AllowAnonymous = true;
+  EXPECT_EQ(h.done, 1);
+  QStringList left = Leftovers();
+  left.sort();
+  EXPECT_EQ(left, QStringList({".brindlewave-InUse1", ".brindlewave-notes.txt", ".song.mp3.Ab12Cd", "keep.mp3",
+                               "new.mp3"}));
+}
+
+// A failure once the target exists (it is being replaced) keeps the old file
+// whole and leaves nothing of the new one, named or open.
+TEST_F(MP3OutTest, FailuresWhileReplacingKeepTheOldFileAndLeaveNothing) {
+  const QString target = Out("keep.mp3");
+  auto expectOldFileAlone = [&] {
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "precious");
+    EXPECT_EQ(Leftovers(), QStringList{"keep.mp3"});
+    EXPECT_EQ(UnnamedOpenFiles(dir.path()), QStringList{});
+  };
+  {
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("precious");
+  }
+  {
+    SinkHarness h;
+    ToneInput tone(44100, 2, 3.0);
+    h.sink.SetInput(&tone);
+    h.sink.FileName = target;
+    const auto encode = Lame.lame_encode_buffer_interleaved;
+    static std::atomic<int> calls;
+    calls = 0;
+    Lame.lame_encode_buffer_interleaved = [](lame_t, short int*, int, unsigned char*, int) {
+      return ++calls > 5 ? -1 : 0;
+    };
+    h.sink.Run();
+    ASSERT_TRUE(h.WaitIdle());
+    Lame.lame_encode_buffer_interleaved = encode;
+    EXPECT_EQ(h.done, 0);
+    EXPECT_EQ(h.Failure(), "The MP3 encoder failed (error -1).");
+  }
+  expectOldFileAlone();
+  {
+    // The file size limit makes the kernel refuse a write, as a full disk does.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    SinkHarness h;
+    ToneInput tone(44100, 2, 10.0);
+    h.sink.SetInput(&tone);
+    h.sink.FileName = target;
+    rlimit small = saved;
+    small.rlim_cur = 40000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    h.sink.Run();
+    const bool idle = h.WaitIdle();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(idle);
+    EXPECT_EQ(h.done, 0);
+    EXPECT_NE(h.Failure().find("File too large"), std::string::npos) << h.Failure();
+  }
+  expectOldFileAlone();
 }
 
 TEST(LameBinding, MissingLibraryRefusesTheSinkAndLoadsAreCounted) {

@@ -108,6 +108,17 @@ bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
   return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, tone, bitRate);
 }
 
+bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate) {
+  return MakeAudio(path, "mp3", AV_CODEC_ID_MP3, AV_SAMPLE_FMT_FLTP, tone, bitRate);
+}
+
+bool CutFile(const QString& from, const QString& to, double fraction) {
+  QFile in(from), out(to);
+  if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = in.readAll();
+  return out.write(bytes.left(qsizetype(bytes.size() * fraction))) > 0;
+}
+
 bool MakeWav(const QString& path, const ToneSpec& tone, const std::string& sampleFormat) {
   if (sampleFormat == "u8") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_U8, AV_SAMPLE_FMT_U8, tone, 0);
   if (sampleFormat == "flt") return MakeAudio(path, "wav", AV_CODEC_ID_PCM_F32LE, AV_SAMPLE_FMT_FLT, tone, 0);

@@ -14,6 +14,10 @@ struct ToneSpec {
 
 // A Windows Media audio file (WMA version 2 in ASF).
 bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate = 128000);
+// An MP3 file (through the encoder FFmpeg links), with its Info frame.
+bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate = 128000);
+// The first `fraction` of a file's bytes, as a cut download leaves it.
+bool CutFile(const QString& from, const QString& to, double fraction);
 // A WAV file with samples "u8", "s16" or "flt".
 bool MakeWav(const QString& path, const ToneSpec& tone, const std::string& sampleFormat = "s16");
 // A file with a short video stream and no audio.

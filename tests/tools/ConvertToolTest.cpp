@@ -1,7 +1,10 @@
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include "MediaCheck.h"
@@ -62,6 +65,50 @@ TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
   EXPECT_EQ(fb.Channels, 1);
   EXPECT_EQ(fb.Tags.at("title"), "Given");
   EXPECT_EQ(fb.Tags.at("artist"), "Artist A");
+}
+
+TEST(ConvertTool, ACutDownloadIsWrittenButReportedAsIncomplete) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(MakeWma(dir.filePath("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(dir.filePath("whole.wma"), dir.filePath("cut.wma"), 0.37));
+  const Result r = RunTool({"-o", dir.filePath("out"), dir.filePath("cut.wma")}, dir.filePath("config"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(r.err.contains(dir.filePath("cut.wma") + ": the input ends at 0:07 of 0:20")) << r.err.toStdString();
+  EXPECT_EQ(r.out, dir.filePath("out/cut.mp3") + "\n");
+  EXPECT_NEAR(ReadMedia(dir.filePath("out/cut.mp3")).DecodedFrames / 44100.0, 7.4, 0.3);
+}
+
+// Killed at any moment, a run leaves nothing; the next run finishes normally.
+TEST(ConvertTool, AKilledRunLeavesNoFileBehind) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath("in/long.wma"), out = dir.filePath("out");
+  QDir().mkpath(dir.filePath("in"));
+  QDir().mkpath(out);
+  ASSERT_TRUE(MakeWma(in, {120.0, 44100, 2, {}}));
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  p.setProcessEnvironment(env);
+  p.start(CONVERT_TOOL, {"-o", out, in});
+  ASSERT_TRUE(p.waitForStarted());
+  // Wait until it writes: its output is open, with no name yet.
+  const QString fds = QString("/proc/%1/fd").arg(p.processId());
+  auto writing = [&] {
+    for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::System | QDir::Files))
+      if (fd.symLinkTarget().startsWith(out) && QFileInfo(fd.filePath()).size() > 100000) return true;
+    return false;
+  };
+  QElapsedTimer clock;
+  clock.start();
+  while (!writing() && clock.elapsed() < 20000) QThread::msleep(5);
+  ASSERT_TRUE(writing());
+  ::kill(pid_t(p.processId()), SIGKILL);
+  p.waitForFinished();
+  EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
+
+  const Result again = RunTool({"-o", out, in}, dir.filePath("config"));
+  EXPECT_EQ(again.code, 0) << again.err.toStdString();
+  EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"long.mp3"});
 }
 
 TEST(ConvertTool, BadUsageExitsWithTwo) {
