@@ -18,6 +18,9 @@ test: setup
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --preset sanitize
+	cmake --preset tsan
+	cmake --build --preset tsan
+	QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1 ctest --preset tsan
 
 clean:
 	rm -rf build

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <atomic>
 #include <exception>
+#include <mutex>
 
 #include "DX9In.h"
 #include "MP3Out.h"
@@ -27,31 +29,36 @@ TConvertResult ConvertTask(const TTask& task, TMP3Out& sink, const std::function
   sink.SetInput(&source);
 
   QEventLoop loop;
-  QString& failure = result.Failure;
-  bool finished = false;
+  std::atomic<bool> finished{false};
+  std::mutex failureMx;
+  QString failure;
   sink.OnDone = [&](TComponent*) {
     finished = true;
     loop.quit();
   };
   // Reported on the thread that caught it; the loop is quit from the GUI thread.
   sink.OnThreadException = [&](TComponent*, const std::exception& e) {
-    const QString text = QString::fromUtf8(e.what());
-    QMetaObject::invokeMethod(&loop, [&, text] {
-      failure = text;
-      finished = true;
-      loop.quit();
-    }, Qt::QueuedConnection);
+    {
+      std::lock_guard l(failureMx);
+      failure = QString::fromUtf8(e.what());
+    }
+    finished = true;
+    QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
   };
   sink.OnProgress = [&](TComponent*) {
     if (progress) progress(sink.LastProgress);
   };
   sink.Run();
   if (!finished) loop.exec();
-  QCoreApplication::sendPostedEvents(&loop);
+  sink.Settle();  // the handlers above have returned before they are cleared
   sink.OnDone = nullptr;
   sink.OnThreadException = nullptr;
   sink.OnProgress = nullptr;
   sink.SetInput(nullptr);
+  {
+    std::lock_guard l(failureMx);
+    result.Failure = failure;
+  }
   if (failure.isEmpty()) result.Shortfall = source.Shortfall();
   if (source.Reader()) result.SkippedPackets = source.Reader()->SkippedPackets();
   return result;

@@ -1,6 +1,7 @@
 #include "AudioOutput.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 #include <QtDebug>
 #include <cmath>
@@ -9,8 +10,26 @@
 #include "InputExchange.h"
 #include "AudioException.h"
 
+class TAudioOutput::TCallContext : public QObject {
+ public:
+  explicit TCallContext(TAudioOutput* output) : Output_(output) {}
+  bool event(QEvent* e) override {
+    if (e->type() != CallEventType()) return QObject::event(e);
+    Output_->RunPendingCall();
+    return true;
+  }
+
+ private:
+  TAudioOutput* Output_;
+};
+
+int TAudioOutput::CallEventType() {
+  static const int type = QEvent::registerEventType();
+  return type;
+}
+
 TAudioOutput::TAudioOutput(TComponent* owner)
-    : TComponent(owner), Thread(std::make_unique<TAudioThread>(this)), Context_(std::make_unique<QObject>()) {
+    : TComponent(owner), Thread(std::make_unique<TAudioThread>(this)), Context_(std::make_unique<TCallContext>(this)) {
   Thread->ExceptionHandler = [this](const std::exception& e) { HandleThreadException(e); };
   Thread->SuspendWhenIdle = true;
   Thread->Start();
@@ -22,20 +41,53 @@ void TAudioOutput::ShutdownWorker() {
   if (Thread) Thread->Quit();
 }
 
+namespace {
+
+void Guarded(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const std::exception& e) {
+    qWarning("audio event handler failed: %s", e.what());
+  } catch (...) {
+    qWarning("audio event handler failed");
+  }
+}
+
+}  // namespace
+
 void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
-  auto guarded = [&call] {
-    try {
-      call();
-    } catch (const std::exception& e) {
-      qWarning("audio event handler failed: %s", e.what());
-    } catch (...) {
-      qWarning("audio event handler failed");
-    }
-  };
-  if (QThread::currentThread() == Context_->thread())
-    guarded();
-  else
-    QMetaObject::invokeMethod(Context_.get(), guarded, Qt::BlockingQueuedConnection);
+  if (QThread::currentThread() == Context_->thread()) {
+    Guarded(call);
+    return;
+  }
+  std::unique_lock l(CallMx_);
+  PendingCall_ = &call;
+  QCoreApplication::postEvent(Context_.get(), new QEvent(QEvent::Type(CallEventType())));
+  CallDone_.wait(l, [this] { return PendingCall_ == nullptr; });
+}
+
+void TAudioOutput::RunPendingCall() {
+  const std::function<void()>* call;
+  {
+    std::lock_guard l(CallMx_);
+    call = PendingCall_;
+  }
+  if (!call) return;
+  Guarded(*call);
+  {
+    std::lock_guard l(CallMx_);
+    PendingCall_ = nullptr;
+  }
+  CallDone_.notify_all();
+}
+
+void TAudioOutput::Settle() {
+  while (!Thread->Lock.try_lock()) {
+    // The worker may be waiting for a call it handed to this thread.
+    QCoreApplication::sendPostedEvents(Context_.get(), CallEventType());
+    QThread::msleep(1);
+  }
+  Thread->Lock.unlock();
 }
 
 void TAudioOutput::Run() {

@@ -1,10 +1,12 @@
 #pragma once
 #include <QObject>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 #include "AudioInput.h"
 #include "AudioThread.h"
@@ -41,6 +43,12 @@ class TAudioOutput : public TComponent {
   void Resume();
   TOutputStatus Status() const;
   int Progress() const;
+  // Waits until the worker is out of its current pass, so the handlers of a run
+  // that has ended have returned and may be changed. Call on the creating thread.
+  void Settle();
+
+  // The event that carries the worker's calls to the creating thread.
+  static int CallEventType();
 
  protected:
   friend class TAudioThread;
@@ -61,6 +69,14 @@ class TAudioOutput : public TComponent {
   std::unique_ptr<TAudioThread> Thread;
 
  private:
+  class TCallContext;
+  void RunPendingCall();
+
   std::atomic<TAudioInput*> Input_{nullptr};
   std::unique_ptr<QObject> Context_;  // lives on the creating thread
+  // One call at a time is handed over; the hand-over is ours, not the event
+  // queue's, so the race checker sees the order it makes.
+  std::mutex CallMx_;
+  std::condition_variable CallDone_;
+  const std::function<void()>* PendingCall_ = nullptr;
 };

@@ -39,7 +39,7 @@ void TAudioThread::Quit() {
   Wake_.notify_all();
   while (!Exited_) {
     // The worker may be waiting for a call it handed to this thread.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(nullptr, TAudioOutput::CallEventType());
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   Thread_.join();

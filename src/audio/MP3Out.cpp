@@ -156,6 +156,8 @@ void TMP3Out::PrepareOutput() {
     Lame.lame_set_brate(EncoderContext, KbpsOf(BitRate));
     Lame.lame_set_quality(EncoderContext, static_cast<int>(Quality));
   } else {
+    // The encoder's own default VBR method: about 2.5 times faster than the old
+    // one, and at least as good.
     if (WriteVBRHeader) Lame.lame_set_VBR(EncoderContext, vbr_mtrh);
     Lame.lame_set_bWriteVbrTag(EncoderContext, 1);
     Lame.lame_set_VBR_q(EncoderContext, static_cast<int>(VBRQuality));
