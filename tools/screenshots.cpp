@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
                          "The following file has no audio stream and can NOT be converted into MP3!"};
   for (int i = 0; i < 4; ++i) {
     msg->IconIndex = i;
-    msg->msgLabel->setText(texts[i]);
+    msg->SetText(texts[i]);
     msg->okBtn->setText(i == 2 ? lang::Yes : lang::Ok);
     msg->helpBtn->setText(i == 2 ? lang::No : lang::Help);
     Save(msg, QString("message-%1").arg(i));

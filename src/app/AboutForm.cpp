@@ -5,7 +5,9 @@
 #include <QUrl>
 #include <memory>
 
+#include "Application.h"
 #include "DoString.h"
+#include "MainForm.h"
 #include "Lang.h"
 #include "Paths.h"
 
@@ -107,7 +109,7 @@ void TaboutFrm::support_EmailClick() {
 TaboutFrm* AboutWindow() { return Instance.get(); }
 
 void ShowAboutWindow() {
-  if (!Instance) Instance = std::make_unique<TaboutFrm>();
+  if (!Instance) Instance = std::make_unique<TaboutFrm>(AppWindows ? AppWindows->mainFrm.get() : nullptr);
   Instance->exec();
 }
 

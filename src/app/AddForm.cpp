@@ -222,9 +222,16 @@ QWidget* TaddFrm::MakePage3() {
 }
 
 void TaddFrm::showEvent(QShowEvent* event) {
-  FormShow();
+  // Only when opened: a desktop restoring the minimised window sends show events
+  // of its own, and the user's page and typing must survive them.
+  if (!event->spontaneous()) {
+    FormShow();
+    OpenedDst_ = dstFile->text();
+  }
   QDialog::showEvent(event);
 }
+
+void TaddFrm::reject() { done(2); }
 
 void TaddFrm::FormShow() {
   setWindowTitle(lang::WizardCaption);
@@ -367,10 +374,10 @@ void TaddFrm::nextBtnClick() {
 }
 
 bool TaddFrm::LeavePage1() {
-  // Separators typed the other way round name the same folders here.
-  dstFile->setText(ReplaceAll(dstFile->text(), "\\", "/"));
   const QString dst = dstFile->text();
-  if (QFileInfo::exists(dst) &&
+  // Another task's output counts as an existing file: two tasks must not write one.
+  const bool taken = dst != OpenedDst_ && IsOutputTaken(dst);
+  if ((QFileInfo::exists(dst) || taken) &&
       ShowMessageWindow(miQuestion, QString::fromLocal8Bit(std::strerror(EEXIST)) + "\n" + lang::ReplaceOldFile,
                         lang::No, lang::Yes) != 1) {
     dstFile->setFocus();

@@ -58,9 +58,12 @@ class TaddFrm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Escape and the title bar's close answer as Cancel does.
+  void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QString OpenedDst_;  // the output name the wizard opened with
   void FormShow();
   void addPage1Show();
   void addPage2Show();

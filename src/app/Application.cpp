@@ -1,6 +1,8 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QIcon>
 #include <QPainter>
 #include <QPainterPath>
@@ -19,6 +21,7 @@
 #include "TaskOps.h"
 
 TAppWindows* AppWindows = nullptr;
+std::atomic<bool> ShutdownRequested{false};
 
 namespace {
 QIcon AppIcon() {
@@ -58,19 +61,19 @@ std::unique_ptr<TAppWindows> StartApplication(const QString& programPath) {
   QCoreApplication::setOrganizationName("Kelvaro");
   QCoreApplication::setApplicationName("Brindlewave");
   HistoryDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QApplication::setApplicationDisplayName(lang::AppTitle);
   QApplication::setWindowIcon(AppIcon());
 
   auto windows = std::make_unique<TAppWindows>();
   AppWindows = windows.get();
   windows->mainFrm = std::make_unique<TmainFrm>();
-  windows->addFrm = std::make_unique<TaddFrm>();
+  // Each window belongs to the main window, so the desktop stacks it above.
+  windows->addFrm = std::make_unique<TaddFrm>(windows->mainFrm.get());
   SetWizard(windows->addFrm.get());
-  windows->prgFrm = std::make_unique<TprgFrm>();
+  windows->prgFrm = std::make_unique<TprgFrm>(windows->mainFrm.get());
   windows->prgFrm->MainWindow = windows->mainFrm.get();
   windows->msgFrm = std::make_unique<TmsgFrm>();
   SetMessageWindow(windows->msgFrm.get());
-  if (TipsIndex < NoTipsAtStartup) windows->tipsFrm = std::make_unique<TTipsFrm>();
+  if (TipsIndex < NoTipsAtStartup) windows->tipsFrm = std::make_unique<TTipsFrm>(windows->mainFrm.get());
   return windows;
 }
 
@@ -78,4 +81,26 @@ void ShutdownApplication(std::unique_ptr<TAppWindows> windows) {
   windows.reset();
   AppWindows = nullptr;
   FreeAllTasks();
+}
+
+void RequestShutdown() {
+  ShutdownRequested = true;
+  if (!AppWindows || !AppWindows->mainFrm) {
+    QCoreApplication::quit();
+    return;
+  }
+  if (AppWindows->prgFrm) AppWindows->prgFrm->Terminate();
+  auto* poll = new QTimer(AppWindows->mainFrm.get());
+  QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QDialog*>(w);
+      if (dialog && dialog->isVisible() && dialog != AppWindows->prgFrm.get()) dialog->done(QDialog::Rejected);
+    }
+    // A file being read is let finish; a run ends through its done event.
+    if (AppWindows->mainFrm->Busy()) return;
+    poll->stop();
+    poll->deleteLater();
+    AppWindows->mainFrm->close();
+  });
+  poll->start(20);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <memory>
 
 class TmainFrm;
@@ -26,3 +27,11 @@ extern TAppWindows* AppWindows;
 std::unique_ptr<TAppWindows> StartApplication(const QString& programPath);
 // Releases the windows and the task list.
 void ShutdownApplication(std::unique_ptr<TAppWindows> windows);
+
+// Set once the program has been asked to end (a termination signal): nothing new
+// is started, no question is asked.
+extern std::atomic<bool> ShutdownRequested;
+// Ends the program as soon as it can without losing data: a run is ended (the
+// file being written is discarded), open questions and dialogs are dismissed, a
+// file being read is let finish, then the main window closes the normal way.
+void RequestShutdown();

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -125,6 +127,9 @@ void TmainFrm::FormCreate() {
   TipsShown = false;
   Adding = false;
   setWindowTitle(QString(lang::AppTitle) + "   " + lang::AppCredit);
+  // Centred on the screen it opens on.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 void TmainFrm::FormShow() {
@@ -176,9 +181,13 @@ int TmainFrm::Selected() const {
   return row >= 0 && TaskList->item(row) && TaskList->item(row)->isSelected() ? row : -1;
 }
 
+bool TmainFrm::Busy() const {
+  const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
+  return Adding || !ProbeFinished.load() || (run && (run->Running() || run->isVisible()));
+}
+
 bool TmainFrm::CanAct() {
-  const bool converting = AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->isVisible();
-  if (ProbeFinished.load() && !converting) return true;
+  if (!Busy()) return true;
   ShowMessageWindow(miInformation, lang::Busy, lang::Help, lang::Ok);
   return false;
 }
@@ -263,7 +272,7 @@ void TmainFrm::OpenInputFile(int index) { QDesktopServices::openUrl(QUrl::fromLo
 void TmainFrm::OpenOutputFile(int index) { QDesktopServices::openUrl(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
 
 void TmainFrm::addFileBtnClick(QObject* Sender) {
-  if (!CanAct()) return;
+  if (ShutdownRequested || !CanAct()) return;
   SetAdding(true);
   if (Sender != dfForm) {
     AddFilesDlgFiles = AddFilesDlg(DefaultSettings.InputFileDir);
@@ -274,9 +283,9 @@ void TmainFrm::addFileBtnClick(QObject* Sender) {
   }
   const QStringList names = AddFilesDlgFiles;
   bool sameSettings = false;
-  for (int i = 0; i < names.size(); ++i) {
+  for (int i = 0; i < names.size() && !ShutdownRequested; ++i) {
     if (!AddTask(names[i], sameSettings)) break;
-    if (i == 0 && names.size() > 1)
+    if (i == 0 && names.size() > 1 && !ShutdownRequested)
       sameSettings = ShowMessageWindow(miQuestion, lang::SameSettingsQuestion, lang::No, lang::Yes) == 1;
   }
   SetAdding(false);
@@ -318,6 +327,7 @@ void TmainFrm::editFileBtnClick() {
 }
 
 void TmainFrm::TaskListDblClick() {
+  if (!CanAct()) return;
   if (UpdateButtons() && Selected() >= 0) EditTask(Selected());
 }
 
@@ -346,7 +356,13 @@ void TmainFrm::TaskListKeyDown() {
 }
 
 void TmainFrm::TaskListClickCheck(int row) {
-  if (Adding || Tasks.empty() || row < 0 || row >= static_cast<int>(Tasks.size())) return;
+  if (Tasks.empty() || row < 0 || row >= static_cast<int>(Tasks.size())) return;
+  if (Busy()) {
+    // The run reads the ticks: a change now would not be what it converts.
+    TaskList->SetChecked(row, Tasks[row]->Checked);
+    if (!Adding) CanAct();
+    return;
+  }
   Tasks[row]->Checked = TaskList->Checked(row);
   UpdateButtons();
 }
@@ -424,8 +440,10 @@ bool TmainFrm::FormClose() {
 }
 
 void TmainFrm::closeEvent(QCloseEvent* event) {
-  if (FormClose())
+  if (FormClose()) {
     event->accept();
-  else
+    emit Closed();
+  } else {
     event->ignore();
+  }
 }

@@ -40,7 +40,10 @@ class TmainFrm : public QMainWindow {
   std::function<QStringList(const QString& folder)> AddFilesDlg;
   QStringList fltExt;
 
+  // Nothing is being read or converted; otherwise says so and gives false.
   bool CanAct();
+  // A file is being read or a run is in progress, shown or hidden to the tray.
+  bool Busy() const;
   void SetAdding(bool on);
   bool UpdateButtons();
   void RefreshTaskList();
@@ -65,6 +68,10 @@ class TmainFrm : public QMainWindow {
   void TaskListKeyDown();
   void TaskListClickCheck(int row);
   void taskInfo_1HyperLinkClick(const QString& LinkName);
+
+ signals:
+  // The window has closed for good: the program ends.
+  void Closed();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,11 @@
 #include "MsgForm.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <QWindow>
+#include <memory>
 
 #include "Lang.h"
 #include "Paths.h"
@@ -73,6 +77,30 @@ void TmsgFrm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+void TmsgFrm::SetText(const QString& text) {
+  constexpr int BaseHeight = 215, BaseLabelHeight = 97, LabelWidth = 217;
+  Text = text;
+  const QFontMetrics fm(msgLabel->font());
+  QStringList lines = text.split('\n');
+  for (QString& line : lines) {
+    // A word wider than the label cannot wrap: a long path is shortened in its middle.
+    QStringList words = line.split(' ');
+    for (QString& w : words)
+      if (fm.horizontalAdvance(w) > LabelWidth) w = fm.elidedText(w, Qt::ElideMiddle, LabelWidth);
+    line = words.join(' ');
+  }
+  msgLabel->setText(lines.join('\n'));
+  const int needed = msgLabel->heightForWidth(LabelWidth);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int most = screen ? screen->availableGeometry().height() - BaseHeight + BaseLabelHeight - 80 : 600;
+  const int labelHeight = std::clamp(needed, BaseLabelHeight, std::max(BaseLabelHeight, most));
+  const int extra = labelHeight - BaseLabelHeight;
+  msgLabel->setGeometry(88, 56, LabelWidth, labelHeight);
+  okBtn->move(104, 160 + extra);
+  helpBtn->move(216, 160 + extra);
+  setFixedSize(326, BaseHeight + extra);
+}
+
 void TmsgFrm::okBtnClick() { done(1); }
 
 void TmsgFrm::helpBtnClick() {
@@ -89,12 +117,41 @@ TmsgFrm* MessageWindow() {
 
 void SetMessageWindow(TmsgFrm* window) { Instance = window; }
 
+void SetOwnerWindow(QWidget* window, QWidget* owner) {
+  window->winId();  // the native window, whose owner the desktop is told
+  QWindow* ownerHandle = nullptr;
+  if (owner && owner->isVisible()) {
+    owner->winId();
+    ownerHandle = owner->windowHandle();
+  }
+  window->windowHandle()->setTransientParent(ownerHandle);
+}
+
+namespace {
+
+// The window a question belongs to: the modal window on screen, else the active one.
+QWidget* OwnerFor(const QWidget* message) {
+  for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()})
+    if (w && w != message && w->isVisible() && !w->isMinimized()) return w->window();
+  return nullptr;
+}
+
+}  // namespace
+
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption) {
   TmsgFrm* w = MessageWindow();
+  // The window is already asking: a second question gets a window of its own
+  // rather than a second modal loop on the same one.
+  std::unique_ptr<TmsgFrm> extra;
+  if (w->isVisible()) {
+    extra = std::make_unique<TmsgFrm>();
+    w = extra.get();
+  }
   w->IconIndex = Icon;
-  w->msgLabel->setText(Text);
+  w->SetText(Text);
   w->helpBtn->setText(SecondCaption);
   w->okBtn->setText(FirstCaption);
+  SetOwnerWindow(w, OwnerFor(w));
   const int result = w->exec();
-  return result == 1 ? 1 : 2;  // a close from the title bar rejects with 0
+  return result == 1 ? 1 : 2;  // a close from the title bar or Escape rejects with 0
 }

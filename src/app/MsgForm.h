@@ -23,6 +23,11 @@ class TmsgFrm : public QDialog {
   std::array<QPixmap, 4> iconList;
   int IconIndex = 1;
 
+  QString Text;  // as given; the label may show long names shortened
+  // Sets the text; grows the window so that all of it shows, long names elided
+  // in the middle where a line cannot wrap.
+  void SetText(const QString& text);
+
  public slots:
   void okBtnClick();
   void helpBtnClick();
@@ -38,6 +43,10 @@ class TmsgFrm : public QDialog {
 // Shows the message window modally: 1 when the first button closed it, 2 for the
 // second button or the window's close button.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
+
+// Makes `window` belong to `owner` (its transient parent), so the desktop keeps it
+// above its owner; none lets it stand alone.
+void SetOwnerWindow(QWidget* window, QWidget* owner);
 
 // The window ShowMessageWindow uses; created at start-up, or on first use.
 TmsgFrm* MessageWindow();

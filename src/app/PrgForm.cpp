@@ -163,9 +163,60 @@ void TprgFrm::StartRun() {
   CurrentIndex = -1;
   Cancelled = false;
   Paused = false;
+  Terminating_ = false;
   Failures_.clear();
+  Written_.clear();
+  Hidden_ = false;
+  TrayIcon->hide();
+  // A window that was minimised with its run, or shown from the tray after one,
+  // opens normally and modally.
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  setWindowModality(Qt::ApplicationModal);
+  Running_ = true;
   Timer1->start();
-  exec();
+  show();
+  raise();
+  activateWindow();
+  // Our own loop rather than exec(): exec() ends when the window is hidden, and
+  // a run hidden to the tray must stay modal.
+  QEventLoop loop;
+  RunLoop_ = &loop;
+  loop.exec();
+  RunLoop_ = nullptr;
+  Running_ = false;
+}
+
+void TprgFrm::CloseWindow() {
+  Running_ = false;
+  hide();
+  setResult(QDialog::Accepted);
+  if (RunLoop_) RunLoop_->quit();
+}
+
+void TprgFrm::Terminate() {
+  if (!Running_) return;
+  Terminating_ = true;
+  Timer1->stop();
+  Timer2->stop();
+  if (Source && MP3Out->Status() != TOutputStatus::Idle) {
+    MP3Out->DiscardRun();
+    if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
+    MP3Out->Stop();
+    return;  // the done event that follows ends the run
+  }
+  CloseWindow();
+}
+
+QString TprgFrm::OutputFor(TTask& task) {
+  if (Written_.contains(task.DstFile))
+    task.DstFile = NextFreeName(task.DstFile, [this, &task](const QString& name) {
+      if (Written_.contains(name)) return true;
+      for (const auto& other : Tasks)
+        if (other.get() != &task && other->DstFile == name) return true;
+      return false;
+    });
+  Written_.insert(task.DstFile);
+  return task.DstFile;
 }
 
 void TprgFrm::ShowBars(bool visible) {
@@ -177,6 +228,12 @@ void TprgFrm::ShowBars(bool visible) {
 
 void TprgFrm::Timer1Timer() {
   Timer1->stop();
+  if (Asking_ || Paused) {
+    // Nothing starts or ends while the cancel question waits for its answer, and
+    // no task starts while the run is paused.
+    Timer1->start();
+    return;
+  }
   if (Cancelled) {
     FinishBatch();
     return;
@@ -197,10 +254,9 @@ void TprgFrm::Timer1Timer() {
 }
 
 void TprgFrm::StartTask() {
-  const TTask& task = *Tasks[CurrentIndex];
-  Paused = false;
+  TTask& task = *Tasks[CurrentIndex];
   Cancelled = false;
-  MP3Out->FileName = task.DstFile;
+  MP3Out->FileName = OutputFor(task);
   Source = new TDX9In();
   MP3Out->SetInput(Source);
   Source->FileName = task.SrcFile;
@@ -248,12 +304,20 @@ void TprgFrm::EndTask() {
   if (Source && Source->Reader()) DoneDuration += Source->Reader()->Duration;
   delete Source;  // the sink lets go of it through its notification
   Source = nullptr;
+  if (Terminating_) {
+    CloseWindow();
+    return;
+  }
   Timer1->start();
   curPrgbar->setValue(curPrgbar->maximum());
   timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
 }
 
 void TprgFrm::MP3OutDone() {
+  if (Terminating_) {
+    EndTask();
+    return;
+  }
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
   const QString shortfall = Source ? Source->Shortfall() : QString();
   if (!shortfall.isEmpty() && CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
@@ -262,7 +326,7 @@ void TprgFrm::MP3OutDone() {
 }
 
 void TprgFrm::TaskFailed(const QString& reason) {
-  if (CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
+  if (!Terminating_ && CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
     Failures_ << Tasks[CurrentIndex]->SrcFile + ": " + reason;
   EndTask();
 }
@@ -271,26 +335,33 @@ void TprgFrm::FinishBatch() {
   totalPrgBar->setValue(totalPrgBar->maximum());
   QCoreApplication::processEvents();
   QString result;
-  if (Cancelled) {
+  if (Cancelled)
     result = lang::Canceled;
-  } else if (!Failures_.isEmpty()) {
+  else if (!Failures_.isEmpty())
     result = QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
-    for (const QString& f : Failures_) result += "\n " + f;
-  } else {
+  else
     result = lang::AllConverted;
-  }
+  if (!Failures_.isEmpty() && Cancelled) result += "\n" + QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
+  for (const QString& f : Failures_) result += "\n " + f;
   if (ShowMessageWindow(miInformation, result + "\n" + lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
     QDesktopServices::openUrl(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
   if (!Cancelled) {
     pauseBtn->setEnabled(false);
     cancelBtn->setText(lang::Ok);
   }
-  if (Hidden_ && !TrayIcon->isVisible()) {
+  if (Hidden_ && TrayIcon->isVisible()) {
+    // Ended while hidden to the tray: the main window stays hidden and the icon
+    // stays until clicked, which brings both windows back.
+    Running_ = false;
+    if (RunLoop_) RunLoop_->quit();
+    return;
+  }
+  if (Hidden_) {
     // Minimised without a tray: nothing else would bring the program back.
     Hidden_ = false;
     if (MainWindow) MainWindow->showNormal();
   }
-  done(QDialog::Accepted);
+  CloseWindow();
 }
 
 void TprgFrm::pauseBtnClick() {
@@ -309,11 +380,15 @@ void TprgFrm::pauseBtnClick() {
 
 void TprgFrm::cancelBtnClick() {
   if (cancelBtn->text() != lang::Cancel) {
-    done(QDialog::Accepted);
+    CloseWindow();
     return;
   }
-  if (!isVisible()) return;
-  if (ShowMessageWindow(miQuestion, lang::ConfirmCancel, lang::No, lang::Yes) != 1) return;
+  if (!isVisible() || Asking_ || !Running_) return;
+  Asking_ = true;
+  const bool yes = ShowMessageWindow(miQuestion, lang::ConfirmCancel, lang::No, lang::Yes) == 1;
+  Asking_ = false;
+  if (!yes || !Running_) return;
+  // The answer holds even when the task, or the last one, ended meanwhile.
   if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
   Paused = false;
   pauseBtn->setText(lang::Pause);
@@ -347,6 +422,8 @@ void TprgFrm::HideToTray() {
 void TprgFrm::TrayIconClick() {
   Hidden_ = false;
   if (MainWindow) MainWindow->showNormal();
+  // After a run that ended hidden, the window comes back to be read and closed.
+  if (!Running_) setWindowModality(Qt::NonModal);
   showNormal();
   raise();
   activateWindow();

@@ -1,6 +1,8 @@
 #pragma once
 #include <QDateTime>
 #include <QDialog>
+#include <QEventLoop>
+#include <QSet>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,6 +16,7 @@
 
 class TMP3Out;
 class TDX9In;
+struct TTask;
 
 // The progress window: converts the ticked tasks one after the other.
 class TprgFrm : public QDialog {
@@ -23,8 +26,14 @@ class TprgFrm : public QDialog {
   explicit TprgFrm(QWidget* parent = nullptr);
   ~TprgFrm() override;
 
-  // Shows the window modally for one run over the ticked tasks.
+  // Shows the window modally for one run over the ticked tasks; returns when the
+  // run is over. Hiding the window to the tray keeps the run modal.
   void StartRun();
+  // A run is in progress, shown or hidden.
+  bool Running() const { return Running_; }
+  // Ends a run at once, without questions: the file being written is discarded,
+  // finished files stay. For the program's end on a signal.
+  void Terminate();
   // The window whose visibility follows this one when hiding to the tray.
   QWidget* MainWindow = nullptr;
 
@@ -71,6 +80,9 @@ class TprgFrm : public QDialog {
   void TaskFailed(const QString& reason);
   void EndTask();
   void ShowBars(bool visible);
+  void CloseWindow();
+  // A name no earlier task of this run wrote; the task's own when free.
+  QString OutputFor(TTask& task);
 
   QDateTime StartTime;
   TDX9In* Source = nullptr;
@@ -84,5 +96,10 @@ class TprgFrm : public QDialog {
 
   bool Converting_ = false;
   bool Hidden_ = false;
+  bool Running_ = false;
+  bool Asking_ = false;       // the cancel question is on screen
+  bool Terminating_ = false;
+  QEventLoop* RunLoop_ = nullptr;
+  QSet<QString> Written_;     // outputs of this run
   QStringList Failures_;
 };

@@ -5,6 +5,7 @@
 #include <QThread>
 
 #include "AddForm.h"
+#include "Application.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MsgForm.h"
@@ -39,6 +40,7 @@ bool ReadInputFile(const QString& Path, bool SameSettings) {
   thread->wait();
   delete thread;
 
+  if (ShutdownRequested) return false;
   const int result = ProbeResult;
   if (result == prUnreadable)
     ShowMessageWindow(miError, QString(lang::CannotRead) + "\n" + " " + Path + "\n" + lang::AdviceCodecs, lang::Help,

@@ -45,6 +45,7 @@ TTipsFrm::TTipsFrm(QWidget* parent) : QDialog(parent) {
   nextTipBtn->setObjectName("nextTipBtn");
   tipsOkBtn = new QPushButton(lang::Ok, this);
   tipsOkBtn->setObjectName("tipsOkBtn");
+  tipsOkBtn->setDefault(true);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(ifShowTips, 1);
   bottom->addWidget(nextTipBtn);

@@ -29,8 +29,7 @@ void WatchTerminationSignals(QApplication& app) {
     char c;
     [[maybe_unused]] ssize_t n = ::read(SignalPipe[0], &c, 1);
     notifier->setEnabled(false);
-    if (AppWindows && AppWindows->mainFrm) AppWindows->mainFrm->close();
-    QApplication::quit();
+    RequestShutdown();
   });
   struct sigaction sa {};
   sa.sa_handler = OnTerminate;
@@ -56,6 +55,10 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, lang::AppTitle, QString::fromUtf8(e.what()));
     return 1;
   }
+  // The program ends when its main window closes, not when the last visible
+  // window does: after a run hidden to the tray, only the tray icon is left.
+  app.setQuitOnLastWindowClosed(false);
+  QObject::connect(windows->mainFrm.get(), &TmainFrm::Closed, &app, &QApplication::quit);
   windows->mainFrm->show();
   const int rc = app.exec();
   ShutdownApplication(std::move(windows));

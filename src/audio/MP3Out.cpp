@@ -121,6 +121,7 @@ void TMP3Out::SetTags() {
 
 void TMP3Out::PrepareOutput() {
   Failed_ = false;
+  DiscardRequest_ = false;
   if (!StreamAssigned) {
     if (FileName.isEmpty()) throw EAudioException("File name is not assigned.");
     FinalName_ = QFile::encodeName(QFileInfo(FileName).absoluteFilePath()).toStdString();
@@ -242,8 +243,8 @@ void TMP3Out::Abandon() {
 
 void TMP3Out::FinishOutput() {
   if (!Prepared_) return;
-  if (Failed_) {
-    // The output is already broken: keep whatever stood under the final name.
+  if (Failed_ || DiscardRequest_) {
+    // Broken, or not wanted: keep whatever stood under the final name.
     Abandon();
     CloseInputQuietly();
     return;

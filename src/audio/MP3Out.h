@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -36,6 +37,9 @@ class TMP3Out : public TAudioFileOut {
   void ApplySettings(const TMP3Settings& s);
   TMP3Settings Settings() const;
   void ApplyTags(const TMP3Tags& tags);
+  // The run in progress, once stopped, leaves nothing: its file is discarded
+  // instead of finished.
+  void DiscardRun() { DiscardRequest_ = true; }
 
  protected:
   void PrepareOutput() override;
@@ -56,6 +60,7 @@ class TMP3Out : public TAudioFileOut {
 
   bool Prepared_ = false;
   bool Failed_ = false;  // the product is broken: it must not reach its name
+  std::atomic<bool> DiscardRequest_{false};
   TAtomicFile File_;
   std::string FinalName_;
   std::unique_ptr<TOutputStream> FileStream_;

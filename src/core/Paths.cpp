@@ -11,7 +11,8 @@
 #include "Globals.h"
 
 QString ForceFolder(const QString& folder, const QString& fallback, QString* error) {
-  const QString p = ReplaceAll(TrimBlanks(folder), "\\", "/");
+  // "/" is the only separator: a backslash is an ordinary character of a name here.
+  const QString p = TrimBlanks(folder);
   QStringList pieces;
   SplitString(p, "/", pieces);
   QString path;
@@ -47,10 +48,16 @@ QString MakeOutputName(const QString& extension) {
   const QString name = FileNamePart(CurrentTask.SrcFile);
   const int dot = name.lastIndexOf('.');
   const QString stem = dot < 0 ? name : name.left(dot);
-  const QString& dir = DefaultSettings.OutputFileDir;
-  QString candidate = dir + stem + extension;
-  for (int n = 2; QFileInfo::exists(candidate) || IsOutputTaken(candidate); ++n)
-    candidate = dir + stem + "(" + QString::number(n) + ")" + extension;
+  return NextFreeName(DefaultSettings.OutputFileDir + stem + extension, IsOutputTaken);
+}
+
+QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken) {
+  const int slash = path.lastIndexOf('/');
+  int dot = path.lastIndexOf('.');
+  if (dot <= slash) dot = int(path.size());
+  QString candidate = path;
+  for (int n = 2; QFileInfo::exists(candidate) || taken(candidate); ++n)
+    candidate = path.left(dot) + "(" + QString::number(n) + ")" + path.mid(dot);
   return candidate;
 }
 

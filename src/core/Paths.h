@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 // Creates every missing folder of `folder` and returns it with a trailing "/";
 // empty when a folder cannot be created (with the system's reason in `error`).
@@ -7,6 +8,9 @@
 QString ForceFolder(const QString& folder, const QString& fallback, QString* error = nullptr);
 // Some listed task already writes to `path` (exact comparison).
 bool IsOutputTaken(const QString& path);
+// `path` itself, or its name numbered "(2)", "(3)"... before the extension, the
+// first that neither exists nor is `taken`.
+QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken);
 // OutputFileDir + CurrentTask's file name with `extension`, numbered "(2)", "(3)"...
 // while that name exists or is another task's output.
 QString MakeOutputName(const QString& extension);

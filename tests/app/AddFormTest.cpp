@@ -105,8 +105,9 @@ TEST_F(AddFormTest, VbrFinishStoresTheRangeAndTheUntouchedSingleRate) {
   EXPECT_EQ(s.value("AudioVbrMinBitrate").toString(), "320");  // saved at the finish
 }
 
+// A backslash is a character of the name here, not a separator: "AC\DC.mp3" is one file.
 TEST_F(AddFormTest, AMissingFolderChainIsCreatedOnYes) {
-  CurrentTask.DstFile = t.Path("New\\Sub/a.mp3");
+  CurrentTask.DstFile = t.Path("New/Sub/AC\\DC.mp3");
   MessageAnswerer answer;
   Run([&] {
     Next();
@@ -116,7 +117,8 @@ TEST_F(AddFormTest, AMissingFolderChainIsCreatedOnYes) {
   EXPECT_EQ(answer.Seen[0], "The specified output folder doesn't exists.\n " + t.Path("New/Sub/") +
                                 "\nWould you like to create the new folder?");
   EXPECT_TRUE(QFileInfo(t.Path("New/Sub")).isDir());
-  EXPECT_EQ(w.dstFile->text(), t.Path("New/Sub/a.mp3"));
+  EXPECT_EQ(w.dstFile->text(), t.Path("New/Sub/AC\\DC.mp3"));
+  EXPECT_FALSE(QFileInfo::exists(t.Path("New/Sub/AC")));
 }
 
 TEST_F(AddFormTest, FolderThatCannotBeCreatedKeepsPageOne) {

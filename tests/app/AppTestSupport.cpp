@@ -35,7 +35,7 @@ void MessageAnswerer::Poll() {
   }
   if (Handled_) return;
   Handled_ = true;
-  const QString text = w->msgLabel->text();
+  const QString text = w->Text;
   Seen << text;
   const int button = Answer_ ? Answer_(text) : 1;
   if (button == 1)

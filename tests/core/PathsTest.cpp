@@ -16,7 +16,8 @@ TEST(Paths, ForceFolderCreatesTheChain) {
   EXPECT_EQ(ForceFolder(target + "/", "/fallback/"), target + "/");
   EXPECT_TRUE(QFileInfo(target).isDir());
   EXPECT_EQ(ForceFolder("  " + target + "  ", "/fallback/"), target + "/");  // existing: nothing new
-  EXPECT_EQ(ForceFolder(t.Path("a\\b"), "/fallback/"), t.Path("a/b/"));
+  EXPECT_EQ(ForceFolder(t.Path("AC\\DC"), "/fallback/"), t.Path("AC\\DC/"));  // one folder, not two
+  EXPECT_TRUE(QFileInfo(t.Path("AC\\DC")).isDir());
   EXPECT_EQ(ForceFolder("   ", "/fallback/"), "/fallback/");
 }
 
