@@ -6,7 +6,8 @@ extern "C" {
 }
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen, unless a test is run on a real display on purpose.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   av_log_set_level(AV_LOG_FATAL);  // damaged test inputs are expected to complain
   ::testing::InitGoogleTest(&argc, argv);

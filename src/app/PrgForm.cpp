@@ -189,6 +189,8 @@ void TprgFrm::StartRun() {
 void TprgFrm::CloseWindow() {
   Running_ = false;
   hide();
+  // Not every desktop gives the focus back to the owner of a closed window.
+  if (MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized()) MainWindow->activateWindow();
   setResult(QDialog::Accepted);
   if (RunLoop_) RunLoop_->quit();
 }

@@ -1,0 +1,428 @@
+// The windows on a real X server with a window manager. Stacking and state are
+// read from the X server itself; the program is driven the way a person does.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+#include <csignal>
+#include <gtest/gtest.h>
+
+#include "AddForm.h"
+#include "AppTestSupport.h"
+#include "Application.h"
+#include "Lang.h"
+#include "MP3Out.h"
+#include "MainForm.h"
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+#include "MsgForm.h"
+#include "PrgForm.h"
+#include "Probe.h"
+#include "ReadInput.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+QString RunTool(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(10000);
+  return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+// The client windows from bottom to top, as the window manager stacks them.
+QList<WId> Stacking() {
+  QList<WId> ids;
+  const QString out = RunTool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
+  for (const auto& m : QRegularExpression("0x[0-9a-f]+").globalMatch(out)) ids << m.captured().toULongLong(nullptr, 16);
+  return ids;
+}
+
+// `upper` is stacked above `lower`, once the window manager has both.
+bool Above(QWidget* upper, QWidget* lower) {
+  const WId u = upper->winId(), l = lower->winId();
+  QList<WId> s;
+  (void)QTest::qWaitFor([&] {
+    s = Stacking();
+    return s.contains(u) && s.contains(l) && s.indexOf(u) > s.indexOf(l);
+  }, 3000);
+  return s.contains(u) && s.contains(l) && s.indexOf(u) > s.indexOf(l);
+}
+
+class Desktop : public ::testing::Test {
+ protected:
+  TestFolder t;
+  std::unique_ptr<TAppWindows> app;
+  TmainFrm* main = nullptr;
+  TprgFrm* prg = nullptr;
+
+  void SetUp() override {
+    {
+      QSettings s(t.SettingsFile(), QSettings::IniFormat);
+      s.setValue("tips", 10000);
+    }
+    app = StartApplication(t.Path("app/brindlewave"));
+    main = app->mainFrm.get();
+    prg = app->prgFrm.get();
+    main->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+  }
+  void TearDown() override { ShutdownApplication(std::move(app)); }
+
+  TTask& AddTask(const QString& name, double seconds) {
+    const QString in = t.Path(name + ".wav");
+    EXPECT_TRUE(MakeWav(in, {seconds, 44100, 2, {}}));
+    ProbeFileName = in;
+    AutoNameOutput = true;
+    ProbeInputFile();
+    StoreCurrentTask(true, 0);
+    main->RefreshTaskList();
+    return *Tasks.back();
+  }
+};
+
+TEST_F(Desktop, QuestionsStandAboveTheWindowsTheyBelongTo) {
+  AddTask("long", 40.0);
+  TTask& missing = AddTask("missing", 1.0);
+  QFile::remove(missing.SrcFile);
+  QStringList wrong;
+  bool cancelled = false;
+  MessageAnswerer answer([&](const QString& text) {
+    // The warning comes before the progress window shows; the rest over it.
+    QWidget* owner = text.startsWith("No such file") ? static_cast<QWidget*>(main) : prg;
+    if (!Above(MessageWindow(), owner)) wrong << text;
+    return text.startsWith("No such file") ? 1 : 2;
+  });
+  answer.WhileIdle = [&] {
+    if (!cancelled && prg->isVisible() && prg->curPrgbar->value() > 1000) {
+      cancelled = true;
+      prg->cancelBtn->click();  // answered No: the run goes on
+    }
+  };
+  prg->StartRun();
+  ASSERT_EQ(answer.Seen.size(), 3);
+  EXPECT_EQ(answer.Seen[1], lang::ConfirmCancel);
+  EXPECT_TRUE(answer.Seen[2].endsWith(lang::OpenOutputFolder));
+  EXPECT_EQ(wrong, QStringList{});
+
+  // The wizard's own question stands above the wizard.
+  CurrentTask = *Tasks[0];
+  CurrentTask.DstFile = t.Touch("exists.mp3");
+  TaddFrm* wizard = Wizard();
+  bool wizardBelow = false;
+  MessageAnswerer again([&](const QString&) {
+    wizardBelow = Above(MessageWindow(), wizard);
+    return 2;
+  });
+  QTimer::singleShot(300, [&] {
+    wizard->nextBtn->click();
+    wizard->cancelBtn->click();
+  });
+  wizard->exec();
+  EXPECT_TRUE(wizardBelow);
+}
+
+// The user's answer to the cancel question holds even when the last task ends
+// while it is on screen, and the end report waits for it.
+TEST_F(Desktop, CancelQuestionOpenWhileTheLastTaskEnds) {
+  TTask& task = AddTask("short", 3.0);
+  bool clicked = false, reportWaited = false;
+  MessageAnswerer answer([&](const QString& text) {
+    if (text == lang::ConfirmCancel) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(task.DstFile); }, 20000));
+      QTest::qWait(400);  // the end of the run would come now
+      reportWaited = answer.Seen.size() == 1;
+      return 1;
+    }
+    return 2;
+  });
+  answer.WhileIdle = [&] {
+    if (!clicked && prg->isVisible() && prg->curPrgbar->value() > 200) {
+      clicked = true;
+      prg->cancelBtn->click();
+    }
+  };
+  prg->StartRun();
+  EXPECT_TRUE(reportWaited);
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[1], QString(lang::Canceled) + "\n" + lang::OpenOutputFolder);
+  EXPECT_FALSE(prg->isVisible());
+}
+
+TEST_F(Desktop, WizardKeepsItsPageAndTypingWhenRestored) {
+  AddTask("song", 1.0);
+  LoadTaskForEdit(0);
+  TaddFrm* wizard = Wizard();
+  auto minimiseAndRestore = [&] {
+    wizard->showMinimized();
+    (void)QTest::qWaitFor([&] { return !Stacking().contains(wizard->winId()) || wizard->isMinimized(); }, 2000);
+    QTest::qWait(200);
+    wizard->showNormal();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard));
+    QTest::qWait(200);
+  };
+  int pageAfterFirst = -1, pageAfterSecond = -1;
+  QString title, album;
+  QTimer::singleShot(300, [&] {
+    wizard->nextBtn->click();
+    minimiseAndRestore();
+    pageAfterFirst = wizard->addPages->currentIndex();
+    wizard->nextBtn->click();
+    wizard->titleEdit->setText("Typed title");
+    wizard->albumEdit->setEditText("Typed album");
+    minimiseAndRestore();
+    pageAfterSecond = wizard->addPages->currentIndex();
+    title = wizard->titleEdit->text();
+    album = wizard->albumEdit->currentText();
+    wizard->cancelBtn->click();
+  });
+  wizard->exec();
+  EXPECT_EQ(pageAfterFirst, 1);
+  EXPECT_EQ(pageAfterSecond, 2);
+  EXPECT_EQ(title, "Typed title");
+  EXPECT_EQ(album, "Typed album");
+}
+
+// Without a tray, hiding minimises both windows; the run stays modal and busy,
+// and afterwards, and at the next run, the progress window opens normally.
+TEST_F(Desktop, WithoutATrayHidingMinimisesAndTheNextRunOpensNormally) {
+  ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+  AddTask("a", 20.0);
+  bool hidden = false, busyWhileHidden = false;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (!hidden && prg->isVisible() && prg->curPrgbar->value() > 500) {
+      hidden = true;
+      prg->hideBtn->click();
+      (void)QTest::qWaitFor([&] { return main->isMinimized() && prg->isMinimized(); }, 3000);
+      busyWhileHidden = prg->Running() && main->Busy();
+    }
+  };
+  prg->StartRun();
+  EXPECT_TRUE(busyWhileHidden);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !main->isMinimized() && main->isVisible(); }, 3000));
+  bool normal = false;
+  answer.WhileIdle = [&] {
+    if (prg->isVisible() && QTest::qWaitForWindowExposed(prg, 2000)) normal = !prg->isMinimized();
+  };
+  prg->StartRun();
+  EXPECT_TRUE(normal);
+  EXPECT_EQ(answer.Seen.size(), 2);
+}
+
+class DesktopTray : public Desktop {};
+
+// With a tray, a hidden run stays modal: the main window refuses every action
+// until the run's end has reached the user.
+TEST_F(DesktopTray, HidingKeepsTheRunModal) {
+  ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
+  AddTask("a", 20.0);
+  bool hidden = false, modalWhileHidden = false;
+  QStringList refused;
+  MessageAnswerer answer([&](const QString& text) {
+    if (text == lang::Busy) refused << text;
+    return text == lang::Busy ? 1 : 2;
+  });
+  answer.WhileIdle = [&] {
+    if (!hidden && prg->isVisible() && prg->curPrgbar->value() > 500) {
+      hidden = true;
+      prg->hideBtn->click();
+      modalWhileHidden = prg->Running() && !prg->isVisible() && !main->isVisible() && prg->TrayIcon->isVisible();
+      main->startBtnClick();
+      main->addFileBtnClick();
+    }
+  };
+  prg->StartRun();
+  EXPECT_TRUE(modalWhileHidden);
+  EXPECT_EQ(refused.size(), 2);
+  // Ended while hidden: the icon stays, and brings both windows back.
+  EXPECT_TRUE(prg->TrayIcon->isVisible());
+  EXPECT_FALSE(main->isVisible());
+  prg->TrayIconClick();
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_TRUE(prg->isVisible());
+  EXPECT_EQ(prg->cancelBtn->text(), lang::Ok);
+  prg->cancelBtn->click();
+  EXPECT_FALSE(prg->isVisible());
+  EXPECT_FALSE(main->Busy());
+}
+
+// The program itself, driven with the keyboard through xdotool.
+class ProgramOnDesktop {
+ public:
+  explicit ProgramOnDesktop(const QString& home) : home_(home) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", home + "/config");
+    env.insert("XDG_DATA_HOME", home + "/data");
+    p.setProcessEnvironment(env);
+    p.start(PROGRAM, {});
+  }
+  ~ProgramOnDesktop() {
+    if (p.state() != QProcess::NotRunning) {
+      p.kill();
+      p.waitForFinished();
+    }
+  }
+  QString SettingsFile() const { return home_ + "/config/Kelvaro/Brindlewave.conf"; }
+  // Puts another input folder into the stored defaults; the program's own comes
+  // back only if it saves them.
+  void SpoilStoredDefaults() {
+    QSettings s(SettingsFile(), QSettings::IniFormat);
+    s.setValue("InputFileDir", "/elsewhere/");
+  }
+  QString StoredInputFolder() const { return QSettings(SettingsFile(), QSettings::IniFormat).value("InputFileDir").toString(); }
+  // Clicks the program's icon in the tray.
+  bool ClickTrayIcon() {
+    // The icon is the program's window embedded in trayer's panel.
+    const QStringList tree = RunTool("xwininfo", {"-root", "-tree"}).split('\n');
+    bool inPanel = false;
+    for (const QString& line : tree) {
+      if (line.contains("\"panel\"")) inPanel = true;
+      const auto m = QRegularExpression("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)").match(line);
+      if (inPanel && line.contains("(\"brindlewave\"") && m.hasMatch()) {
+        const int x = m.captured(3).toInt() + m.captured(1).toInt() / 2, y = m.captured(4).toInt() + m.captured(2).toInt() / 2;
+        RunTool("xdotool", {"mousemove", QString::number(x), QString::number(y), "click", "1"});
+        return true;
+      }
+    }
+    return false;
+  }
+  // Waits for a visible window of that exact title and gives it the focus.
+  bool Focus(const QString& title, int ms = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+      const QString id = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"})
+                             .split('\n', Qt::SkipEmptyParts)
+                             .value(0);
+      if (!id.isEmpty()) {
+        RunTool("xdotool", {"windowactivate", "--sync", id});
+        QThread::msleep(150);
+        return true;
+      }
+      QThread::msleep(50);
+    }
+    return false;
+  }
+  void Key(const QString& keys) {
+    RunTool("xdotool", {"key", "--delay", "60", keys});
+    QThread::msleep(200);
+  }
+  void Type(const QString& text) {
+    RunTool("xdotool", {"type", "--delay", "15", text});
+    QThread::msleep(150);
+  }
+  // First start to a task list of the given files, all with the first one's settings.
+  void AddFiles(const QString& folder, const QStringList& names) {
+    ASSERT_TRUE(Focus(lang::TipsCaption));
+    Key("Return");
+    ASSERT_TRUE(Focus("Brindlewave   (by Kelvaro)"));
+    Key("alt+a");
+    ASSERT_TRUE(Focus(lang::AddFilesDlgTitle));
+    Type(folder + "/");
+    Key("Return");
+    QStringList quoted;
+    for (const QString& n : names) quoted << "\"" + n + "\"";
+    Type(quoted.join(' '));
+    Key("Return");
+    ASSERT_TRUE(Focus(lang::WizardCaption));
+    Key("alt+n");
+    Key("alt+n");
+    Key("alt+o");
+    if (names.size() > 1) {
+      ASSERT_TRUE(Focus("Message ..."));
+      Key("Return");  // the same settings for the others
+    }
+    ASSERT_TRUE(Focus("Brindlewave   (by Kelvaro)"));
+  }
+  bool Exited(int ms) { return p.waitForFinished(ms); }
+  QProcess p;
+
+ private:
+  QString home_;
+};
+
+// The program in a process of its own; no window of the test's on screen.
+class DesktopProgram : public ::testing::Test {
+ protected:
+  TestFolder t;
+  void SetUp() override { QDir().mkpath(t.Path("in")); }
+};
+
+TEST_F(DesktopProgram, KeyboardOnlyFromFirstStartToClosedProgram) {
+  ASSERT_TRUE(MakeWma(t.Path("in/one.wma"), {3.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeWma(t.Path("in/two.wma"), {2.0, 22050, 1, {}}));
+  ProgramOnDesktop program(t.Path("home"));
+  program.AddFiles(t.Path("in"), {"one.wma", "two.wma"});
+  program.Key("alt+s");
+  ASSERT_TRUE(program.Focus("Message ...", 60000));
+  program.Key("alt+n");  // no, do not open the folder
+  ASSERT_TRUE(program.Focus("Brindlewave   (by Kelvaro)"));
+  program.Key("alt+F4");
+  ASSERT_TRUE(program.Exited(10000));
+  EXPECT_EQ(program.p.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.p.exitCode(), 0);
+  EXPECT_NEAR(ReadMedia(t.Path("in/one.mp3")).DecodedFrames / 44100.0, 3.0, 0.1);
+  EXPECT_NEAR(ReadMedia(t.Path("in/two.mp3")).DecodedFrames / 44100.0, 2.0, 0.1);
+}
+
+TEST_F(DesktopProgram, TerminatedDuringARunLeavesNoPartialFileAndSavesTheDefaults) {
+  ASSERT_TRUE(MakeWma(t.Path("in/short.wma"), {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeWma(t.Path("in/long.wma"), {300.0, 44100, 2, {}}));
+  ProgramOnDesktop program(t.Path("home"));
+  program.AddFiles(t.Path("in"), {"short.wma", "long.wma"});
+  program.SpoilStoredDefaults();
+  program.Key("alt+s");
+  ASSERT_TRUE(program.Focus(lang::ProgressCaption));
+  // The short file is done and the long one under way.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(t.Path("in/short.mp3")); }, 20000));
+  QThread::msleep(700);
+  QElapsedTimer clock;
+  clock.start();
+  ::kill(pid_t(program.p.processId()), SIGTERM);
+  ASSERT_TRUE(program.Exited(10000));
+  EXPECT_LT(clock.elapsed(), 2000);
+  EXPECT_EQ(program.p.exitCode(), 0);
+  EXPECT_TRUE(ReadMedia(t.Path("in/short.mp3")).DecodedCleanly);
+  EXPECT_EQ(QDir(t.Path("in")).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"long.wma", "short.mp3", "short.wma"}));
+  EXPECT_EQ(program.StoredInputFolder(), t.Path("in") + "/");
+}
+
+// A run that ends hidden to the tray leaves the program running with its tasks;
+// the tray icon brings the windows back, and the real close saves the defaults.
+class DesktopTrayProgram : public DesktopProgram {};
+
+TEST_F(DesktopTrayProgram, RunEndingHiddenKeepsTheProgramAndItsTasks) {
+  ASSERT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
+  ASSERT_TRUE(MakeWma(t.Path("in/one.wma"), {400.0, 44100, 2, {}}));
+  ProgramOnDesktop program(t.Path("home"));
+  program.AddFiles(t.Path("in"), {"one.wma"});
+  program.Key("alt+s");
+  ASSERT_TRUE(program.Focus(lang::ProgressCaption));
+  program.Key("alt+h");
+  ASSERT_TRUE(program.Focus("Message ...", 60000));
+  program.Key("alt+n");
+  EXPECT_FALSE(program.Exited(1500));  // still running, with only its tray icon
+  EXPECT_FALSE(program.Focus("Brindlewave   (by Kelvaro)", 300));
+  ASSERT_TRUE(program.ClickTrayIcon());
+  ASSERT_TRUE(program.Focus(lang::ProgressCaption));
+  program.Key("alt+o");
+  ASSERT_TRUE(program.Focus("Brindlewave   (by Kelvaro)"));
+  program.SpoilStoredDefaults();
+  program.Key("alt+F4");
+  ASSERT_TRUE(program.Exited(10000));
+  EXPECT_EQ(program.p.exitCode(), 0);
+  EXPECT_EQ(program.StoredInputFolder(), t.Path("in") + "/");
+  EXPECT_TRUE(ReadMedia(t.Path("in/one.mp3")).DecodedCleanly);
+}
+
+}  // namespace
