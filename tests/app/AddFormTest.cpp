@@ -144,6 +144,23 @@ TEST_F(AddFormTest, AnExistingOutputAnsweredNoStaysOnPageOne) {
   EXPECT_EQ(answer.Seen[0], "File exists\nWould you like to replace the old file?");
 }
 
+// Another task's output is asked about like an existing file; the task's own name is not.
+TEST_F(AddFormTest, AnOutputAnotherTaskWritesIsAskedAbout) {
+  TTask other = CurrentTask;
+  other.DstFile = t.Path("out/other.mp3");
+  Tasks.push_back(std::make_unique<TTask>(other));
+  MessageAnswerer answer([](const QString&) { return 2; });
+  Run([&] {
+    Next();  // its own name: no question
+    EXPECT_EQ(w.addPages->currentIndex(), 1);
+    w.backBtn->click();
+    w.dstFile->setText(t.Path("out/other.mp3"));
+    Next();
+    EXPECT_EQ(w.addPages->currentIndex(), 0);
+  });
+  EXPECT_EQ(answer.Seen, QStringList{"File exists\nWould you like to replace the old file?"});
+}
+
 TEST_F(AddFormTest, HistoriesIgnoreCaseAndAreRewrittenOnlyWhenTheyChange) {
   QDir().mkpath(HistoryDir);
   t.Touch("data/album.lst", "LIVE\r\nstudio\r\n");

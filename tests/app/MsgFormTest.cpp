@@ -18,6 +18,30 @@ TEST(MsgForm, ButtonsAndTheTitleBarCloseGiveTheirResults) {
   EXPECT_EQ(ShowMessageWindow(miQuestion, "Replace?", lang::No, lang::Yes), 2);
 }
 
+// A report of several failures with long paths still shows its closing question.
+TEST(MsgForm, ALongReportFitsWithItsQuestion) {
+  TestFolder t;
+  QString text = "3 of 3 files could not be converted:";
+  for (int i = 0; i < 3; ++i)
+    text += "\n " + t.Path(QString("music/a rather long folder name/") + QString(80, QChar('a' + i)) + ".wma") +
+            ": the input ends at 0:07 of 0:20";
+  text += "\n" + QString(lang::OpenOutputFolder);
+  int needed = 0, shown = 0;
+  bool buttonsBelow = false;
+  QTimer::singleShot(50, [&] {
+    TmsgFrm* w = MessageWindow();
+    needed = w->msgLabel->heightForWidth(w->msgLabel->width());
+    shown = w->msgLabel->height();
+    buttonsBelow = w->okBtn->y() >= w->msgLabel->geometry().bottom() && w->okBtn->geometry().bottom() <= w->height();
+    EXPECT_TRUE(w->msgLabel->text().endsWith(lang::OpenOutputFolder));
+    w->okBtn->click();
+  });
+  ShowMessageWindow(miInformation, text, lang::No, lang::Yes);
+  EXPECT_GT(needed, 97);
+  EXPECT_LE(needed, shown);
+  EXPECT_TRUE(buttonsBelow);
+}
+
 TEST(MsgForm, TitleBarCloseReturnsTwo) {
   TestFolder t;
   QTimer::singleShot(50, [] { MessageWindow()->reject(); });

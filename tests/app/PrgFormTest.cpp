@@ -221,6 +221,18 @@ TEST_F(PrgFormTest, MissingDamagedAndCutInputsAreReportedAndTheRunGoesOn) {
   EXPECT_EQ(w.Failures().size(), 3);
 }
 
+// Two ticked tasks with one output name: the later gets the next free name.
+TEST_F(PrgFormTest, TwoTasksOfOneRunNeverWriteOneFile) {
+  TTask& a = AddTask("a", 1.0);
+  TTask& b = AddTask("b", 2.0);
+  b.DstFile = a.DstFile;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  EXPECT_EQ(b.DstFile, t.Path("a(2).mp3"));
+  EXPECT_NEAR(ReadMedia(a.DstFile).DecodedFrames / 44100.0, 1.0, 0.05);
+  EXPECT_NEAR(ReadMedia(b.DstFile).DecodedFrames / 44100.0, 2.0, 0.05);
+}
+
 TEST_F(PrgFormTest, ProgressTicksStayOnTimeWhileTheWorkerEncodes) {
   AddTask("long", 60.0);
   QList<qint64> ticks;
