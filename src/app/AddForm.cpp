@@ -313,8 +313,11 @@ void TaddFrm::LoadHistories() {
   for (const THistoryBox& h : HistoryBoxes) {
     QComboBox* box = this->*h.box;
     const QString text = box->currentText();
+    QStringList entries;
+    // A history that cannot be read is shown empty and never written over.
+    box->setProperty("historyUnreadable", !LoadHistory(h.file, entries));
     box->clear();
-    box->addItems(LoadHistory(h.file));
+    box->addItems(entries);
     box->setEditText(text);
   }
 }
@@ -426,7 +429,7 @@ void TaddFrm::Finish() {
     const QString text = box->currentText();
     QStringList entries;
     for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
-    if (AddToHistory(entries, text)) {
+    if (!box->property("historyUnreadable").toBool() && AddToHistory(entries, text)) {
       box->clear();
       box->addItems(entries);
       box->setEditText(text);

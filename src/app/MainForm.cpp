@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -102,6 +103,7 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   AddFilesDlg = [this](const QString& folder) {
     QFileDialog dlg(this, lang::AddFilesDlgTitle, folder, DialogFilter(FileFilter));
     dlg.setFileMode(QFileDialog::ExistingFiles);
+    dlg.setOption(QFileDialog::HideNameFilterDetails);  // the filter names once, as the table gives them
     return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles() : QStringList();
   };
 
@@ -368,7 +370,9 @@ void TmainFrm::TaskListClickCheck(int row) {
 }
 
 bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == TaskList->viewport() && event->type() == QEvent::MouseButtonRelease)
+  // A click is the left button's; a right-click on the empty list adds nothing.
+  if (watched == TaskList->viewport() && event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
     QTimer::singleShot(0, this, &TmainFrm::TaskListClick);
   return QMainWindow::eventFilter(watched, event);
 }

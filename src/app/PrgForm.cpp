@@ -303,7 +303,12 @@ void TprgFrm::Timer2Timer() {
 void TprgFrm::EndTask() {
   Timer2->stop();
   Converting_ = false;
-  if (Source && Source->Reader()) DoneDuration += Source->Reader()->Duration;
+  // A task whose input never opened still counts its length as done, so the total
+  // bar and the remaining time stay right for the rest of the run.
+  if (Source && Source->Reader())
+    DoneDuration += Source->Reader()->Duration;
+  else if (CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
+    DoneDuration += Tasks[CurrentIndex]->Duration;
   delete Source;  // the sink lets go of it through its notification
   Source = nullptr;
   if (Terminating_) {

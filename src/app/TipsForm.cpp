@@ -7,6 +7,7 @@
 
 #include "Globals.h"
 #include "Lang.h"
+#include "MsgForm.h"
 
 TTipsFrm::TTipsFrm(QWidget* parent) : QDialog(parent) {
   setObjectName("TipsFrm");
@@ -62,8 +63,13 @@ void TTipsFrm::FormCreate() {
   QFile f(DataFilePath(TipsFile));
   if (f.open(QIODevice::ReadOnly | QIODevice::Text)) {
     QString all = QString::fromUtf8(f.readAll());
-    if (all.endsWith('\n')) all.chop(1);
-    if (!all.isEmpty()) TipList = all.split('\n');
+    // A file of one empty line holds one empty tip; an empty file holds none.
+    if (!all.isEmpty()) {
+      if (all.endsWith('\n')) all.chop(1);
+      TipList = all.split('\n');
+    }
+  } else if (f.exists()) {
+    ShowMessageWindow(miError, f.fileName() + "\n" + f.errorString(), lang::Help, lang::Ok);
   }
   // A missing, unreadable or empty file still gives the window something to show.
   if (TipList.isEmpty()) TipList << lang::NoTips;

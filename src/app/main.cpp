@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (!DirectShowPresent()) {
     QMessageBox::critical(nullptr, lang::AppTitle, lang::NoDecoders);
-    return 0;
+    return 1;
   }
   ApplyTheme(app);
   WatchTerminationSignals(app);

@@ -36,8 +36,7 @@ void TAudioFileIn::OpenInput() {
   OpenFile();
   if (StartSample != 0) SeekSample(StartSample);
   if (StartSample != 0 || EndSample != -1) {
-    Size = (EndSample == -1 ? TotalSamples : EndSample) - StartSample;
-    Size *= (GetBitsPerSample() / 8) * Channels;
+    Size = ((EndSample == -1 ? TotalSamples : EndSample) - StartSample) * ((GetBitsPerSample() / 8) * Channels);
   }
   Busy = true;
   BufStart = 1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 #include "Component.h"
@@ -8,8 +9,9 @@ class TAudioInput : public TComponent {
  public:
   using TComponent::TComponent;
 
-  std::int64_t Position = 0;  // bytes handed out since OpenInput
-  std::int64_t Size = -1;     // bytes this run will hand out; -1 unknown
+  // Written by the worker, read for progress on the GUI thread.
+  std::atomic<std::int64_t> Position{0};  // bytes handed out since OpenInput
+  std::atomic<std::int64_t> Size{-1};     // bytes this run will hand out; -1 unknown
   bool Busy = false;
   std::int64_t BufStart = 1;  // 1-based first unread byte of the descendant's block
   std::int64_t BufEnd = 0;    // last valid byte of that block

@@ -123,10 +123,11 @@ TOutputStatus TAudioOutput::Status() const {
 int TAudioOutput::Progress() const {
   TAudioInput* input = Input_.load();
   if (!input) return 0;
-  if (input->Size == -1) return -1;
-  if (input->Size == 0) return 0;
+  const std::int64_t size = input->Size, position = input->Position;
+  if (size == -1) return -1;
+  if (size == 0) return 0;
   // nearbyint rounds half to even in the default rounding mode.
-  return static_cast<int>(std::nearbyint(static_cast<double>(input->Position) / input->Size * 100.0));
+  return static_cast<int>(std::nearbyint(static_cast<double>(position) / double(size) * 100.0));
 }
 
 void TAudioOutput::FinishRun() {

@@ -23,9 +23,17 @@ void SplitString(const QString& text, const QString& separator, QStringList& lis
 }
 
 QString ReplaceAll(const QString& text, const QString& search, const QString& replacement) {
-  if (search.isEmpty()) return text;
   QString result = text;
-  return result.replace(search, replacement);
+  if (search.isEmpty()) return result;
+  // A replacement holding the search text would be found again for ever: one pass.
+  if (replacement.contains(search)) return result.replace(search, replacement);
+  // Each round searches the new text from its start, so a replacement that
+  // forms a new occurrence with what surrounds it is replaced too.
+  for (qsizetype p = result.indexOf(search), rounds = 0; p >= 0 && rounds < 4 * text.size() + 64; ++rounds) {
+    result.replace(p, search.size(), replacement);
+    p = result.indexOf(search);
+  }
+  return result;
 }
 
 QString CopyLeft(const QString& text, int count) { return text.left(std::max(count, 0)); }
@@ -50,9 +58,10 @@ std::int32_t LeadingNumber(const QString& text) {
 }
 
 QString SizeText(std::int32_t kilobytes) {
-  // Half away from zero, which std::round does; the locale only formats.
+  // Half away from zero, which std::round does; the locale gives only the
+  // decimal separator, never a grouping of digits.
   const double megabytes = std::round(kilobytes / 1024.0 * 100.0) / 100.0;
-  return QLocale().toString(megabytes, 'f', 2).rightJustified(2, ' ') + " M";
+  return QString::number(megabytes, 'f', 2).replace('.', QLocale().decimalPoint()).rightJustified(2, ' ') + " M";
 }
 
 QString TimeText(std::int64_t duration) {

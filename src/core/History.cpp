@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 
 QString HistoryDir;
@@ -11,14 +12,22 @@ namespace {
 QString PathOf(const QString& fileName) { return QDir(HistoryDir).filePath(fileName); }
 }  // namespace
 
-QStringList LoadHistory(const QString& fileName) {
+bool LoadHistory(const QString& fileName, QStringList& entries) {
+  entries.clear();
   QFile f(PathOf(fileName));
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  QString text = QString::fromUtf8(f.readAll());
+  if (!f.exists()) return true;
+  if (!f.open(QIODevice::ReadOnly)) return false;
+  const QByteArray bytes = f.readAll();
+  if (f.error() != QFileDevice::NoError) return false;
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8.decode(bytes);
+  if (utf8.hasError()) text = QString::fromLatin1(bytes);
   text.replace("\r\n", "\n");
   if (text.endsWith('\n')) text.chop(1);
-  if (text.isEmpty()) return {};
-  return text.split('\n');
+  if (!text.isEmpty()) entries = text.split('\n');
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  return true;
 }
 
 bool SaveHistory(const QString& fileName, const QStringList& entries) {

@@ -5,8 +5,11 @@
 // The folder the tag history lists live in (the per-user data folder).
 extern QString HistoryDir;
 
-// The entries of a history file, one a line; a missing or unreadable file is empty.
-QStringList LoadHistory(const QString& fileName);
+// The entries of a history file, one a line, sorted with letter case ignored. A
+// missing file is an empty list; a file that is there but cannot be read gives
+// false, and must then not be written over. Lines that are not UTF-8 are taken
+// as Latin-1, the encoding of older files.
+bool LoadHistory(const QString& fileName, QStringList& entries);
 // Rewrites a history file, lines ended by CR LF. False when it cannot be written.
 bool SaveHistory(const QString& fileName, const QStringList& entries);
 // Adds `text` in its sorted place (letter case ignored) unless it is empty or

@@ -21,7 +21,12 @@ QString ForceFolder(const QString& folder, const QString& fallback, QString* err
     path += "/" + piece;
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
-    if (::stat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode)) continue;
+    if (::stat(native.constData(), &st) == 0) {
+      if (S_ISDIR(st.st_mode)) continue;
+      // A plain file of that name is no folder to put files in.
+      if (error) *error = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+      return {};
+    }
     if (::mkdir(native.constData(), 0777) != 0 && errno != EEXIST) {
       if (error) *error = QString::fromLocal8Bit(std::strerror(errno));
       return {};

@@ -176,7 +176,6 @@ void ProbeInputFile() {
   t.Genre = tags.Genre.isNull() ? QString("") : tags.Genre;
   t.Album = tags.Album.isNull() ? QString("") : tags.Album;
   CutTaskTexts(t);
-  if (tags.Duration > 0 && t.Duration == 0) t.Duration = tags.Duration;
   t.EstimatedSize = ProbeSizeEstimate(t);
   ProbeResult = prRead;
   ProbeFinished = true;

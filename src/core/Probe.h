@@ -8,7 +8,6 @@ struct TMediaTags {
   QString AltComment;  // used when Comment is absent
   QString AltArtist;   // used when Artist is absent
   std::int32_t Track = 0;
-  std::int64_t Duration = 0;  // 100-ns units, when the container states one apart from its streams
 };
 
 enum TProbeResult : std::int32_t { prPending = -1, prRead = 0, prUnreadable = 1, prNoAudio = 2 };

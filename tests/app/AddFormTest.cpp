@@ -164,24 +164,30 @@ TEST_F(AddFormTest, AnOutputAnotherTaskWritesIsAskedAbout) {
 TEST_F(AddFormTest, HistoriesIgnoreCaseAndAreRewrittenOnlyWhenTheyChange) {
   QDir().mkpath(HistoryDir);
   t.Touch("data/album.lst", "LIVE\r\nstudio\r\n");
-  t.Touch("data/author.lst", "beta\nZed\n");  // written elsewhere with plain line feeds
+  t.Touch("data/author.lst", "Zed\nbeta\n");  // written elsewhere, unsorted, with plain line feeds
+  t.Touch("data/Copyright.lst", "Caf\xe9\r\n");  // the old 8-bit encoding
+  QDir().mkpath(t.Path("data/year.lst"));       // there, but cannot be read
   const QDateTime before = QFileInfo(t.Path("data/album.lst")).lastModified();
   QTest::qWait(20);
   Run([&] {
     EXPECT_EQ(w.albumEdit->count(), 2);
+    EXPECT_EQ(w.artistEdit->itemText(0), "beta");  // the box is sorted
+    EXPECT_EQ(w.commentEdit->itemText(0), QString::fromUtf8("Caf\xc3\xa9"));
     w.albumEdit->setEditText("Live");
     w.artistEdit->setEditText("alpha");
-    w.YearEdit->setEditText("");
+    w.YearEdit->setEditText("1999");
     Next();
     Next();
     Next();
   });
   EXPECT_EQ(QFileInfo(t.Path("data/album.lst")).lastModified(), before);
-  EXPECT_EQ(LoadHistory("author.lst"), (QStringList{"alpha", "beta", "Zed"}));
+  QStringList authors;
+  EXPECT_TRUE(LoadHistory("author.lst", authors));
+  EXPECT_EQ(authors, (QStringList{"alpha", "beta", "Zed"}));
   QFile f(t.Path("data/author.lst"));
   f.open(QIODevice::ReadOnly);
   EXPECT_EQ(f.readAll(), "alpha\r\nbeta\r\nZed\r\n");
-  EXPECT_FALSE(QFile::exists(t.Path("data/year.lst")));
+  EXPECT_TRUE(QFileInfo(t.Path("data/year.lst")).isDir());  // an unreadable history is never replaced
   EXPECT_EQ(CurrentTask.Album, "Live");
 }
 

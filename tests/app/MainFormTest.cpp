@@ -282,11 +282,21 @@ TEST(TipsForm, StepsThroughTheTipsAndCanBeSwitchedOff) {
   t.Touch("app/tips.txt", "");
   TTipsFrm empty;
   EXPECT_EQ(empty.TipLabel->text(), "No tips found!");
+  t.Touch("app/tips.txt", "\n");
+  TTipsFrm blank;
+  EXPECT_EQ(blank.TipLabel->text(), "");
   QFile::remove(t.Path("app/tips.txt"));
   TTipsFrm missing;
   missing.nextTipBtn->click();
   EXPECT_EQ(missing.TipLabel->text(), "No tips found!");
   EXPECT_EQ(TipsIndex, 0);
+  // A file that is there but cannot be read says so, and the window still opens.
+  QDir().mkpath(t.Path("app/tips.txt"));
+  MessageAnswerer answer;
+  TTipsFrm unreadable;
+  EXPECT_EQ(unreadable.TipLabel->text(), "No tips found!");
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(answer.Seen[0].startsWith(t.Path("app/tips.txt"))) << answer.Seen[0].toStdString();
 }
 
 TEST(TipsForm, NotCreatedOnceSwitchedOff) {

@@ -32,6 +32,6 @@ int ToneInput::ReadData(void* buffer, int bufferSize) {
       out[f * ChannelCount + c] = static_cast<short>(8000 * std::sin(2 * M_PI * (440.0 + 110 * c) * t));
   }
   Position += n;
-  Delivered = Position;
+  Delivered = Position.load();
   return n;
 }

@@ -25,6 +25,8 @@ TEST(DoString, ReplaceAllEndsEvenWhenTheReplacementHoldsTheSearch) {
   EXPECT_EQ(ReplaceAll("plain", "/", "\\"), "plain");
   EXPECT_EQ(ReplaceAll("a/b", "/", "//"), "a//b");
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+  EXPECT_EQ(ReplaceAll("aab", "ab", "b"), "b");  // each round searches the new text again
+  EXPECT_EQ(ReplaceAll("a//b", "//", "/"), "a/b");
 }
 
 TEST(DoString, TrimAndCopy) {
@@ -52,6 +54,9 @@ TEST(DoString, SizeTextRoundsHalfAwayFromZero) {
   EXPECT_EQ(SizeText(10), "0.01 M");
   QLocale::setDefault(QLocale(QLocale::German));
   EXPECT_EQ(SizeText(4966), "4,85 M");
+  EXPECT_EQ(SizeText(1100000), "1074,22 M");  // never grouped
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(SizeText(1100000), "1074.22 M");
   QLocale::setDefault(QLocale::c());
 }
 

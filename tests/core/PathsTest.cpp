@@ -27,6 +27,9 @@ TEST(Paths, ForceFolderReportsWhatCannotBeCreated) {
   QString error;
   EXPECT_EQ(ForceFolder(file + "/sub", "/fallback/", &error), "");
   EXPECT_FALSE(error.isEmpty());
+  error.clear();
+  EXPECT_EQ(ForceFolder(file, "/fallback/", &error), "");  // the file itself is no folder
+  EXPECT_EQ(error, "Not a directory");
 }
 
 TEST(Paths, OutputNamesAvoidExistingFilesAndListedTasks) {
