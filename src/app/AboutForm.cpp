@@ -32,13 +32,16 @@ TaboutFrm::TaboutFrm(QWidget* parent) : QDialog(parent), FileVersion(BRINDLEWAVE
   titleLabel->setAlignment(Qt::AlignCenter);
   titleLabel->setStyleSheet("font-size: 18px; font-weight: bold; color: #6b1f1f;");
   versionLabel = new QLabel(this);
+  versionLabel->setObjectName("versionLabel");
   versionLabel2 = new QLabel(this);
   versionLabel2->setObjectName("versionLabel2");
   buildLabel = new QLabel(this);
   buildLabel->setObjectName("buildLabel");
   HomepageLabel = new QLabel(this);
+  HomepageLabel->setObjectName("HomepageLabel");
   homePageUrlLabel = Link(this, "homePageUrlLabel");
   supportEmailLabel = new QLabel(this);
+  supportEmailLabel->setObjectName("supportEmailLabel");
   support_Email = Link(this, "support_Email");
   okBtn = new QPushButton(this);
   okBtn->setObjectName("okBtn");

@@ -1,5 +1,6 @@
 #include "AddForm.h"
 
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,6 +41,9 @@ QComboBox* EditableBox(QWidget* parent, const char* name) {
   c->setEditable(true);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setMaxVisibleItems(12);
+  // The list drops down with the entries that match what is typed.
+  c->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  c->completer()->setCaseSensitivity(Qt::CaseInsensitive);
   return c;
 }
 
@@ -97,8 +101,12 @@ TaddFrm::TaddFrm(QWidget* parent) : QDialog(parent) {
     return QFileDialog::getOpenFileName(this, QString(), preset);
   };
   outFileDlg = [this](const QString& preset) {
-    QString chosen = QFileDialog::getSaveFileName(this, QString(), preset, "MP3 Files(*.mp3)");
-    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty()) chosen += ".mp3";
+    // Page 1 asks about an existing file itself; the dialog does not ask twice.
+    QStringList filter;
+    SplitString(lang::Mp3FileFilter, "|", filter);
+    QString chosen = QFileDialog::getSaveFileName(this, QString(), preset, filter.value(0) + " (" + filter.value(1) + ")",
+                                                  nullptr, QFileDialog::DontConfirmOverwrite);
+    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().compare("mp3", Qt::CaseInsensitive) != 0) chosen += ".mp3";
     return chosen;
   };
 
@@ -328,7 +336,8 @@ bool TaddFrm::eventFilter(QObject* watched, QEvent* event) {
     // Keys whose virtual-key codes lie below 32 (editing and modifier keys) do not open the dialog.
     static const int below32[] = {Qt::Key_Tab,   Qt::Key_Backtab,  Qt::Key_Return, Qt::Key_Enter,
                                   Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Shift, Qt::Key_Control,
-                                  Qt::Key_Alt,   Qt::Key_Meta,     Qt::Key_CapsLock, Qt::Key_Pause};
+                                  Qt::Key_Alt,   Qt::Key_Meta,     Qt::Key_CapsLock, Qt::Key_Pause,
+                                  Qt::Key_AltGr};
     if (std::find(std::begin(below32), std::end(below32), key) != std::end(below32)) return false;
     if (watched == srcFile)
       addFileBtnClick();

@@ -263,7 +263,7 @@ void TprgFrm::StartTask() {
   MP3Out->SetInput(Source);
   Source->FileName = task.SrcFile;
   fileLabel->setText(QString(lang::CurrentFile) +
-                     QString("(%1/%2): %3").arg(CurrentNumber).arg(CheckedCount).arg(task.Title));
+                     QString::asprintf(lang::CurrentFileFormat, CurrentNumber, CheckedCount, task.Title.toUtf8().constData()));
   try {
     Source->OpenFile();
   } catch (const std::exception& e) {
