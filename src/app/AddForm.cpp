@@ -395,8 +395,10 @@ bool TaddFrm::LeavePage1() {
     dstFile->setFocus();
     return false;
   }
+  // A name without a folder has no folder that exists: it is asked about like a
+  // missing one, and placed by ForceFolder, never silently in the working folder.
   const QString folder = FolderPart(dst);
-  if (QFileInfo(folder.isEmpty() ? QString(".") : folder).isDir()) return true;
+  if (!folder.isEmpty() && QFileInfo(folder).isDir()) return true;
   if (ShowMessageWindow(miQuestion,
                         QString(lang::FolderMissing) + "\n" + " " + folder + "\n" + lang::CreateFolder, lang::No,
                         lang::Yes) != 1) {

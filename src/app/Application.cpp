@@ -44,6 +44,8 @@ QIcon AppIcon() {
 }  // namespace
 
 TAppWindows::~TAppWindows() {
+  // Nothing, the signal handler included, may reach the windows once they go.
+  if (AppWindows == this) AppWindows = nullptr;
   ReleaseAboutWindow();
   tipsFrm.reset();
   SetMessageWindow(nullptr);

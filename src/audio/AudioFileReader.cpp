@@ -70,6 +70,7 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
     if (Duration <= 0 && st->duration != AV_NOPTS_VALUE && st->duration > 0)
       Duration = av_rescale_q(st->duration, st->time_base, AVRational{1, int(TicksPerSecond)});
     StatedDuration = ::StatedDuration(fileName, Format_);
+    if (Format_->start_time != AV_NOPTS_VALUE) StartTime_ = av_rescale(Format_->start_time, TicksPerSecond, AV_TIME_BASE);
 
     WaveFormat.nSamplesPerSec = static_cast<std::uint32_t>(Decoder_->sample_rate);
     WaveFormat.nBlockAlign = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
@@ -109,7 +110,8 @@ void TAudioFileReader::TakeFrame() {
   if (SkipUntil_ >= 0) {
     if (Frame_->best_effort_timestamp != AV_NOPTS_VALUE) {
       const AVRational tb = Format_->streams[Stream_]->time_base;
-      const std::int64_t start = av_rescale_q(Frame_->best_effort_timestamp, tb, AVRational{1, int(TicksPerSecond)});
+      const std::int64_t start =
+          av_rescale_q(Frame_->best_effort_timestamp, tb, AVRational{1, int(TicksPerSecond)}) - StartTime_;
       skipTime = std::max<std::int64_t>(0, SkipUntil_ - start);
     }
     SkipUntil_ = -1;
@@ -202,12 +204,14 @@ void TAudioFileReader::RestartAt(std::int64_t time) {
 void TAudioFileReader::Seek(std::int64_t time) {
   if (time == Position()) return;
   time = std::clamp<std::int64_t>(time, 0, std::max<std::int64_t>(Duration, 0));
-  const std::int64_t target = av_rescale(time, AV_TIME_BASE, TicksPerSecond);
+  // Positions count from the start of the audio; the container's clock may not.
+  const std::int64_t origin = av_rescale(StartTime_, AV_TIME_BASE, TicksPerSecond);
+  const std::int64_t target = av_rescale(time, AV_TIME_BASE, TicksPerSecond) + origin;
   if (avformat_seek_file(Format_, -1, INT64_MIN, target, target, 0) >= 0) {
     RestartAt(time);
     return;
   }
-  avformat_seek_file(Format_, -1, INT64_MIN, 0, 0, 0);
+  avformat_seek_file(Format_, -1, INT64_MIN, origin, origin, 0);
   RestartAt(0);
 }
 

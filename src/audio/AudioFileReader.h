@@ -73,6 +73,7 @@ class TAudioFileReader {
   bool ConverterDrained_ = false;
   std::vector<std::uint8_t> Pending_;
   std::size_t PendingPos_ = 0;
+  std::int64_t StartTime_ = 0;  // the container's clock at the start of the audio
   std::int64_t BaseTime_ = 0;  // where delivery restarted
   std::int64_t Delivered_ = 0; // frames delivered since then
   std::int64_t SkipUntil_ = -1; // drop decoded audio before this time after a seek

@@ -58,9 +58,10 @@ void TAudioThread::Execute() {
       Wake_.wait(l, [this] { return !Suspended_ || QuitRequest; });
       if (QuitRequest) break;
       if (!Output->Busy && !SuspendWhenIdle) {
-        // Idle without suspending: poll gently instead of spinning a core.
+        // Idle without suspending: the passes go on (progress, a Stop's done
+        // event), gently rather than spinning a core.
         Wake_.wait_for(l, std::chrono::milliseconds(5));
-        continue;
+        if (QuitRequest) break;
       }
     }
     std::lock_guard pass(Lock);

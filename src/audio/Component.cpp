@@ -9,12 +9,16 @@ TComponent::TComponent(TComponent* owner) : Owner_(owner) {
 TComponent::~TComponent() {
   // Owned components go first, so they never outlive what they belong to.
   while (!Owned_.empty()) delete Owned_.back();
+  AnnounceRemoval();
+  if (Owner_) std::erase(Owner_->Owned_, this);
+}
+
+void TComponent::AnnounceRemoval() {
   const auto notified = Notified_;
   for (TComponent* c : notified) {
     c->Notification(this, TOperation::opRemove);
     c->RemoveFreeNotification(this);
   }
-  if (Owner_) std::erase(Owner_->Owned_, this);
 }
 
 void TComponent::FreeNotification(TComponent* other) {

@@ -21,6 +21,10 @@ class TComponent {
 
  protected:
   virtual void Notification(TComponent* component, TOperation operation);
+  // Tells the listeners now that this component is going. A descendant whose
+  // parts a listener may be using (a worker reading it) calls it first in its
+  // destructor, before those parts are freed.
+  void AnnounceRemoval();
 
  private:
   TComponent* Owner_;

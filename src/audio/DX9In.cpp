@@ -7,7 +7,12 @@
 #include <cstring>
 #include <stdexcept>
 
-TDX9In::~TDX9In() { Reader_.reset(); }
+TDX9In::~TDX9In() {
+  // The sink lets go of this source (waiting out a read in progress) before the
+  // reader it reads through is freed.
+  AnnounceRemoval();
+  Reader_.reset();
+}
 
 void TDX9In::OpenFile() {
   if (OpenCount == 0) {

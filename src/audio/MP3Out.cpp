@@ -178,7 +178,7 @@ void TMP3Out::PrepareOutput() {
   }
   // Room for one step of the most samples per channel, scaled up when the
   // encoder resamples upwards, plus the ID3v2 tag that the first call emits.
-  const int outRate = HzOf(SampleRate) ? HzOf(SampleRate) : inRate;
+  const int outRate = Lame.lame_get_out_samplerate(EncoderContext);  // the rate the encoder chose
   const double scale = inRate > 0 ? std::max(1.0, double(outRate) / inRate) : 1.0;
   Mp3BufferSize = std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200 + 16384);
   Mp3Buffer.assign(Mp3BufferSize, 0);
@@ -197,16 +197,18 @@ void TMP3Out::Write(const unsigned char* data, int size) {
 bool TMP3Out::OutputStep(bool abort) {
   if (!CanOutput) return true;
   if (abort) return false;
-  int n = 0;
+  int n = 0, channels = 0;
   {
+    // The input is taken once, under the lock that keeps it from being exchanged or freed.
     TSpinGuard guard(InputLock);
-    if (TAudioInput* in = Input()) n = in->ReadData(StepBuffer, StepBufferSize);
+    if (TAudioInput* in = Input()) {
+      n = in->ReadData(StepBuffer, StepBufferSize);
+      channels = in->GetChannels();
+    }
   }
   if (n <= 0) return false;
-  TAudioInput* in = Input();
-  if (!in) return false;
   int m;
-  if (in->GetChannels() == 2) {
+  if (channels == 2) {
     m = Lame.lame_encode_buffer_interleaved(EncoderContext, reinterpret_cast<short*>(StepBuffer), n / 4,
                                             Mp3Buffer.data(), Mp3BufferSize);
   } else {

@@ -121,6 +121,20 @@ TEST_F(AddFormTest, AMissingFolderChainIsCreatedOnYes) {
   EXPECT_FALSE(QFileInfo::exists(t.Path("New/Sub/AC")));
 }
 
+// A bare name is asked about like a missing folder and placed by the folder rule,
+// not in whatever the working folder happens to be.
+TEST_F(AddFormTest, AnOutputWithoutAFolderIsAskedAboutAndPlaced) {
+  CurrentTask.DstFile = "song.mp3";
+  MessageAnswerer answer;
+  Run([&] {
+    Next();
+    EXPECT_EQ(w.addPages->currentIndex(), 1);
+  });
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(answer.Seen[0].startsWith(lang::FolderMissing));
+  EXPECT_EQ(w.dstFile->text(), AppDir + "song.mp3");
+}
+
 TEST_F(AddFormTest, FolderThatCannotBeCreatedKeepsPageOne) {
   const QString blocker = t.Touch("blocker");
   CurrentTask.DstFile = blocker + "/sub/a.mp3";

@@ -20,6 +20,8 @@
 #include "TaskOps.h"
 #include "TestSupport.h"
 #include "TipsForm.h"
+#include "AudioException.h"
+#include "Lame.h"
 
 namespace {
 
@@ -297,6 +299,24 @@ TEST(TipsForm, StepsThroughTheTipsAndCanBeSwitchedOff) {
   EXPECT_EQ(unreadable.TipLabel->text(), "No tips found!");
   ASSERT_EQ(answer.Seen.size(), 1);
   EXPECT_TRUE(answer.Seen[0].startsWith(t.Path("app/tips.txt"))) << answer.Seen[0].toStdString();
+}
+
+TEST(StartUp, ACreationHandlerErrorIsShownAndOnlyTheMissingEncoderEndsIt) {
+  TestFolder t;
+  QDir().mkpath(t.Path("app/tips.txt"));  // there, but cannot be read
+  {
+    MessageAnswerer answer;
+    auto app = StartApplication(t.Path("app/brindlewave"));
+    EXPECT_EQ(answer.Seen.size(), 1);
+    EXPECT_NE(app->tipsFrm, nullptr);
+    EXPECT_EQ(AppWindows, app.get());
+    ShutdownApplication(std::move(app));
+  }
+  const std::string saved = LameLibraryName;
+  LameLibraryName = "libmp3lame-does-not-exist.so.0";
+  EXPECT_THROW(StartApplication(t.Path("app/brindlewave")), EAudioException);
+  LameLibraryName = saved;
+  EXPECT_EQ(AppWindows, nullptr);  // what a signal arriving now would look at
 }
 
 TEST(TipsForm, NotCreatedOnceSwitchedOff) {

@@ -221,6 +221,22 @@ TEST_F(PrgFormTest, MissingDamagedAndCutInputsAreReportedAndTheRunGoesOn) {
   EXPECT_EQ(w.Failures().size(), 3);
 }
 
+// A task whose input cannot be opened still counts as done for the total bar.
+TEST_F(PrgFormTest, AFailedOpenStillCountsItsLengthAsDone) {
+  AddTask("a", 1.0);
+  TTask& bad = AddTask("bad", 20.0);
+  AddTask("c", 6.0);
+  bad.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
+  int totalDuringLast = -1;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (w.fileLabel->text().contains("(3/3)") && w.curPrgbar->value() > 3000) totalDuringLast = w.totalPrgBar->value();
+  };
+  w.StartRun();
+  // (1 + 20 + 3) of 27 seconds is 88 per cent; without the failed task's 20, 14.
+  EXPECT_GT(totalDuringLast, 80);
+}
+
 // Two ticked tasks with one output name: the later gets the next free name.
 TEST_F(PrgFormTest, TwoTasksOfOneRunNeverWriteOneFile) {
   TTask& a = AddTask("a", 1.0);

@@ -300,6 +300,25 @@ TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
   }
 }
 
+// Freeing the source while the worker reads it ends the run without touching
+// freed memory (the sanitizer runs check that).
+TEST_F(DecodingTest, FreeingTheSourceMidRunIsSafe) {
+  ASSERT_TRUE(MakeWma(Path("long.wma"), {60.0, 44100, 2, {}}));
+  TMP3Out sink;
+  std::atomic<int> done{0};
+  sink.OnDone = [&](TComponent*) { ++done; };
+  auto* source = new TDX9In();
+  source->FileName = Path("long.wma");
+  sink.SetInput(source);
+  sink.FileName = Path("long.mp3");
+  sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return source->Position > 200000; }, 20000));
+  delete source;
+  EXPECT_EQ(sink.Input(), nullptr);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return done == 1; }, 20000));
+  EXPECT_TRUE(ReadMedia(Path("long.mp3")).DecodedCleanly);
+}
+
 // Samples that change from 16-bit stereo to floating-point mono at another rate,
 // then to a format without a rate.
 TEST(FrameConverter, FollowsEveryFormatChangeAndRefusesAnUnusableOne) {

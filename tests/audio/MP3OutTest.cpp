@@ -359,6 +359,26 @@ TEST_F(MP3OutTest, DestroyedMidRunJoinsItsWorkerAndLeavesNoFile) {
   EXPECT_EQ(tone.Closes, 1);
 }
 
+// A worker that does not suspend when idle keeps reporting progress, and a Stop
+// while idle still ends with the done event.
+TEST_F(MP3OutTest, AWorkerLeftRunningWhenIdleReportsProgressAndStops) {
+  SinkHarness h;
+  h.sink.SetSuspendWhenIdle(false);
+  std::atomic<int> progress{0};
+  h.sink.OnProgress = [&](TComponent*) { ++progress; };
+  ToneInput tone(44100, 2, 1.0);
+  tone.Size = 200;
+  tone.Position = 100;
+  h.sink.SetInput(&tone);
+  h.sink.Resume();  // the worker starts its idle passes
+  EXPECT_TRUE(QTest::qWaitFor([&] { return progress > 0; }, 5000));
+  EXPECT_EQ(h.sink.LastProgress, 50);
+  h.sink.Stop();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return h.done == 1; }, 5000));
+  EXPECT_EQ(h.sink.Status(), TOutputStatus::Idle);
+  h.sink.SetSuspendWhenIdle(true);
+}
+
 // The open files of this process that have no name: a sink's unfinished output.
 QStringList UnnamedOpenFiles(const QString& folder) {
   QStringList found;
