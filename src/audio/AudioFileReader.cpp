@@ -55,9 +55,14 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
 
     const AVSampleFormat inFormat = Decoder_->sample_fmt;
     const bool eightBit = inFormat == AV_SAMPLE_FMT_U8 || inFormat == AV_SAMPLE_FMT_U8P;
-    const AVSampleFormat outFormat = eightBit ? AV_SAMPLE_FMT_U8 : AV_SAMPLE_FMT_S16;
+    // Samples finer than 16 bits (floating point, 24 and 32-bit) stay floating
+    // point to the encoder rather than being quantised to 16 bits on the way.
+    const AVSampleFormat packed = av_get_packed_sample_fmt(inFormat);
+    const bool wide = packed == AV_SAMPLE_FMT_FLT || packed == AV_SAMPLE_FMT_DBL || packed == AV_SAMPLE_FMT_S32 ||
+                      packed == AV_SAMPLE_FMT_S64;
+    const AVSampleFormat outFormat = eightBit ? AV_SAMPLE_FMT_U8 : wide ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16;
     OutChannels_ = Decoder_->ch_layout.nb_channels == 1 ? 1 : 2;
-    OutBytesPerSample_ = eightBit ? 1 : 2;
+    OutBytesPerSample_ = av_get_bytes_per_sample(outFormat);
 
     Converter_ = std::make_unique<TFrameConverter>(fileName.toStdString(), OutChannels_, outFormat,
                                                    Decoder_->sample_rate);
@@ -72,6 +77,7 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
     StatedDuration = ::StatedDuration(fileName, Format_);
     if (Format_->start_time != AV_NOPTS_VALUE) StartTime_ = av_rescale(Format_->start_time, TicksPerSecond, AV_TIME_BASE);
 
+    WaveFormat.wFormatTag = wide ? 3 : 1;  // IEEE float, or integer PCM
     WaveFormat.nSamplesPerSec = static_cast<std::uint32_t>(Decoder_->sample_rate);
     WaveFormat.nBlockAlign = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
     WaveFormat.nAvgBytesPerSec = WaveFormat.nSamplesPerSec * WaveFormat.nBlockAlign;

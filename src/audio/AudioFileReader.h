@@ -14,7 +14,7 @@ struct AVFrame;
 class TFrameConverter;
 
 struct TWaveFormat {
-  std::uint16_t wFormatTag = 1;
+  std::uint16_t wFormatTag = 1;  // 1 integer PCM, 3 IEEE float
   std::uint16_t nChannels = 0;
   std::uint32_t nSamplesPerSec = 0;
   std::uint32_t nAvgBytesPerSec = 0;
@@ -23,8 +23,10 @@ struct TWaveFormat {
   std::uint16_t cbSize = 0;
 };
 
-// Decodes the primary audio stream of a media file into packed PCM: 16-bit, or
-// 8-bit unsigned when the source is, mono or stereo (more channels are mixed down).
+// Decodes the primary audio stream of a media file into packed PCM: 32-bit float
+// when the decoder's samples are floating point or wider than 16 bits, 8-bit
+// unsigned when the source is, else 16-bit; mono or stereo (more channels are
+// mixed down).
 // The format is the one the stream starts with, kept when the stream changes its own.
 // Times are in 100-ns units.
 class TAudioFileReader {

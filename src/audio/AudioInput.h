@@ -4,7 +4,10 @@
 
 #include "Component.h"
 
-// A source of 16-bit PCM bytes.
+// How the bytes of a source's samples are to be read.
+enum class TSampleFormat : std::uint8_t { sfInt16 = 0, sfFloat32 = 1 };
+
+// A source of PCM bytes: 16-bit signed, or 32-bit float in -1..1.
 class TAudioInput : public TComponent {
  public:
   using TComponent::TComponent;
@@ -19,6 +22,7 @@ class TAudioInput : public TComponent {
   virtual int GetBitsPerSample() = 0;
   virtual int GetChannels() = 0;
   virtual int GetSampleRate() = 0;
+  virtual TSampleFormat GetSampleFormat() { return TSampleFormat::sfInt16; }
   virtual int GetTotalTime() { return 0; }
   // Copies at most `bufferSize` bytes; 0 when no more data will come.
   virtual int ReadData(void* buffer, int bufferSize) = 0;

@@ -28,6 +28,7 @@ void TDX9In::OpenFile() {
     BitsPerSample = w.wBitsPerSample;
     Channels = w.nChannels;
     TotalSamples = Size;
+    SampleFormat_ = w.wFormatTag == 3 ? TSampleFormat::sfFloat32 : TSampleFormat::sfInt16;
     OpenOnQuery = true;
     Reader_ = std::move(reader);
   }
@@ -61,14 +62,11 @@ void TDX9In::WidenSamples(std::uint8_t* block, int count) {
   }
 }
 
-void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount) {
-  for (int k = byteCount / 2 - 1; k >= 0; --k) {
-    const std::uint8_t lo = block[2 * k];
-    const std::uint8_t hi = block[2 * k + 1];
-    block[4 * k] = lo;
-    block[4 * k + 1] = hi;
-    block[4 * k + 2] = lo;
-    block[4 * k + 3] = hi;
+void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount, int sampleBytes) {
+  for (int k = byteCount / sampleBytes - 1; k >= 0; --k) {
+    std::uint8_t* to = block + 2 * k * sampleBytes;
+    std::memmove(to, block + k * sampleBytes, sampleBytes);
+    std::memcpy(to + sampleBytes, to, sampleBytes);
   }
 }
 
@@ -83,7 +81,7 @@ int TDX9In::Refill() {
     count *= 2;
   }
   if (Reader_->MonoToStereo) {
-    DuplicateChannels(PcmBuffer_.data(), count);
+    DuplicateChannels(PcmBuffer_.data(), count, SampleFormat_ == TSampleFormat::sfFloat32 ? 4 : 2);
     count *= 2;
   }
   return count;

@@ -5,8 +5,9 @@
 #include "AudioFileIn.h"
 #include "AudioFileReader.h"
 
-// The decoding source: delivers a media file's audio as 16-bit PCM, two channels
-// for mono and stereo files, in blocks of at most BlockSize bytes.
+// The decoding source: delivers a media file's audio as 16-bit PCM, or 32-bit
+// float for finer sources, two channels for mono and stereo files, in blocks of
+// at most BlockSize bytes.
 class TDX9In : public TAudioFileIn {
  public:
   using TAudioFileIn::TAudioFileIn;
@@ -22,6 +23,7 @@ class TDX9In : public TAudioFileIn {
   QString Shortfall() const;
 
   int ReadData(void* buffer, int bufferSize) override;
+  TSampleFormat GetSampleFormat() override { return SampleFormat_; }
   void OpenInput() override;
   void CloseInput() override;
   void OpenFile() override;
@@ -31,9 +33,9 @@ class TDX9In : public TAudioFileIn {
   // In place, from the last sample down: `count` unsigned 8-bit samples become
   // signed 16-bit ones, (b - 128) in the high byte.
   static void WidenSamples(std::uint8_t* block, int count);
-  // In place, from the last sample down: byteCount / 2 mono 16-bit samples become
-  // as many stereo frames.
-  static void DuplicateChannels(std::uint8_t* block, int byteCount);
+  // In place, from the last sample down: mono samples of `sampleBytes` bytes each
+  // become as many stereo frames.
+  static void DuplicateChannels(std::uint8_t* block, int byteCount, int sampleBytes = 2);
 
  private:
   int Refill();
@@ -43,4 +45,5 @@ class TDX9In : public TAudioFileIn {
   int LastRequest_ = 0;
   std::int64_t EndedAt_ = -1;  // reader position at the end of the data; -1 not reached
   std::int64_t Stated_ = -1;
+  TSampleFormat SampleFormat_ = TSampleFormat::sfInt16;
 };

@@ -198,22 +198,29 @@ bool TMP3Out::OutputStep(bool abort) {
   if (!CanOutput) return true;
   if (abort) return false;
   int n = 0, channels = 0;
+  TSampleFormat format = TSampleFormat::sfInt16;
   {
     // The input is taken once, under the lock that keeps it from being exchanged or freed.
     TSpinGuard guard(InputLock);
     if (TAudioInput* in = Input()) {
       n = in->ReadData(StepBuffer, StepBufferSize);
       channels = in->GetChannels();
+      format = in->GetSampleFormat();
     }
   }
   if (n <= 0) return false;
   int m;
-  if (channels == 2) {
-    m = Lame.lame_encode_buffer_interleaved(EncoderContext, reinterpret_cast<short*>(StepBuffer), n / 4,
-                                            Mp3Buffer.data(), Mp3BufferSize);
+  unsigned char* out = Mp3Buffer.data();
+  if (format == TSampleFormat::sfFloat32) {
+    const auto* pcm = reinterpret_cast<const float*>(StepBuffer);
+    m = channels == 2 ? Lame.lame_encode_buffer_interleaved_ieee_float(EncoderContext, pcm, n / 8, out, Mp3BufferSize)
+                      : Lame.lame_encode_buffer_ieee_float(EncoderContext, pcm, pcm, n / 4, out, Mp3BufferSize);
+  } else if (channels == 2) {
+    m = Lame.lame_encode_buffer_interleaved(EncoderContext, reinterpret_cast<short*>(StepBuffer), n / 4, out,
+                                            Mp3BufferSize);
   } else {
     const auto* pcm = reinterpret_cast<const short*>(StepBuffer);
-    m = Lame.lame_encode_buffer(EncoderContext, pcm, pcm, n / 2, Mp3Buffer.data(), Mp3BufferSize);
+    m = Lame.lame_encode_buffer(EncoderContext, pcm, pcm, n / 2, out, Mp3BufferSize);
   }
   if (m < 0) {
     Failed_ = true;

@@ -257,6 +257,45 @@ TEST_F(DecodingTest, LoopingRestartsAndPendingSeeksApplyAtTheRefill) {
   }
 }
 
+// Sources finer than 16 bits reach the encoder as floating point; 16 and 8-bit
+// ones as 16-bit. The MP3 is the same either way in rate, channels, length and tags.
+TEST_F(DecodingTest, FinerSourcesTakeTheFloatPath) {
+  const std::map<std::string, std::string> tags{{"title", "Fine"}, {"artist", "Path"}};
+  ASSERT_TRUE(MakeWav(Path("float.wav"), {2.0, 48000, 2, tags}, "flt"));
+  ASSERT_TRUE(MakeFlac24(Path("deep.flac"), {2.0, 44100, 1, tags}));
+  ASSERT_TRUE(MakeWma(Path("wm.wma"), {2.0, 44100, 2, tags}));
+  ASSERT_TRUE(MakeWav(Path("plain.wav"), {2.0, 44100, 2, tags}, "s16"));
+  ASSERT_TRUE(MakeWav(Path("byte.wav"), {2.0, 22050, 1, tags}, "u8"));
+  TMP3Out sink;
+  for (const auto& [name, format] : std::map<QString, TSampleFormat>{{"float.wav", TSampleFormat::sfFloat32},
+                                                                     {"deep.flac", TSampleFormat::sfFloat32},
+                                                                     {"wm.wma", TSampleFormat::sfFloat32},
+                                                                     {"plain.wav", TSampleFormat::sfInt16},
+                                                                     {"byte.wav", TSampleFormat::sfInt16}}) {
+    SCOPED_TRACE(name.toStdString());
+    {
+      TDX9In source;
+      source.FileName = Path(name);
+      source.OpenInput();
+      EXPECT_EQ(source.GetSampleFormat(), format);
+      const int frameBytes = 2 * (format == TSampleFormat::sfFloat32 ? 4 : 2);
+      EXPECT_NEAR(double(source.Size) / frameBytes / source.GetSampleRate(), 2.0, 0.11);
+      source.CloseInput();
+    }
+    ASSERT_EQ(Probe(Path(name)), prRead);
+    CurrentTask.Title = "Fine";
+    ASSERT_EQ(ConvertTask(CurrentTask, sink).Problem(), "");
+    const MediaFacts f = ReadMedia(CurrentTask.DstFile);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_EQ(f.Channels, 2);
+    EXPECT_EQ(f.SampleRate, CurrentTask.SampleRate);
+    EXPECT_NEAR(double(f.DecodedFrames) / f.SampleRate, CurrentTask.Duration / 1e7,
+                1152.0 / f.SampleRate + (name == "wm.wma" ? 0.05 : 0));
+    EXPECT_EQ(f.Tags.at("title"), "Fine");
+    EXPECT_EQ(f.Tags.at("artist"), "Path");
+  }
+}
+
 // Joined recordings: the second part has other channels or another rate.
 TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
   struct Case {

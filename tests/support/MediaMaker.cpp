@@ -55,10 +55,11 @@ struct Muxer {
 };
 
 bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFormat sf, const ToneSpec& tone,
-               int bitRate) {
+               int bitRate, int rawBits = 0) {
   Muxer m;
   if (!m.Open(path, format, id)) return false;
   m.enc->sample_fmt = sf;
+  m.enc->bits_per_raw_sample = rawBits;
   m.enc->sample_rate = tone.Rate;
   m.enc->bit_rate = bitRate;
   av_channel_layout_default(&m.enc->ch_layout, tone.Channels);
@@ -90,6 +91,7 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
           case AV_SAMPLE_FMT_FLTP:
           case AV_SAMPLE_FMT_FLT: reinterpret_cast<float*>(plane)[idx] = float(v); break;
           case AV_SAMPLE_FMT_S16: reinterpret_cast<int16_t*>(plane)[idx] = int16_t(v * 32767); break;
+          case AV_SAMPLE_FMT_S32: reinterpret_cast<int32_t*>(plane)[idx] = int32_t(v * 8388607) * 256; break;
           case AV_SAMPLE_FMT_U8: plane[idx] = uint8_t(128 + std::lround(v * 127)); break;
           default: break;
         }
@@ -110,6 +112,10 @@ bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
 
 bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate) {
   return MakeAudio(path, "mp3", AV_CODEC_ID_MP3, AV_SAMPLE_FMT_FLTP, tone, bitRate);
+}
+
+bool MakeFlac24(const QString& path, const ToneSpec& tone) {
+  return MakeAudio(path, "flac", AV_CODEC_ID_FLAC, AV_SAMPLE_FMT_S32, tone, 0, 24);
 }
 
 bool CutFile(const QString& from, const QString& to, double fraction) {
