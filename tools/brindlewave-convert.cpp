@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -14,7 +16,7 @@ extern "C" {
 
 #include "AudioException.h"
 #include "AudioFileReader.h"
-#include "BlockingConverter.h"
+#include "BatchConverter.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MP3Out.h"
@@ -25,12 +27,13 @@ extern "C" {
 namespace {
 
 const char* const Usage =
-    "usage: brindlewave-convert [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
+    "usage: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
     "                           [--year Y] [--genre G] [--comment C] FILE...\n";
 
 struct Options {
   QString outDir;
+  int jobs = 0;  // 0: one for each processor core
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
   std::optional<QString> title, artist, album, year, genre, comment;
   QStringList files;
@@ -67,6 +70,9 @@ Options Parse(const QStringList& args) {
       std::exit(0);
     } else if (a == "-o") {
       o.outDir = value();
+    } else if (a == "-j") {
+      o.jobs = Number(value(), "-j");
+      if (o.jobs < 1) BadUsage("-j takes a number of 1 or more");
     } else if (a == "-b") {
       o.bitRate = Number(value(), "-b");
       if (!IsTableRate(*o.bitRate)) BadUsage("-b takes one of 8, 16, ... 320 kbps");
@@ -180,39 +186,43 @@ int main(int argc, char** argv) {
     names << file;
   }
 
-  std::unique_ptr<TMP3Out> sink;
+  const int cores = std::max(QThread::idealThreadCount(), 1);
+  const int jobs = std::clamp(options.jobs > 0 ? options.jobs : cores, 1, std::max(int(Tasks.size()), 1));
+  std::unique_ptr<TBatchConverter> batch;
   try {
-    sink = std::make_unique<TMP3Out>();
+    // The settings the program's progress window runs with.
+    batch = std::make_unique<TBatchConverter>(jobs, [](TMP3Out& sink) {
+      sink.Quality = TMP3Quality::ql2;
+      sink.VBRQuality = TMP3Quality::ql2;
+      sink.Original = false;
+      sink.BitRate = TMP3BitRate::br192;
+      sink.SampleRate = TMP3SampleRate::sr41kHz;
+    });
   } catch (const EAudioException& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  // The settings the program's progress window runs with.
-  sink->Quality = TMP3Quality::ql2;
-  sink->VBRQuality = TMP3Quality::ql2;
-  sink->Original = false;
-  sink->BitRate = TMP3BitRate::br192;
-  sink->SampleRate = TMP3SampleRate::sr41kHz;
 
+  std::vector<const TTask*> tasks;
+  for (const auto& t : Tasks) tasks.push_back(t.get());
   const bool terminal = ::isatty(2);
-  for (std::size_t i = 0; i < Tasks.size(); ++i) {
-    const TTask& task = *Tasks[i];
-    auto progress = [&](int percent) {
-      if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[int(i)].toLocal8Bit().constData(), percent);
-    };
-    const TConvertResult result = ConvertTask(task, *sink, progress);
+  auto progress = [&](int index, int percent) {
+    if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[index].toLocal8Bit().constData(), percent);
+  };
+  batch->Run(tasks, [&](int index, const TConvertResult& result) {
+    const TTask& task = *tasks[index];
     if (terminal) std::fputs("\r\033[K", stderr);
-    if (result.SkippedPackets > 0) Report(names[int(i)], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+    if (result.SkippedPackets > 0) Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
     if (result.Failure.isEmpty()) {
       // A short MP3 is still written and named, but the file does not count as converted.
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
     }
     if (!result.Problem().isEmpty()) {
-      Report(names[int(i)], result.Problem());
+      Report(names[index], result.Problem());
       ++failed;
     }
-  }
+  }, progress);
   FreeAllTasks();
   return failed ? 1 : 0;
 }

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
@@ -43,7 +44,9 @@ TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
 
   const Result r = RunTool({"-b", "128", "-o", dir.filePath("out"), a, bad, c}, config);
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
-  EXPECT_EQ(r.out, dir.filePath("out/a.mp3") + "\n" + dir.filePath("out/c.mp3") + "\n");
+  QStringList written = r.out.split('\n', Qt::SkipEmptyParts);
+  written.sort();  // printed as each finishes
+  EXPECT_EQ(written, QStringList({dir.filePath("out/a.mp3"), dir.filePath("out/c.mp3")}));
   EXPECT_TRUE(r.err.contains(bad)) << r.err.toStdString();
   const MediaFacts fa = ReadMedia(dir.filePath("out/a.mp3"));
   EXPECT_TRUE(fa.DecodedCleanly);
@@ -65,6 +68,37 @@ TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
   EXPECT_EQ(fb.Channels, 1);
   EXPECT_EQ(fb.Tags.at("title"), "Given");
   EXPECT_EQ(fb.Tags.at("artist"), "Artist A");
+}
+
+// Two at a time: every good file once, under its own name, and the bad one reported.
+TEST(ConvertTool, ParallelJobsConvertEachFileOnce) {
+  QTemporaryDir dir;
+  QStringList inputs;
+  for (int i = 0; i < 5; ++i) {
+    const QString in = dir.filePath(QString("in%1/song.wma").arg(i));  // one output name for all
+    QDir().mkpath(QFileInfo(in).absolutePath());
+    if (i == 2) {
+      QFile f(in);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(QByteArray(5000, 'z'));
+    } else {
+      ASSERT_TRUE(MakeWma(in, {1.0 + i, 44100, 2, {}}));
+    }
+    inputs << in;
+  }
+  const Result r = RunTool(QStringList{"-j", "2", "-o", dir.filePath("out")} + inputs, dir.filePath("config"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(r.err.contains(inputs[2])) << r.err.toStdString();
+  QStringList written = r.out.split('\n', Qt::SkipEmptyParts);
+  written.sort();
+  EXPECT_EQ(written, QStringList({dir.filePath("out/song(2).mp3"), dir.filePath("out/song(3).mp3"),
+                                  dir.filePath("out/song(4).mp3"), dir.filePath("out/song.mp3")}));
+  QList<double> lengths;
+  for (const QString& f : written) lengths << ReadMedia(f).DecodedFrames / 44100.0;
+  std::sort(lengths.begin(), lengths.end());
+  ASSERT_EQ(lengths.size(), 4);
+  const double expected[] = {1, 2, 4, 5};
+  for (int i = 0; i < 4; ++i) EXPECT_NEAR(lengths[i], expected[i], 0.1);
 }
 
 TEST(ConvertTool, ACutDownloadIsWrittenButReportedAsIncomplete) {
