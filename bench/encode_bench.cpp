@@ -77,8 +77,7 @@ double ThroughSink(const std::vector<short>& pcm, const QString& path) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double Direct(const std::vector<short>& pcm, const QString& path) {
-  const auto start = Clock::now();
+lame_t Encoder() {
   lame_t g = Lame.lame_init();
   Lame.lame_set_in_samplerate(g, Rate);
   Lame.lame_set_num_channels(g, 2);
@@ -88,12 +87,37 @@ double Direct(const std::vector<short>& pcm, const QString& path) {
   Lame.lame_set_brate(g, 192);
   Lame.lame_set_quality(g, 2);
   Lame.lame_init_params(g);
+  return g;
+}
+
+double Direct(const std::vector<short>& pcm, const QString& path) {
+  const auto start = Clock::now();
+  lame_t g = Encoder();
   FILE* f = std::fopen(path.toLocal8Bit().constData(), "w+b");
   std::vector<unsigned char> out(17440 + 16384);
   const std::size_t frames = pcm.size() / 2;
   for (std::size_t i = 0; i < frames; i += 4096) {
     const int n = int(std::min<std::size_t>(4096, frames - i));
     const int m = Lame.lame_encode_buffer_interleaved(g, const_cast<short*>(&pcm[2 * i]), n, out.data(), int(out.size()));
+    std::fwrite(out.data(), 1, m, f);
+  }
+  const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
+  std::fwrite(out.data(), 1, m, f);
+  beWriteInfoTag(g, f);
+  std::fclose(f);
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The encoder alone on interleaved float samples, as the float path feeds it.
+double DirectFloat(const std::vector<float>& pcm, const QString& path) {
+  const auto start = Clock::now();
+  lame_t g = Encoder();
+  FILE* f = std::fopen(path.toLocal8Bit().constData(), "w+b");
+  std::vector<unsigned char> out(17440 + 16384);
+  const std::size_t frames = pcm.size() / 2;
+  for (std::size_t i = 0; i < frames; i += 2048) {
+    const int n = int(std::min<std::size_t>(2048, frames - i));
+    const int m = Lame.lame_encode_buffer_interleaved_ieee_float(g, &pcm[2 * i], n, out.data(), int(out.size()));
     std::fwrite(out.data(), 1, m, f);
   }
   const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
@@ -121,9 +145,22 @@ std::vector<short> ReadPcm(const QString& path) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  if (argc > 2 && std::strcmp(argv[1], "--float") == 0) {
+    QFile file(QString::fromLocal8Bit(argv[2]));
+    if (!file.open(QIODevice::ReadOnly)) return 2;
+    const QByteArray bytes = file.readAll();
+    std::vector<float> pcm(std::size_t(bytes.size()) / 8 * 2);
+    std::memcpy(pcm.data(), bytes.constData(), pcm.size() * sizeof(float));
+    QTemporaryDir dir;
+    TMP3Out holder;
+    std::vector<double> times;
+    for (int i = 0; i < 3; ++i) times.push_back(DirectFloat(pcm, dir.filePath("float.mp3")));
+    std::printf("median lame float: %.3f s\n", Median(times));
+    return 0;
+  }
   const std::vector<short> pcm = argc > 1 ? ReadPcm(QString::fromLocal8Bit(argv[1])) : MakePcm();
   if (pcm.empty()) {
-    std::fprintf(stderr, "usage: encode_bench [RAW-S16LE-STEREO-44100-FILE]\n");
+    std::fprintf(stderr, "usage: encode_bench [RAW-S16LE-STEREO-44100-FILE | --float RAW-F32LE-STEREO-44100-FILE]\n");
     return 2;
   }
   QTemporaryDir dir;

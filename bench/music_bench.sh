@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Times brindlewave-convert against the ffmpeg command line on recorded music
+# (Debian's asc-music), turned into 44.1 kHz WMA at 128 kbps once: one long piece
+# on its own, and a batch of four files; both at 192 kbps, LAME quality 2.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+tool="$root/build/release/brindlewave-convert"
+encoder="$root/build/release/bench/encode_bench"
+"$root/scripts/setup" --bench >&2
+[ -x "$tool" ] && [ -x "$encoder" ] || { echo "build first: make build" >&2; exit 1; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+mkdir -p "$work/in"
+
+i=0
+for piece in $(ls -S /usr/share/games/asc/music/*.mp3); do
+  i=$((i + 1))
+  ffmpeg -loglevel error -i "$piece" -ar 44100 -c:a wmav2 -b:a 128k "$work/in/piece$i.wma"
+done
+longest="$work/in/piece1.wma"
+ffmpeg -loglevel error -i "$longest" -t 100 -c copy "$work/in/piece4.wma"  # a fourth, cut from the longest
+ffmpeg -loglevel error -stream_loop 5 -i "$longest" -t 1800 -c copy "$work/long30.wma"
+
+timed() {  # result file, command...
+  local out="$1"; shift
+  /usr/bin/time -f "%e %M" -o "$out" "$@" > /dev/null
+}
+seconds() { awk '{print $1}' "$1"; }
+peak() { awk '{print $2}' "$1"; }
+median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
+
+declare -a single single1 theirs batch theirsbatch
+for run in 1 2 3; do
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
+  timed "$work/t" ffmpeg -loglevel error -y -i "$longest" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff.mp3"
+  theirs+=("$(seconds "$work/t")")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
+  timed "$work/t" bash -c "for f in $work/in/*.wma; do ffmpeg -loglevel error -y -i \$f -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-batch.mp3; done"
+  theirsbatch+=("$(seconds "$work/t")")
+  echo "run $run: single ${single[-1]} s (-j 1: ${single1[-1]} s), ffmpeg ${theirs[-1]} s; batch ${batch[-1]} s, ffmpeg ${theirsbatch[-1]} s"
+done
+
+ffmpeg -loglevel error -y -i "$longest" -f f32le -c:a pcm_f32le "$work/in.f32"
+alone=$("$encoder" --float "$work/in.f32" | sed -n 's/^median lame float: \([0-9.]*\) s$/\1/p')
+rm -f "$work/in.f32" "$work"/in/*.mp3
+rm -rf "$work/out"
+timed "$work/t" "$tool" -b 192 -o "$work/out" "$work/long30.wma"; peak30=$(peak "$work/t")
+rm -rf "$work/out"
+timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakserial=$(peak "$work/t")
+rm -rf "$work/out"
+timed "$work/t" "$tool" -j 2 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakj2=$(peak "$work/t")
+
+s=$(median "${single[@]}"); s1=$(median "${single1[@]}"); t=$(median "${theirs[@]}")
+b=$(median "${batch[@]}"); tb=$(median "${theirsbatch[@]}")
+echo "median single ($(basename "$longest"), $(ffprobe -v error -show_entries format=duration -of csv=p=0 "$longest") s): brindlewave-convert $s s, -j 1 $s1 s, ffmpeg $t s"
+echo "encoder alone on the decoded float samples: $alone s"
+echo "median batch of four: brindlewave-convert $b s, ffmpeg one after the other $tb s"
+echo "peak memory: one piece ${peak1} KiB, 30 min ${peak30} KiB; two pieces -j 1 ${peakserial} KiB, -j 2 ${peakj2} KiB; batch ${peakbatch} KiB"
+awk -v a="$s1" -v b="$t" 'BEGIN { printf "single -j 1 convert/ffmpeg time ratio: %.2f\n", a / b }'
+awk -v a="$s" -v b="$t" 'BEGIN { printf "single convert/ffmpeg time ratio: %.2f\n", a / b }'
+awk -v a="$b" -v b="$tb" 'BEGIN { printf "batch convert/ffmpeg time ratio: %.2f\n", a / b }'
