@@ -286,7 +286,7 @@ void TprgFrm::StartTask() {
 
 void TprgFrm::Timer2Timer() {
   if (!Source || !Source->Reader()) return;
-  const qint64 p = Source->Reader()->Position();
+  const qint64 p = Source->DeliveredTime();  // what the encoder has, not what is decoded ahead
   curPrgbar->setValue(static_cast<int>(std::min<qint64>(p / 10000, curPrgbar->maximum())));
   const qint64 done = DoneDuration + p;
   if (TotalDuration > 0)

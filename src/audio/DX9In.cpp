@@ -11,6 +11,7 @@ TDX9In::~TDX9In() {
   // The sink lets go of this source (waiting out a read in progress) before the
   // reader it reads through is freed.
   AnnounceRemoval();
+  StopDecoding();
   Reader_.reset();
 }
 
@@ -45,13 +46,82 @@ void TDX9In::SeekSample(std::int64_t sampleIndex) { PendingSeek = sampleIndex; }
 void TDX9In::OpenInput() {
   TAudioFileIn::OpenInput();
   EndedAt_ = -1;
-  PcmBuffer_.assign(BlockSize, 0);
+  DeliveredTime_ = 0;
+  PcmBuffer_.clear();
+  StartDecoding();
 }
 
 void TDX9In::CloseInput() {
+  StopDecoding();
   TAudioFileIn::CloseInput();
   PcmBuffer_.clear();
   PcmBuffer_.shrink_to_fit();
+}
+
+void TDX9In::StartDecoding() {
+  StopDecoding();
+  Queue_.clear();
+  Quit_ = false;
+  AtEnd_ = false;
+  SeekTo_ = -1;
+  Decoder_ = std::thread([this] { DecodeAhead(); });
+}
+
+void TDX9In::StopDecoding() {
+  if (!Decoder_.joinable()) return;
+  {
+    std::lock_guard l(QueueMx_);
+    Quit_ = true;
+  }
+  QueueCv_.notify_all();
+  Decoder_.join();
+  Queue_.clear();
+}
+
+void TDX9In::DecodeAhead() {
+  for (;;) {
+    std::int64_t seekTo = -1;
+    {
+      std::unique_lock l(QueueMx_);
+      QueueCv_.wait(l, [this] { return Quit_ || SeekTo_ >= 0 || (!AtEnd_ && int(Queue_.size()) < BlocksAhead); });
+      if (Quit_) return;
+      std::swap(seekTo, SeekTo_);
+    }
+    TBlock block;
+    try {
+      if (seekTo >= 0) Reader_->Seek(seekTo);
+      block.Data.resize(BlockSize);
+      int count = Refill(block.Data.data());
+      if (count == 0 && Loop) {
+        Reader_->Seek(0);
+        count = Refill(block.Data.data());
+      }
+      block.Data.resize(count);
+    } catch (...) {
+      block.Data.clear();
+      block.Failure = std::current_exception();
+    }
+    block.EndTime = Reader_->Position();
+    {
+      std::lock_guard l(QueueMx_);
+      // A seek asked for meanwhile makes this block stale.
+      if (SeekTo_ >= 0) continue;
+      AtEnd_ = block.Data.empty();
+      Queue_.push_back(std::move(block));
+    }
+    QueueCv_.notify_all();
+  }
+}
+
+TDX9In::TBlock TDX9In::NextBlock() {
+  std::unique_lock l(QueueMx_);
+  QueueCv_.wait(l, [this] { return !Queue_.empty() || (AtEnd_ && SeekTo_ < 0) || Quit_; });
+  if (Queue_.empty()) return TBlock{{}, DeliveredTime_, nullptr};
+  TBlock block = std::move(Queue_.front());
+  Queue_.pop_front();
+  l.unlock();
+  QueueCv_.notify_all();
+  return block;
 }
 
 void TDX9In::WidenSamples(std::uint8_t* block, int count) {
@@ -70,18 +140,18 @@ void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount, int sampleByt
   }
 }
 
-int TDX9In::Refill() {
+int TDX9In::Refill(std::uint8_t* buffer) {
   int request = BlockSize;
   if (Reader_->MonoToStereo) request /= 2;
   if (Reader_->WidenTo16Bit) request /= 2;
   LastRequest_ = request;
-  int count = Reader_->Read(PcmBuffer_.data(), request);
+  int count = Reader_->Read(buffer, request);
   if (Reader_->WidenTo16Bit) {
-    WidenSamples(PcmBuffer_.data(), count);
+    WidenSamples(buffer, count);
     count *= 2;
   }
   if (Reader_->MonoToStereo) {
-    DuplicateChannels(PcmBuffer_.data(), count, SampleFormat_ == TSampleFormat::sfFloat32 ? 4 : 2);
+    DuplicateChannels(buffer, count, SampleFormat_ == TSampleFormat::sfFloat32 ? 4 : 2);
     count *= 2;
   }
   return count;
@@ -92,22 +162,31 @@ int TDX9In::ReadData(void* buffer, int bufferSize) {
   if (BufStart > BufEnd) {
     if (PendingSeek != 0) {
       Position = std::clamp<std::int64_t>(PendingSeek, 0, std::max<std::int64_t>(Size, 0));
-      Reader_->Seek(static_cast<std::int64_t>(std::llround(Position * TimePerByte)));
+      {
+        // What was decoded ahead is from before the seek.
+        std::lock_guard l(QueueMx_);
+        Queue_.clear();
+        AtEnd_ = false;
+        SeekTo_ = static_cast<std::int64_t>(std::llround(Position * TimePerByte));
+      }
+      QueueCv_.notify_all();
       PendingSeek = 0;
     }
     BufStart = 1;
-    int count = Refill();
-    if (count == 0) {
-      if (!Loop) {
-        BufEnd = 0;  // the old block is spent; a later call must not hand it out again
-        EndedAt_ = Reader_->Position();
-        Stated_ = Reader_->StatedDuration;
-        return 0;
-      }
-      Reader_->Seek(0);
-      count = Refill();
+    TBlock block = NextBlock();
+    if (block.Failure) {
+      BufEnd = 0;
+      std::rethrow_exception(block.Failure);
     }
-    BufEnd = count;
+    if (block.Data.empty()) {
+      BufEnd = 0;  // the old block is spent; a later call must not hand it out again
+      EndedAt_ = block.EndTime;
+      Stated_ = Reader_->StatedDuration;
+      return 0;
+    }
+    PcmBuffer_ = std::move(block.Data);
+    BufEnd = static_cast<std::int64_t>(PcmBuffer_.size());
+    DeliveredTime_ = block.EndTime;
   }
   const int n = static_cast<int>(std::min<std::int64_t>(bufferSize, BufEnd - BufStart + 1));
   std::memcpy(buffer, PcmBuffer_.data() + (BufStart - 1), n);

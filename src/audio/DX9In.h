@@ -1,5 +1,11 @@
 #pragma once
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <exception>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "AudioFileIn.h"
@@ -7,17 +13,22 @@
 
 // The decoding source: delivers a media file's audio as 16-bit PCM, or 32-bit
 // float for finer sources, two channels for mono and stereo files, in blocks of
-// at most BlockSize bytes.
+// at most BlockSize bytes. While open for a run it decodes ahead on a thread of
+// its own, a few blocks at most, so the encoder does not wait for the decoder.
 class TDX9In : public TAudioFileIn {
  public:
   using TAudioFileIn::TAudioFileIn;
   ~TDX9In() override;
 
   static constexpr int BlockSize = 32768;
+  static constexpr int BlocksAhead = 4;  // about 370 ms of 44.1-kHz float stereo
 
   double TimePerByte = 0;  // 100-ns media time per delivered byte
   TAudioFileReader* Reader() const { return Reader_.get(); }
   int LastRequest() const { return LastRequest_; }  // bytes asked of the reader at the last refill
+  // Media time at the end of the last block handed to the sink; the reader's own
+  // position runs ahead of it by what is decoded but not yet delivered.
+  std::int64_t DeliveredTime() const { return DeliveredTime_; }
   // Empty, or why the audio ended well before the length the file states
   // ("the input ends at 0:07 of 0:20"); known once the end of the data is reached.
   QString Shortfall() const;
@@ -38,11 +49,30 @@ class TDX9In : public TAudioFileIn {
   static void DuplicateChannels(std::uint8_t* block, int byteCount, int sampleBytes = 2);
 
  private:
-  int Refill();
+  struct TBlock {
+    std::vector<std::uint8_t> Data;  // empty: the end of the data
+    std::int64_t EndTime = 0;
+    std::exception_ptr Failure;
+  };
+  int Refill(std::uint8_t* buffer);
+  void DecodeAhead();
+  void StartDecoding();
+  void StopDecoding();
+  TBlock NextBlock();
 
   std::unique_ptr<TAudioFileReader> Reader_;
-  std::vector<std::uint8_t> PcmBuffer_;
-  int LastRequest_ = 0;
+  std::vector<std::uint8_t> PcmBuffer_;  // the block being handed out
+  std::atomic<int> LastRequest_{0};
+  std::atomic<std::int64_t> DeliveredTime_{0};
+
+  // Between the decoding thread and the thread that reads (the sink's worker).
+  std::thread Decoder_;
+  std::mutex QueueMx_;
+  std::condition_variable QueueCv_;
+  std::deque<TBlock> Queue_;
+  bool Quit_ = false;
+  bool AtEnd_ = false;           // the end is queued; nothing more until a seek
+  std::int64_t SeekTo_ = -1;     // media time the decoder is to restart at; -1 none
   std::int64_t EndedAt_ = -1;  // reader position at the end of the data; -1 not reached
   std::int64_t Stated_ = -1;
   TSampleFormat SampleFormat_ = TSampleFormat::sfInt16;

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -337,6 +338,52 @@ TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
     EXPECT_EQ(f.SampleRate, CurrentTask.SampleRate);
     EXPECT_NEAR(double(f.DecodedFrames) / f.SampleRate, seconds, slack);
   }
+}
+
+// The source decodes ahead of the sink, a few blocks at most; what it reports as
+// delivered is what the sink has, and pausing, stopping and closing with the
+// queue full neither hang nor lose the file.
+TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
+  ASSERT_TRUE(MakeWma(Path("long.wma"), {60.0, 44100, 2, {}}));
+  const double blockSeconds = TDX9In::BlockSize / (44100.0 * 8);  // float stereo
+  {
+    TDX9In source;
+    source.FileName = Path("long.wma");
+    source.OpenInput();
+    std::vector<char> buffer(16384);
+    ASSERT_GT(source.ReadData(buffer.data(), int(buffer.size())), 0);
+    // The decoder fills its queue while nobody reads, and then waits.
+    QTest::qWait(300);
+    const double ahead = (source.Reader()->Position() - source.DeliveredTime()) / 1e7;
+    EXPECT_GT(ahead, 0.5 * blockSeconds);
+    EXPECT_LE(ahead, (TDX9In::BlocksAhead + 1) * blockSeconds);
+    EXPECT_LE(source.DeliveredTime(), std::llround(source.Position * source.TimePerByte) + std::llround(blockSeconds * 1e7));
+    QElapsedTimer clock;
+    clock.start();
+    source.CloseInput();  // while the decoder waits on a full queue
+    EXPECT_LT(clock.elapsed(), 1000);
+  }
+  TMP3Out sink;
+  std::atomic<int> done{0};
+  sink.OnDone = [&](TComponent*) { ++done; };
+  TDX9In source;
+  source.FileName = Path("long.wma");
+  sink.SetInput(&source);
+  sink.FileName = Path("long.mp3");
+  sink.Run();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return source.Position > 400000; }, 20000));
+  sink.Pause();
+  QTest::qWait(200);
+  const std::int64_t decoded = source.Reader()->Position();
+  QTest::qWait(300);
+  EXPECT_EQ(source.Reader()->Position(), decoded);  // the queue is full: decoding waits too
+  sink.Resume();
+  QTest::qWait(50);
+  sink.Stop();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return done == 1; }, 20000));
+  const MediaFacts f = ReadMedia(Path("long.mp3"));
+  EXPECT_TRUE(f.DecodedCleanly);
+  EXPECT_NEAR(double(f.DecodedFrames) / 44100, source.DeliveredTime() / 1e7, 0.1);
 }
 
 // Freeing the source while the worker reads it ends the run without touching
