@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QThread>
+#include <algorithm>
 #include <QUrl>
 #include <cerrno>
 #include <cmath>
@@ -79,19 +81,7 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   TrayIcon->setObjectName("TrayIcon");
 
   MP3Out = std::make_unique<TMP3Out>();
-  MP3Out->SetSuspendWhenIdle(true);
-  MP3Out->SetFileMode(TFileOutputMode::foRewrite);
-  MP3Out->BitRate = TMP3BitRate::br192;
-  MP3Out->Quality = TMP3Quality::ql2;
-  MP3Out->SampleRate = TMP3SampleRate::sr41kHz;
-  MP3Out->Original = false;
-  MP3Out->VBRQuality = TMP3Quality::ql2;
-  MP3Out->OnDone = [this](TComponent*) { MP3OutDone(); };
-  // Raised on whichever thread caught the failure; handled on this window's thread.
-  MP3Out->OnThreadException = [this](TComponent*, const std::exception& e) {
-    const QString reason = QString::fromUtf8(e.what());
-    QMetaObject::invokeMethod(this, [this, reason] { TaskFailed(reason); }, Qt::QueuedConnection);
-  };
+  SetUpJobs(1);
 
   connect(Timer1, &QTimer::timeout, this, &TprgFrm::Timer1Timer);
   connect(Timer2, &QTimer::timeout, this, &TprgFrm::Timer2Timer);
@@ -107,8 +97,46 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
 TprgFrm::~TprgFrm() {
   Timer1->stop();
   Timer2->stop();
-  MP3Out.reset();  // ends its worker before the source goes
-  delete Source;
+  // The sinks end their workers before the sources go.
+  MoreSinks_.clear();
+  MP3Out.reset();
+  for (TJob& job : Jobs_) delete job.Source;
+}
+
+void TprgFrm::SetUpJobs(int count) {
+  while (int(Jobs_.size()) < count) {
+    const int k = int(Jobs_.size());
+    TMP3Out* sink = MP3Out.get();
+    if (k > 0) {
+      MoreSinks_.push_back(std::make_unique<TMP3Out>());
+      sink = MoreSinks_.back().get();
+    }
+    sink->SetSuspendWhenIdle(true);
+    sink->SetFileMode(TFileOutputMode::foRewrite);
+    sink->BitRate = TMP3BitRate::br192;
+    sink->Quality = TMP3Quality::ql2;
+    sink->SampleRate = TMP3SampleRate::sr41kHz;
+    sink->Original = false;
+    sink->VBRQuality = TMP3Quality::ql2;
+    sink->OnDone = [this, k](TComponent*) { MP3OutDone(k); };
+    // Raised on whichever thread caught the failure; handled on this window's thread.
+    sink->OnThreadException = [this, k](TComponent*, const std::exception& e) {
+      const QString reason = QString::fromUtf8(e.what());
+      QMetaObject::invokeMethod(this, [this, k, reason] { TaskFailed(k, reason); }, Qt::QueuedConnection);
+    };
+    Jobs_.push_back(TJob{sink});
+  }
+}
+
+bool TprgFrm::AnyRunning() const {
+  return std::any_of(Jobs_.begin(), Jobs_.end(), [](const TJob& j) { return j.Index >= 0; });
+}
+
+const TprgFrm::TJob* TprgFrm::Leading() const {
+  const TJob* lowest = nullptr;
+  for (const TJob& j : Jobs_)
+    if (j.Index >= 0 && (!lowest || j.Index < lowest->Index)) lowest = &j;
+  return lowest;
 }
 
 void TprgFrm::FormCreate() {
@@ -156,6 +184,14 @@ void TprgFrm::StartRun() {
   ShowBars(true);
   TotalDuration = total;
   CheckedCount = count;
+  const int cores = std::max(QThread::idealThreadCount(), 1);
+  const int jobs = DefaultSettings.ParallelJobs > 0 ? DefaultSettings.ParallelJobs : cores;
+  try {
+    SetUpJobs(std::clamp(jobs, 1, count));
+  } catch (const std::exception&) {
+    // No more sinks to be had: the run goes with the jobs there are.
+  }
+  ShownIndex_ = -1;
   DoneDuration = 0;
   cancelBtn->setText(lang::Cancel);
   pauseBtn->setText(lang::Pause);
@@ -200,13 +236,16 @@ void TprgFrm::Terminate() {
   Terminating_ = true;
   Timer1->stop();
   Timer2->stop();
-  if (Source && MP3Out->Status() != TOutputStatus::Idle) {
-    MP3Out->DiscardRun();
-    if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
-    MP3Out->Stop();
-    return;  // the done event that follows ends the run
+  bool waiting = false;
+  for (TJob& job : Jobs_) {
+    if (job.Index < 0) continue;
+    if (job.Sink->Status() == TOutputStatus::Idle) continue;  // its end is already on its way
+    job.Sink->DiscardRun();
+    if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
+    job.Sink->Stop();
+    waiting = true;
   }
-  CloseWindow();
+  if (!waiting && !AnyRunning()) CloseWindow();  // otherwise the last end closes it
 }
 
 QString TprgFrm::OutputFor(TTask& task) {
@@ -236,106 +275,129 @@ void TprgFrm::Timer1Timer() {
     Timer1->start();
     return;
   }
-  if (Cancelled) {
-    FinishBatch();
-    return;
-  }
-  ++CurrentIndex;
-  if (CurrentIndex == 0) {
+  if (CurrentIndex == -1) {
     CurrentNumber = 0;
     StartTime = QDateTime::currentDateTimeUtc();
   }
+  // Tasks start in list order, each in a free job.
   const int n = static_cast<int>(Tasks.size());
-  while (CurrentIndex < n && !Tasks[CurrentIndex]->Checked) ++CurrentIndex;
-  if (CurrentIndex >= n) {
-    FinishBatch();
-    return;
+  for (TJob& job : Jobs_) {
+    if (Cancelled || Terminating_) break;
+    if (job.Index >= 0) continue;
+    int next = CurrentIndex + 1;
+    while (next < n && !Tasks[next]->Checked) ++next;
+    if (next >= n) break;
+    CurrentIndex = next;
+    job.Index = next;
+    job.Number = ++CurrentNumber;
+    StartTask(job);
   }
-  ++CurrentNumber;
-  StartTask();
+  if (AnyRunning()) return;
+  int next = CurrentIndex + 1;
+  while (next < n && !Tasks[next]->Checked) ++next;
+  // Tasks that failed at once leave jobs free for the rest, at the next tick.
+  if (next < n && !Cancelled && !Terminating_)
+    Timer1->start();
+  else
+    FinishBatch();
 }
 
-void TprgFrm::StartTask() {
-  TTask& task = *Tasks[CurrentIndex];
-  Cancelled = false;
-  MP3Out->FileName = OutputFor(task);
-  Source = new TDX9In();
-  MP3Out->SetInput(Source);
-  Source->FileName = task.SrcFile;
-  fileLabel->setText(QString(lang::CurrentFile) +
-                     QString::asprintf(lang::CurrentFileFormat, CurrentNumber, CheckedCount, task.Title.toUtf8().constData()));
+void TprgFrm::StartTask(TJob& job) {
+  TTask& task = *Tasks[job.Index];
+  job.Sink->FileName = OutputFor(task);
+  job.Source = new TDX9In();
+  job.Sink->SetInput(job.Source);
+  job.Source->FileName = task.SrcFile;
+  ShowLeading();
+  timeLabel->setText(lang::ConvertingPleaseWait);
   try {
-    Source->OpenFile();
+    job.Source->OpenFile();
   } catch (const std::exception& e) {
-    TaskFailed(QString::fromUtf8(e.what()));
+    TaskFailed(int(&job - Jobs_.data()), QString::fromUtf8(e.what()));
     return;
   }
-  TMP3Settings settings = MP3Out->Settings();
+  TMP3Settings settings = job.Sink->Settings();
   TMP3Tags tags;
   ApplyTaskToEncoder(task, settings, tags);
-  MP3Out->ApplySettings(settings);
-  MP3Out->ApplyTags(tags);
+  job.Sink->ApplySettings(settings);
+  job.Sink->ApplyTags(tags);
+  Timer2->start();
+  job.Sink->Run();  // a failure to start arrives through TaskFailed
+}
+
+// The file line and bar follow the running task with the lowest list index.
+void TprgFrm::ShowLeading() {
+  const TJob* lead = Leading();
+  if (!lead || lead->Index == ShownIndex_) return;
+  ShownIndex_ = lead->Index;
+  const TTask& task = *Tasks[lead->Index];
+  fileLabel->setText(QString(lang::CurrentFile) + QString::asprintf(lang::CurrentFileFormat, lead->Number, CheckedCount,
+                                                                    task.Title.toUtf8().constData()));
   curPrgbar->setRange(0, static_cast<int>(std::min<qint64>(task.Duration / 10000, INT32_MAX)));
   curPrgbar->setValue(0);
-  timeLabel->setText(lang::ConvertingPleaseWait);
   ShowBars(task.Duration > 0);
-  Converting_ = true;
-  if (task.Duration > 0) Timer2->start();
-  MP3Out->Run();  // a failure to start arrives through TaskFailed
 }
 
 void TprgFrm::Timer2Timer() {
-  if (!Source || !Source->Reader()) return;
-  const qint64 p = Source->DeliveredTime();  // what the encoder has, not what is decoded ahead
-  curPrgbar->setValue(static_cast<int>(std::min<qint64>(p / 10000, curPrgbar->maximum())));
-  const qint64 done = DoneDuration + p;
+  ShowLeading();
+  const TJob* lead = Leading();
+  if (!lead) return;
+  qint64 running = 0;  // what the encoders have of the running tasks
+  for (const TJob& j : Jobs_)
+    if (j.Index >= 0 && j.Source && j.Source->Reader()) running += j.Source->DeliveredTime();
+  if (lead->Source && lead->Source->Reader())
+    curPrgbar->setValue(static_cast<int>(std::min<qint64>(lead->Source->DeliveredTime() / 10000, curPrgbar->maximum())));
+  const qint64 done = DoneDuration + running;
   if (TotalDuration > 0)
     totalPrgBar->setValue(std::clamp(static_cast<int>(std::floor((done / 100.0) / (TotalDuration / 10000.0))), 0, 100));
-  if (done > 0) {
+  if (done > 0 && TotalDuration > 0) {
     const qint64 elapsedMs = StartTime.msecsTo(QDateTime::currentDateTimeUtc());
-    const double remainingMs = double(elapsedMs) / double(done) * double(TotalDuration - DoneDuration - p);
+    const double remainingMs = double(elapsedMs) / double(done) * double(TotalDuration - done);
     timeLabel->setText(QString(lang::TimeElapsed) + ": " + ClockText(elapsedMs * 10000) + ", " + lang::Remained +
                        ": " + lang::AboutWord + " " + ClockText(static_cast<qint64>(std::max(remainingMs, 0.0)) * 10000));
   }
   if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
 }
 
-void TprgFrm::EndTask() {
-  Timer2->stop();
-  Converting_ = false;
+void TprgFrm::EndTask(TJob& job) {
   // A task whose input never opened still counts its length as done, so the total
   // bar and the remaining time stay right for the rest of the run.
-  if (Source && Source->Reader())
-    DoneDuration += Source->Reader()->Duration;
-  else if (CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
-    DoneDuration += Tasks[CurrentIndex]->Duration;
-  delete Source;  // the sink lets go of it through its notification
-  Source = nullptr;
+  if (job.Source && job.Source->Reader())
+    DoneDuration += job.Source->Reader()->Duration;
+  else if (job.Index >= 0 && job.Index < static_cast<int>(Tasks.size()))
+    DoneDuration += Tasks[job.Index]->Duration;
+  delete job.Source;  // the sink lets go of it through its notification
+  job.Source = nullptr;
+  const bool shown = job.Index == ShownIndex_;
+  job.Index = -1;
   if (Terminating_) {
-    CloseWindow();
+    if (!AnyRunning()) CloseWindow();
     return;
+  }
+  if (shown) {
+    curPrgbar->setValue(curPrgbar->maximum());
+    ShownIndex_ = -1;
+  }
+  if (!AnyRunning()) {
+    Timer2->stop();
+    timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
   }
   Timer1->start();
-  curPrgbar->setValue(curPrgbar->maximum());
-  timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
 }
 
-void TprgFrm::MP3OutDone() {
-  if (Terminating_) {
-    EndTask();
-    return;
-  }
+void TprgFrm::MP3OutDone(int k) {
+  TJob& job = Jobs_[k];
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
-  const QString shortfall = Source ? Source->Shortfall() : QString();
-  if (!shortfall.isEmpty() && CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
-    Failures_ << Tasks[CurrentIndex]->SrcFile + ": " + shortfall;
-  EndTask();
+  const QString shortfall = job.Source && !Terminating_ ? job.Source->Shortfall() : QString();
+  if (!shortfall.isEmpty() && job.Index >= 0) Failures_ << Tasks[job.Index]->SrcFile + ": " + shortfall;
+  EndTask(job);
 }
 
-void TprgFrm::TaskFailed(const QString& reason) {
-  if (!Terminating_ && CurrentIndex >= 0 && CurrentIndex < static_cast<int>(Tasks.size()))
-    Failures_ << Tasks[CurrentIndex]->SrcFile + ": " + reason;
-  EndTask();
+void TprgFrm::TaskFailed(int k, const QString& reason) {
+  TJob& job = Jobs_[k];
+  if (job.Index < 0) return;
+  if (!Terminating_) Failures_ << Tasks[job.Index]->SrcFile + ": " + reason;
+  EndTask(job);
 }
 
 void TprgFrm::FinishBatch() {
@@ -374,13 +436,14 @@ void TprgFrm::FinishBatch() {
 void TprgFrm::pauseBtnClick() {
   if (!Paused) {
     pauseBtn->setText(lang::Resume);
-    MP3Out->Pause();
+    for (TJob& job : Jobs_) job.Sink->Pause();
     Timer2->stop();
     Paused = true;
   } else {
     pauseBtn->setText(lang::Pause);
-    if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
-    if (Converting_ && CurrentIndex >= 0 && Tasks[CurrentIndex]->Duration > 0) Timer2->start();
+    for (TJob& job : Jobs_)
+      if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
+    if (AnyRunning()) Timer2->start();
     Paused = false;
   }
 }
@@ -395,11 +458,14 @@ void TprgFrm::cancelBtnClick() {
   const bool yes = ShowMessageWindow(miQuestion, lang::ConfirmCancel, lang::No, lang::Yes) == 1;
   Asking_ = false;
   if (!yes || !Running_) return;
-  // The answer holds even when the task, or the last one, ended meanwhile.
-  if (MP3Out->Status() == TOutputStatus::Paused) MP3Out->Resume();
+  // The answer holds even when the task, or the last one, ended meanwhile. Each
+  // running file is completed with the audio so far.
+  for (TJob& job : Jobs_) {
+    if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
+    if (job.Index >= 0) job.Sink->Stop();
+  }
   Paused = false;
   pauseBtn->setText(lang::Pause);
-  MP3Out->Stop();
   Cancelled = true;
 }
 

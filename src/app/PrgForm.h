@@ -11,6 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 #include "SkinFrame.h"
 
@@ -65,7 +66,7 @@ class TprgFrm : public QDialog {
   void hideBtnClick();
   void skinFrameTitleBarCustomBtnsClick(int ButtonIndex);
   void TrayIconClick();
-  void MP3OutDone();
+  void MP3OutDone(int job = 0);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -74,18 +75,32 @@ class TprgFrm : public QDialog {
  private:
   void FormCreate();
   void FormShow();
-  void StartTask();
+  // One conversion of a run; a run has up to ParallelJobs of them at once.
+  struct TJob {
+    TMP3Out* Sink = nullptr;
+    TDX9In* Source = nullptr;
+    int Index = -1;  // the task; -1 while the job is free
+    int Number = 0;  // its number among the ticked tasks
+  };
+  void StartTask(TJob& job);
   void FinishBatch();
   void HideToTray();
-  void TaskFailed(const QString& reason);
-  void EndTask();
+  void TaskFailed(int job, const QString& reason);
+  void EndTask(TJob& job);
+  void SetUpJobs(int count);
+  bool AnyRunning() const;
+  // The running job with the lowest list index, or none.
+  const TJob* Leading() const;
+  void ShowLeading();
   void ShowBars(bool visible);
   void CloseWindow();
   // A name no earlier task of this run wrote; the task's own when free.
   QString OutputFor(TTask& task);
 
   QDateTime StartTime;
-  TDX9In* Source = nullptr;
+  std::vector<TJob> Jobs_;
+  std::vector<std::unique_ptr<TMP3Out>> MoreSinks_;  // the sinks of jobs after the first
+  int ShownIndex_ = -1;  // the task the file line and bar show
   int CurrentNumber = 0;
   qint64 TotalDuration = 0;
   int CheckedCount = 0;
@@ -94,7 +109,6 @@ class TprgFrm : public QDialog {
   bool Paused = false;
   bool Cancelled = false;
 
-  bool Converting_ = false;
   bool Hidden_ = false;
   bool Running_ = false;
   bool Asking_ = false;       // the cancel question is on screen

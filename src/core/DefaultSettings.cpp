@@ -72,6 +72,7 @@ void WriteAll(QSettings& s) {
   s.setValue("AudioVbrMinBitrate", d.AudioVbrMinBitrate);
   s.setValue("AudioVbrMaxBitrate", d.AudioVbrMaxBitrate);
   s.setValue("tips", TipsIndex);
+  s.setValue("ParallelJobs", d.ParallelJobs);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -122,6 +123,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       LoadInt(s, "AudioVbrMinBitrate", DefaultSettings.AudioVbrMinBitrate, defaults.AudioVbrMinBitrate);
       LoadInt(s, "AudioVbrMaxBitrate", DefaultSettings.AudioVbrMaxBitrate, defaults.AudioVbrMaxBitrate);
       LoadInt(s, "tips", TipsIndex, 0);
+      LoadInt(s, "ParallelJobs", DefaultSettings.ParallelJobs, defaults.ParallelJobs);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

@@ -14,6 +14,7 @@ struct TDefaultSettings {
   bool AudioVBR = false;
   std::int32_t AudioVbrMinBitrate = 128;
   std::int32_t AudioVbrMaxBitrate = 256;
+  std::int32_t ParallelJobs = 0;  // conversions at once in a run; 0: one for each processor core
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

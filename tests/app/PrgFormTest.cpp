@@ -19,10 +19,12 @@
 
 namespace {
 
+// One job at a time: the run as the window has always made it.
 class PrgFormTest : public ::testing::Test {
  protected:
   TestFolder t;
   TprgFrm w;
+  void SetUp() override { DefaultSettings.ParallelJobs = 1; }
 
   // A task for a generated input, read the way the main window reads it.
   TTask& AddTask(const QString& name, double seconds, int rate = 44100) {
@@ -37,10 +39,21 @@ class PrgFormTest : public ::testing::Test {
   }
   // The file a running conversion writes before it is complete has no name yet:
   // it is found among this process's open files.
-  qint64 PartialSize() {
+  QStringList OpenUnnamedFiles() {
+    QStringList found;
     for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System | QDir::Files))
-      if (fd.symLinkTarget().startsWith(t.Path()) && fd.symLinkTarget().endsWith("(deleted)")) return fd.size();
-    return -1;
+      if (fd.symLinkTarget().startsWith(t.Path()) && fd.symLinkTarget().endsWith("(deleted)")) found << fd.filePath();
+    return found;
+  }
+  qint64 PartialSize() {
+    const QStringList open = OpenUnnamedFiles();
+    return open.isEmpty() ? -1 : QFileInfo(open.first()).size();
+  }
+  // The sizes of all unfinished outputs, added up.
+  qint64 PartialSizes() {
+    qint64 total = 0;
+    for (const QString& f : OpenUnnamedFiles()) total += QFileInfo(f).size();
+    return total;
   }
 };
 
@@ -235,6 +248,48 @@ TEST_F(PrgFormTest, AFailedOpenStillCountsItsLengthAsDone) {
   w.StartRun();
   // (1 + 20 + 3) of 27 seconds is 88 per cent; without the failed task's 20, 14.
   EXPECT_GT(totalDuringLast, 80);
+}
+
+// Two jobs at once: the bars count both, the file line follows the lower task,
+// pause holds both workers, and a failure in one leaves the other going.
+TEST_F(PrgFormTest, TwoJobsRunTogether) {
+  DefaultSettings.ParallelJobs = 2;
+  TTask& a = AddTask("a", 30.0);
+  TTask& bad = AddTask("bad", 5.0);
+  TTask& c = AddTask("c", 30.0);
+  bad.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
+  enum { Running, Paused, Resumed } phase = Running;
+  qint64 sizesAtPause = -1, sizesLater = -1;
+  int bothOpen = 0;
+  QStringList fileLines;
+  QElapsedTimer clock;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (!fileLines.contains(w.fileLabel->text())) fileLines << w.fileLabel->text();
+    const QStringList open = OpenUnnamedFiles();
+    bothOpen = std::max(bothOpen, int(open.size()));
+    if (phase == Running && open.size() == 2 && w.curPrgbar->value() > 3000) {
+      w.pauseBtn->click();
+      phase = Paused;
+      clock.start();
+    } else if (phase == Paused && sizesAtPause < 0 && clock.elapsed() > 200) {
+      sizesAtPause = PartialSizes();
+    } else if (phase == Paused && clock.elapsed() > 700) {
+      sizesLater = PartialSizes();
+      w.pauseBtn->click();
+      phase = Resumed;
+    }
+  };
+  w.StartRun();
+  EXPECT_EQ(bothOpen, 2);
+  EXPECT_EQ(phase, Resumed);
+  EXPECT_GT(sizesAtPause, 0);
+  EXPECT_EQ(sizesLater, sizesAtPause);
+  EXPECT_EQ(fileLines.filter("Current File(").first(), "Current File(1/3): a");
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(answer.Seen[0].startsWith("1 of 3 files could not be converted:")) << answer.Seen[0].toStdString();
+  EXPECT_NEAR(ReadMedia(a.DstFile).DecodedFrames / 44100.0, 30.0, 0.05);
+  EXPECT_NEAR(ReadMedia(c.DstFile).DecodedFrames / 44100.0, 30.0, 0.05);
 }
 
 // Two ticked tasks with one output name: the later gets the next free name.
