@@ -250,20 +250,21 @@ TEST_F(PrgFormTest, AFailedOpenStillCountsItsLengthAsDone) {
   EXPECT_GT(totalDuringLast, 80);
 }
 
-// Two jobs at once: the bars count both, the file line follows the lower task,
-// pause holds both workers, and a failure in one leaves the other going.
+// Two jobs at once: the file line follows the lower task, pause holds both
+// workers, a failure in one leaves the other going, and cancel ends both, each
+// with the audio so far.
 TEST_F(PrgFormTest, TwoJobsRunTogether) {
   DefaultSettings.ParallelJobs = 2;
   TTask& a = AddTask("a", 30.0);
   TTask& bad = AddTask("bad", 5.0);
   TTask& c = AddTask("c", 30.0);
   bad.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
-  enum { Running, Paused, Resumed } phase = Running;
+  enum { Running, Paused, Resumed, Cancelling } phase = Running;
   qint64 sizesAtPause = -1, sizesLater = -1;
   int bothOpen = 0;
   QStringList fileLines;
   QElapsedTimer clock;
-  MessageAnswerer answer([](const QString&) { return 2; });
+  MessageAnswerer answer([](const QString& text) { return text == lang::ConfirmCancel ? 1 : 2; });
   answer.WhileIdle = [&] {
     if (!fileLines.contains(w.fileLabel->text())) fileLines << w.fileLabel->text();
     const QStringList open = OpenUnnamedFiles();
@@ -278,18 +279,28 @@ TEST_F(PrgFormTest, TwoJobsRunTogether) {
       sizesLater = PartialSizes();
       w.pauseBtn->click();
       phase = Resumed;
+      clock.restart();
+    } else if (phase == Resumed && clock.elapsed() > 100) {
+      phase = Cancelling;
+      w.cancelBtn->click();
     }
   };
   w.StartRun();
   EXPECT_EQ(bothOpen, 2);
-  EXPECT_EQ(phase, Resumed);
+  EXPECT_EQ(phase, Cancelling);
   EXPECT_GT(sizesAtPause, 0);
   EXPECT_EQ(sizesLater, sizesAtPause);
   EXPECT_EQ(fileLines.filter("Current File(").first(), "Current File(1/3): a");
-  ASSERT_EQ(answer.Seen.size(), 1);
-  EXPECT_TRUE(answer.Seen[0].startsWith("1 of 3 files could not be converted:")) << answer.Seen[0].toStdString();
-  EXPECT_NEAR(ReadMedia(a.DstFile).DecodedFrames / 44100.0, 30.0, 0.05);
-  EXPECT_NEAR(ReadMedia(c.DstFile).DecodedFrames / 44100.0, 30.0, 0.05);
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_TRUE(answer.Seen[1].startsWith("The conversion is canceled.\n1 of 3 files could not be converted:\n " +
+                                        bad.SrcFile))
+      << answer.Seen[1].toStdString();
+  for (const TTask* task : {&a, &c}) {
+    const MediaFacts f = ReadMedia(task->DstFile);
+    EXPECT_TRUE(f.DecodedCleanly);
+    EXPECT_GT(f.DecodedFrames, 44100 * 2);
+    EXPECT_LT(f.DecodedFrames, 44100 * 29);
+  }
 }
 
 // Two ticked tasks with one output name: the later gets the next free name.
