@@ -21,6 +21,8 @@ struct TBatchConverter::TJob {
   QString Failure;
 };
 
+std::atomic<bool> TBatchConverter::Interrupt{false};
+
 TBatchConverter::TBatchConverter(int jobs, const std::function<void(TMP3Out&)>& configure) {
   for (int i = 0; i < std::max(jobs, 1); ++i) {
     auto job = std::make_unique<TJob>();
@@ -95,10 +97,30 @@ void TBatchConverter::Run(const std::vector<const TTask*>& tasks,
 
   QTimer poll;
   poll.setInterval(10);
+  bool interrupted = false;
   QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (Interrupt && !interrupted) {
+      interrupted = true;
+      next = tasks.size();
+      for (auto& job : Jobs_)
+        if (job->Index >= 0) {
+          job->Sink.DiscardRun();
+          job->Sink.Stop();
+        }
+    }
     TJob* lowest = nullptr;
     for (auto& job : Jobs_) {
-      if (job->Index >= 0 && job->Ended) complete(*job);
+      if (job->Index >= 0 && job->Ended) {
+        if (interrupted) {
+          job->Sink.Settle();
+          job->Sink.SetInput(nullptr);
+          job->Source.reset();
+          job->Index = -1;
+          --running;
+        } else {
+          complete(*job);
+        }
+      }
       if (job->Index < 0 && next < tasks.size()) start(*job);
       if (job->Index >= 0 && (!lowest || job->Index < lowest->Index)) lowest = job.get();
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -24,6 +25,10 @@ class TBatchConverter {
   // while it runs.
   void Run(const std::vector<const TTask*>& tasks, const std::function<void(int, const TConvertResult&)>& ended,
            const std::function<void(int index, int percent)>& progress = {});
+
+  // Set from anywhere, a signal handler included: the running conversions are
+  // ended and their files discarded, no new one starts, and Run returns.
+  static std::atomic<bool> Interrupt;
 
  private:
   struct TJob;

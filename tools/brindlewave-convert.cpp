@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTextStream>
 #include <QThread>
+#include <csignal>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -29,11 +31,32 @@ namespace {
 const char* const Usage =
     "usage: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
-    "                           [--year Y] [--genre G] [--comment C] FILE...\n";
+    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--overwrite] FILE...\n";
+
+const char* const Help =
+    "Converts audio files to MP3 with the program's saved defaults and naming.\n"
+    "\n"
+    "  -j JOBS          conversions at once (default: one for each processor core)\n"
+    "  -o DIR           write the MP3s into DIR (default: the program's output folder)\n"
+    "  -b KBPS          constant bit rate, 8 to 320\n"
+    "  --vbr MIN:MAX    variable bit rate between MIN and MAX kbps\n"
+    "  -r RATE          output sample rate: 32000, 44100 or 48000\n"
+    "  -m MODE          channel mode: dual, stereo, joint or mono\n"
+    "  --title T, --artist A, --album A, --year Y, --genre G, --comment C\n"
+    "                   tag texts, in place of the input's own\n"
+    "  -q, --quiet      print only failures\n"
+    "  -n, --dry-run    print what would be written, where, and with which settings\n"
+    "  --overwrite      replace existing outputs instead of numbering the new ones\n"
+    "  --version        print the version\n"
+    "  FILE             an input file; - reads file names from standard input, one a line\n"
+    "\n"
+    "Each finished MP3's path is printed as it finishes.\n"
+    "Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 interrupted.\n";
 
 struct Options {
   QString outDir;
   int jobs = 0;  // 0: one for each processor core
+  bool quiet = false, dryRun = false, overwrite = false;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
   std::optional<QString> title, artist, album, year, genre, comment;
   QStringList files;
@@ -67,7 +90,23 @@ Options Parse(const QStringList& args) {
     };
     if (a == "--help" || a == "-h") {
       std::fputs(Usage, stdout);
+      std::fputs("\n", stdout);
+      std::fputs(Help, stdout);
       std::exit(0);
+    } else if (a == "--version") {
+      std::printf("brindlewave-convert %s\n", BRINDLEWAVE_VERSION);
+      std::exit(0);
+    } else if (a == "-q" || a == "--quiet") {
+      o.quiet = true;
+    } else if (a == "-n" || a == "--dry-run") {
+      o.dryRun = true;
+    } else if (a == "--overwrite") {
+      o.overwrite = true;
+    } else if (a == "-") {
+      // File names from standard input, one a line.
+      QTextStream in(stdin);
+      for (QString line = in.readLine(); !line.isNull(); line = in.readLine())
+        if (!line.isEmpty()) o.files << line;
     } else if (a == "-o") {
       o.outDir = value();
     } else if (a == "-j") {
@@ -110,7 +149,7 @@ Options Parse(const QStringList& args) {
     }
   }
   if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
-  if (o.files.isEmpty()) BadUsage("no FILE given");
+  if (o.files.isEmpty() && !args.contains("-")) BadUsage("no FILE given");
   return o;
 }
 
@@ -132,6 +171,18 @@ void Apply(const Options& o, TTask& t) {
   if (o.year) t.Year = *o.year;
   if (o.genre) t.Genre = *o.genre;
   if (o.comment) t.Comment = *o.comment;
+}
+
+void OnInterrupt(int) { TBatchConverter::Interrupt = true; }
+
+// SIGINT and SIGTERM end the run: the files being written are discarded.
+void WatchInterrupts() {
+  struct sigaction sa {};
+  sa.sa_handler = OnInterrupt;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &sa, nullptr);
+  sigaction(SIGTERM, &sa, nullptr);
 }
 
 void Report(const QString& file, const QString& why) {
@@ -175,7 +226,14 @@ int main(int argc, char** argv) {
       ++failed;
       continue;
     }
-    if (!outDir.isEmpty()) {
+    const QString folder = outDir.isEmpty() ? FolderPart(CurrentTask.DstFile) : outDir;
+    if (options.overwrite) {
+      // The plain name, replaced if it exists; numbered only against the other inputs.
+      const QString stem = QFileInfo(CurrentTask.SrcFile).completeBaseName();
+      CurrentTask.DstFile = folder + stem + ".mp3";
+      for (int n = 2; IsOutputTaken(CurrentTask.DstFile); ++n)
+        CurrentTask.DstFile = folder + stem + "(" + QString::number(n) + ").mp3";
+    } else if (!outDir.isEmpty()) {
       const QString saved = DefaultSettings.OutputFileDir;
       DefaultSettings.OutputFileDir = outDir;
       CurrentTask.DstFile = MakeOutputName(".mp3");
@@ -185,6 +243,20 @@ int main(int argc, char** argv) {
     StoreCurrentTask(true, 0);
     names << file;
   }
+
+  if (options.dryRun) {
+    for (const auto& t : Tasks) {
+      const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
+                                  : QString::asprintf(lang::CbrRateFormat, t->BitRate);
+      const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
+      std::printf("%s -> %s (%s, %d Hz, %s)\n", t->SrcFile.toLocal8Bit().constData(),
+                  t->DstFile.toLocal8Bit().constData(), rate.toLocal8Bit().constData(), t->SampleRate,
+                  mode.toLocal8Bit().constData());
+    }
+    FreeAllTasks();
+    return failed ? 1 : 0;
+  }
+  WatchInterrupts();
 
   const int cores = std::max(QThread::idealThreadCount(), 1);
   const int jobs = std::clamp(options.jobs > 0 ? options.jobs : cores, 1, std::max(int(Tasks.size()), 1));
@@ -205,15 +277,16 @@ int main(int argc, char** argv) {
 
   std::vector<const TTask*> tasks;
   for (const auto& t : Tasks) tasks.push_back(t.get());
-  const bool terminal = ::isatty(2);
+  const bool terminal = ::isatty(2) && !options.quiet;
   auto progress = [&](int index, int percent) {
     if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[index].toLocal8Bit().constData(), percent);
   };
   batch->Run(tasks, [&](int index, const TConvertResult& result) {
     const TTask& task = *tasks[index];
     if (terminal) std::fputs("\r\033[K", stderr);
-    if (result.SkippedPackets > 0) Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
-    if (result.Failure.isEmpty()) {
+    if (result.SkippedPackets > 0 && !options.quiet)
+      Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+    if (result.Failure.isEmpty() && !options.quiet) {
       // A short MP3 is still written and named, but the file does not count as converted.
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
@@ -224,5 +297,6 @@ int main(int argc, char** argv) {
     }
   }, progress);
   FreeAllTasks();
+  if (TBatchConverter::Interrupt) return 130;
   return failed ? 1 : 0;
 }

@@ -101,7 +101,7 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   statusBar->addPermanentWidget(statusPanel1);
 
   AddFilesDlg = [this](const QString& folder) {
-    QFileDialog dlg(this, lang::AddFilesDlgTitle, folder, DialogFilter(FileFilter));
+    QFileDialog dlg(this, lang::AddFilesDlgTitle, folder, DialogFilter(FileFilter + "|" + lang::OtherAudioFilter));
     dlg.setFileMode(QFileDialog::ExistingFiles);
     dlg.setOption(QFileDialog::HideNameFilterDetails);  // the filter names once, as the table gives them
     return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles() : QStringList();
@@ -148,8 +148,15 @@ void TmainFrm::FormShow() {
   if (TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm) {
     TipsShown = true;
     // After the window is on screen, so the tip stands in front of it.
-    QTimer::singleShot(0, this, [] {
+    QTimer::singleShot(0, this, [this] {
       if (AppWindows && AppWindows->tipsFrm) AppWindows->tipsFrm->exec();
+      FirstShowDone_ = true;
+      OpenPendingFiles();
+    });
+  } else if (!FirstShowDone_) {
+    QTimer::singleShot(0, this, [this] {
+      FirstShowDone_ = true;
+      OpenPendingFiles();
     });
   }
 }
@@ -392,12 +399,12 @@ void TmainFrm::helpBtnClick() { OpenHelpFile(); }
 void TmainFrm::aboutBtnClick() { ShowAboutWindow(); }
 
 void TmainFrm::dfFormBeforeDrop() {
-  QStringList parts;
-  SplitString(FileFilter, "|", parts);
-  if (parts.size() >= 2) {
-    QStringList exts;
-    SplitString(ReplaceAll(parts[1], "*", ""), ";", exts);
-    fltExt = exts;
+  // The extensions of the filter's first entry, and of the other audio files.
+  fltExt.clear();
+  for (const QString& filter : {FileFilter, QString(lang::OtherAudioFilter)}) {
+    QStringList parts;
+    SplitString(filter, "|", parts);
+    if (parts.size() >= 2) SplitString(ReplaceAll(parts[1], "*", ""), ";", fltExt);
   }
 }
 
@@ -422,6 +429,23 @@ void TmainFrm::DropFiles(const QStringList& paths) {
       }
   }
   dfFormDropFiles(accepted);
+}
+
+void TmainFrm::OpenFiles(const QStringList& paths) {
+  PendingFiles_ += paths;
+  OpenPendingFiles();
+}
+
+void TmainFrm::OpenPendingFiles() {
+  if (PendingFiles_.isEmpty() || !FirstShowDone_ || ShutdownRequested) return;
+  if (Busy()) {
+    // Reading or converting: they wait their turn rather than meet the busy message.
+    QTimer::singleShot(200, this, &TmainFrm::OpenPendingFiles);
+    return;
+  }
+  const QStringList files = PendingFiles_;
+  PendingFiles_.clear();
+  DropFiles(files);
 }
 
 void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {

@@ -55,6 +55,9 @@ class TmainFrm : public QMainWindow {
   void OpenOutputFile(int index);
   // Files dropped on the window, in drop order.
   void DropFiles(const QStringList& paths);
+  // Files given on the command line or by a second start: added as if dropped,
+  // once the window is shown, the tips are closed and nothing else is busy.
+  void OpenFiles(const QStringList& paths);
 
  public slots:
   void addFileBtnClick(QObject* Sender = nullptr);
@@ -90,7 +93,11 @@ class TmainFrm : public QMainWindow {
   void dfFormDropFiles(const QStringList& accepted);
   int Selected() const;
 
+  void OpenPendingFiles();
+
   bool Adding = false;
   bool TipsShown = false;
+  bool FirstShowDone_ = false;
+  QStringList PendingFiles_;
   QObject* dfForm;  // stands for the drop target as the sender of an add
 };

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Application.h"
+#include "InstanceChannel.h"
 #include "AudioFileReader.h"
 #include "Theme.h"
 #include "Lang.h"
@@ -42,6 +43,9 @@ void WatchTerminationSignals(QApplication& app) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const QStringList files = app.arguments().mid(1);
+  // Files for a program that already runs go to it; no second window opens.
+  if (!files.isEmpty() && TInstanceChannel::HandOver(files)) return 0;
   if (!DirectShowPresent()) {
     QMessageBox::critical(nullptr, lang::AppTitle, lang::NoDecoders);
     return 1;
@@ -59,7 +63,11 @@ int main(int argc, char** argv) {
   // window does: after a run hidden to the tray, only the tray icon is left.
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(windows->mainFrm.get(), &TmainFrm::Closed, &app, &QApplication::quit);
+  TmainFrm* mainFrm = windows->mainFrm.get();
+  TInstanceChannel channel;
+  channel.Listen([mainFrm](const QStringList& more) { mainFrm->OpenFiles(more); });
   windows->mainFrm->show();
+  if (!files.isEmpty()) mainFrm->OpenFiles(files);
   const int rc = app.exec();
   ShutdownApplication(std::move(windows));
   return rc;

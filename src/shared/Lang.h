@@ -11,6 +11,10 @@ inline constexpr const char* HelpFileName = "brindlewave.html";
 inline constexpr const char* TipsFileName = "tips.txt";
 inline constexpr const char* FileFilter =
     "All available Files|*.wma;*.wmv;*.asf|Windows Meida Files(*.wma;*.wmv;*.asf)|*.wma;*.wmv;*.asf";
+// The common audio files the decoders open besides Windows Media, for the open
+// dialog's third entry and the drop target.
+inline constexpr const char* OtherAudioFilter =
+    "Other audio files|*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.wav;*.aif;*.aiff;*.ape;*.wv";
 
 // Common buttons
 inline constexpr const char* Ok = "&OK";

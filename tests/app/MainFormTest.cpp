@@ -146,17 +146,26 @@ TEST_F(MainFormTest, AnUnreadableSecondFileStopsTheAdding) {
   EXPECT_TRUE(w->addFileBtn->isEnabled());
 }
 
-TEST_F(MainFormTest, DropsTakeOnlyWindowsMediaFiles) {
+// Windows Media and the common audio files, in any letter case; nothing else.
+TEST_F(MainFormTest, DropsTakeAudioFilesOnly) {
   WizardFinisher wizard;
   const QString wma = Wma("song.wma");
+  const QString flac = t.Path("deep.FLAC"), opus = t.Path("voice.opus"), clip = t.Path("clip.m4a");
+  ASSERT_TRUE(MakeFlac24(flac, {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeOpus(opus, {1.0, 48000, 2, {}}));
+  ASSERT_TRUE(MakeVideoOnly(clip));  // the right name, but no audio in it
   const QString txt = t.Touch("notes.txt", "hello");
   QDir().mkpath(t.Path("folder.wma"));
-  w->DropFiles({wma, txt});
-  ASSERT_EQ(Tasks.size(), 1u);
-  EXPECT_EQ(Tasks[0]->SrcFile, wma);
-  w->DropFiles({t.Path("folder.wma")});
-  EXPECT_EQ(Tasks.size(), 1u);
-  EXPECT_EQ(wizard.shown, 1);
+  MessageAnswerer answer;
+  w->DropFiles({wma, txt, flac, opus});
+  ASSERT_EQ(Tasks.size(), 3u);
+  EXPECT_EQ(Tasks[1]->SrcFile, flac);
+  EXPECT_EQ(Tasks[2]->SrcFile, opus);
+  EXPECT_EQ(answer.Seen.size(), 1u);  // the same-settings question
+  w->DropFiles({t.Path("folder.wma"), clip});
+  EXPECT_EQ(Tasks.size(), 3u);
+  ASSERT_EQ(answer.Seen.size(), 2u);
+  EXPECT_TRUE(answer.Seen[1].startsWith(lang::NoAudioStream));
 }
 
 TEST_F(MainFormTest, ListActionsAreRefusedWhileAFileIsRead) {
@@ -232,6 +241,9 @@ TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {
     ++dialogs;
     return QStringList{};
   };
+  QTest::mouseClick(w->TaskList->viewport(), Qt::RightButton, {}, QPoint(40, 60));
+  QTest::qWait(20);
+  EXPECT_EQ(dialogs, 0);  // a right-click adds nothing
   QTest::mouseClick(w->TaskList->viewport(), Qt::LeftButton, {}, QPoint(40, 60));
   QTest::qWait(20);
   EXPECT_EQ(dialogs, 1);

@@ -258,12 +258,18 @@ TEST_F(DesktopTray, HidingKeepsTheRunModal) {
 // The program itself, driven with the keyboard through xdotool.
 class ProgramOnDesktop {
  public:
-  explicit ProgramOnDesktop(const QString& home) : home_(home) {
+  explicit ProgramOnDesktop(const QString& home, const QStringList& files = {}) : home_(home) {
+    p.setProcessEnvironment(Environment(home));
+    p.start(PROGRAM, files);
+  }
+  static QProcessEnvironment Environment(const QString& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", home + "/config");
     env.insert("XDG_DATA_HOME", home + "/data");
-    p.setProcessEnvironment(env);
-    p.start(PROGRAM, {});
+    env.insert("XDG_RUNTIME_DIR", home + "/run");
+    QDir().mkpath(home + "/run");
+    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return env;
   }
   ~ProgramOnDesktop() {
     if (p.state() != QProcess::NotRunning) {
@@ -399,6 +405,39 @@ TEST_F(DesktopProgram, TerminatedDuringARunLeavesNoPartialFileAndSavesTheDefault
   EXPECT_EQ(QDir(t.Path("in")).entryList(QDir::Files | QDir::Hidden),
             QStringList({"long.wma", "short.mp3", "short.wma"}));
   EXPECT_EQ(program.StoredInputFolder(), t.Path("in") + "/");
+}
+
+// Files named on the command line are added as if dropped; a second start hands
+// its files to the program already running and opens no window of its own.
+TEST_F(DesktopProgram, FilesFromTheCommandLineAndFromASecondStart) {
+  ASSERT_TRUE(MakeWma(t.Path("in/first.wma"), {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeWma(t.Path("in/second.wma"), {1.5, 44100, 2, {}}));
+  ProgramOnDesktop program(t.Path("home"), {t.Path("in/first.wma")});
+  ASSERT_TRUE(program.Focus(lang::TipsCaption));
+  program.Key("Return");
+  ASSERT_TRUE(program.Focus(lang::WizardCaption));  // for the file given
+  program.Key("alt+n");
+  program.Key("alt+n");
+  program.Key("alt+o");
+  QProcess second;
+  second.setProcessEnvironment(ProgramOnDesktop::Environment(t.Path("home")));
+  second.start(PROGRAM, {t.Path("in/second.wma")});
+  ASSERT_TRUE(second.waitForFinished(10000));
+  EXPECT_EQ(second.exitCode(), 0);
+  ASSERT_TRUE(program.Focus(lang::WizardCaption));  // the running program reads it
+  program.Key("alt+n");
+  program.Key("alt+n");
+  program.Key("alt+o");
+  ASSERT_TRUE(program.Focus("Brindlewave   (by Kelvaro)"));
+  program.Key("alt+s");
+  ASSERT_TRUE(program.Focus("Message ...", 60000));
+  program.Key("alt+n");
+  ASSERT_TRUE(program.Focus("Brindlewave   (by Kelvaro)"));
+  program.Key("alt+F4");
+  ASSERT_TRUE(program.Exited(10000));
+  EXPECT_EQ(program.p.exitCode(), 0);
+  EXPECT_TRUE(ReadMedia(t.Path("in/first.mp3")).DecodedCleanly);
+  EXPECT_TRUE(ReadMedia(t.Path("in/second.mp3")).DecodedCleanly);
 }
 
 // A run that ends hidden to the tray leaves the program running with its tasks;

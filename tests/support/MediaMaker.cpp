@@ -118,6 +118,10 @@ bool MakeFlac24(const QString& path, const ToneSpec& tone) {
   return MakeAudio(path, "flac", AV_CODEC_ID_FLAC, AV_SAMPLE_FMT_S32, tone, 0, 24);
 }
 
+bool MakeOpus(const QString& path, const ToneSpec& tone) {
+  return MakeAudio(path, "ogg", AV_CODEC_ID_OPUS, AV_SAMPLE_FMT_FLT, tone, 96000);
+}
+
 bool CutFile(const QString& from, const QString& to, double fraction) {
   QFile in(from), out(to);
   if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return false;

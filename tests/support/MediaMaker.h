@@ -18,6 +18,8 @@ bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate = 128000);
 bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate = 128000);
 // A 24-bit FLAC file.
 bool MakeFlac24(const QString& path, const ToneSpec& tone);
+// An Opus file in Ogg; the rate must be 48000.
+bool MakeOpus(const QString& path, const ToneSpec& tone);
 // The first `fraction` of a file's bytes, as a cut download leaves it.
 bool CutFile(const QString& from, const QString& to, double fraction);
 // A WAV file with samples "u8", "s16" or "flt".

@@ -18,12 +18,14 @@ struct Result {
   QString out, err;
 };
 
-Result RunTool(const QStringList& args, const QString& configHome) {
+Result RunTool(const QStringList& args, const QString& configHome, const QByteArray& input = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_CONFIG_HOME", configHome);
   p.setProcessEnvironment(env);
   p.start(CONVERT_TOOL, args);
+  p.write(input);
+  p.closeWriteChannel();
   p.waitForFinished(120000);
   return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
           QString::fromLocal8Bit(p.readAllStandardError())};
@@ -143,6 +145,68 @@ TEST(ConvertTool, AKilledRunLeavesNoFileBehind) {
   const Result again = RunTool({"-o", out, in}, dir.filePath("config"));
   EXPECT_EQ(again.code, 0) << again.err.toStdString();
   EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"long.mp3"});
+}
+
+TEST(ConvertTool, OptionsAUnixUserExpects) {
+  QTemporaryDir dir;
+  const QString config = dir.filePath("config"), out = dir.filePath("out");
+  const QString a = dir.filePath("a.wma"), b = dir.filePath("b.wma"), bad = dir.filePath("bad.wma");
+  ASSERT_TRUE(MakeWma(a, {1.0, 44100, 2, {}}) && MakeWma(b, {1.0, 44100, 2, {}}));
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(QByteArray(5000, 'z'));
+  f.close();
+
+  const Result version = RunTool({"--version"}, config);
+  EXPECT_EQ(version.out, "brindlewave-convert 1.0.0.1\n");
+  EXPECT_TRUE(RunTool({"--help"}, config).out.contains("Exit status: 0 all converted, 1 some failed or ended early, "
+                                                        "2 bad usage, 130 interrupted."));
+  // A dry run says what it would write, and writes nothing.
+  const Result dry = RunTool({"-n", "-b", "128", "-o", out, a}, config);
+  EXPECT_EQ(dry.code, 0);
+  EXPECT_TRUE(dry.out.startsWith(a + " -> " + out + "/a.mp3 (128 Kbps, CBR, 44100 Hz, ")) << dry.out.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(out + "/a.mp3"));
+  // Names from standard input; quiet prints only the failure.
+  const Result quiet = RunTool({"-q", "-o", out, "-"}, config, (a + "\n" + bad + "\n").toLocal8Bit());
+  EXPECT_EQ(quiet.code, 1);
+  EXPECT_EQ(quiet.out, "");
+  EXPECT_TRUE(quiet.err.contains(bad));
+  EXPECT_TRUE(QFileInfo::exists(out + "/a.mp3"));
+  // --overwrite replaces rather than numbers; two inputs of one name still get two files.
+  QDir().mkpath(dir.filePath("again"));
+  ASSERT_TRUE(QFile::copy(b, dir.filePath("again/a.wma")));
+  const Result over = RunTool({"--overwrite", "-o", out, a, dir.filePath("again/a.wma")}, config);
+  EXPECT_EQ(over.code, 0) << over.err.toStdString();
+  QStringList written = over.out.split('\n', Qt::SkipEmptyParts);
+  written.sort();
+  EXPECT_EQ(written, QStringList({out + "/a(2).mp3", out + "/a.mp3"}));
+}
+
+// Interrupted, the converter discards the file being written and says so in its status.
+TEST(ConvertTool, AnInterruptedRunEndsWith130AndLeavesNoPartialFile) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath("long.wma"), out = dir.filePath("out");
+  ASSERT_TRUE(MakeWma(in, {120.0, 44100, 2, {}}));
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  p.setProcessEnvironment(env);
+  p.start(CONVERT_TOOL, {"-o", out, in});
+  ASSERT_TRUE(p.waitForStarted());
+  const QString fds = QString("/proc/%1/fd").arg(p.processId());
+  auto writing = [&] {
+    for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::System | QDir::Files))
+      if (fd.symLinkTarget().startsWith(out) && QFileInfo(fd.filePath()).size() > 100000) return true;
+    return false;
+  };
+  QElapsedTimer clock;
+  clock.start();
+  while (!writing() && clock.elapsed() < 20000) QThread::msleep(5);
+  ASSERT_TRUE(writing());
+  ::kill(pid_t(p.processId()), SIGINT);
+  ASSERT_TRUE(p.waitForFinished(10000));
+  EXPECT_EQ(p.exitCode(), 130);
+  EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
 }
 
 TEST(ConvertTool, BadUsageExitsWithTwo) {
