@@ -88,6 +88,7 @@ void TBatchConverter::Run(const std::vector<const TTask*>& tasks,
     job.Sink.SetInput(nullptr);
     if (result.Failure.isEmpty()) result.Shortfall = job.Source->Shortfall();
     if (job.Source->Reader()) result.SkippedPackets = job.Source->Reader()->SkippedPackets();
+    result.Note = QString::fromStdString(job.Sink.CoverNote());
     job.Source.reset();
     --running;
     const int index = job.Index;

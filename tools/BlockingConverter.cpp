@@ -61,5 +61,6 @@ TConvertResult ConvertTask(const TTask& task, TMP3Out& sink, const std::function
   }
   if (failure.isEmpty()) result.Shortfall = source.Shortfall();
   if (source.Reader()) result.SkippedPackets = source.Reader()->SkippedPackets();
+  result.Note = QString::fromStdString(sink.CoverNote());
   return result;
 }

@@ -10,6 +10,7 @@ struct TConvertResult {
   QString Failure;        // why no MP3 was made; empty when it was
   QString Shortfall;      // the MP3 was made but holds less than the input states
   int SkippedPackets = 0; // damaged stretches passed over
+  QString Note;           // what was left out of the MP3 (a cover picture), for the user
   // What keeps the file from counting as converted; empty when nothing does.
   QString Problem() const { return Failure.isEmpty() ? Shortfall : Failure; }
 };

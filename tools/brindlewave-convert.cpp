@@ -286,6 +286,7 @@ int main(int argc, char** argv) {
     if (terminal) std::fputs("\r\033[K", stderr);
     if (result.SkippedPackets > 0 && !options.quiet)
       Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+    if (!result.Note.isEmpty() && !options.quiet) Report(names[index], result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
       // A short MP3 is still written and named, but the file does not count as converted.
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());

@@ -83,6 +83,10 @@ void TMP3Out::ApplyTags(const TMP3Tags& t) {
   Id3TagTrack = t.Track;
   Id3TagComment = t.Comment;
   Id3TagGenre = t.Genre;
+  Id3TagAlbumArtist = t.AlbumArtist;
+  Id3TagDisc = t.Disc;
+  Id3TagComposer = t.Composer;
+  Id3Cover = t.Cover;
 }
 
 void TMP3Out::SetTags() {
@@ -107,6 +111,7 @@ void TMP3Out::SetTags() {
                           {Id3TagGenre, genre, "TCON"}};
   for (const Field& f : fields) {
     const QString text = QString::fromStdString(f.text);
+    if (&f.text == &Id3TagTrack && text.isEmpty()) continue;  // no track: no frame
     if (FitsLatin1(text)) {
       const QByteArray latin1 = text.toLatin1();
       f.setLatin1(EncoderContext, latin1.constData());
@@ -117,6 +122,16 @@ void TMP3Out::SetTags() {
       Lame.id3tag_set_comment_utf16(EncoderContext, "eng", empty.data(), Utf16WithBom(text).data());
     }
   }
+  // Frames the tag carries when the input has them.
+  const std::pair<const std::string*, const char*> more[] = {
+      {&Id3TagAlbumArtist, "TPE2"}, {&Id3TagDisc, "TPOS"}, {&Id3TagComposer, "TCOM"}};
+  for (const auto& [text, frame] : more)
+    if (!text->empty()) Lame.id3tag_set_textinfo_utf16(EncoderContext, frame, Utf16WithBom(QString::fromStdString(*text)).data());
+  CoverNote_.clear();
+  if (Id3Cover.size() > MaxCoverBytes)
+    CoverNote_ = "cover picture left out: larger than 1 MiB";
+  else if (!Id3Cover.empty() && Lame.id3tag_set_albumart(EncoderContext, Id3Cover.data(), Id3Cover.size()) != 0)
+    CoverNote_ = "cover picture left out: the encoder does not take its format";
 }
 
 void TMP3Out::PrepareOutput() {
@@ -181,6 +196,7 @@ void TMP3Out::PrepareOutput() {
   const int outRate = Lame.lame_get_out_samplerate(EncoderContext);  // the rate the encoder chose
   const double scale = inRate > 0 ? std::max(1.0, double(outRate) / inRate) : 1.0;
   Mp3BufferSize = std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200 + 16384);
+  if (CoverNote_.empty()) Mp3BufferSize += static_cast<int>(Id3Cover.size());  // the picture comes with the first frames
   Mp3Buffer.assign(Mp3BufferSize, 0);
 }
 

@@ -22,6 +22,9 @@ class TMP3Out : public TAudioFileOut {
 
   TMP3BitRate BitRate = TMP3BitRate::br128;
   std::string Id3TagTitle, Id3TagArtist, Id3TagAlbum, Id3TagYear, Id3TagTrack, Id3TagComment, Id3TagGenre;
+  std::string Id3TagAlbumArtist, Id3TagDisc, Id3TagComposer;
+  std::string Id3Cover;  // picture bytes; empty for none
+  static constexpr std::size_t MaxCoverBytes = 1024 * 1024;
   TMP3Quality Quality = TMP3Quality::ql5;
   TMP3SampleRate SampleRate = TMP3SampleRate::srDefault;
   TMP3Mode Mode = TMP3Mode::STEREO;
@@ -40,6 +43,8 @@ class TMP3Out : public TAudioFileOut {
   // The run in progress, once stopped, leaves nothing: its file is discarded
   // instead of finished.
   void DiscardRun() { DiscardRequest_ = true; }
+  // Why the last run's cover picture was left out; empty when it was not.
+  const std::string& CoverNote() const { return CoverNote_; }
 
  protected:
   void PrepareOutput() override;
@@ -61,6 +66,7 @@ class TMP3Out : public TAudioFileOut {
   bool Prepared_ = false;
   bool Failed_ = false;  // the product is broken: it must not reach its name
   std::atomic<bool> DiscardRequest_{false};
+  std::string CoverNote_;
   TAtomicFile File_;
   std::string FinalName_;
   std::unique_ptr<TOutputStream> FileStream_;

@@ -117,7 +117,11 @@ void ReadMediaTags(const QString& path, TMediaTags& tags) {
     tags.Comment = pick({"comment"});
     tags.AltComment = pick({"description", "copyright"});
     tags.Genre = pick({"genre"});
-    tags.Track = pick({"track"}).toInt();
+    tags.TrackText = pick({"track", "WM/TrackNumber", "tracknumber"});
+    tags.Track = tags.TrackText.section('/', 0, 0).toInt();
+    tags.AlbumArtist = pick({"album_artist", "WM/AlbumArtist", "albumartist"});
+    tags.Disc = pick({"disc", "WM/PartOfSet", "discnumber"});
+    tags.Composer = pick({"composer", "WM/Composer"});
     avformat_close_input(&fmt);
   }
   const QString ext = QFileInfo(path).suffix().toUpper();
@@ -135,6 +139,34 @@ void ReadMediaTags(const QString& path, TMediaTags& tags) {
       if (tags.Track == 0) tags.Track = v1.Track;
     }
   }
+}
+
+std::string ReadCoverPicture(const QString& path) {
+  AVFormatContext* fmt = OpenMedia(path);
+  if (!fmt) return {};
+  std::string picture;
+  for (unsigned i = 0; i < fmt->nb_streams && picture.empty(); ++i) {
+    const AVStream* st = fmt->streams[i];
+    if ((st->disposition & AV_DISPOSITION_ATTACHED_PIC) && st->attached_pic.size > 0)
+      picture.assign(reinterpret_cast<const char*>(st->attached_pic.data), std::size_t(st->attached_pic.size));
+  }
+  if (picture.empty()) {
+    // An image stream of its own: its first frame.
+    const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    const AVCodecID id = si >= 0 ? fmt->streams[si]->codecpar->codec_id : AV_CODEC_ID_NONE;
+    if (id == AV_CODEC_ID_MJPEG || id == AV_CODEC_ID_PNG || id == AV_CODEC_ID_GIF) {
+      AVPacket* packet = av_packet_alloc();
+      while (packet && av_read_frame(fmt, packet) >= 0) {
+        const bool found = packet->stream_index == si;
+        if (found) picture.assign(reinterpret_cast<const char*>(packet->data), std::size_t(packet->size));
+        av_packet_unref(packet);
+        if (found) break;
+      }
+      av_packet_free(&packet);
+    }
+  }
+  avformat_close_input(&fmt);
+  return picture;
 }
 
 void (*ProbeStartHook)() = nullptr;
@@ -175,6 +207,10 @@ void ProbeInputFile() {
   t.Year = tags.Year.isNull() ? QString("") : tags.Year;
   t.Genre = tags.Genre.isNull() ? QString("") : tags.Genre;
   t.Album = tags.Album.isNull() ? QString("") : tags.Album;
+  t.Track = !tags.TrackText.isEmpty() ? tags.TrackText : tags.Track > 0 ? QString::number(tags.Track) : QString();
+  t.AlbumArtist = tags.AlbumArtist;
+  t.Disc = tags.Disc;
+  t.Composer = tags.Composer;
   CutTaskTexts(t);
   t.EstimatedSize = ProbeSizeEstimate(t);
   ProbeResult = prRead;

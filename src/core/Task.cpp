@@ -11,6 +11,7 @@ QString CutText(const QString& text, int count) {
 }
 
 void CutTaskTexts(TTask& task) {
-  for (QString* t : {&task.Title, &task.Artist, &task.Album, &task.Comment, &task.Genre, &task.Year})
+  for (QString* t : {&task.Title, &task.Artist, &task.Album, &task.Comment, &task.Genre, &task.Year, &task.Track,
+                     &task.AlbumArtist, &task.Disc, &task.Composer})
     *t = CutText(*t);
 }

@@ -24,6 +24,8 @@ struct TTask {
   QString Comment;
   QString Genre;
   QString Year;
+  // Carried from the input to the MP3 as they are; the wizard does not show them.
+  QString Track, AlbumArtist, Disc, Composer;
   bool Checked = false;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "Globals.h"
+#include "Probe.h"
 
 void StoreCurrentTask(bool append, int index) {
   CutTaskTexts(CurrentTask);
@@ -97,4 +98,9 @@ void ApplyTaskToEncoder(const TTask& task, TMP3Settings& settings, TMP3Tags& tag
   tags.Year = task.Year.toStdString();
   tags.Genre = task.Genre.toStdString();
   tags.Comment = task.Comment.toStdString();
+  tags.Track = task.Track.toStdString();
+  tags.AlbumArtist = task.AlbumArtist.toStdString();
+  tags.Disc = task.Disc.toStdString();
+  tags.Composer = task.Composer.toStdString();
+  tags.Cover = ReadCoverPicture(task.SrcFile);
 }

@@ -48,4 +48,6 @@ struct TMP3Settings {
 // ID3 texts of one run, UTF-8.
 struct TMP3Tags {
   std::string Title, Artist, Album, Year, Track, Comment, Genre;
+  std::string AlbumArtist, Disc, Composer;
+  std::string Cover;  // the picture's bytes (JPEG, PNG or GIF); empty for none
 };

@@ -1,4 +1,6 @@
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -384,6 +386,52 @@ TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
   const MediaFacts f = ReadMedia(Path("long.mp3"));
   EXPECT_TRUE(f.DecodedCleanly);
   EXPECT_NEAR(double(f.DecodedFrames) / 44100, source.DeliveredTime() / 1e7, 0.1);
+}
+
+// What players show beyond the six texts: track, album artist, disc, composer and
+// the cover picture reach the MP3's tag, Unicode included; a picture too large
+// is left out with a note.
+TEST_F(DecodingTest, TheMetadataPlayersShowReachTheMp3) {
+  const std::map<std::string, std::string> tags{{"title", "Largo"},
+                                                {"track", "3/12"},
+                                                {"album_artist", "\xd0\x90\xd0\xbd\xd1\x81\xd0\xb0\xd0\xbc\xd0\xb1\xd0\xbb\xd1\x8c"},
+                                                {"disc", "1/2"},
+                                                {"composer", "Dvo\xc5\x99\xc3\xa1k"}};
+  auto png = [](int side) {
+    QImage image(side, side, QImage::Format_RGB32);
+    std::uint32_t noise = 12345;  // random pixels, which no compression shrinks
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x) {
+        noise = noise * 1664525u + 1013904223u;
+        image.setPixel(x, y, noise >> 8);
+      }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+  };
+  const QByteArray small = png(8), large = png(700);
+  ASSERT_GT(large.size(), 1024 * 1024);
+  ASSERT_TRUE(MakeWma(Path("tagged.wma"), {1.0, 44100, 2, tags}));
+  ASSERT_TRUE(MakeMp3(Path("covered.mp3"), {1.0, 44100, 2, tags}, 128000, small));
+  ASSERT_TRUE(MakeMp3(Path("huge.mp3"), {1.0, 44100, 2, tags}, 128000, large));
+  TMP3Out sink;
+  for (const char* name : {"tagged.wma", "covered.mp3", "huge.mp3"}) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(Probe(Path(name)), prRead);
+    CurrentTask.DstFile = Path(QString(name) + ".out.mp3");
+    const TConvertResult r = ConvertTask(CurrentTask, sink);
+    EXPECT_EQ(r.Problem(), "");
+    const MediaFacts f = ReadMedia(CurrentTask.DstFile);
+    EXPECT_EQ(f.Tags.at("track"), "3/12");
+    EXPECT_EQ(f.Tags.at("album_artist"), tags.at("album_artist"));
+    EXPECT_EQ(f.Tags.at("disc"), "1/2");
+    EXPECT_EQ(f.Tags.at("composer"), tags.at("composer"));
+    const std::string n = name;
+    EXPECT_EQ(f.CoverBytes, n == "covered.mp3" ? small.size() : 0);
+    EXPECT_EQ(r.Note, n == "huge.mp3" ? "cover picture left out: larger than 1 MiB" : "");
+  }
 }
 
 // Freeing the source while the worker reads it ends the run without touching

@@ -43,6 +43,8 @@ MediaFacts ReadMedia(const QString& path) {
   }
   facts.Opened = true;
   Collect(fmt->metadata, facts.Tags);
+  for (unsigned i = 0; i < fmt->nb_streams; ++i)
+    if (fmt->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC) facts.CoverBytes = fmt->streams[i]->attached_pic.size;
   const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
   if (si < 0) {
     avformat_close_input(&fmt);

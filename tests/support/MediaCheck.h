@@ -17,6 +17,7 @@ struct MediaFacts {
   long long DecodedFrames = 0; // samples per channel actually decoded
   bool ChannelsIdentical = true;  // every left sample equals its right one
   std::map<std::string, std::string> Tags;  // container metadata, lower-case keys
+  long long CoverBytes = 0;                 // the attached picture's size; 0 for none
 };
 
 MediaFacts ReadMedia(const QString& path);

@@ -55,9 +55,20 @@ struct Muxer {
 };
 
 bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFormat sf, const ToneSpec& tone,
-               int bitRate, int rawBits = 0) {
+               int bitRate, int rawBits = 0, const QByteArray& png = {}) {
   Muxer m;
   if (!m.Open(path, format, id)) return false;
+  AVStream* pic = nullptr;
+  if (!png.isEmpty()) {
+    // A cover picture: an attached picture of its own stream, written before the audio.
+    pic = avformat_new_stream(m.fmt, nullptr);
+    if (!pic) return false;
+    pic->disposition = AV_DISPOSITION_ATTACHED_PIC;
+    pic->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
+    pic->codecpar->codec_id = AV_CODEC_ID_PNG;
+    pic->codecpar->width = 8;
+    pic->codecpar->height = 8;
+  }
   m.enc->sample_fmt = sf;
   m.enc->bits_per_raw_sample = rawBits;
   m.enc->sample_rate = tone.Rate;
@@ -66,6 +77,16 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
   m.enc->time_base = AVRational{1, tone.Rate};
   for (const auto& [k, v] : tone.Tags) av_dict_set(&m.fmt->metadata, k.c_str(), v.c_str(), 0);
   if (!m.Start(path)) return false;
+  if (pic) {
+    AVPacket* p = av_packet_alloc();
+    if (av_new_packet(p, int(png.size())) < 0) return false;
+    memcpy(p->data, png.constData(), png.size());
+    p->stream_index = pic->index;
+    p->flags |= AV_PKT_FLAG_KEY;
+    const bool written = av_interleaved_write_frame(m.fmt, p) >= 0;
+    av_packet_free(&p);
+    if (!written) return false;
+  }
   const int frameSize = m.enc->frame_size > 0 ? m.enc->frame_size : 1024;
   const long long total = std::llround(tone.Seconds * tone.Rate);
   AVFrame* frame = av_frame_alloc();
@@ -110,8 +131,8 @@ bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
   return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, tone, bitRate);
 }
 
-bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate) {
-  return MakeAudio(path, "mp3", AV_CODEC_ID_MP3, AV_SAMPLE_FMT_FLTP, tone, bitRate);
+bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate, const QByteArray& cover) {
+  return MakeAudio(path, "mp3", AV_CODEC_ID_MP3, AV_SAMPLE_FMT_FLTP, tone, bitRate, 0, cover);
 }
 
 bool MakeFlac24(const QString& path, const ToneSpec& tone) {

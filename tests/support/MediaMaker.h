@@ -1,6 +1,7 @@
 #pragma once
 // Makes the small input files the tests convert, through libavformat and libavcodec.
 
+#include <QByteArray>
 #include <QString>
 #include <map>
 #include <string>
@@ -14,8 +15,9 @@ struct ToneSpec {
 
 // A Windows Media audio file (WMA version 2 in ASF).
 bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate = 128000);
-// An MP3 file (through the encoder FFmpeg links), with its Info frame.
-bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate = 128000);
+// An MP3 file (through the encoder FFmpeg links), with its Info frame, and the
+// PNG picture `cover` when given.
+bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate = 128000, const QByteArray& cover = {});
 // A 24-bit FLAC file.
 bool MakeFlac24(const QString& path, const ToneSpec& tone);
 // An Opus file in Ogg; the rate must be 48000.
