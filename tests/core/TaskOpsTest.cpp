@@ -118,7 +118,7 @@ TEST(TaskOps, EncoderMapping) {
   task.Title = QString::fromUtf8("Ωμέγα");
   TMP3Settings s;
   TMP3Tags tags;
-  tags.Track = "kept";
+  task.Track = "3/12";  // the input's own track number travels to the MP3
   ApplyTaskToEncoder(task, s, tags);
   EXPECT_EQ(s.BitRate, TMP3BitRate::br192);
   EXPECT_EQ(s.Mode, TMP3Mode::DUAL_CHANNEL);
@@ -128,7 +128,7 @@ TEST(TaskOps, EncoderMapping) {
   EXPECT_EQ(s.VBRMinBitrate, 256);
   EXPECT_EQ(s.VBRMaxBitrate, 128);
   EXPECT_EQ(tags.Title, "Ωμέγα");
-  EXPECT_EQ(tags.Track, "kept");
+  EXPECT_EQ(tags.Track, "3/12");
 
   // A rate outside the table keeps the previous one; odd rates and modes map to the fallbacks.
   task.BitRate = 100;
