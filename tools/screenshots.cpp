@@ -79,6 +79,16 @@ int main(int argc, char** argv) {
   const char* texts[] = {"The following file can NOT be read correctly.\n /home/user/Music/broken.wma",
                          lang::Busy, lang::SameSettingsQuestion,
                          "The following file has no audio stream and can NOT be converted into MP3!"};
+  QString report = QString::asprintf(lang::FilesFailedFormat, 3, 5);
+  for (const char* name : {"Symphonie fantastique, 1. Rêveries – Passions", "Quartet in F minor", "Live at the hall"})
+    report += QString("\n /home/user/Music/Recordings from the old collection/") + name + ".wma: the input ends at 0:07 of 0:20";
+  report += QString("\n") + lang::OpenOutputFolder;
+  msg->IconIndex = 1;
+  msg->SetText(report);
+  msg->okBtn->setText(lang::Yes);
+  msg->helpBtn->setText(lang::No);
+  Save(msg, "message-report");
+  msg->hide();
   for (int i = 0; i < 4; ++i) {
     msg->IconIndex = i;
     msg->SetText(texts[i]);
