@@ -228,7 +228,11 @@ bool TMP3Out::OutputStep(bool abort) {
   int m;
   unsigned char* out = Mp3Buffer.data();
   if (format == TSampleFormat::sfFloat32) {
-    const auto* pcm = reinterpret_cast<const float*>(StepBuffer);
+    auto* pcm = reinterpret_cast<float*>(StepBuffer);
+    // A damaged stream can decode to values far out of range, or to NaN, on
+    // which the encoder aborts: clip them as the 16-bit path would.
+    for (int i = 0; i < n / 4; ++i)
+      if (!(pcm[i] >= -1.0f && pcm[i] <= 1.0f)) pcm[i] = pcm[i] > 1.0f ? 1.0f : pcm[i] < -1.0f ? -1.0f : 0.0f;
     m = channels == 2 ? Lame.lame_encode_buffer_interleaved_ieee_float(EncoderContext, pcm, n / 8, out, Mp3BufferSize)
                       : Lame.lame_encode_buffer_ieee_float(EncoderContext, pcm, pcm, n / 4, out, Mp3BufferSize);
   } else if (channels == 2) {
