@@ -1,5 +1,7 @@
 # A thin front for the CMake presets; the build itself is CMake's.
-.PHONY: setup run test build clean
+.PHONY: setup run test build clean fuzz
+
+FUZZ_SECONDS ?= 3600
 
 setup:
 	@scripts/setup
@@ -21,6 +23,12 @@ test: setup
 	cmake --preset tsan
 	cmake --build --preset tsan
 	QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1 ctest --preset tsan
+
+# A long fuzzing run of the input side (FUZZ_SECONDS, an hour by default).
+fuzz: setup
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/run $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

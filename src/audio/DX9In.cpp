@@ -210,6 +210,6 @@ QString TDX9In::Shortfall() const {
   constexpr std::int64_t Second = 10000000;
   if (EndedAt_ < 0 || Stated_ <= 0) return {};
   const std::int64_t missing = Stated_ - EndedAt_;
-  if (missing <= Second || missing * 50 <= Stated_) return {};
+  if (missing <= Second || missing <= Stated_ / 50) return {};
   return QString(lang::InputEndsFormat).arg(MinutesText(EndedAt_), MinutesText(Stated_));
 }

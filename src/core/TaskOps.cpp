@@ -1,7 +1,9 @@
 #include "TaskOps.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "Globals.h"
 #include "Probe.h"
@@ -60,14 +62,16 @@ void ApplyDefaultsToTask(TTask& task) {
 
 std::int32_t ProbeSizeEstimate(const TTask& task) {
   const long double seconds = static_cast<long double>(task.Duration) / 10000000.0L;
-  return static_cast<std::int32_t>(std::floor(task.BitRate * seconds / 8.0L * 1.03L));
+  // A damaged header can state an absurd length: the estimate saturates.
+  const long double kb = std::floor(task.BitRate * seconds / 8.0L * 1.03L);
+  return static_cast<std::int32_t>(std::clamp<long double>(kb, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 std::int32_t WizardSizeEstimate(const TTask& task) {
-  const std::int64_t seconds = task.Duration / 10000000;
-  if (task.VBR)
-    return static_cast<std::int32_t>(seconds * (std::int64_t{task.VbrMinBitrate} + task.VbrMaxBitrate) / 16);
-  return static_cast<std::int32_t>(seconds * task.BitRate / 8);
+  const long double seconds = static_cast<long double>(task.Duration / 10000000);
+  const long double kb = task.VBR ? seconds * (std::int64_t{task.VbrMinBitrate} + task.VbrMaxBitrate) / 16
+                                  : seconds * task.BitRate / 8;
+  return static_cast<std::int32_t>(std::clamp<long double>(std::floor(kb), 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 void ApplyTaskToEncoder(const TTask& task, TMP3Settings& settings, TMP3Tags& tags) {

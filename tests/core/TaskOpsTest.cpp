@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "TaskOps.h"
 #include "TestSupport.h"
@@ -79,6 +80,9 @@ TEST(TaskOps, SizeEstimates) {
   t.VBR = false;
   t.BitRate = 320;
   EXPECT_EQ(WizardSizeEstimate(t), 36000 * 320 / 8);
+  t.Duration = std::int64_t{1} << 62;  // a damaged header's length saturates the estimates
+  EXPECT_EQ(ProbeSizeEstimate(t), std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(WizardSizeEstimate(t), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(TaskOps, DefaultsRoundTripThroughATask) {
