@@ -41,8 +41,9 @@ std::int64_t AsfStated(QFile& f) {
       const std::uint64_t preroll = Le(body.constData() + 56, 8); // ms
       const std::uint32_t flags = std::uint32_t(Le(body.constData() + 64, 4));
       if (flags & 1) return -1;  // a broadcast stream states no length
-      const std::int64_t length = std::int64_t(play) - std::int64_t(preroll) * 10000;
-      return length > 0 ? length : -1;
+      // Damaged headers state anything: a length that does not fit is none.
+      if (play > std::uint64_t(INT64_MAX) || preroll >= play / 10000) return -1;
+      return std::int64_t(play - preroll * 10000);
     }
     at += size;
   }
