@@ -73,7 +73,12 @@ class Desktop : public ::testing::Test {
     main = app->mainFrm.get();
     prg = app->prgFrm.get();
     main->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    // A window manager that has just started may still be settling in.
+    if (!QTest::qWaitForWindowExposed(main, 10000)) {
+      main->hide();
+      main->show();
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(main, 10000));
+    }
   }
   void TearDown() override { ShutdownApplication(std::move(app)); }
 
