@@ -6,6 +6,17 @@
 #include <QtDebug>
 #include <cmath>
 
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+// Qt's event queue orders the posting of an event before its delivery, but it is
+// not built for the race checker, which must be told.
+#define BW_HANDED_OVER(p) __tsan_release(p)
+#define BW_TAKEN_OVER(p) __tsan_acquire(p)
+#else
+#define BW_HANDED_OVER(p) ((void)(p))
+#define BW_TAKEN_OVER(p) ((void)(p))
+#endif
+
 #include "AudioConverter.h"
 #include "InputExchange.h"
 #include "AudioException.h"
@@ -14,6 +25,7 @@ class TAudioOutput::TCallContext : public QObject {
  public:
   explicit TCallContext(TAudioOutput* output) : Output_(output) {}
   bool event(QEvent* e) override {
+    BW_TAKEN_OVER(e);
     if (e->type() != CallEventType()) return QObject::event(e);
     Output_->RunPendingCall();
     return true;
@@ -62,7 +74,9 @@ void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
   }
   std::unique_lock l(CallMx_);
   PendingCall_ = &call;
-  QCoreApplication::postEvent(Context_.get(), new QEvent(QEvent::Type(CallEventType())));
+  auto* event = new QEvent(QEvent::Type(CallEventType()));
+  BW_HANDED_OVER(event);
+  QCoreApplication::postEvent(Context_.get(), event);
   CallDone_.wait(l, [this] { return PendingCall_ == nullptr; });
 }
 
