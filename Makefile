@@ -28,7 +28,7 @@ test: setup
 fuzz: setup
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	fuzz/run $(FUZZ_SECONDS)
+	fuzz/run --keep-going $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

@@ -19,6 +19,7 @@ extern "C" {
 #include "AudioException.h"
 #include "AudioFileReader.h"
 #include "BatchConverter.h"
+#include "CoreBudget.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MP3Out.h"
@@ -31,7 +32,8 @@ namespace {
 const char* const Usage =
     "usage: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
-    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--overwrite] FILE...\n";
+    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--overwrite]\n"
+    "                           [--no-split] FILE...\n";
 
 const char* const Help =
     "Converts audio files to MP3 with the program's saved defaults and naming.\n"
@@ -47,6 +49,8 @@ const char* const Help =
     "  -q, --quiet      print only failures\n"
     "  -n, --dry-run    print what would be written, where, and with which settings\n"
     "  --overwrite      replace existing outputs instead of numbering the new ones\n"
+    "  --no-split       never encode one file on several cores (by default a long file\n"
+    "                   is split into parts while fewer files than jobs are running)\n"
     "  --version        print the version\n"
     "  FILE             an input file; - reads file names from standard input, one a line\n"
     "\n"
@@ -56,7 +60,7 @@ const char* const Help =
 struct Options {
   QString outDir;
   int jobs = 0;  // 0: one for each processor core
-  bool quiet = false, dryRun = false, overwrite = false;
+  bool quiet = false, dryRun = false, overwrite = false, noSplit = false;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
   std::optional<QString> title, artist, album, year, genre, comment;
   QStringList files;
@@ -102,6 +106,8 @@ Options Parse(const QStringList& args) {
       o.dryRun = true;
     } else if (a == "--overwrite") {
       o.overwrite = true;
+    } else if (a == "--no-split") {
+      o.noSplit = true;
     } else if (a == "-") {
       // File names from standard input, one a line.
       QTextStream in(stdin);
@@ -263,7 +269,10 @@ int main(int argc, char** argv) {
   std::unique_ptr<TBatchConverter> batch;
   try {
     // The settings the program's progress window runs with.
-    batch = std::make_unique<TBatchConverter>(jobs, [](TMP3Out& sink) {
+    // Files split into parts while fewer are running than there are jobs.
+    TCoreBudget::SetJobs(options.jobs > 0 ? options.jobs : cores);
+    batch = std::make_unique<TBatchConverter>(jobs, [&options](TMP3Out& sink) {
+      sink.SplitFiles = !options.noSplit;
       sink.Quality = TMP3Quality::ql2;
       sink.VBRQuality = TMP3Quality::ql2;
       sink.Original = false;

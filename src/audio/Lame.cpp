@@ -64,3 +64,16 @@ bool beWriteInfoTag(lame_t context, FILE* file) {
   Lame.lame_close(context);
   return ok;
 }
+
+int EncodePcm(lame_t context, const void* pcm, int samples, int channels, TSampleFormat format, unsigned char* out,
+              int outSize) {
+  if (format == TSampleFormat::sfFloat32) {
+    const auto* f = static_cast<const float*>(pcm);
+    return channels == 2 ? Lame.lame_encode_buffer_interleaved_ieee_float(context, f, samples, out, outSize)
+                         : Lame.lame_encode_buffer_ieee_float(context, f, f, samples, out, outSize);
+  }
+  // The encoder's interleaved call takes a non-const buffer but does not write it.
+  auto* s = static_cast<short*>(const_cast<void*>(pcm));
+  return channels == 2 ? Lame.lame_encode_buffer_interleaved(context, s, samples, out, outSize)
+                       : Lame.lame_encode_buffer(context, s, s, samples, out, outSize);
+}

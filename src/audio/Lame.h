@@ -5,6 +5,8 @@
 #include <lame/lame.h>
 #include <string>
 
+#include "AudioInput.h"
+
 struct TLameApi {
 #define BW_LAME_ENTRY(name) decltype(&::name) name = nullptr;
 #include "LameEntries.inc"
@@ -27,3 +29,9 @@ void UnloadLame();
 // reading and writing, and releases the context. Returns false when the file
 // could not be updated.
 bool beWriteInfoTag(lame_t context, FILE* file);
+
+// Encodes `samples` samples per channel of interleaved PCM, mono or stereo, as the
+// source delivers it. Float samples must already lie in -1..1. Returns what the
+// encoder returns: bytes written to `out`, or a negative error.
+int EncodePcm(lame_t context, const void* pcm, int samples, int channels, TSampleFormat format, unsigned char* out,
+              int outSize);

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "AudioException.h"
+#include "CoreBudget.h"
 #include "Lang.h"
 
 namespace {
@@ -89,9 +90,9 @@ void TMP3Out::ApplyTags(const TMP3Tags& t) {
   Id3Cover = t.Cover;
 }
 
-void TMP3Out::SetTags() {
-  Lame.id3tag_init(EncoderContext);
-  Lame.id3tag_add_v2(EncoderContext);
+void TMP3Out::SetTags(lame_t context) {
+  Lame.id3tag_init(context);
+  Lame.id3tag_add_v2(context);
   struct Field {
     const std::string& text;
     int (*setLatin1)(lame_t, const char*);
@@ -114,24 +115,83 @@ void TMP3Out::SetTags() {
     if (&f.text == &Id3TagTrack && text.isEmpty()) continue;  // no track: no frame
     if (FitsLatin1(text)) {
       const QByteArray latin1 = text.toLatin1();
-      f.setLatin1(EncoderContext, latin1.constData());
+      f.setLatin1(context, latin1.constData());
     } else if (f.frame) {
-      Lame.id3tag_set_textinfo_utf16(EncoderContext, f.frame, Utf16WithBom(text).data());
+      Lame.id3tag_set_textinfo_utf16(context, f.frame, Utf16WithBom(text).data());
     } else {
       const auto empty = Utf16WithBom(QString());
-      Lame.id3tag_set_comment_utf16(EncoderContext, "eng", empty.data(), Utf16WithBom(text).data());
+      Lame.id3tag_set_comment_utf16(context, "eng", empty.data(), Utf16WithBom(text).data());
     }
   }
   // Frames the tag carries when the input has them.
   const std::pair<const std::string*, const char*> more[] = {
       {&Id3TagAlbumArtist, "TPE2"}, {&Id3TagDisc, "TPOS"}, {&Id3TagComposer, "TCOM"}};
   for (const auto& [text, frame] : more)
-    if (!text->empty()) Lame.id3tag_set_textinfo_utf16(EncoderContext, frame, Utf16WithBom(QString::fromStdString(*text)).data());
+    if (!text->empty()) Lame.id3tag_set_textinfo_utf16(context, frame, Utf16WithBom(QString::fromStdString(*text)).data());
   CoverNote_.clear();
   if (Id3Cover.size() > MaxCoverBytes)
     CoverNote_ = "cover picture left out: larger than 1 MiB";
-  else if (!Id3Cover.empty() && Lame.id3tag_set_albumart(EncoderContext, Id3Cover.data(), Id3Cover.size()) != 0)
+  else if (!Id3Cover.empty() && Lame.id3tag_set_albumart(context, Id3Cover.data(), Id3Cover.size()) != 0)
     CoverNote_ = "cover picture left out: the encoder does not take its format";
+}
+
+lame_t TMP3Out::NewEncoder(bool first, std::string& error) {
+  lame_t context = Lame.lame_init();
+  if (!context) {
+    error = "The MP3 encoder could not be started.";
+    return nullptr;
+  }
+  const int inRate = Input()->GetSampleRate();
+  Lame.lame_set_in_samplerate(context, inRate);
+  Lame.lame_set_num_channels(context, 2);
+  Lame.lame_set_out_samplerate(context, HzOf(SampleRate));
+  Lame.lame_set_mode(context, static_cast<MPEG_mode>(Mode));
+  Lame.lame_set_copyright(context, Copyright ? 1 : 0);
+  Lame.lame_set_original(context, Original ? 1 : 0);
+  Lame.lame_set_error_protection(context, CRC ? 1 : 0);
+  if (!EnableVBR) {
+    Lame.lame_set_brate(context, KbpsOf(BitRate));
+    Lame.lame_set_quality(context, static_cast<int>(Quality));
+  } else {
+    // The encoder's own default VBR method: about 2.5 times faster than the old
+    // one, and at least as good.
+    if (WriteVBRHeader) Lame.lame_set_VBR(context, vbr_mtrh);
+    Lame.lame_set_bWriteVbrTag(context, 1);
+    Lame.lame_set_VBR_q(context, static_cast<int>(VBRQuality));
+    if (VBRMaxBitrate < VBRMinBitrate) std::swap(VBRMinBitrate, VBRMaxBitrate);
+    Lame.lame_set_VBR_min_bitrate_kbps(context, VBRMinBitrate);
+    Lame.lame_set_VBR_max_bitrate_kbps(context, VBRMaxBitrate);
+  }
+  if (first) {
+    // Tags go in before the parameters are applied: that is when the encoder
+    // emits the ID3v2 tag, ahead of the first frame, where players look for it.
+    SetTags(context);
+  } else {
+    // A later part of a split file: its frames only.
+    Lame.lame_set_bWriteVbrTag(context, 0);
+  }
+  if (Splitting_) Lame.lame_set_write_id3tag_automatic(context, 0);
+  if (Lame.lame_init_params(context) < 0) {
+    Lame.lame_close(context);
+    error = "The MP3 encoder does not accept these settings (input " + std::to_string(inRate) + " Hz, output " +
+            std::to_string(HzOf(SampleRate)) + " Hz).";
+    return nullptr;
+  }
+  return context;
+}
+
+bool TMP3Out::CanSplit() {
+  // Parts meet on the frame grid of the input, so the encoder must not resample.
+  if (!SplitFiles || Input()->GetChannels() < 1 || Input()->GetChannels() > 2) return false;
+  std::string error;
+  const bool was = Splitting_;
+  Splitting_ = false;
+  lame_t probe = NewEncoder(false, error);
+  Splitting_ = was;
+  if (!probe) return false;
+  const bool same = Lame.lame_get_out_samplerate(probe) == Input()->GetSampleRate();
+  Lame.lame_close(probe);
+  return same;
 }
 
 void TMP3Out::PrepareOutput() {
@@ -152,45 +212,19 @@ void TMP3Out::PrepareOutput() {
     throw;
   }
   Prepared_ = true;
+  TCoreBudget::Enter();
+  InBudget_ = true;
 
-  EncoderContext = Lame.lame_init();
+  Splitting_ = CanSplit();
+  std::string error;
+  EncoderContext = NewEncoder(true, error);
   if (!EncoderContext) {
     Failed_ = true;
     Abandon();
     CloseInputQuietly();
-    throw EAudioException("The MP3 encoder could not be started.");
+    throw EAudioException(error);
   }
   const int inRate = Input()->GetSampleRate();
-  Lame.lame_set_in_samplerate(EncoderContext, inRate);
-  Lame.lame_set_num_channels(EncoderContext, 2);
-  Lame.lame_set_out_samplerate(EncoderContext, HzOf(SampleRate));
-  Lame.lame_set_mode(EncoderContext, static_cast<MPEG_mode>(Mode));
-  Lame.lame_set_copyright(EncoderContext, Copyright ? 1 : 0);
-  Lame.lame_set_original(EncoderContext, Original ? 1 : 0);
-  Lame.lame_set_error_protection(EncoderContext, CRC ? 1 : 0);
-  if (!EnableVBR) {
-    Lame.lame_set_brate(EncoderContext, KbpsOf(BitRate));
-    Lame.lame_set_quality(EncoderContext, static_cast<int>(Quality));
-  } else {
-    // The encoder's own default VBR method: about 2.5 times faster than the old
-    // one, and at least as good.
-    if (WriteVBRHeader) Lame.lame_set_VBR(EncoderContext, vbr_mtrh);
-    Lame.lame_set_bWriteVbrTag(EncoderContext, 1);
-    Lame.lame_set_VBR_q(EncoderContext, static_cast<int>(VBRQuality));
-    if (VBRMaxBitrate < VBRMinBitrate) std::swap(VBRMinBitrate, VBRMaxBitrate);
-    Lame.lame_set_VBR_min_bitrate_kbps(EncoderContext, VBRMinBitrate);
-    Lame.lame_set_VBR_max_bitrate_kbps(EncoderContext, VBRMaxBitrate);
-  }
-  // Tags go in before the parameters are applied: that is when the encoder
-  // emits the ID3v2 tag, ahead of the first frame, where players look for it.
-  SetTags();
-  if (Lame.lame_init_params(EncoderContext) < 0) {
-    Failed_ = true;
-    Abandon();
-    CloseInputQuietly();
-    throw EAudioException("The MP3 encoder does not accept these settings (input " + std::to_string(inRate) +
-                          " Hz, output " + std::to_string(HzOf(SampleRate)) + " Hz).");
-  }
   // Room for one step of the most samples per channel, scaled up when the
   // encoder resamples upwards, plus the ID3v2 tag that the first call emits.
   const int outRate = Lame.lame_get_out_samplerate(EncoderContext);  // the rate the encoder chose
@@ -198,6 +232,41 @@ void TMP3Out::PrepareOutput() {
   Mp3BufferSize = std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200 + 16384);
   if (CoverNote_.empty()) Mp3BufferSize += static_cast<int>(Id3Cover.size());  // the picture comes with the first frames
   Mp3Buffer.assign(Mp3BufferSize, 0);
+  SplitReport_ = {};
+  if (Splitting_) StartSplit();
+}
+
+void TMP3Out::StartSplit() {
+  // The tags are written here, around what the encoders make.
+  Id3v2_.assign(Lame.lame_get_id3v2_tag(EncoderContext, nullptr, 0), 0);
+  Id3v2_.resize(Lame.lame_get_id3v2_tag(EncoderContext, Id3v2_.data(), Id3v2_.size()));
+  Id3v1_.assign(128, 0);
+  Id3v1_.resize(Lame.lame_get_id3v1_tag(EncoderContext, Id3v1_.data(), Id3v1_.size()));
+  Write(Id3v2_.data(), static_cast<int>(Id3v2_.size()));
+  TSplitEncoder::TLayout layout;
+  layout.FrameSamples = Lame.lame_get_framesize(EncoderContext);
+  layout.Channels = Input()->GetChannels();
+  layout.Format = Input()->GetSampleFormat();
+  layout.PartFrames = std::max(16, SplitPartFrames);
+  if (EnableVBR) {
+    // The largest bit-rate index within the user's ceiling.
+    const bool mpeg1 = Lame.lame_get_out_samplerate(EncoderContext) >= 32000;
+    const int top = std::max(VBRMinBitrate, VBRMaxBitrate);
+    static constexpr int Mpeg1Kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    static constexpr int Mpeg2Kbps[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+    for (int i = 1; i < 15; ++i)
+      if ((mpeg1 ? Mpeg1Kbps : Mpeg2Kbps)[i] <= top) layout.MaxBitRateIndex = i;
+  }
+  const bool tagFrame = Lame.lame_get_bWriteVbrTag(EncoderContext) > 0;
+  Splitter_ = std::make_unique<TSplitEncoder>(
+      layout, EncoderContext, tagFrame,
+      [this] {
+        std::string error;
+        return NewEncoder(false, error);
+      },
+      *Stream);
+  EncoderContext = nullptr;  // the splitter's now
+  SplitReport_.Used = true;
 }
 
 void TMP3Out::Write(const unsigned char* data, int size) {
@@ -225,23 +294,25 @@ bool TMP3Out::OutputStep(bool abort) {
     }
   }
   if (n <= 0) return false;
-  int m;
-  unsigned char* out = Mp3Buffer.data();
   if (format == TSampleFormat::sfFloat32) {
     auto* pcm = reinterpret_cast<float*>(StepBuffer);
     // A damaged stream can decode to values far out of range, or to NaN, on
     // which the encoder aborts: clip them as the 16-bit path would.
     for (int i = 0; i < n / 4; ++i)
       if (!(pcm[i] >= -1.0f && pcm[i] <= 1.0f)) pcm[i] = pcm[i] > 1.0f ? 1.0f : pcm[i] < -1.0f ? -1.0f : 0.0f;
-    m = channels == 2 ? Lame.lame_encode_buffer_interleaved_ieee_float(EncoderContext, pcm, n / 8, out, Mp3BufferSize)
-                      : Lame.lame_encode_buffer_ieee_float(EncoderContext, pcm, pcm, n / 4, out, Mp3BufferSize);
-  } else if (channels == 2) {
-    m = Lame.lame_encode_buffer_interleaved(EncoderContext, reinterpret_cast<short*>(StepBuffer), n / 4, out,
-                                            Mp3BufferSize);
-  } else {
-    const auto* pcm = reinterpret_cast<const short*>(StepBuffer);
-    m = Lame.lame_encode_buffer(EncoderContext, pcm, pcm, n / 2, out, Mp3BufferSize);
   }
+  channels = channels == 2 ? 2 : 1;
+  const int samples = n / (channels * (format == TSampleFormat::sfFloat32 ? 4 : 2));
+  if (Splitter_) {
+    try {
+      Splitter_->Push(StepBuffer, samples);
+    } catch (...) {
+      Failed_ = true;
+      throw;
+    }
+    return true;
+  }
+  const int m = EncodePcm(EncoderContext, StepBuffer, samples, channels, format, Mp3Buffer.data(), Mp3BufferSize);
   if (m < 0) {
     Failed_ = true;
     throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
@@ -257,7 +328,14 @@ void TMP3Out::CloseInputQuietly() {
   }
 }
 
+void TMP3Out::LeaveBudget() {
+  if (InBudget_) TCoreBudget::Leave();
+  InBudget_ = false;
+}
+
 void TMP3Out::Abandon() {
+  Splitter_.reset();  // its helpers stop first
+  LeaveBudget();
   if (EncoderContext) {
     Lame.lame_close(EncoderContext);
     EncoderContext = nullptr;
@@ -279,26 +357,32 @@ void TMP3Out::FinishOutput() {
     return;
   }
   try {
-    const int m = Lame.lame_encode_flush(EncoderContext, Mp3Buffer.data(), Mp3BufferSize);
-    if (m < 0) {
-      Failed_ = true;
-      throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
-    }
-    Write(Mp3Buffer.data(), m);
-    lame_t context = EncoderContext;
-    EncoderContext = nullptr;
-    Mp3Buffer.clear();
-    if (StreamAssigned) {
-      Lame.lame_close(context);
+    if (Splitter_) {
+      FinishSplit();
     } else {
-      FileStream_.reset();
-      Stream = nullptr;
-      const bool header = Lame.lame_get_bWriteVbrTag(context) > 0;
-      if (header && !beWriteInfoTag(context, File_.Stream())) {
+      const int m = Lame.lame_encode_flush(EncoderContext, Mp3Buffer.data(), Mp3BufferSize);
+      if (m < 0) {
         Failed_ = true;
-        throw EAudioException("Cannot write the VBR header into \"" + FinalName_ + "\".");
+        throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
       }
-      if (!header) Lame.lame_close(context);
+      Write(Mp3Buffer.data(), m);
+      lame_t context = EncoderContext;
+      EncoderContext = nullptr;
+      Mp3Buffer.clear();
+      if (StreamAssigned) {
+        Lame.lame_close(context);
+      } else {
+        FileStream_.reset();
+        Stream = nullptr;
+        const bool header = Lame.lame_get_bWriteVbrTag(context) > 0;
+        if (header && !beWriteInfoTag(context, File_.Stream())) {
+          Failed_ = true;
+          throw EAudioException("Cannot write the VBR header into \"" + FinalName_ + "\".");
+        }
+        if (!header) Lame.lame_close(context);
+      }
+    }
+    if (!StreamAssigned) {
       try {
         File_.Commit();  // flushed, synced, put in place, and the folder synced
       } catch (...) {
@@ -306,6 +390,7 @@ void TMP3Out::FinishOutput() {
         throw;
       }
     }
+    LeaveBudget();
     Prepared_ = false;
   } catch (...) {
     Abandon();
@@ -313,4 +398,32 @@ void TMP3Out::FinishOutput() {
     throw;
   }
   if (TAudioInput* in = Input()) in->CloseInput();
+}
+
+void TMP3Out::FinishSplit() {
+  std::vector<std::uint8_t> tag;
+  try {
+    tag = Splitter_->Finish();
+    Write(Id3v1_.data(), static_cast<int>(Id3v1_.size()));
+  } catch (...) {
+    Failed_ = true;
+    throw;
+  }
+  SplitReport_.Seams = Splitter_->Seams();
+  SplitReport_.Continued = Splitter_->Continued();
+  SplitReport_.HelperParts = Splitter_->HelperParts();
+  Splitter_.reset();
+  Mp3Buffer.clear();
+  if (StreamAssigned) return;
+  FileStream_.reset();
+  Stream = nullptr;
+  if (tag.empty()) return;
+  // The tag frame for the whole stream goes where its stand-in was written.
+  FILE* f = File_.Stream();
+  if (std::fflush(f) != 0 || std::fseek(f, static_cast<long>(Id3v2_.size()), SEEK_SET) != 0 ||
+      std::fwrite(tag.data(), 1, tag.size(), f) != tag.size() || std::fflush(f) != 0 ||
+      std::fseek(f, 0, SEEK_END) != 0) {
+    Failed_ = true;
+    throw EAudioException("Cannot write the VBR header into \"" + FinalName_ + "\".");
+  }
 }

@@ -10,6 +10,7 @@
 #include "AudioFileOut.h"
 #include "Lame.h"
 #include "Mp3Types.h"
+#include "SplitEncoder.h"
 
 // The sink that encodes its input into an MP3 file. The file is written beside
 // its final name and moved there only once it is complete.
@@ -43,6 +44,15 @@ class TMP3Out : public TAudioFileOut {
   // The run in progress, once stopped, leaves nothing: its file is discarded
   // instead of finished.
   void DiscardRun() { DiscardRequest_ = true; }
+  // A long file is encoded in parts on the cores free while it runs, and joined.
+  bool SplitFiles = true;
+  int SplitPartFrames = 384;  // frames in a part
+  struct TSplitReport {
+    bool Used = false;
+    int Seams = 0, Continued = 0, HelperParts = 0;
+  };
+  // How the last run's file was encoded.
+  const TSplitReport& SplitReport() const { return SplitReport_; }
   // Why the last run's cover picture was left out; empty when it was not.
   const std::string& CoverNote() const { return CoverNote_; }
 
@@ -53,7 +63,14 @@ class TMP3Out : public TAudioFileOut {
 
  private:
   void Write(const unsigned char* data, int size);
-  void SetTags();
+  void SetTags(lame_t context);
+  // An encoder with the sink's settings: the file's first, with its tags, or one
+  // for a later part of a split file. Null, with `error` set, when it fails.
+  lame_t NewEncoder(bool first, std::string& error);
+  bool CanSplit();
+  void StartSplit();
+  void FinishSplit();
+  void LeaveBudget();
   // Releases the encoder, the buffer and the file of a run that ends without a product.
   void Abandon();
   void CloseInputQuietly();
@@ -70,4 +87,9 @@ class TMP3Out : public TAudioFileOut {
   TAtomicFile File_;
   std::string FinalName_;
   std::unique_ptr<TOutputStream> FileStream_;
+  bool InBudget_ = false;
+  bool Splitting_ = false;
+  std::unique_ptr<TSplitEncoder> Splitter_;
+  std::vector<std::uint8_t> Id3v2_, Id3v1_;
+  TSplitReport SplitReport_;
 };

@@ -1,0 +1,368 @@
+#include "SplitEncoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "AudioException.h"
+#include "CoreBudget.h"
+#include "LameTag.h"
+
+namespace {
+
+constexpr int LeadIn = 4;   // frames a helper encodes before its part
+constexpr int LeadOut = 5;  // and after it, beyond the frames its output still owes
+constexpr int MaxLeadOut = 48;
+constexpr int Settle = 2;   // lead-in frames not yet fit to keep
+constexpr int SliceSamples = 4608;
+constexpr int SliceBytes = SliceSamples * 5 / 4 + 7200;
+
+}  // namespace
+
+struct TSplitEncoder::TRun {
+  lame_t Ctx = nullptr;
+  long long First = 0;   // the frame of the whole stream the encoder's first frame is
+  long long FedTo = 0;   // the input sample it has been given up to
+  long long Until = -1;  // the frame its successor begins at; -1 while it may go on
+  bool Ended = false;    // given the input's end
+  bool Own = true;       // encoded on the caller's thread
+  TFrameReader Reader;
+  std::vector<TMP3Frame> Frames;  // read and not yet laid; Frames[0] is frame Head
+  long long Head = 0;
+  // Its input from PcmStart on, kept until it has joined its predecessor: that
+  // encoder may have to go on through this part.
+  std::vector<std::uint8_t> Pcm;
+  long long PcmStart = 0;
+  bool KeepPcm = false;
+  // A helper's work; Out and Error are the caller's once the thread is joined.
+  std::thread Worker;
+  std::vector<std::uint8_t> Out;
+  std::exception_ptr Error;
+  std::atomic<bool> Done{false};
+
+  long long Available() const { return Head + static_cast<long long>(Frames.size()); }
+  const TMP3Frame& At(long long frame) const { return Frames[static_cast<std::size_t>(frame - Head)]; }
+  // Whether no more frames will come.
+  bool Complete() const { return Ended || Until >= 0; }
+};
+
+TSplitEncoder::TSplitEncoder(const TLayout& layout, lame_t first, bool tagFrame, TNewEncoder newEncoder,
+                             TOutputStream& out)
+    : L_(layout),
+      NewEncoder_(std::move(newEncoder)),
+      Out_(out),
+      SampleBytes_(layout.Channels * (layout.Format == TSampleFormat::sfFloat32 ? 4 : 2)),
+      First_(first),
+      Joiner_(layout.MaxBitRateIndex) {
+  Delay_ = Lame.lame_get_encoder_delay(first);
+  auto run = std::make_unique<TRun>();
+  run->Ctx = first;
+  if (tagFrame) run->Reader.SkipBlankFirst();
+  Own_ = run.get();
+  Runs_.push_back(std::move(run));
+}
+
+TSplitEncoder::~TSplitEncoder() { Cancel(); }
+
+void TSplitEncoder::Cancel() {
+  Cancel_ = true;
+  for (auto& run : Runs_) {
+    if (run->Worker.joinable()) run->Worker.join();
+    CloseRun(*run);
+  }
+  Runs_.clear();
+  Own_ = nullptr;
+}
+
+void TSplitEncoder::CloseRun(TRun& run) {
+  if (!run.Ctx) return;
+  if (run.Ctx == First_) {
+    // The first encoder's tag frame is the model of the stream's.
+    if (TagWritten_) {
+      TagTemplate_.assign(2880, 0);
+      TagTemplate_.resize(Lame.lame_get_lametag_frame(run.Ctx, TagTemplate_.data(), TagTemplate_.size()));
+    }
+    First_ = nullptr;
+  }
+  Lame.lame_close(run.Ctx);
+  run.Ctx = nullptr;
+}
+
+const std::uint8_t* TSplitEncoder::BufferAt(long long sample) const {
+  return Buf_.data() + (sample - BufStart_) * SampleBytes_;
+}
+
+void TSplitEncoder::Feed(TRun& run, long long from, long long to, const std::uint8_t* pcm, bool flush,
+                         std::vector<std::uint8_t>& out) {
+  unsigned char slice[SliceBytes];
+  for (long long at = from; at < to && !Cancel_; at += SliceSamples) {
+    const int n = static_cast<int>(std::min<long long>(SliceSamples, to - at));
+    const int m = EncodePcm(run.Ctx, pcm + (at - from) * SampleBytes_, n, L_.Channels, L_.Format, slice, SliceBytes);
+    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+    out.insert(out.end(), slice, slice + m);
+  }
+  run.FedTo = to;
+  if (flush && !Cancel_) {
+    const int m = Lame.lame_encode_flush(run.Ctx, slice, SliceBytes);
+    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+    out.insert(out.end(), slice, slice + m);
+    run.Ended = true;
+  }
+}
+
+void TSplitEncoder::FeedFromBuffer(TRun& run, long long to, bool flush) {
+  std::vector<std::uint8_t> out;
+  const long long from = run.FedTo;
+  Feed(run, from, to, BufferAt(from), flush, out);
+  if (run.KeepPcm) run.Pcm.insert(run.Pcm.end(), BufferAt(from), BufferAt(to));
+  run.Reader.Add(out.data(), out.size());
+  // The encoder hands out a frame only once later frames have filled the room its
+  // data left: at low rates several frames behind. The lead-out covers that.
+  Parse(run);
+  const long long owed = Lame.lame_get_frameNum(run.Ctx) - (run.Available() - run.First);
+  LeadOut_ = static_cast<int>(std::clamp<long long>(owed + LeadOut, LeadOut_, MaxLeadOut));
+}
+
+void TSplitEncoder::Push(const void* pcm, int samples) {
+  const auto* bytes = static_cast<const std::uint8_t*>(pcm);
+  Buf_.insert(Buf_.end(), bytes, bytes + static_cast<std::size_t>(samples) * SampleBytes_);
+  Total_ += samples;
+  const long long part = L_.PartFrames, grid = L_.FrameSamples;
+  // A part goes once the input reaches past its lead-out and leaves enough for the
+  // last part to have a lead-in and a seam of its own.
+  while (Total_ >= ((NextPart_ + 1) * part + 2 * LeadOut_ + 2) * grid) Dispatch(false);
+  Join(false);
+  // Keep the input from the next part's lead-in on.
+  long long keep = std::max<long long>(0, (NextPart_ * part - LeadIn) * grid);
+  if (Own_) keep = std::min(keep, Own_->FedTo);
+  if (keep > BufStart_) {
+    Buf_.erase(Buf_.begin(), Buf_.begin() + (keep - BufStart_) * SampleBytes_);
+    BufStart_ = keep;
+  }
+}
+
+void TSplitEncoder::Dispatch(bool last) {
+  const long long grid = L_.FrameSamples;
+  const long long start = NextPart_ * L_.PartFrames, end = (NextPart_ + 1) * L_.PartFrames;
+  const long long endSample = last ? Total_ : end * grid;
+  ++NextPart_;
+  if (start > 0 && TCoreBudget::TryTakeHelper()) {
+    if (Own_) {
+      FeedFromBuffer(*Own_, std::min(Total_, (start + LeadOut_) * grid), false);
+      Own_->Until = start;
+      Own_ = nullptr;
+    }
+    auto run = std::make_unique<TRun>();
+    run->Own = false;
+    run->First = run->Head = start - LeadIn;
+    run->Until = last ? -1 : end;
+    run->PcmStart = run->First * grid;
+    run->Pcm.assign(BufferAt(run->PcmStart), BufferAt(last ? Total_ : std::min(Total_, (end + LeadOut_) * grid)));
+    run->Ctx = NewEncoder_();
+    if (!run->Ctx) {
+      TCoreBudget::GiveHelper();
+      throw EAudioException("The MP3 encoder could not be started.");
+    }
+    TRun& r = *run;
+    Runs_.push_back(std::move(run));
+    ++HelperParts_;
+    r.Worker = std::thread([this, &r, last] {
+      try {
+        Feed(r, r.PcmStart, r.PcmStart + static_cast<long long>(r.Pcm.size()) / SampleBytes_, r.Pcm.data(), last, r.Out);
+      } catch (...) {
+        r.Error = std::current_exception();
+      }
+      TCoreBudget::GiveHelper();
+      r.Done = true;
+    });
+    return;
+  }
+  if (!Own_) {
+    // This thread starts an encoder of its own, with a lead-in.
+    auto run = std::make_unique<TRun>();
+    run->First = run->Head = start - LeadIn;
+    run->FedTo = run->PcmStart = run->First * grid;
+    run->KeepPcm = true;
+    run->Ctx = NewEncoder_();
+    if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
+    Own_ = run.get();
+    Runs_.push_back(std::move(run));
+  }
+  FeedFromBuffer(*Own_, endSample, last);
+}
+
+bool TSplitEncoder::Collect(TRun& run, bool wait) {
+  if (run.Own || !run.Worker.joinable()) return true;
+  if (!wait && !run.Done) return false;
+  run.Worker.join();
+  if (run.Error) std::rethrow_exception(run.Error);
+  run.Reader.Add(run.Out.data(), run.Out.size());
+  run.Out = {};
+  return true;
+}
+
+void TSplitEncoder::Parse(TRun& run) {
+  try {
+    run.Reader.Take(run.Ended, run.Frames);
+  } catch (const std::exception& e) {
+    throw EAudioException(std::string("The MP3 encoder's output cannot be joined: ") + e.what());
+  }
+  if (!TagWritten_ && run.Ctx == First_ && !run.Reader.Skipped().empty()) {
+    // The first encoder's tag frame holds the place of the stream's.
+    Out_.Write(run.Reader.Skipped().data(), run.Reader.Skipped().size());
+    TagWritten_ = true;
+  }
+}
+
+void TSplitEncoder::Lay(TRun& run, long long until) {
+  until = std::min(until, run.Available());
+  for (; Next_ < until; ++Next_) {
+    const TMP3Frame& f = run.At(Next_);
+    if (!Joiner_.Append(f)) throw EAudioException("The MP3 encoder's output cannot be joined.");
+    LastCloses_ = f.ClosesShort;
+  }
+  const long long drop = Next_ - run.Head;
+  if (drop > 0) {
+    run.Frames.erase(run.Frames.begin(), run.Frames.begin() + drop);
+    run.Head = Next_;
+  }
+  Write(false);
+}
+
+void TSplitEncoder::Write(bool all) {
+  Written_.clear();
+  Joiner_.TakeFinished(Written_, all);
+  if (Written_.empty()) return;
+  for (std::size_t at = 0; at < Written_.size();) {
+    FrameOffsets_.push_back(static_cast<std::uint32_t>(AudioBytes_ + static_cast<long long>(at)));
+    at += TMP3Frame::ReadHeader(&Written_[at]).Bytes;
+  }
+  MusicCrc_ = TLameTag::Crc(Written_.data(), Written_.size(), MusicCrc_);
+  AudioBytes_ += static_cast<long long>(Written_.size());
+  Out_.Write(Written_.data(), Written_.size());
+}
+
+TSplitEncoder::TSeam TSplitEncoder::Seam(TRun& a, TRun& b) {
+  const long long s = a.Until;
+  const long long lo = std::max({Next_, s - LeadIn + Settle, b.First + Settle});
+  const long long hi = std::min(s + LeadOut_ - 2, a.Available());
+  bool undecided = false;
+  // The nearer the part's own boundary, the better: both encoders are settled there.
+  for (long long step = 0; step <= 2 * (LeadIn + LeadOut_); ++step) {
+    const long long k = s + (step % 2 ? (step + 1) / 2 : -(step / 2));
+    if (k < lo || k > hi) continue;
+    if (k >= b.Available()) {
+      undecided = undecided || !b.Complete();
+      continue;
+    }
+    const std::array<bool, 2> closes = k - 1 < Next_ ? LastCloses_ : a.At(k - 1).ClosesShort;
+    if (closes != b.At(k).OpensShort) continue;  // the windows would not overlap cleanly
+    TFrameJoiner trial = Joiner_;
+    bool fits = true;
+    for (long long f = Next_; f < k && fits; ++f) fits = trial.Append(a.At(f));
+    if (!fits) continue;
+    // B's frames from k on, until the room before one is at least what B itself
+    // had there: from then on every frame fits as it did in B's own stream. That
+    // must happen before B's own successor may take over.
+    const long long limit = std::min(b.Available(), LayLimit(b));
+    long long j = k;
+    bool synced = false;
+    for (; j < limit; ++j) {
+      if (!trial.Append(b.At(j))) break;
+      if (j + 1 < b.Available() && trial.LastKeptSize() && trial.Room() >= b.At(j + 1).MainDataBegin) {
+        synced = true;
+        ++j;
+        break;
+      }
+    }
+    if (!synced && !(b.Ended && j == b.Available())) {
+      if (j == b.Available() && !b.Complete()) undecided = true;
+      continue;
+    }
+    Joiner_ = std::move(trial);
+    LastCloses_ = b.At(j - 1).ClosesShort;
+    Next_ = j;
+    b.Frames.erase(b.Frames.begin(), b.Frames.begin() + (j - b.Head));
+    b.Head = j;
+    ++Seams_;
+    Write(false);
+    return TSeam::Joined;
+  }
+  return undecided ? TSeam::Wait : TSeam::Failed;
+}
+
+void TSplitEncoder::Continue(TRun& a, TRun& b) {
+  // The earlier encoder goes on through the later part, as one encoder would.
+  std::vector<std::uint8_t> out;
+  const long long from = a.FedTo, to = b.FedTo;
+  if (to > from) Feed(a, from, to, b.Pcm.data() + (from - b.PcmStart) * SampleBytes_, b.Ended, out);
+  else if (b.Ended) Feed(a, from, from, nullptr, true, out);
+  a.Reader.Add(out.data(), out.size());
+  a.Until = b.Until;
+  if (Own_ == &b) {
+    Own_ = &a;
+    a.Own = true;
+  }
+  ++Continued_;
+}
+
+long long TSplitEncoder::LayLimit(const TRun& run) const {
+  // Frames before the earliest place a successor could take over.
+  if (run.Until >= 0) return run.Until - LeadIn + Settle;
+  if (run.Ended) return std::numeric_limits<long long>::max();
+  return run.FedTo / L_.FrameSamples - LeadIn + Settle;
+}
+
+void TSplitEncoder::Join(bool ending) {
+  while (!Runs_.empty() && !Cancel_) {
+    TRun& a = *Runs_.front();
+    if (!Collect(a, ending)) return;
+    Parse(a);
+    a.KeepPcm = false;
+    a.Pcm = {};
+    if (a.Until < 0) {
+      // No successor yet: lay what no seam can reach.
+      Lay(a, LayLimit(a));
+      if (!a.Ended) return;
+      CloseRun(a);
+      Runs_.pop_front();
+      continue;
+    }
+    Lay(a, LayLimit(a));
+    if (Runs_.size() < 2) return;
+    TRun& b = *Runs_[1];
+    if (!Collect(b, ending)) return;
+    Parse(b);
+    const TSeam seam = Seam(a, b);
+    if (seam == TSeam::Wait) return;
+    if (seam == TSeam::Failed) {
+      Continue(a, b);
+      CloseRun(b);
+      Runs_.erase(Runs_.begin() + 1);
+      continue;
+    }
+    CloseRun(a);
+    Runs_.pop_front();
+  }
+}
+
+std::vector<std::uint8_t> TSplitEncoder::Finish() {
+  // The rest of the input is the last part.
+  Dispatch(true);
+  Join(true);
+  if (!Runs_.empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");
+  Write(true);
+  std::vector<std::uint8_t> tag = std::move(TagTemplate_);
+  if (!tag.empty()) {
+    TLameTag::TStream s;
+    s.Frames = Joiner_.Frames();
+    s.AudioBytes = AudioBytes_;
+    s.FrameOffsets = std::move(FrameOffsets_);
+    s.Samples = Total_;
+    s.FrameSamples = L_.FrameSamples;
+    s.Delay = Delay_;
+    s.MusicCrc = MusicCrc_;
+    TLameTag::Complete(tag, s);
+  }
+  return tag;
+}
