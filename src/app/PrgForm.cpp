@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "CoreBudget.h"
 #include "AudioException.h"
 #include "DX9In.h"
 #include "DoString.h"
@@ -186,6 +187,7 @@ void TprgFrm::StartRun() {
   CheckedCount = count;
   const int cores = std::max(QThread::idealThreadCount(), 1);
   const int jobs = DefaultSettings.ParallelJobs > 0 ? DefaultSettings.ParallelJobs : cores;
+  TCoreBudget::SetJobs(jobs);  // cores the run leaves free go to splitting files
   try {
     SetUpJobs(std::clamp(jobs, 1, count));
   } catch (const std::exception&) {
@@ -321,6 +323,7 @@ void TprgFrm::StartTask(TJob& job) {
   ApplyTaskToEncoder(task, settings, tags);
   job.Sink->ApplySettings(settings);
   job.Sink->ApplyTags(tags);
+  job.Sink->SplitFiles = DefaultSettings.SplitFiles;
   Timer2->start();
   job.Sink->Run();  // a failure to start arrives through TaskFailed
 }

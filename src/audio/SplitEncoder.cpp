@@ -26,6 +26,8 @@ struct TSplitEncoder::TRun {
   long long Until = -1;  // the frame its successor begins at; -1 while it may go on
   bool Ended = false;    // given the input's end
   bool Own = true;       // encoded on the caller's thread
+  long long FeedLimit = -1;  // an own run that has handed on: its lead-out ends here
+  bool Started = false;  // a helper's thread has been given its part
   TFrameReader Reader;
   std::vector<TMP3Frame> Frames;  // read and not yet laid; Frames[0] is frame Head
   long long Head = 0;
@@ -68,6 +70,7 @@ void TSplitEncoder::Cancel() {
   Cancel_ = true;
   for (auto& run : Runs_) {
     if (run->Worker.joinable()) run->Worker.join();
+    if (!run->Own && !run->Started) TCoreBudget::GiveHelper();  // its core was held for it
     CloseRun(*run);
   }
   Runs_.clear();
@@ -127,72 +130,92 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   const auto* bytes = static_cast<const std::uint8_t*>(pcm);
   Buf_.insert(Buf_.end(), bytes, bytes + static_cast<std::size_t>(samples) * SampleBytes_);
   Total_ += samples;
-  const long long part = L_.PartFrames, grid = L_.FrameSamples;
-  // A part goes once the input reaches past its lead-out and leaves enough for the
-  // last part to have a lead-in and a seam of its own.
-  while (Total_ >= ((NextPart_ + 1) * part + 2 * LeadOut_ + 2) * grid) Dispatch(false);
+  Advance(false);
   Join(false);
-  // Keep the input from the next part's lead-in on.
-  long long keep = std::max<long long>(0, (NextPart_ * part - LeadIn) * grid);
-  if (Own_) keep = std::min(keep, Own_->FedTo);
+  // Keep the input no encoder has had yet, and the next part's lead-in.
+  const long long grid = L_.FrameSamples;
+  long long keep = std::min(Total_, std::max<long long>(0, (NextPart_ * L_.PartFrames - LeadIn) * grid));
+  for (const auto& run : Runs_)
+    if (run->Own ? run->Ctx && !run->Ended : !run->Started) keep = std::min(keep, run->Own ? run->FedTo : run->First * grid);
   if (keep > BufStart_) {
     Buf_.erase(Buf_.begin(), Buf_.begin() + (keep - BufStart_) * SampleBytes_);
     BufStart_ = keep;
   }
 }
 
-void TSplitEncoder::Dispatch(bool last) {
-  const long long grid = L_.FrameSamples;
-  const long long start = NextPart_ * L_.PartFrames, end = (NextPart_ + 1) * L_.PartFrames;
-  const long long endSample = last ? Total_ : end * grid;
-  ++NextPart_;
-  if (start > 0 && TCoreBudget::TryTakeHelper()) {
-    if (Own_) {
-      FeedFromBuffer(*Own_, std::min(Total_, (start + LeadOut_) * grid), false);
-      Own_->Until = start;
-      Own_ = nullptr;
+void TSplitEncoder::Advance(bool ending) {
+  const long long grid = L_.FrameSamples, part = L_.PartFrames;
+  // Each part is given out as its first samples come: to a helper while a core is
+  // free, else to this thread, whose encoder goes on from the part before if it can.
+  while (NextPart_ * part * grid < Total_) {
+    const long long start = NextPart_++ * part;
+    if (start == 0) continue;  // the first encoder's
+    if (TCoreBudget::TryTakeHelper()) {
+      if (Own_) {
+        Own_->Until = start;
+        Own_->FeedLimit = (start + LeadOut_) * grid;
+        Own_ = nullptr;
+      }
+      auto run = std::make_unique<TRun>();
+      run->Own = false;
+      run->First = run->Head = start - LeadIn;
+      run->Until = start + part;
+      run->PcmStart = run->First * grid;
+      run->Ctx = NewEncoder_();
+      if (!run->Ctx) {
+        TCoreBudget::GiveHelper();
+        throw EAudioException("The MP3 encoder could not be started.");
+      }
+      Runs_.push_back(std::move(run));
+      ++HelperParts_;
+    } else if (!Own_) {
+      // This thread starts an encoder of its own, with a lead-in.
+      auto run = std::make_unique<TRun>();
+      run->First = run->Head = start - LeadIn;
+      run->FedTo = run->PcmStart = run->First * grid;
+      run->KeepPcm = true;
+      run->Ctx = NewEncoder_();
+      if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
+      Own_ = run.get();
+      Runs_.push_back(std::move(run));
     }
-    auto run = std::make_unique<TRun>();
-    run->Own = false;
-    run->First = run->Head = start - LeadIn;
-    run->Until = last ? -1 : end;
-    run->PcmStart = run->First * grid;
-    run->Pcm.assign(BufferAt(run->PcmStart), BufferAt(last ? Total_ : std::min(Total_, (end + LeadOut_) * grid)));
-    run->Ctx = NewEncoder_();
-    if (!run->Ctx) {
-      TCoreBudget::GiveHelper();
-      throw EAudioException("The MP3 encoder could not be started.");
+  }
+  // This thread's encoders take what has come; the helpers start once their part
+  // and its lead-out are in (or the input has ended).
+  for (auto& owned : Runs_) {
+    TRun& run = *owned;
+    if (run.Own) {
+      if (!run.Ctx || run.Ended) continue;
+      const long long to = run.FeedLimit >= 0 ? std::min(Total_, run.FeedLimit) : Total_;
+      const bool last = ending && &run == Own_;
+      if (to > run.FedTo || last) FeedFromBuffer(run, to, last);
+      continue;
     }
-    TRun& r = *run;
-    Runs_.push_back(std::move(run));
-    ++HelperParts_;
-    r.Worker = std::thread([this, &r, last] {
+    if (run.Started) continue;
+    const bool last = ending && run.Until * grid >= Total_;
+    const long long end = last ? Total_ : std::min(Total_, (run.Until + LeadOut_) * grid);
+    if (!ending && Total_ < (run.Until + LeadOut_) * grid) continue;
+    if (last) run.Until = -1;
+    run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));
+    run.Started = true;
+    TRun* r = &run;
+    run.Worker = std::thread([this, r, last] {
       try {
-        Feed(r, r.PcmStart, r.PcmStart + static_cast<long long>(r.Pcm.size()) / SampleBytes_, r.Pcm.data(), last, r.Out);
+        Feed(*r, r->PcmStart, r->PcmStart + static_cast<long long>(r->Pcm.size()) / SampleBytes_, r->Pcm.data(), last,
+             r->Out);
       } catch (...) {
-        r.Error = std::current_exception();
+        r->Error = std::current_exception();
       }
       TCoreBudget::GiveHelper();
-      r.Done = true;
+      r->Done = true;
     });
-    return;
   }
-  if (!Own_) {
-    // This thread starts an encoder of its own, with a lead-in.
-    auto run = std::make_unique<TRun>();
-    run->First = run->Head = start - LeadIn;
-    run->FedTo = run->PcmStart = run->First * grid;
-    run->KeepPcm = true;
-    run->Ctx = NewEncoder_();
-    if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
-    Own_ = run.get();
-    Runs_.push_back(std::move(run));
-  }
-  FeedFromBuffer(*Own_, endSample, last);
 }
 
 bool TSplitEncoder::Collect(TRun& run, bool wait) {
-  if (run.Own || !run.Worker.joinable()) return true;
+  if (run.Own) return true;
+  if (!run.Started) return false;
+  if (!run.Worker.joinable()) return true;
   if (!wait && !run.Done) return false;
   run.Worker.join();
   if (run.Error) std::rethrow_exception(run.Error);
@@ -247,6 +270,7 @@ TSplitEncoder::TSeam TSplitEncoder::Seam(TRun& a, TRun& b) {
   const long long lo = std::max({Next_, s - LeadIn + Settle, b.First + Settle});
   const long long hi = std::min(s + LeadOut_ - 2, a.Available());
   bool undecided = false;
+  if (!L_.JoinSeams) return TSeam::Failed;
   // The nearer the part's own boundary, the better: both encoders are settled there.
   for (long long step = 0; step <= 2 * (LeadIn + LeadOut_); ++step) {
     const long long k = s + (step % 2 ? (step + 1) / 2 : -(step / 2));
@@ -299,10 +323,11 @@ void TSplitEncoder::Continue(TRun& a, TRun& b) {
   else if (b.Ended) Feed(a, from, from, nullptr, true, out);
   a.Reader.Add(out.data(), out.size());
   a.Until = b.Until;
-  if (Own_ == &b) {
-    Own_ = &a;
-    a.Own = true;
-  }
+  a.FeedLimit = b.FeedLimit;
+  a.Own = b.Own;
+  a.Started = true;  // this thread has fed it: nothing for a helper to start
+  a.KeepPcm = false;
+  if (Own_ == &b) Own_ = &a;
   ++Continued_;
 }
 
@@ -347,8 +372,7 @@ void TSplitEncoder::Join(bool ending) {
 }
 
 std::vector<std::uint8_t> TSplitEncoder::Finish() {
-  // The rest of the input is the last part.
-  Dispatch(true);
+  Advance(true);
   Join(true);
   if (!Runs_.empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");
   Write(true);

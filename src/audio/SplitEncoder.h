@@ -29,6 +29,7 @@ class TSplitEncoder {
     TSampleFormat Format = TSampleFormat::sfInt16;
     int PartFrames = 384;     // about 10 s at 44.1 kHz
     int MaxBitRateIndex = 0;  // variable rate: how far a frame may grow to make room
+    bool JoinSeams = true;    // false: every part is encoded on by the encoder before it
   };
   using TNewEncoder = std::function<lame_t()>;
 
@@ -57,7 +58,7 @@ class TSplitEncoder {
   struct TRun;
   enum class TSeam { Joined, Wait, Failed };
 
-  void Dispatch(bool last);
+  void Advance(bool ending);
   void Feed(TRun& run, long long from, long long to, const std::uint8_t* pcm, bool flush, std::vector<std::uint8_t>& out);
   void FeedFromBuffer(TRun& run, long long to, bool flush);
   bool Collect(TRun& run, bool wait);

@@ -73,6 +73,7 @@ void WriteAll(QSettings& s) {
   s.setValue("AudioVbrMaxBitrate", d.AudioVbrMaxBitrate);
   s.setValue("tips", TipsIndex);
   s.setValue("ParallelJobs", d.ParallelJobs);
+  s.setValue("SplitFiles", d.SplitFiles ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -124,6 +125,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       LoadInt(s, "AudioVbrMaxBitrate", DefaultSettings.AudioVbrMaxBitrate, defaults.AudioVbrMaxBitrate);
       LoadInt(s, "tips", TipsIndex, 0);
       LoadInt(s, "ParallelJobs", DefaultSettings.ParallelJobs, defaults.ParallelJobs);
+      LoadBool(s, "SplitFiles", DefaultSettings.SplitFiles, defaults.SplitFiles);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

@@ -15,6 +15,7 @@ struct TDefaultSettings {
   std::int32_t AudioVbrMinBitrate = 128;
   std::int32_t AudioVbrMaxBitrate = 256;
   std::int32_t ParallelJobs = 0;  // conversions at once in a run; 0: one for each processor core
+  bool SplitFiles = true;         // a long file is encoded on the cores the run leaves free
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -21,3 +21,13 @@ struct MediaFacts {
 };
 
 MediaFacts ReadMedia(const QString& path);
+
+// A file's audio as an independent decoder gives it, gapless trimming applied.
+struct DecodedAudio {
+  bool Clean = false;  // opened, and the decoder reported no error at any frame
+  int Channels = 0, SampleRate = 0;
+  long long Packets = 0;       // audio frames; a tag frame is not one
+  std::vector<float> Samples;  // interleaved
+};
+
+DecodedAudio DecodeAudio(const QString& path);
