@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Times brindlewave-convert against the ffmpeg command line on recorded music
 # (Debian's asc-music), turned into 44.1 kHz WMA at 128 kbps once: one long piece
-# on its own, and a batch of four files; both at 192 kbps, LAME quality 2.
+# on its own, a 180-s piece split over the cores and not, and a batch of four
+# files; all at 192 kbps, LAME quality 2.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
 encoder="$root/build/release/bench/encode_bench"
+snr="$root/build/release/bench/pcm_snr"
 "$root/scripts/setup" --bench >&2
-[ -x "$tool" ] && [ -x "$encoder" ] || { echo "build first: make build" >&2; exit 1; }
+[ -x "$tool" ] && [ -x "$encoder" ] && [ -x "$snr" ] || { echo "build first: make build" >&2; exit 1; }
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -22,6 +24,9 @@ done
 longest="$work/in/piece1.wma"
 ffmpeg -loglevel error -i "$longest" -t 100 -c copy "$work/in/piece4.wma"  # a fourth, cut from the longest
 ffmpeg -loglevel error -stream_loop 5 -i "$longest" -t 1800 -c copy "$work/long30.wma"
+mkdir -p "$work/180"
+ffmpeg -loglevel error -i "$longest" -t 180 -c copy "$work/180/piece180.wma"
+piece180="$work/180/piece180.wma"
 
 timed() {  # result file, command...
   local out="$1"; shift
@@ -31,7 +36,7 @@ seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 
-declare -a single single1 theirs batch theirsbatch
+declare -a single single1 theirs batch theirsbatch split nosplit theirs180
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -43,9 +48,26 @@ for run in 1 2 3; do
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
   timed "$work/t" bash -c "for f in $work/in/*.wma; do ffmpeg -loglevel error -y -i \$f -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-batch.mp3; done"
   theirsbatch+=("$(seconds "$work/t")")
+  rm -rf "$work/out180"
+  timed "$work/t" "$tool" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")")
+  rm -rf "$work/out180-1"
+  timed "$work/t" "$tool" --no-split -b 192 -o "$work/out180-1" "$piece180"; nosplit+=("$(seconds "$work/t")")
+  timed "$work/t" ffmpeg -loglevel error -y -i "$piece180" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff180.mp3"
+  theirs180+=("$(seconds "$work/t")")
+  echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s"
   echo "run $run: single ${single[-1]} s (-j 1: ${single1[-1]} s), ffmpeg ${theirs[-1]} s; batch ${batch[-1]} s, ffmpeg ${theirsbatch[-1]} s"
 done
 
+# Quality of the split file against the one encoder's, and every frame clean.
+ffmpeg -loglevel error -i "$piece180" -f f32le -c:a pcm_f32le "$work/src180.f32"
+for kind in out180 out180-1; do
+  errors=$(ffmpeg -v error -err_detect crccheck -i "$work/$kind/piece180.mp3" -f f32le -c:a pcm_f32le "$work/$kind.f32" 2>&1 | wc -l)
+  echo "$kind: decoder errors $errors, $("$snr" "$work/src180.f32" "$work/$kind.f32")"
+done
+snrsplit=$("$snr" "$work/src180.f32" "$work/out180.f32" | awk '{print $1}')
+snrone=$("$snr" "$work/src180.f32" "$work/out180-1.f32" | awk '{print $1}')
+lensplit=$(stat -c %s "$work/out180.f32"); lenone=$(stat -c %s "$work/out180-1.f32"); lensrc=$(stat -c %s "$work/src180.f32")
+rm -f "$work"/*.f32
 ffmpeg -loglevel error -y -i "$longest" -f f32le -c:a pcm_f32le "$work/in.f32"
 alone=$("$encoder" --float "$work/in.f32" | sed -n 's/^median lame float: \([0-9.]*\) s$/\1/p')
 rm -f "$work/in.f32" "$work"/in/*.mp3
@@ -57,6 +79,12 @@ rm -rf "$work/out"
 timed "$work/t" "$tool" -j 2 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakj2=$(peak "$work/t")
 
 s=$(median "${single[@]}"); s1=$(median "${single1[@]}"); t=$(median "${theirs[@]}")
+sp=$(median "${split[@]}"); ns=$(median "${nosplit[@]}"); t180=$(median "${theirs180[@]}")
+echo "median 180 s piece: split $sp s, --no-split $ns s, ffmpeg $t180 s"
+echo "decoded samples of the 180 s piece: source $((lensrc / 4)), split $((lensplit / 4)), --no-split $((lenone / 4))"
+awk -v a="$sp" -v b="$t180" 'BEGIN { printf "single 180 s split convert/ffmpeg time ratio: %.2f\n", a / b }'
+awk -v a="$ns" -v b="$t180" 'BEGIN { printf "single 180 s --no-split convert/ffmpeg time ratio: %.2f\n", a / b }'
+awk -v a="$snrsplit" -v b="$snrone" 'BEGIN { printf "SNR against the source: split %.3f dB, --no-split %.3f dB, difference %.3f dB\n", a, b, a - b }'
 b=$(median "${batch[@]}"); tb=$(median "${theirsbatch[@]}")
 echo "median single ($(basename "$longest"), $(ffprobe -v error -show_entries format=duration -of csv=p=0 "$longest") s): brindlewave-convert $s s, -j 1 $s1 s, ffmpeg $t s"
 echo "encoder alone on the decoded float samples: $alone s"

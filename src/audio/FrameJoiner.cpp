@@ -4,6 +4,7 @@
 #include <cstring>
 
 extern "C" {
+#include <libavutil/bswap.h>
 #include <libavutil/crc.h>
 }
 
@@ -49,7 +50,7 @@ bool TFrameJoiner::Append(const TMP3Frame& f) {
   if (h.Crc) {
     const AVCRC* table = av_crc_get_table(AV_CRC_16_ANSI);
     std::uint32_t crc = av_crc(table, 0xFFFF, out.bytes.data() + 2, 2);
-    crc = av_crc(table, crc, side, f.Side.size());
+    crc = av_bswap16(static_cast<std::uint16_t>(av_crc(table, crc, side, f.Side.size())));  // its tables run byte-swapped
     out.bytes[4] = static_cast<std::uint8_t>(crc >> 8);
     out.bytes[5] = static_cast<std::uint8_t>(crc);
   }

@@ -31,7 +31,7 @@ std::uint16_t TLameTag::Crc(const std::uint8_t* data, std::size_t size, std::uin
 
 void TLameTag::Complete(std::vector<std::uint8_t>& frame, const TStream& s) {
   if (!TMP3Frame::IsTagFrame(frame.data(), frame.size())) return;
-  const std::size_t x = TMP3Frame::ReadHeader(frame.data()).HeadBytes();
+  const std::size_t x = TMP3Frame::TagOffset(frame.data());
   std::uint8_t* p = frame.data();
   auto fits = [&](std::size_t at, std::size_t n) { return at + n <= frame.size(); };
   if (!fits(x, 8)) return;

@@ -54,11 +54,17 @@ int TMP3Frame::FrameBytes(const std::uint8_t* p, int bitRateIndex, bool padding)
   return BlockBytes(version, (version == 3 ? Mpeg1Kbps : Mpeg2Kbps)[bitRateIndex], rate, padding);
 }
 
+int TMP3Frame::TagOffset(const std::uint8_t* p) {
+  // Right after the side information, as if the frame had no CRC: so the encoder
+  // writes it, and so readers look for it.
+  return 4 + ReadHeader(p).SideBytes;
+}
+
 bool TMP3Frame::IsTagFrame(const std::uint8_t* p, std::size_t size) {
   if (size < 4) return false;
   const THeader h = ReadHeader(p);
-  if (!h.Valid || std::size_t(h.HeadBytes()) + 4 > size) return false;
-  const std::uint8_t* tag = p + h.HeadBytes();
+  if (!h.Valid || std::size_t(TagOffset(p)) + 4 > size) return false;
+  const std::uint8_t* tag = p + TagOffset(p);
   return std::memcmp(tag, "Xing", 4) == 0 || std::memcmp(tag, "Info", 4) == 0;
 }
 

@@ -36,6 +36,8 @@ class TMP3Frame {
   // Reads the side information: the data's start and length, and the windows.
   // Returns the main data's length in bytes.
   std::size_t ReadSide();
+  // Where a tag frame's Xing or Info tag begins.
+  static int TagOffset(const std::uint8_t* p);
   // Whether a frame header with an Xing or Info tag starts at `p` (of `size` bytes).
   static bool IsTagFrame(const std::uint8_t* p, std::size_t size);
 };

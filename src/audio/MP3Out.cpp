@@ -237,9 +237,14 @@ void TMP3Out::PrepareOutput() {
 }
 
 void TMP3Out::StartSplit() {
-  // The tags are written here, around what the encoders make.
-  Id3v2_.assign(Lame.lame_get_id3v2_tag(EncoderContext, nullptr, 0), 0);
-  Id3v2_.resize(Lame.lame_get_id3v2_tag(EncoderContext, Id3v2_.data(), Id3v2_.size()));
+  // The tags are written here, around what the encoders make; as the encoder does
+  // itself, an ID3v2 tag only when there is something to say.
+  const bool anyTag = !(Id3TagTitle + Id3TagArtist + Id3TagAlbum + Id3TagYear + Id3TagTrack + Id3TagComment +
+                        Id3TagGenre + Id3TagAlbumArtist + Id3TagDisc + Id3TagComposer)
+                           .empty() ||
+                      (!Id3Cover.empty() && CoverNote_.empty());
+  Id3v2_.assign(anyTag ? Lame.lame_get_id3v2_tag(EncoderContext, nullptr, 0) : 0, 0);
+  Id3v2_.resize(anyTag ? Lame.lame_get_id3v2_tag(EncoderContext, Id3v2_.data(), Id3v2_.size()) : 0);
   Id3v1_.assign(128, 0);
   Id3v1_.resize(Lame.lame_get_id3v1_tag(EncoderContext, Id3v1_.data(), Id3v1_.size()));
   Write(Id3v2_.data(), static_cast<int>(Id3v2_.size()));

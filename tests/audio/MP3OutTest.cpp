@@ -734,3 +734,34 @@ TEST_F(SplitTest, PauseStopAndCancelWhileSplit) {
   for (int i = 0; i < taken; ++i) TCoreBudget::GiveHelper();
   EXPECT_EQ(taken, 3);
 }
+
+// Every layout the joiner meets: MPEG-1 at 32 and 48 kHz, MPEG-2 and 2.5 at low
+// rates, mono, stereo and joint stereo, constant and variable rate, with and
+// without CRC protection (which the joiner computes anew for each frame).
+TEST_F(SplitTest, EveryFrameLayoutJoinsCleanly) {
+  struct Case {
+    Encoding e;
+    bool crc;
+  };
+  const Case cases[] = {
+      {{.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::MONO, .kbps = 32}, true},
+      {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::STEREO, .kbps = 320}, true},
+      {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .vbrMin = 32, .vbrMax = 320}, false},
+      {{.rate = 32000, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::STEREO, .vbrMin = 64, .vbrMax = 128}, true},
+      {{.rate = 16000, .out = TMP3SampleRate::srDefault, .kbps = 32}, true},
+      {{.rate = 8000, .channels = 1, .out = TMP3SampleRate::srDefault, .mode = TMP3Mode::MONO, .kbps = 8}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.e.rate << " Hz, " << c.e.kbps << " kbps, vbr " << c.e.vbrMax);
+    const std::vector<short> pcm = MakeSignal(Signal::Clicks, c.e.rate, c.e.rate < 32000 ? 10.0 : 4.0, c.e.channels);
+    auto crc = [&](TMP3Out& sink) { sink.CRC = c.crc; };
+    const Encoded serial = Encode(Out("serial.mp3"), pcm, c.e, false, 16, crc);
+    const Encoded split = Encode(Out("split.mp3"), pcm, c.e, true, 16, crc);
+    EXPECT_GE(split.report.Seams + split.report.Continued, 3);
+    ASSERT_TRUE(serial.audio.Clean);
+    EXPECT_TRUE(split.audio.Clean);
+    EXPECT_EQ(split.audio.SampleRate, c.e.rate);
+    EXPECT_EQ(split.audio.Packets, serial.audio.Packets);
+    EXPECT_EQ(split.audio.Samples.size(), serial.audio.Samples.size());
+  }
+}
