@@ -263,6 +263,7 @@ void TMP3Out::StartSplit() {
       if ((mpeg1 ? Mpeg1Kbps : Mpeg2Kbps)[i] <= top) layout.MaxBitRateIndex = i;
   }
   const bool tagFrame = Lame.lame_get_bWriteVbrTag(EncoderContext) > 0;
+  SplitLayout_ = layout;
   Splitter_ = std::make_unique<TSplitEncoder>(
       layout, EncoderContext, tagFrame,
       [this] {
@@ -310,6 +311,9 @@ bool TMP3Out::OutputStep(bool abort) {
   const int samples = n / (channels * (format == TSampleFormat::sfFloat32 ? 4 : 2));
   if (Splitter_) {
     try {
+      // The parts are cut on the input's own grid: it must keep its format.
+      if (channels != SplitLayout_.Channels || format != SplitLayout_.Format)
+        throw EAudioException("The input changed its sample format during the conversion.");
       Splitter_->Push(StepBuffer, samples);
     } catch (...) {
       Failed_ = true;

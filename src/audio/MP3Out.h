@@ -90,6 +90,7 @@ class TMP3Out : public TAudioFileOut {
   bool InBudget_ = false;
   bool Splitting_ = false;
   std::unique_ptr<TSplitEncoder> Splitter_;
+  TSplitEncoder::TLayout SplitLayout_;
   std::vector<std::uint8_t> Id3v2_, Id3v1_;
   TSplitReport SplitReport_;
 };
