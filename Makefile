@@ -23,6 +23,9 @@ test: setup
 	cmake --preset tsan
 	cmake --build --preset tsan
 	QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=halt_on_error=1 ctest --preset tsan
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/run 60
 
 # A long fuzzing run of the input side (FUZZ_SECONDS, an hour by default).
 fuzz: setup

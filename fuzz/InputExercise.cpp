@@ -72,6 +72,7 @@ void Encode(const QString& path) {
   MemoryStream stream;
   sink.Stream = &stream;
   sink.StreamAssigned = true;
+  sink.SplitPartFrames = 16;  // short inputs too are cut into parts and joined
   std::atomic<bool> ended{false};
   sink.OnDone = [&](TComponent*) { ended = true; };
   sink.OnThreadException = [&](TComponent*, const std::exception&) { ended = true; };

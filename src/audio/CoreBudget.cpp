@@ -32,6 +32,11 @@ void TCoreBudget::Leave() {
   --Running;
 }
 
+int TCoreBudget::Free() {
+  std::lock_guard l(Mx);
+  return std::max(0, (JobCount > 0 ? JobCount : Cores()) - Running);
+}
+
 bool TCoreBudget::TryTakeHelper() {
   std::lock_guard l(Mx);
   if (Running >= (JobCount > 0 ? JobCount : Cores())) return false;

@@ -10,6 +10,8 @@ class TCoreBudget {
   // A conversion starts or ends; it always counts, whatever is free.
   static void Enter();
   static void Leave();
+  // Jobs not taken by anything running now.
+  static int Free();
   // A helper encoder may start when fewer are running than there are jobs.
   static bool TryTakeHelper();
   static void GiveHelper();

@@ -190,8 +190,12 @@ bool TMP3Out::CanSplit() {
   Splitting_ = was;
   if (!probe) return false;
   const bool same = Lame.lame_get_out_samplerate(probe) == Input()->GetSampleRate();
+  // A file too short for two parts gains nothing from them.
+  const long long samples =
+      Input()->Size / (Input()->GetChannels() * (Input()->GetSampleFormat() == TSampleFormat::sfFloat32 ? 4 : 2));
+  const bool longEnough = Input()->Size < 0 || samples >= 2LL * std::max(16, SplitPartFrames) * Lame.lame_get_framesize(probe);
   Lame.lame_close(probe);
-  return same;
+  return same && longEnough;
 }
 
 void TMP3Out::PrepareOutput() {
@@ -253,6 +257,8 @@ void TMP3Out::StartSplit() {
   layout.Channels = Input()->GetChannels();
   layout.Format = Input()->GetSampleFormat();
   layout.PartFrames = std::max(16, SplitPartFrames);
+  if (Input()->Size > 0)
+    layout.ExpectedSamples = Input()->Size / (layout.Channels * (layout.Format == TSampleFormat::sfFloat32 ? 4 : 2));
   if (EnableVBR) {
     // The largest bit-rate index within the user's ceiling.
     const bool mpeg1 = Lame.lame_get_out_samplerate(EncoderContext) >= 32000;

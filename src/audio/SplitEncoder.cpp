@@ -28,6 +28,7 @@ struct TSplitEncoder::TRun {
   bool Own = true;       // encoded on the caller's thread
   long long FeedLimit = -1;  // an own run that has handed on: its lead-out ends here
   bool Started = false;  // a helper's thread has been given its part
+  bool HasToken = false;  // and holds a core of the budget
   TFrameReader Reader;
   std::vector<TMP3Frame> Frames;  // read and not yet laid; Frames[0] is frame Head
   long long Head = 0;
@@ -70,7 +71,6 @@ void TSplitEncoder::Cancel() {
   Cancel_ = true;
   for (auto& run : Runs_) {
     if (run->Worker.joinable()) run->Worker.join();
-    if (!run->Own && !run->Started) TCoreBudget::GiveHelper();  // its core was held for it
     CloseRun(*run);
   }
   Runs_.clear();
@@ -134,7 +134,7 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   Join(false);
   // Keep the input no encoder has had yet, and the next part's lead-in.
   const long long grid = L_.FrameSamples;
-  long long keep = std::min(Total_, std::max<long long>(0, (NextPart_ * L_.PartFrames - LeadIn) * grid));
+  long long keep = std::min(Total_, std::max<long long>(0, (NextStart_ - LeadIn) * grid));
   for (const auto& run : Runs_)
     if (run->Own ? run->Ctx && !run->Ended : !run->Started) keep = std::min(keep, run->Own ? run->FedTo : run->First * grid);
   if (keep > BufStart_) {
@@ -143,14 +143,32 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   }
 }
 
+long long TSplitEncoder::PartEnd(long long start) const {
+  // The first part is short, so that a helper has work soon; where the length is
+  // known, parts shrink toward the end, so that the cores finish together.
+  const long long shortest = std::min(L_.PartFrames, 32);
+  long long frames = start == 0 ? shortest : L_.PartFrames;
+  if (L_.ExpectedSamples > 0)
+    frames = std::min(frames, std::max(shortest, (L_.ExpectedSamples / L_.FrameSamples - start) / 4));
+  return start + frames;
+}
+
 void TSplitEncoder::Advance(bool ending) {
-  const long long grid = L_.FrameSamples, part = L_.PartFrames;
-  // Each part is given out as its first samples come: to a helper while a core is
-  // free, else to this thread, whose encoder goes on from the part before if it can.
-  while (NextPart_ * part * grid < Total_) {
-    const long long start = NextPart_++ * part;
+  const long long grid = L_.FrameSamples;
+  // Each part is given out as its first samples come: to the helpers while a core
+  // is free or one of them is busy (so the next part waits ready for it), else to
+  // this thread, whose encoder goes on from the part before if it can.
+  while (NextStart_ * grid < Total_) {
+    const long long start = NextStart_;
+    NextStart_ = PartEnd(start);
     if (start == 0) continue;  // the first encoder's
-    if (TCoreBudget::TryTakeHelper()) {
+    int waiting = 0, busy = 0;
+    for (const auto& run : Runs_) {
+      if (run->Own) continue;
+      if (!run->Started) ++waiting;
+      else if (!run->Done) ++busy;
+    }
+    if (waiting < TCoreBudget::Free() + busy) {
       if (Own_) {
         Own_->Until = start;
         Own_->FeedLimit = (start + LeadOut_) * grid;
@@ -159,13 +177,10 @@ void TSplitEncoder::Advance(bool ending) {
       auto run = std::make_unique<TRun>();
       run->Own = false;
       run->First = run->Head = start - LeadIn;
-      run->Until = start + part;
+      run->Until = NextStart_;
       run->PcmStart = run->First * grid;
       run->Ctx = NewEncoder_();
-      if (!run->Ctx) {
-        TCoreBudget::GiveHelper();
-        throw EAudioException("The MP3 encoder could not be started.");
-      }
+      if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
       Runs_.push_back(std::move(run));
       ++HelperParts_;
     } else if (!Own_) {
@@ -198,6 +213,9 @@ void TSplitEncoder::Advance(bool ending) {
     if (last) run.Until = -1;
     run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));
     run.Started = true;
+    // A core freed by then is taken; if another conversion took it first, the part
+    // goes anyway rather than hold this file up.
+    run.HasToken = TCoreBudget::TryTakeHelper();
     TRun* r = &run;
     run.Worker = std::thread([this, r, last] {
       try {
@@ -206,7 +224,7 @@ void TSplitEncoder::Advance(bool ending) {
       } catch (...) {
         r->Error = std::current_exception();
       }
-      TCoreBudget::GiveHelper();
+      if (r->HasToken) TCoreBudget::GiveHelper();
       r->Done = true;
     });
   }

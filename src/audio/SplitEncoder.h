@@ -28,6 +28,7 @@ class TSplitEncoder {
     int Channels = 2;
     TSampleFormat Format = TSampleFormat::sfInt16;
     int PartFrames = 384;     // about 10 s at 44.1 kHz
+    long long ExpectedSamples = -1;  // per channel, where the input says
     int MaxBitRateIndex = 0;  // variable rate: how far a frame may grow to make room
     bool JoinSeams = true;    // false: every part is encoded on by the encoder before it
   };
@@ -59,6 +60,7 @@ class TSplitEncoder {
   enum class TSeam { Joined, Wait, Failed };
 
   void Advance(bool ending);
+  long long PartEnd(long long start) const;
   void Feed(TRun& run, long long from, long long to, const std::uint8_t* pcm, bool flush, std::vector<std::uint8_t>& out);
   void FeedFromBuffer(TRun& run, long long to, bool flush);
   bool Collect(TRun& run, bool wait);
@@ -86,7 +88,7 @@ class TSplitEncoder {
 
   std::vector<std::uint8_t> Buf_;  // input from sample BufStart_ on
   long long BufStart_ = 0, Total_ = 0;
-  long long NextPart_ = 0;
+  long long NextStart_ = 0;  // the frame the next part begins at
 
   TFrameJoiner Joiner_;
   long long Next_ = 0;  // the next frame to lay
