@@ -162,13 +162,10 @@ void TSplitEncoder::Advance(bool ending) {
     const long long start = NextStart_;
     NextStart_ = PartEnd(start);
     if (start == 0) continue;  // the first encoder's
-    int waiting = 0, busy = 0;
-    for (const auto& run : Runs_) {
-      if (run->Own) continue;
-      if (!run->Started) ++waiting;
-      else if (!run->Done) ++busy;
-    }
-    if (waiting < TCoreBudget::Free() + busy) {
+    int waiting = 0;
+    for (const auto& run : Runs_)
+      if (!run->Own && !run->Started) ++waiting;
+    if (waiting < TCoreBudget::Free() + BusyHelpers()) {
       if (Own_) {
         Own_->Until = start;
         Own_->FeedLimit = (start + LeadOut_) * grid;
@@ -210,13 +207,22 @@ void TSplitEncoder::Advance(bool ending) {
     const bool last = ending && run.Until * grid >= Total_;
     const long long end = last ? Total_ : std::min(Total_, (run.Until + LeadOut_) * grid);
     if (!ending && Total_ < (run.Until + LeadOut_) * grid) continue;
-    if (last) run.Until = -1;
-    run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));
-    run.Started = true;
-    // A core freed by then is taken; if another conversion took it first, the part
-    // goes anyway rather than hold this file up.
+    // A helper starts with a core of the budget. Without one, the part waits for
+    // this file's busy helper to give its core back; when none is busy (another
+    // conversion took the core) or the input has ended, this thread encodes it.
     run.HasToken = TCoreBudget::TryTakeHelper();
+    if (!run.HasToken && BusyHelpers() > 0 && !ending) continue;
+    if (last) run.Until = -1;
+    run.Started = true;
     TRun* r = &run;
+    run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));  // kept: its predecessor may go on through it
+    if (!run.HasToken) {
+      Feed(run, run.PcmStart, end, run.Pcm.data(), last, run.Out);
+      run.Reader.Add(run.Out.data(), run.Out.size());
+      run.Out = {};
+      run.Done = true;
+      continue;
+    }
     run.Worker = std::thread([this, r, last] {
       try {
         Feed(*r, r->PcmStart, r->PcmStart + static_cast<long long>(r->Pcm.size()) / SampleBytes_, r->Pcm.data(), last,
@@ -224,10 +230,17 @@ void TSplitEncoder::Advance(bool ending) {
       } catch (...) {
         r->Error = std::current_exception();
       }
-      if (r->HasToken) TCoreBudget::GiveHelper();
+      TCoreBudget::GiveHelper();
       r->Done = true;
     });
   }
+}
+
+int TSplitEncoder::BusyHelpers() const {
+  int busy = 0;
+  for (const auto& run : Runs_)
+    if (!run->Own && run->Started && !run->Done) ++busy;
+  return busy;
 }
 
 bool TSplitEncoder::Collect(TRun& run, bool wait) {

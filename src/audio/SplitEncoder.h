@@ -61,6 +61,7 @@ class TSplitEncoder {
 
   void Advance(bool ending);
   long long PartEnd(long long start) const;
+  int BusyHelpers() const;
   void Feed(TRun& run, long long from, long long to, const std::uint8_t* pcm, bool flush, std::vector<std::uint8_t>& out);
   void FeedFromBuffer(TRun& run, long long to, bool flush);
   bool Collect(TRun& run, bool wait);
