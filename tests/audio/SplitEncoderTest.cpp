@@ -97,3 +97,31 @@ TEST_F(SplitEncoderTest, APartThatCannotBeJoinedIsEncodedOnByTheEncoderBefore) {
     EXPECT_TRUE(a.Samples == b.Samples);
   }
 }
+
+// A part set aside for a helper whose core another conversion took in the meantime
+// is encoded on the converting thread, not by a helper beyond the budget.
+TEST_F(SplitEncoderTest, APartWhoseCoreWasTakenIsEncodedOnTheConvertingThread) {
+  TCoreBudget::SetJobs(2);
+  const std::vector<short> pcm = MakeSignal(Signal::Quiet, 44100, 4.0);
+  const int samples = int(pcm.size() / 2);
+  MemoryStream joined;
+  TSplitEncoder::TLayout layout;
+  layout.PartFrames = 32;
+  TSplitEncoder split(layout, NewEncoder(44100, 128), false, [] { return NewEncoder(44100, 128); }, joined);
+  const int intoSecondPart = 40 * 1152;  // the first part is 32 frames; the second is set aside now
+  split.Push(pcm.data(), intoSecondPart);
+  ASSERT_TRUE(TCoreBudget::TryTakeHelper());
+  ASSERT_TRUE(TCoreBudget::TryTakeHelper());
+  EXPECT_EQ(TCoreBudget::Free(), 0);
+  split.Push(pcm.data() + 2 * intoSecondPart, samples - intoSecondPart);
+  split.Finish();
+  TCoreBudget::GiveHelper();
+  TCoreBudget::GiveHelper();
+  EXPECT_EQ(TCoreBudget::Free(), 2);
+  EXPECT_EQ(split.HelperParts(), 1);
+  EXPECT_GE(split.Seams() + split.Continued(), 2);
+  const DecodedAudio audio = Decode(dir, "joined.mp3", joined.bytes);
+  EXPECT_TRUE(audio.Clean);
+  // No tag frame here, so the encoder's delay and padding remain around the audio.
+  EXPECT_EQ(audio.Packets, (samples + 576 + 1151) / 1152 + 1);
+}
