@@ -141,7 +141,9 @@ lame_t TMP3Out::NewEncoder(bool first, std::string& error) {
     error = "The MP3 encoder could not be started.";
     return nullptr;
   }
-  const int inRate = Input()->GetSampleRate();
+  // The input's rate as the run began: encoders for later parts are made while
+  // the input may be going away, so it is not asked again.
+  const int inRate = InRate_;
   Lame.lame_set_in_samplerate(context, inRate);
   Lame.lame_set_num_channels(context, 2);
   Lame.lame_set_out_samplerate(context, HzOf(SampleRate));
@@ -216,6 +218,7 @@ void TMP3Out::PrepareOutput() {
     throw;
   }
   Prepared_ = true;
+  InRate_ = Input()->GetSampleRate();
   TCoreBudget::Enter();
   InBudget_ = true;
 

@@ -88,6 +88,7 @@ class TMP3Out : public TAudioFileOut {
   std::string FinalName_;
   std::unique_ptr<TOutputStream> FileStream_;
   bool InBudget_ = false;
+  int InRate_ = 0;
   bool Splitting_ = false;
   std::unique_ptr<TSplitEncoder> Splitter_;
   TSplitEncoder::TLayout SplitLayout_;

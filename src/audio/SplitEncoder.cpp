@@ -91,6 +91,15 @@ void TSplitEncoder::CloseRun(TRun& run) {
   run.Ctx = nullptr;
 }
 
+std::vector<std::uint8_t> TSplitEncoder::SpareBuffer() {
+  // Parts' input buffers are used again: fresh ones cost a page fault a page.
+  if (Spare_.empty()) return {};
+  std::vector<std::uint8_t> b = std::move(Spare_.back());
+  Spare_.pop_back();
+  b.clear();
+  return b;
+}
+
 const std::uint8_t* TSplitEncoder::BufferAt(long long sample) const {
   return Buf_.data() + (sample - BufStart_) * SampleBytes_;
 }
@@ -137,7 +146,8 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   long long keep = std::min(Total_, std::max<long long>(0, (NextStart_ - LeadIn) * grid));
   for (const auto& run : Runs_)
     if (run->Own ? run->Ctx && !run->Ended : !run->Started) keep = std::min(keep, run->Own ? run->FedTo : run->First * grid);
-  if (keep > BufStart_) {
+  // Dropped only once it is half the buffer, so that moving what remains stays cheap.
+  if (keep > BufStart_ && 2 * static_cast<std::size_t>(keep - BufStart_) * SampleBytes_ >= Buf_.size()) {
     Buf_.erase(Buf_.begin(), Buf_.begin() + (keep - BufStart_) * SampleBytes_);
     BufStart_ = keep;
   }
@@ -186,6 +196,7 @@ void TSplitEncoder::Advance(bool ending) {
       run->First = run->Head = start - LeadIn;
       run->FedTo = run->PcmStart = run->First * grid;
       run->KeepPcm = true;
+      run->Pcm = SpareBuffer();
       run->Ctx = NewEncoder_();
       if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
       Own_ = run.get();
@@ -215,7 +226,8 @@ void TSplitEncoder::Advance(bool ending) {
     if (last) run.Until = -1;
     run.Started = true;
     TRun* r = &run;
-    run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));  // kept: its predecessor may go on through it
+    run.Pcm = SpareBuffer();  // kept: its predecessor may go on through it
+    run.Pcm.assign(BufferAt(run.PcmStart), BufferAt(end));
     if (!run.HasToken) {
       Feed(run, run.PcmStart, end, run.Pcm.data(), last, run.Out);
       run.Reader.Add(run.Out.data(), run.Out.size());
@@ -375,6 +387,7 @@ void TSplitEncoder::Join(bool ending) {
     if (!Collect(a, ending)) return;
     Parse(a);
     a.KeepPcm = false;
+    if (a.Pcm.capacity()) Spare_.push_back(std::move(a.Pcm));
     a.Pcm = {};
     if (a.Until < 0) {
       // No successor yet: lay what no seam can reach.

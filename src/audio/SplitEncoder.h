@@ -74,6 +74,7 @@ class TSplitEncoder {
   void Write(bool all);
   void CloseRun(TRun& run);
   const std::uint8_t* BufferAt(long long sample) const;
+  std::vector<std::uint8_t> SpareBuffer();
 
   TLayout L_;
   TNewEncoder NewEncoder_;
@@ -88,6 +89,7 @@ class TSplitEncoder {
   bool TagWritten_ = false;
 
   std::vector<std::uint8_t> Buf_;  // input from sample BufStart_ on
+  std::vector<std::vector<std::uint8_t>> Spare_;
   long long BufStart_ = 0, Total_ = 0;
   long long NextStart_ = 0;  // the frame the next part begins at
 
