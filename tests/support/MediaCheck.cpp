@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cctype>
 #include <cstdarg>
+#include <functional>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -32,6 +33,42 @@ float SampleAt(const AVFrame* f, int ch, int i) {
     default: return 0;
   }
 }
+// Decodes stream `si` of `fmt` to its end, handing each frame to `onFrame` and
+// counting the stream's packets. False when the decoder will not open or reports
+// an error.
+bool DecodeStream(AVFormatContext* fmt, int si, int errorChecks, const std::function<void(const AVFrame*)>& onFrame,
+                  long long* packets = nullptr) {
+  const AVCodecParameters* par = fmt->streams[si]->codecpar;
+  const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+  AVCodecContext* dec = avcodec_alloc_context3(codec);
+  avcodec_parameters_to_context(dec, par);
+  dec->err_recognition = errorChecks;
+  bool clean = avcodec_open2(dec, codec, nullptr) == 0;
+  AVPacket* pkt = av_packet_alloc();
+  AVFrame* frame = av_frame_alloc();
+  auto drain = [&] {
+    int r;
+    while ((r = avcodec_receive_frame(dec, frame)) == 0) onFrame(frame);
+    if (r != AVERROR(EAGAIN) && r != AVERROR_EOF) clean = false;
+  };
+  while (clean && av_read_frame(fmt, pkt) >= 0) {
+    if (pkt->stream_index == si) {
+      if (packets) ++*packets;
+      if (avcodec_send_packet(dec, pkt) < 0) clean = false;
+      drain();
+    }
+    av_packet_unref(pkt);
+  }
+  if (clean) {
+    avcodec_send_packet(dec, nullptr);
+    drain();
+  }
+  av_frame_free(&frame);
+  av_packet_free(&pkt);
+  avcodec_free_context(&dec);
+  return clean;
+}
+
 }  // namespace
 
 MediaFacts ReadMedia(const QString& path) {
@@ -60,37 +97,13 @@ MediaFacts ReadMedia(const QString& path) {
   facts.Codec = avcodec_get_name(st->codecpar->codec_id);
   if (fmt->duration != AV_NOPTS_VALUE) facts.Duration = fmt->duration / double(AV_TIME_BASE);
 
-  const AVCodec* codec = avcodec_find_decoder(st->codecpar->codec_id);
-  AVCodecContext* dec = avcodec_alloc_context3(codec);
-  avcodec_parameters_to_context(dec, st->codecpar);
-  bool clean = avcodec_open2(dec, codec, nullptr) == 0;
-  AVPacket* pkt = av_packet_alloc();
-  AVFrame* frame = av_frame_alloc();
-  auto drain = [&] {
-    int r;
-    while ((r = avcodec_receive_frame(dec, frame)) == 0) {
-      facts.DecodedFrames += frame->nb_samples;
-      if (frame->ch_layout.nb_channels == 2)
-        for (int i = 0; i < frame->nb_samples; ++i)
-          if (std::abs(SampleAt(frame, 0, i) - SampleAt(frame, 1, i)) > 1e-6f) facts.ChannelsIdentical = false;
-    }
-    if (r != AVERROR(EAGAIN) && r != AVERROR_EOF) clean = false;
-  };
-  while (clean && av_read_frame(fmt, pkt) >= 0) {
-    if (pkt->stream_index == si) {
-      if (avcodec_send_packet(dec, pkt) < 0) clean = false;
-      drain();
-    }
-    av_packet_unref(pkt);
-  }
-  if (clean) {
-    avcodec_send_packet(dec, nullptr);
-    drain();
-  }
+  const bool clean = DecodeStream(fmt, si, 0, [&](const AVFrame* frame) {
+    facts.DecodedFrames += frame->nb_samples;
+    if (frame->ch_layout.nb_channels == 2)
+      for (int i = 0; i < frame->nb_samples; ++i)
+        if (std::abs(SampleAt(frame, 0, i) - SampleAt(frame, 1, i)) > 1e-6f) facts.ChannelsIdentical = false;
+  });
   facts.DecodedCleanly = clean;
-  av_frame_free(&frame);
-  av_packet_free(&pkt);
-  avcodec_free_context(&dec);
   avformat_close_input(&fmt);
   return facts;
 }
@@ -118,37 +131,15 @@ DecodedAudio DecodeAudio(const QString& path) {
   const AVCodecParameters* par = fmt->streams[si]->codecpar;
   out.Channels = par->ch_layout.nb_channels;
   out.SampleRate = par->sample_rate;
-  const AVCodec* codec = avcodec_find_decoder(par->codec_id);
-  AVCodecContext* dec = avcodec_alloc_context3(codec);
-  avcodec_parameters_to_context(dec, par);
   // Every check the decoder has, each fatal: a frame laid wrongly must show.
-  dec->err_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE;
-  bool clean = avcodec_open2(dec, codec, nullptr) == 0;
-  AVPacket* pkt = av_packet_alloc();
-  AVFrame* frame = av_frame_alloc();
-  auto drain = [&] {
-    int r;
-    while ((r = avcodec_receive_frame(dec, frame)) == 0)
-      for (int i = 0; i < frame->nb_samples; ++i)
-        for (int ch = 0; ch < frame->ch_layout.nb_channels; ++ch) out.Samples.push_back(SampleAt(frame, ch, i));
-    if (r != AVERROR(EAGAIN) && r != AVERROR_EOF) clean = false;
-  };
-  while (clean && av_read_frame(fmt, pkt) >= 0) {
-    if (pkt->stream_index == si) {
-      ++out.Packets;
-      if (avcodec_send_packet(dec, pkt) < 0) clean = false;
-      drain();
-    }
-    av_packet_unref(pkt);
-  }
-  if (clean) {
-    avcodec_send_packet(dec, nullptr);
-    drain();
-  }
+  const bool clean = DecodeStream(
+      fmt, si, AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE,
+      [&](const AVFrame* frame) {
+        for (int i = 0; i < frame->nb_samples; ++i)
+          for (int ch = 0; ch < frame->ch_layout.nb_channels; ++ch) out.Samples.push_back(SampleAt(frame, ch, i));
+      },
+      &out.Packets);
   out.Clean = clean && LoggedErrors == errorsBefore;
-  av_frame_free(&frame);
-  av_packet_free(&pkt);
-  avcodec_free_context(&dec);
   avformat_close_input(&fmt);
   return out;
 }
