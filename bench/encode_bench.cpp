@@ -90,15 +90,18 @@ lame_t Encoder() {
   return g;
 }
 
-double Direct(const std::vector<short>& pcm, const QString& path) {
+// The encoder alone on interleaved stereo samples, in the steps the sink takes
+// for that sample format.
+double DirectEncode(const void* pcm, std::size_t frames, TSampleFormat format, const QString& path) {
   const auto start = Clock::now();
   lame_t g = Encoder();
   FILE* f = std::fopen(path.toLocal8Bit().constData(), "w+b");
   std::vector<unsigned char> out(17440 + 16384);
-  const std::size_t frames = pcm.size() / 2;
-  for (std::size_t i = 0; i < frames; i += 4096) {
-    const int n = int(std::min<std::size_t>(4096, frames - i));
-    const int m = Lame.lame_encode_buffer_interleaved(g, const_cast<short*>(&pcm[2 * i]), n, out.data(), int(out.size()));
+  const std::size_t step = format == TSampleFormat::sfFloat32 ? 2048 : 4096;
+  const std::size_t bytes = format == TSampleFormat::sfFloat32 ? 8 : 4;
+  for (std::size_t i = 0; i < frames; i += step) {
+    const int n = int(std::min(step, frames - i));
+    const int m = EncodePcm(g, static_cast<const char*>(pcm) + i * bytes, n, 2, format, out.data(), int(out.size()));
     std::fwrite(out.data(), 1, m, f);
   }
   const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
@@ -108,23 +111,13 @@ double Direct(const std::vector<short>& pcm, const QString& path) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+double Direct(const std::vector<short>& pcm, const QString& path) {
+  return DirectEncode(pcm.data(), pcm.size() / 2, TSampleFormat::sfInt16, path);
+}
+
 // The encoder alone on interleaved float samples, as the float path feeds it.
 double DirectFloat(const std::vector<float>& pcm, const QString& path) {
-  const auto start = Clock::now();
-  lame_t g = Encoder();
-  FILE* f = std::fopen(path.toLocal8Bit().constData(), "w+b");
-  std::vector<unsigned char> out(17440 + 16384);
-  const std::size_t frames = pcm.size() / 2;
-  for (std::size_t i = 0; i < frames; i += 2048) {
-    const int n = int(std::min<std::size_t>(2048, frames - i));
-    const int m = Lame.lame_encode_buffer_interleaved_ieee_float(g, &pcm[2 * i], n, out.data(), int(out.size()));
-    std::fwrite(out.data(), 1, m, f);
-  }
-  const int m = Lame.lame_encode_flush(g, out.data(), int(out.size()));
-  std::fwrite(out.data(), 1, m, f);
-  beWriteInfoTag(g, f);
-  std::fclose(f);
-  return std::chrono::duration<double>(Clock::now() - start).count();
+  return DirectEncode(pcm.data(), pcm.size() / 2, TSampleFormat::sfFloat32, path);
 }
 
 double Median(std::vector<double> v) {
