@@ -14,14 +14,15 @@
 // The decoding source: delivers a media file's audio as 16-bit PCM, or 32-bit
 // float for finer sources, two channels for mono and stereo files, in blocks of
 // at most BlockSize bytes. While open for a run it decodes ahead on a thread of
-// its own, a few blocks at most, so the encoder does not wait for the decoder.
+// its own, up to BlocksAhead blocks, so that the encoder does not wait for the
+// decoder: not even when a file split over the cores reads a part at once.
 class TDX9In : public TAudioFileIn {
  public:
   using TAudioFileIn::TAudioFileIn;
   ~TDX9In() override;
 
   static constexpr int BlockSize = 32768;
-  static constexpr int BlocksAhead = 4;  // about 370 ms of 44.1-kHz float stereo
+  static constexpr int BlocksAhead = 128;  // about 12 s of 44.1-kHz float stereo
 
   double TimePerByte = 0;  // 100-ns media time per delivered byte
   TAudioFileReader* Reader() const { return Reader_.get(); }

@@ -32,6 +32,7 @@ struct TSplitEncoder::TRun {
   TFrameReader Reader;
   std::vector<TMP3Frame> Frames;  // read and not yet laid; Frames[0] is frame Head
   long long Head = 0;
+  long long SeamAt = 0;  // frames it should have before its seam is looked for again
   // Its input from PcmStart on, kept until it has joined its predecessor: that
   // encoder may have to go on through this part.
   std::vector<std::uint8_t> Pcm;
@@ -42,11 +43,10 @@ struct TSplitEncoder::TRun {
   std::vector<std::uint8_t> Out;
   std::exception_ptr Error;
   std::atomic<bool> Done{false};
+  std::atomic<long long> Progress{0};  // the input sample a helper has encoded up to
 
   long long Available() const { return Head + static_cast<long long>(Frames.size()); }
   const TMP3Frame& At(long long frame) const { return Frames[static_cast<std::size_t>(frame - Head)]; }
-  // Whether no more frames will come.
-  bool Complete() const { return Ended || Until >= 0; }
 };
 
 TSplitEncoder::TSplitEncoder(const TLayout& layout, lame_t first, bool tagFrame, TNewEncoder newEncoder,
@@ -112,6 +112,7 @@ void TSplitEncoder::Feed(TRun& run, long long from, long long to, const std::uin
     const int m = EncodePcm(run.Ctx, pcm + (at - from) * SampleBytes_, n, L_.Channels, L_.Format, slice, SliceBytes);
     if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
     out.insert(out.end(), slice, slice + m);
+    run.Progress.store(at + n, std::memory_order_relaxed);
   }
   run.FedTo = to;
   if (flush && !Cancel_) {
@@ -154,28 +155,57 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
 }
 
 long long TSplitEncoder::PartEnd(long long start) const {
-  // The first part is short, so that a helper has work soon; where the length is
-  // known, parts shrink toward the end, so that the cores finish together.
-  const long long shortest = std::min(L_.PartFrames, 32);
-  long long frames = start == 0 ? shortest : L_.PartFrames;
+  // The first two parts are short, so that the helper has work soon; where the
+  // length is known, parts shrink toward the end, so that the cores finish together.
+  const long long shortest = std::min(L_.PartFrames, 32), least = std::min(L_.PartFrames, 64);
+  long long frames = start == 0 ? shortest : start == shortest ? least : L_.PartFrames;
   if (L_.ExpectedSamples > 0)
-    frames = std::min(frames, std::max(shortest, (L_.ExpectedSamples / L_.FrameSamples - start) / 4));
+    frames = std::min(frames, std::max(least, (L_.ExpectedSamples / L_.FrameSamples - start) / 2));
   return start + frames;
 }
 
 void TSplitEncoder::Advance(bool ending) {
+  Plan();
+  // While a helper could take a part and none is in for it, the input is read
+  // ahead first; otherwise this thread encodes its own parts. Either way the cores
+  // stay busy, and the input held is at most about two parts.
+  const long long most = (2 * L_.PartFrames + 2 * (LeadIn + LeadOut_)) * L_.FrameSamples;
+  while (!Cancel_) {
+    StartHelpers(ending, false);
+    const long long backlog = OwnBacklog();
+    if (backlog == 0 || (!ending && backlog <= most && HelperIdle())) break;
+    for (auto& run : Runs_)
+      if (run->Own && run->Ctx && !run->Ended && FeedEnd(*run) > run->FedTo) {
+        FeedFromBuffer(*run, std::min(FeedEnd(*run), run->FedTo + SliceSamples), false);
+        break;
+      }
+  }
+  if (!ending) return;
+  if (Own_ && Own_->Ctx && !Own_->Ended) FeedFromBuffer(*Own_, Total_, true);
+  StartHelpers(true, true);
+}
+
+bool TSplitEncoder::HelperIdle() const {
+  // A helper is or could be at work, and no part is in for it to take next.
+  if (BusyHelpers() == 0 && TCoreBudget::Free() == 0) return false;
+  for (const auto& run : Runs_)
+    if (!run->Own && !run->Started && Total_ >= (run->Until + LeadOut_) * L_.FrameSamples) return false;
+  return true;
+}
+
+void TSplitEncoder::Plan() {
   const long long grid = L_.FrameSamples;
   // Each part is given out as its first samples come: to the helpers while a core
-  // is free or one of them is busy (so the next part waits ready for it), else to
-  // this thread, whose encoder goes on from the part before if it can.
+  // is free or one of them is busy, and they have less work waiting than this
+  // thread; else to this thread, whose encoder goes on from the part before.
   while (NextStart_ * grid < Total_) {
     const long long start = NextStart_;
     NextStart_ = PartEnd(start);
     if (start == 0) continue;  // the first encoder's
-    int waiting = 0;
+    long long helperWork = 0;
     for (const auto& run : Runs_)
-      if (!run->Own && !run->Started) ++waiting;
-    if (waiting < TCoreBudget::Free() + BusyHelpers()) {
+      if (!run->Own && !run->Done) helperWork += (run->Until + LeadOut_) * grid - run->Progress;
+    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog()) {
       if (Own_) {
         Own_->Until = start;
         Own_->FeedLimit = (start + LeadOut_) * grid;
@@ -185,7 +215,7 @@ void TSplitEncoder::Advance(bool ending) {
       run->Own = false;
       run->First = run->Head = start - LeadIn;
       run->Until = NextStart_;
-      run->PcmStart = run->First * grid;
+      run->PcmStart = run->Progress = run->First * grid;
       run->Ctx = NewEncoder_();
       if (!run->Ctx) throw EAudioException("The MP3 encoder could not be started.");
       Runs_.push_back(std::move(run));
@@ -203,26 +233,41 @@ void TSplitEncoder::Advance(bool ending) {
       Runs_.push_back(std::move(run));
     }
   }
-  // This thread's encoders take what has come; the helpers start once their part
-  // and its lead-out are in (or the input has ended).
+}
+
+bool TSplitEncoder::Complete(const TRun& run) const {
+  // No more frames will come: the input has ended for it, or its successor has
+  // taken over and it has had all its lead-out.
+  if (run.Ended) return true;
+  if (run.Until < 0) return false;
+  return !run.Own || run.FedTo >= (InputEnded_ ? FeedEnd(run) : run.FeedLimit);
+}
+
+long long TSplitEncoder::FeedEnd(const TRun& run) const {
+  return run.FeedLimit >= 0 ? std::min(Total_, run.FeedLimit) : Total_;
+}
+
+long long TSplitEncoder::OwnBacklog() const {
+  long long backlog = 0;
+  for (const auto& run : Runs_)
+    if (run->Own && run->Ctx && !run->Ended) backlog += FeedEnd(*run) - run->FedTo;
+  return backlog;
+}
+
+void TSplitEncoder::StartHelpers(bool ended, bool takeOver) {
+  const long long grid = L_.FrameSamples;
+  // A helper starts once its part and its lead-out are in (or the input has ended),
+  // with a core of the budget. Without one, the part waits for this file's busy
+  // helper to give its core back; when none is busy (another conversion took the
+  // core), or when this thread has nothing else left, this thread encodes it.
   for (auto& owned : Runs_) {
     TRun& run = *owned;
-    if (run.Own) {
-      if (!run.Ctx || run.Ended) continue;
-      const long long to = run.FeedLimit >= 0 ? std::min(Total_, run.FeedLimit) : Total_;
-      const bool last = ending && &run == Own_;
-      if (to > run.FedTo || last) FeedFromBuffer(run, to, last);
-      continue;
-    }
-    if (run.Started) continue;
-    const bool last = ending && run.Until * grid >= Total_;
+    if (run.Own || run.Started) continue;
+    const bool last = ended && run.Until * grid >= Total_;
     const long long end = last ? Total_ : std::min(Total_, (run.Until + LeadOut_) * grid);
-    if (!ending && Total_ < (run.Until + LeadOut_) * grid) continue;
-    // A helper starts with a core of the budget. Without one, the part waits for
-    // this file's busy helper to give its core back; when none is busy (another
-    // conversion took the core) or the input has ended, this thread encodes it.
+    if (!ended && Total_ < (run.Until + LeadOut_) * grid) continue;
     run.HasToken = TCoreBudget::TryTakeHelper();
-    if (!run.HasToken && BusyHelpers() > 0 && !ending) continue;
+    if (!run.HasToken && BusyHelpers() > 0 && !takeOver) continue;
     if (last) run.Until = -1;
     run.Started = true;
     TRun* r = &run;
@@ -319,7 +364,7 @@ TSplitEncoder::TSeam TSplitEncoder::Seam(TRun& a, TRun& b) {
     const long long k = s + (step % 2 ? (step + 1) / 2 : -(step / 2));
     if (k < lo || k > hi) continue;
     if (k >= b.Available()) {
-      undecided = undecided || !b.Complete();
+      undecided = undecided || !Complete(b);
       continue;
     }
     const std::array<bool, 2> closes = k - 1 < Next_ ? LastCloses_ : a.At(k - 1).ClosesShort;
@@ -343,7 +388,7 @@ TSplitEncoder::TSeam TSplitEncoder::Seam(TRun& a, TRun& b) {
       }
     }
     if (!synced && !(b.Ended && j == b.Available())) {
-      if (j == b.Available() && !b.Complete()) undecided = true;
+      if (j == b.Available() && !Complete(b)) undecided = true;
       continue;
     }
     Joiner_ = std::move(trial);
@@ -398,12 +443,19 @@ void TSplitEncoder::Join(bool ending) {
       continue;
     }
     Lay(a, LayLimit(a));
+    if (!Complete(a)) return;  // this thread has not yet encoded all its lead-out
     if (Runs_.size() < 2) return;
     TRun& b = *Runs_[1];
     if (!Collect(b, ending)) return;
     Parse(b);
+    // A part this thread is still encoding comes a few frames at a time: look for
+    // the seam once there is enough of it to find one.
+    if (!Complete(b) && b.Available() < std::max(b.SeamAt, a.Until + 16)) return;
     const TSeam seam = Seam(a, b);
-    if (seam == TSeam::Wait) return;
+    if (seam == TSeam::Wait) {
+      b.SeamAt = b.Available() + 16;
+      return;
+    }
     if (seam == TSeam::Failed) {
       Continue(a, b);
       CloseRun(b);
@@ -416,6 +468,7 @@ void TSplitEncoder::Join(bool ending) {
 }
 
 std::vector<std::uint8_t> TSplitEncoder::Finish() {
+  InputEnded_ = true;
   Advance(true);
   Join(true);
   if (!Runs_.empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");

@@ -15,12 +15,14 @@
 #include "Lame.h"
 
 // Encodes one file on several cores. The PCM is cut into parts on the frame grid;
-// a part goes to a helper encoder on its own thread while a core is free, and is
-// encoded on the caller's thread otherwise, continuing the encoder there when it
-// can. Each helper also encodes a few frames before its part (the encoder settles)
-// and after it (its last frames see what follows). The frames are joined into one
-// stream where the two encoders' frames agree, with the bit reservoir laid anew;
-// where no such place exists, the earlier encoder simply goes on through the part.
+// a part goes to a helper encoder on its own thread while a core is free and the
+// helpers have less work waiting, and is encoded on the caller's thread otherwise,
+// continuing the encoder there when it can. The caller reads ahead while a helper
+// has no part to take next. Each helper also encodes a few frames before its part
+// (the encoder settles) and after it (its last frames see what follows). The
+// frames are joined into one stream where the two encoders' frames agree, with the
+// bit reservoir laid anew; where no such place exists, the earlier encoder simply
+// goes on through the part.
 class TSplitEncoder {
  public:
   struct TLayout {
@@ -60,6 +62,12 @@ class TSplitEncoder {
   enum class TSeam { Joined, Wait, Failed };
 
   void Advance(bool ending);
+  void Plan();
+  void StartHelpers(bool ended, bool takeOver);
+  long long FeedEnd(const TRun& run) const;
+  bool Complete(const TRun& run) const;
+  bool HelperIdle() const;
+  long long OwnBacklog() const;
   long long PartEnd(long long start) const;
   int BusyHelpers() const;
   void Feed(TRun& run, long long from, long long to, const std::uint8_t* pcm, bool flush, std::vector<std::uint8_t>& out);
@@ -92,6 +100,7 @@ class TSplitEncoder {
   std::vector<std::vector<std::uint8_t>> Spare_;
   long long BufStart_ = 0, Total_ = 0;
   long long NextStart_ = 0;  // the frame the next part begins at
+  bool InputEnded_ = false;
 
   TFrameJoiner Joiner_;
   long long Next_ = 0;  // the next frame to lay
