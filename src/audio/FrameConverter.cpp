@@ -1,5 +1,6 @@
 #include "FrameConverter.h"
 
+#include <new>
 #include <string>
 
 extern "C" {
@@ -30,6 +31,7 @@ TFrameConverter::TFrameConverter(std::string fileName, int outChannels, AVSample
       FrameBytes_(outChannels * av_get_bytes_per_sample(outFormat)) {}
 
 TFrameConverter::~TFrameConverter() {
+  av_frame_free(&Packed_);
   swr_free(&Swr_);
   av_channel_layout_uninit(&InLayout_);
 }
@@ -95,6 +97,19 @@ void TFrameConverter::Convert(const AVFrame* frame, std::vector<std::uint8_t>& o
     Started_ = true;
   }
   Append(frame->extended_data, frame->nb_samples, out);
+}
+
+void TFrameConverter::ConvertPacked(const std::uint8_t* pcm, int count, int channels, AVSampleFormat format,
+                                    int rate, std::vector<std::uint8_t>& out) {
+  if (!Packed_ && !(Packed_ = av_frame_alloc())) throw std::bad_alloc();
+  Packed_->format = format;
+  Packed_->sample_rate = rate;
+  Packed_->nb_samples = count;
+  av_channel_layout_uninit(&Packed_->ch_layout);
+  av_channel_layout_default(&Packed_->ch_layout, channels);
+  Packed_->data[0] = const_cast<std::uint8_t*>(pcm);  // borrowed, never freed by the frame
+  Packed_->extended_data = Packed_->data;
+  Convert(Packed_, out);
 }
 
 void TFrameConverter::Drain(std::vector<std::uint8_t>& out) {

@@ -25,6 +25,9 @@ class TFrameConverter {
   // Appends the frame's samples. Throws EAudioReadError when its format cannot
   // be converted.
   void Convert(const AVFrame* frame, std::vector<std::uint8_t>& out);
+  // The same for `count` interleaved samples per channel, as a source delivers them.
+  void ConvertPacked(const std::uint8_t* pcm, int count, int channels, AVSampleFormat format, int rate,
+                     std::vector<std::uint8_t>& out);
   // Appends what a resampler still holds; at the end of the stream.
   void Drain(std::vector<std::uint8_t>& out);
   // Forgets what it holds; after a seek.
@@ -47,6 +50,7 @@ class TFrameConverter {
   const int OutRate_;
   const int FrameBytes_;
   SwrContext* Swr_ = nullptr;
+  AVFrame* Packed_ = nullptr;  // describes the samples ConvertPacked is given
   AVChannelLayout InLayout_{};
   int InRate_ = 0;
   int InFormat_ = -1;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "AudioException.h"
+#include "FrameConverter.h"
 #include "CoreBudget.h"
 #include "Lang.h"
 
@@ -142,11 +143,12 @@ lame_t TMP3Out::NewEncoder(bool first, std::string& error) {
     return nullptr;
   }
   // The input's rate as the run began: encoders for later parts are made while
-  // the input may be going away, so it is not asked again.
-  const int inRate = InRate_;
+  // the input may be going away, so it is not asked again. A split file that
+  // needs another rate comes to the encoders resampled already.
+  const int inRate = ResampleTo_ > 0 ? ResampleTo_ : InRate_;
   Lame.lame_set_in_samplerate(context, inRate);
   Lame.lame_set_num_channels(context, 2);
-  Lame.lame_set_out_samplerate(context, HzOf(SampleRate));
+  Lame.lame_set_out_samplerate(context, ResampleTo_ > 0 ? ResampleTo_ : HzOf(SampleRate));
   Lame.lame_set_mode(context, static_cast<MPEG_mode>(Mode));
   Lame.lame_set_copyright(context, Copyright ? 1 : 0);
   Lame.lame_set_original(context, Original ? 1 : 0);
@@ -182,8 +184,7 @@ lame_t TMP3Out::NewEncoder(bool first, std::string& error) {
   return context;
 }
 
-bool TMP3Out::CanSplit() {
-  // Parts meet on the frame grid of the input, so the encoder must not resample.
+bool TMP3Out::CanSplit(int& outRate) {
   if (!SplitFiles || Input()->GetChannels() < 1 || Input()->GetChannels() > 2) return false;
   std::string error;
   const bool was = Splitting_;
@@ -191,13 +192,14 @@ bool TMP3Out::CanSplit() {
   lame_t probe = NewEncoder(false, error);
   Splitting_ = was;
   if (!probe) return false;
-  const bool same = Lame.lame_get_out_samplerate(probe) == Input()->GetSampleRate();
+  outRate = Lame.lame_get_out_samplerate(probe);
   // A file too short for two parts gains nothing from them.
   const long long samples =
       Input()->Size / (Input()->GetChannels() * (Input()->GetSampleFormat() == TSampleFormat::sfFloat32 ? 4 : 2));
-  const bool longEnough = Input()->Size < 0 || samples >= 2LL * std::max(16, SplitPartFrames) * Lame.lame_get_framesize(probe);
+  const bool longEnough = Input()->Size < 0 || samples * outRate / std::max(1, InRate_) >=
+                                                   2LL * std::max(16, SplitPartFrames) * Lame.lame_get_framesize(probe);
   Lame.lame_close(probe);
-  return same && longEnough;
+  return longEnough;
 }
 
 void TMP3Out::PrepareOutput() {
@@ -222,7 +224,12 @@ void TMP3Out::PrepareOutput() {
   TCoreBudget::Enter();
   InBudget_ = true;
 
-  Splitting_ = CanSplit();
+  // Parts meet on the frame grid of the output: a file split at another rate than
+  // its own is resampled before it is cut, not by each part's encoder.
+  ResampleTo_ = 0;
+  int splitRate = 0;
+  Splitting_ = CanSplit(splitRate);
+  if (Splitting_ && splitRate != InRate_) ResampleTo_ = splitRate;
   std::string error;
   EncoderContext = NewEncoder(true, error);
   if (!EncoderContext) {
@@ -262,6 +269,12 @@ void TMP3Out::StartSplit() {
   layout.PartFrames = std::max(16, SplitPartFrames);
   if (Input()->Size > 0)
     layout.ExpectedSamples = Input()->Size / (layout.Channels * (layout.Format == TSampleFormat::sfFloat32 ? 4 : 2));
+  if (ResampleTo_ > 0) {
+    layout.ExpectedSamples = layout.ExpectedSamples * ResampleTo_ / std::max(1, InRate_);
+    Resampler_ = std::make_unique<TFrameConverter>(
+        FinalName_, layout.Channels, layout.Format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16,
+        ResampleTo_);
+  }
   if (EnableVBR) {
     // The largest bit-rate index within the user's ceiling.
     const bool mpeg1 = Lame.lame_get_out_samplerate(EncoderContext) >= 32000;
@@ -323,7 +336,15 @@ bool TMP3Out::OutputStep(bool abort) {
       // The parts are cut on the input's own grid: it must keep its format.
       if (channels != SplitLayout_.Channels || format != SplitLayout_.Format)
         throw EAudioException("The input changed its sample format during the conversion.");
-      Splitter_->Push(StepBuffer, samples);
+      if (Resampler_) {
+        Resampled_.clear();
+        Resampler_->ConvertPacked(StepBuffer, samples, channels,
+                                  format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, InRate_,
+                                  Resampled_);
+        Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
+      } else {
+        Splitter_->Push(StepBuffer, samples);
+      }
     } catch (...) {
       Failed_ = true;
       throw;
@@ -353,6 +374,7 @@ void TMP3Out::LeaveBudget() {
 
 void TMP3Out::Abandon() {
   Splitter_.reset();  // its helpers stop first
+  Resampler_.reset();
   LeaveBudget();
   if (EncoderContext) {
     Lame.lame_close(EncoderContext);
@@ -421,6 +443,13 @@ void TMP3Out::FinishOutput() {
 void TMP3Out::FinishSplit() {
   std::vector<std::uint8_t> tag;
   try {
+    if (Resampler_) {
+      Resampled_.clear();
+      Resampler_->Drain(Resampled_);  // what the resampler holds back
+      Resampler_.reset();
+      Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / (SplitLayout_.Channels *
+                                                         (SplitLayout_.Format == TSampleFormat::sfFloat32 ? 4 : 2))));
+    }
     tag = Splitter_->Finish();
     Write(Id3v1_.data(), static_cast<int>(Id3v1_.size()));
   } catch (...) {

@@ -12,6 +12,8 @@
 #include "Mp3Types.h"
 #include "SplitEncoder.h"
 
+class TFrameConverter;
+
 // The sink that encodes its input into an MP3 file. The file is written beside
 // its final name and moved there only once it is complete.
 class TMP3Out : public TAudioFileOut {
@@ -67,7 +69,8 @@ class TMP3Out : public TAudioFileOut {
   // An encoder with the sink's settings: the file's first, with its tags, or one
   // for a later part of a split file. Null, with `error` set, when it fails.
   lame_t NewEncoder(bool first, std::string& error);
-  bool CanSplit();
+  // Whether the run is encoded in parts; `outRate` is the rate the encoder would make.
+  bool CanSplit(int& outRate);
   void StartSplit();
   void FinishSplit();
   void LeaveBudget();
@@ -90,6 +93,9 @@ class TMP3Out : public TAudioFileOut {
   bool InBudget_ = false;
   int InRate_ = 0;
   bool Splitting_ = false;
+  int ResampleTo_ = 0;  // the rate a split file is resampled to before it is cut; 0 none
+  std::unique_ptr<TFrameConverter> Resampler_;
+  std::vector<std::uint8_t> Resampled_;
   std::unique_ptr<TSplitEncoder> Splitter_;
   TSplitEncoder::TLayout SplitLayout_;
   std::vector<std::uint8_t> Id3v2_, Id3v1_;
