@@ -140,7 +140,7 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   const auto* bytes = static_cast<const std::uint8_t*>(pcm);
   Buf_.insert(Buf_.end(), bytes, bytes + static_cast<std::size_t>(samples) * SampleBytes_);
   Total_ += samples;
-  Advance(false);
+  Advance(false, 2LL * samples);
   Join(false);
   // Keep the input no encoder has had yet, and the next part's lead-in.
   const long long grid = L_.FrameSamples;
@@ -164,19 +164,22 @@ long long TSplitEncoder::PartEnd(long long start) const {
   return start + frames;
 }
 
-void TSplitEncoder::Advance(bool ending) {
+void TSplitEncoder::Advance(bool ending, long long budget) {
   Plan();
   // While a helper could take a part and none is in for it, the input is read
-  // ahead first; otherwise this thread encodes its own parts. Either way the cores
-  // stay busy, and the input held is at most about two parts.
+  // ahead first; otherwise this thread encodes its own parts, up to `budget`
+  // samples a call, so that a pause or a stop is not kept waiting. Either way the
+  // cores stay busy, and the input held is at most about two parts.
   const long long most = (2 * L_.PartFrames + 2 * (LeadIn + LeadOut_)) * L_.FrameSamples;
   while (!Cancel_) {
     StartHelpers(ending, false);
     const long long backlog = OwnBacklog();
-    if (backlog == 0 || (!ending && backlog <= most && HelperIdle())) break;
+    if (backlog == 0 || (!ending && backlog <= most && (HelperIdle() || budget <= 0))) break;
     for (auto& run : Runs_)
       if (run->Own && run->Ctx && !run->Ended && FeedEnd(*run) > run->FedTo) {
-        FeedFromBuffer(*run, std::min(FeedEnd(*run), run->FedTo + SliceSamples), false);
+        const long long n = std::min({FeedEnd(*run) - run->FedTo, static_cast<long long>(SliceSamples), std::max(budget, 1LL)});
+        FeedFromBuffer(*run, run->FedTo + n, false);
+        budget -= n;
         break;
       }
   }
@@ -469,7 +472,7 @@ void TSplitEncoder::Join(bool ending) {
 
 std::vector<std::uint8_t> TSplitEncoder::Finish() {
   InputEnded_ = true;
-  Advance(true);
+  Advance(true, std::numeric_limits<long long>::max());
   Join(true);
   if (!Runs_.empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");
   Write(true);

@@ -61,7 +61,7 @@ class TSplitEncoder {
   struct TRun;
   enum class TSeam { Joined, Wait, Failed };
 
-  void Advance(bool ending);
+  void Advance(bool ending, long long budget);
   void Plan();
   void StartHelpers(bool ended, bool takeOver);
   long long FeedEnd(const TRun& run) const;
