@@ -27,6 +27,8 @@ ffmpeg -loglevel error -stream_loop 5 -i "$longest" -t 1800 -c copy "$work/long3
 mkdir -p "$work/180"
 ffmpeg -loglevel error -i "$longest" -t 180 -c copy "$work/180/piece180.wma"
 piece180="$work/180/piece180.wma"
+mkdir -p "$work/48k"
+ffmpeg -loglevel error -i "$piece180" -ar 48000 -c:a wmav2 -b:a 128k "$work/48k/piece48k.wma"  # resampled to 44.1 kHz
 
 timed() {  # result file, command...
   local out="$1"; shift
@@ -36,7 +38,7 @@ seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 
-declare -a single single1 theirs batch theirsbatch split nosplit theirs180
+declare -a single single1 theirs batch theirsbatch split nosplit theirs180 split48 theirs48
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -54,7 +56,11 @@ for run in 1 2 3; do
   timed "$work/t" "$tool" --no-split -b 192 -o "$work/out180-1" "$piece180"; nosplit+=("$(seconds "$work/t")")
   timed "$work/t" ffmpeg -loglevel error -y -i "$piece180" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff180.mp3"
   theirs180+=("$(seconds "$work/t")")
-  echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s"
+  rm -rf "$work/out48"
+  timed "$work/t" "$tool" -b 192 -r 44100 -o "$work/out48" "$work/48k/piece48k.wma"; split48+=("$(seconds "$work/t")")
+  timed "$work/t" ffmpeg -loglevel error -y -i "$work/48k/piece48k.wma" -ar 44100 -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff48.mp3"
+  theirs48+=("$(seconds "$work/t")")
+  echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s; at 48 kHz split ${split48[-1]} s, ffmpeg ${theirs48[-1]} s"
   echo "run $run: single ${single[-1]} s (-j 1: ${single1[-1]} s), ffmpeg ${theirs[-1]} s; batch ${batch[-1]} s, ffmpeg ${theirsbatch[-1]} s"
 done
 
@@ -84,6 +90,7 @@ echo "median 180 s piece: split $sp s, --no-split $ns s, ffmpeg $t180 s"
 echo "decoded samples of the 180 s piece: source $((lensrc / 4)), split $((lensplit / 4)), --no-split $((lenone / 4))"
 awk -v a="$sp" -v b="$t180" 'BEGIN { printf "single 180 s split convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$ns" -v b="$t180" 'BEGIN { printf "single 180 s --no-split convert/ffmpeg time ratio: %.2f\n", a / b }'
+awk -v a="$(median "${split48[@]}")" -v b="$(median "${theirs48[@]}")" 'BEGIN { printf "single 180 s at 48 kHz to 44.1 kHz, split convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$snrsplit" -v b="$snrone" 'BEGIN { printf "SNR against the source: split %.3f dB, --no-split %.3f dB, difference %.3f dB\n", a, b, a - b }'
 b=$(median "${batch[@]}"); tb=$(median "${theirsbatch[@]}")
 echo "median single ($(basename "$longest"), $(ffprobe -v error -show_entries format=duration -of csv=p=0 "$longest") s): brindlewave-convert $s s, -j 1 $s1 s, ffmpeg $t s"
