@@ -73,6 +73,7 @@ void Encode(const QString& path) {
   sink.Stream = &stream;
   sink.StreamAssigned = true;
   sink.SplitPartFrames = 16;  // short inputs too are cut into parts and joined
+  sink.SampleRate = TMP3SampleRate::sr41kHz;  // as the program converts: other rates are resampled first
   std::atomic<bool> ended{false};
   sink.OnDone = [&](TComponent*) { ended = true; };
   sink.OnThreadException = [&](TComponent*, const std::exception&) { ended = true; };

@@ -9,9 +9,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+extern "C" {
+#include <libavutil/mathematics.h>
+}
+
 #include "AudioException.h"
-#include "FrameConverter.h"
 #include "CoreBudget.h"
+#include "FrameConverter.h"
 #include "Lang.h"
 
 namespace {
@@ -196,7 +200,8 @@ bool TMP3Out::CanSplit(int& outRate) {
   // A file too short for two parts gains nothing from them.
   const long long samples =
       Input()->Size / (Input()->GetChannels() * (Input()->GetSampleFormat() == TSampleFormat::sfFloat32 ? 4 : 2));
-  const bool longEnough = Input()->Size < 0 || samples * outRate / std::max(1, InRate_) >=
+  // The stated length may be absurd: rescaled without overflow.
+  const bool longEnough = Input()->Size < 0 || av_rescale(samples, outRate, std::max(1, InRate_)) >=
                                                    2LL * std::max(16, SplitPartFrames) * Lame.lame_get_framesize(probe);
   Lame.lame_close(probe);
   return longEnough;
@@ -270,7 +275,7 @@ void TMP3Out::StartSplit() {
   if (Input()->Size > 0)
     layout.ExpectedSamples = Input()->Size / (layout.Channels * (layout.Format == TSampleFormat::sfFloat32 ? 4 : 2));
   if (ResampleTo_ > 0) {
-    layout.ExpectedSamples = layout.ExpectedSamples * ResampleTo_ / std::max(1, InRate_);
+    layout.ExpectedSamples = av_rescale(layout.ExpectedSamples, ResampleTo_, std::max(1, InRate_));
     Resampler_ = std::make_unique<TFrameConverter>(
         FinalName_, layout.Channels, layout.Format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16,
         ResampleTo_);
