@@ -451,9 +451,8 @@ void TMP3Out::FinishSplit() {
     if (Resampler_) {
       Resampled_.clear();
       Resampler_->Drain(Resampled_);  // what the resampler holds back
+      Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
       Resampler_.reset();
-      Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / (SplitLayout_.Channels *
-                                                         (SplitLayout_.Format == TSampleFormat::sfFloat32 ? 4 : 2))));
     }
     tag = Splitter_->Finish();
     Write(Id3v1_.data(), static_cast<int>(Id3v1_.size()));
