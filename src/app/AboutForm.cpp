@@ -1,6 +1,5 @@
 #include "AboutForm.h"
 
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QUrl>
 #include <memory>
@@ -8,6 +7,7 @@
 #include "Application.h"
 #include "DoString.h"
 #include "MainForm.h"
+#include "MsgForm.h"
 #include "Lang.h"
 #include "Paths.h"
 
@@ -63,7 +63,7 @@ TaboutFrm::TaboutFrm(QWidget* parent) : QDialog(parent), FileVersion(BRINDLEWAVE
   g->addWidget(homePageBtn, 4, 1);
   g->addWidget(okBtn, 4, 2);
   connect(okBtn, &QPushButton::clicked, this, &TaboutFrm::okBtnClick);
-  connect(helpBtn, &QPushButton::clicked, this, [] { OpenHelpFile(); });
+  connect(helpBtn, &QPushButton::clicked, this, [] { OpenHelp(); });
   connect(homePageBtn, &QPushButton::clicked, this, &TaboutFrm::homePageUrlLabelClick);
   connect(homePageUrlLabel, &QLabel::linkActivated, this, &TaboutFrm::homePageUrlLabelClick);
   connect(support_Email, &QLabel::linkActivated, this, &TaboutFrm::support_EmailClick);
@@ -103,10 +103,10 @@ void TaboutFrm::FormShow() {
 
 void TaboutFrm::okBtnClick() { done(1); }
 
-void TaboutFrm::homePageUrlLabelClick() { QDesktopServices::openUrl(QUrl(lang::HomePageUrl)); }
+void TaboutFrm::homePageUrlLabelClick() { OpenOnDesktop(QUrl(lang::HomePageUrl)); }
 
 void TaboutFrm::support_EmailClick() {
-  QDesktopServices::openUrl(QUrl(QString("mailto:") + lang::SupportAddress));
+  OpenOnDesktop(QUrl(QString("mailto:") + lang::SupportAddress));
 }
 
 TaboutFrm* AboutWindow() { return Instance.get(); }

@@ -1,6 +1,7 @@
 #include "MsgForm.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -105,7 +106,7 @@ void TmsgFrm::okBtnClick() { done(1); }
 
 void TmsgFrm::helpBtnClick() {
   if (helpBtn->text() == lang::Help)
-    OpenHelpFile();
+    OpenHelp();
   else
     done(2);
 }
@@ -129,10 +130,18 @@ void SetOwnerWindow(QWidget* window, QWidget* owner) {
 
 namespace {
 
-// The window a question belongs to: the modal window on screen, else the active one.
+bool OnScreen(const QWidget* w) { return w && w->isVisible() && !w->isMinimized(); }
+
+// The window a question belongs to: the modal window on screen, else one kept
+// above the others (a question owned by a window below it would be hidden under
+// it), else the active one.
 QWidget* OwnerFor(const QWidget* message) {
-  for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()})
-    if (w && w != message && w->isVisible() && !w->isMinimized()) return w->window();
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != message && OnScreen(modal)) return modal->window();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != message && OnScreen(w) && (w->windowFlags() & Qt::WindowStaysOnTopHint)) return w;
+  QWidget* active = QApplication::activeWindow();
+  if (active != message && OnScreen(active)) return active->window();
   return nullptr;
 }
 
@@ -155,3 +164,12 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaptio
   const int result = w->exec();
   return result == 1 ? 1 : 2;  // a close from the title bar or Escape rejects with 0
 }
+
+bool OpenOnDesktop(const QUrl& url) {
+  if (QDesktopServices::openUrl(url)) return true;
+  const QString what = url.isLocalFile() ? url.toLocalFile() : url.toString();
+  ShowMessageWindow(miError, QString(lang::CannotOpenFormat).arg(what), lang::Cancel, lang::Ok);
+  return false;
+}
+
+void OpenHelp() { OpenOnDesktop(QUrl::fromLocalFile(HelpFilePath())); }

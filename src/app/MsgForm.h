@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
+#include <QUrl>
 #include <QPushButton>
 #include <array>
 
@@ -43,6 +44,12 @@ class TmsgFrm : public QDialog {
 // Shows the message window modally: 1 when the first button closed it, 2 for the
 // second button or the window's close button.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
+
+// Hands a file, folder or link to the desktop's opener; says so in a message
+// when nothing opens it, and gives false.
+bool OpenOnDesktop(const QUrl& url);
+// Opens the help file in the user's browser, or says why not.
+void OpenHelp();
 
 // Makes `window` belong to `owner` (its transient parent), so the desktop keeps it
 // above its owner; none lets it stand alone.

@@ -66,4 +66,6 @@ QString NextFreeName(const QString& path, const std::function<bool(const QString
   return candidate;
 }
 
-void OpenHelpFile() { QDesktopServices::openUrl(QUrl::fromLocalFile(DataFilePath(HelpFile))); }
+QString HelpFilePath() { return DataFilePath(HelpFile); }
+
+bool OpenHelpFile() { return QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath())); }

@@ -18,5 +18,6 @@ QString MakeOutputName(const QString& extension);
 QString FolderPart(const QString& path);
 // The file-name part of `path`.
 QString FileNamePart(const QString& path);
-// Opens the help file in the user's browser.
-void OpenHelpFile();
+// Opens the help file in the user's browser; false when nothing could open it.
+bool OpenHelpFile();
+QString HelpFilePath();

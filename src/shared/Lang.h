@@ -111,6 +111,9 @@ inline constexpr const char* AllConverted = "All files have been converted succe
 inline constexpr const char* OpenOutputFolder = "Would you like to open the output folder for viewing output files?";
 inline constexpr const char* ConfirmCancel = "Are you sure to cancel the conversion?";
 inline constexpr const char* FilesFailedFormat = "%d of %d files could not be converted:";
+inline constexpr const char* KeptShort = "Kept with the audio converted so far:";
+inline constexpr const char* KeptShortFormat = "%1: %2 of %3";
+inline constexpr const char* CannotOpenFormat = "Nothing on this desktop could open %1";
 inline constexpr const char* InputEndsFormat = "the input ends at %1 of %2";
 inline constexpr const char* SkippedPacketsFormat = "warning: %1 damaged packets were skipped";
 
