@@ -1,7 +1,7 @@
 #include "MainForm.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
+#include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -115,6 +115,8 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(aboutBtn, &QPushButton::clicked, this, &TmainFrm::aboutBtnClick);
   connect(TaskList, &QListWidget::itemDoubleClicked, this, &TmainFrm::TaskListDblClick);
   connect(TaskList, &QListWidget::currentRowChanged, this, &TmainFrm::TaskListKeyDown);
+  // The buttons follow the selection the user sees, however it came about.
+  connect(TaskList, &QListWidget::itemSelectionChanged, this, &TmainFrm::TaskListKeyDown);
   connect(TaskList, &TCheckListBox::ClickCheck, this, &TmainFrm::TaskListClickCheck);
 
   resize(501, 451);
@@ -192,11 +194,15 @@ int TmainFrm::Selected() const {
 
 bool TmainFrm::Busy() const {
   const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
-  return Adding || !ProbeFinished.load() || (run && (run->Running() || run->isVisible()));
+  return Adding || !ProbeFinished.load() || (run && run->Running());
 }
 
 bool TmainFrm::CanAct() {
-  if (!Busy()) return true;
+  if (!Busy()) {
+    // The window of a run that has ended only reports: an action takes it away.
+    if (AppWindows && AppWindows->prgFrm) AppWindows->prgFrm->Dismiss();
+    return true;
+  }
   ShowMessageWindow(miInformation, lang::Busy, lang::Help, lang::Ok);
   return false;
 }
@@ -208,7 +214,7 @@ void TmainFrm::SetAdding(bool on) {
   } else {
     addFileBtn->setEnabled(true);
     Adding = false;
-    UpdateButtons();
+    if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
   }
 }
 
@@ -226,9 +232,11 @@ bool TmainFrm::UpdateButtons() {
 }
 
 void TmainFrm::RefreshTaskList() {
+  const int selected = Selected();
   TaskList->clear();
   if (!Tasks.empty()) {
     for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
+    if (selected >= 0) TaskList->setCurrentRow(std::min(selected, TaskList->count() - 1));
     startBtn->setEnabled(true);
   } else {
     TaskList->AddLine(lang::EmptyListHint, false);
@@ -276,9 +284,9 @@ void TmainFrm::taskInfo_1HyperLinkClick(const QString& LinkName) {
   }
 }
 
-void TmainFrm::OpenInputFile(int index) { QDesktopServices::openUrl(QUrl::fromLocalFile(Tasks[index]->SrcFile)); }
+void TmainFrm::OpenInputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->SrcFile)); }
 
-void TmainFrm::OpenOutputFile(int index) { QDesktopServices::openUrl(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
+void TmainFrm::OpenOutputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
 
 void TmainFrm::addFileBtnClick(QObject* Sender) {
   if (ShutdownRequested || !CanAct()) return;
@@ -322,6 +330,9 @@ void TmainFrm::AddListedTask(int i) {
     i = TaskList->count() - 1;
   }
   TaskList->SetChecked(i, true);
+  // The new line is the one the list shows as current: it is selected too, so
+  // Remove, Edit and the information panel are about it.
+  TaskList->setCurrentRow(i);
 }
 
 void TmainFrm::rmFileBtnClick() {
@@ -394,7 +405,7 @@ void TmainFrm::startBtnClick() {
   if (Selected() >= 0) ShowTaskInfo(Selected());
 }
 
-void TmainFrm::helpBtnClick() { OpenHelpFile(); }
+void TmainFrm::helpBtnClick() { OpenHelp(); }
 
 void TmainFrm::aboutBtnClick() { ShowAboutWindow(); }
 
