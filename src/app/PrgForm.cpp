@@ -1,7 +1,7 @@
 #include "PrgForm.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QThread>
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <unistd.h>
 
 #include "CoreBudget.h"
 #include "AudioException.h"
@@ -20,6 +21,7 @@
 #include "MsgForm.h"
 #include "Paths.h"
 #include "TaskOps.h"
+#include "TrayWatch.h"
 
 TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   setObjectName("prgFrm");
@@ -81,6 +83,10 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   TrayIcon = new QSystemTrayIcon(QApplication::windowIcon(), this);
   TrayIcon->setObjectName("TrayIcon");
 
+  auto steady = std::make_shared<QElapsedTimer>();
+  steady->start();
+  Now = [steady] { return steady->elapsed(); };
+
   MP3Out = std::make_unique<TMP3Out>();
   SetUpJobs(1);
 
@@ -91,6 +97,7 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   connect(hideBtn, &QPushButton::clicked, this, &TprgFrm::hideBtnClick);
   connect(skinFrame, &TSkinFrame::TitleBarCustomBtnsClick, this, &TprgFrm::skinFrameTitleBarCustomBtnsClick);
   connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) { TrayIconClick(); });
+  connect(new TTrayWatch(this), &TTrayWatch::Changed, this, &TprgFrm::TrayChanged);
   ShowBars(true);
   FormCreate();
 }
@@ -203,7 +210,9 @@ void TprgFrm::StartRun() {
   Paused = false;
   Terminating_ = false;
   Failures_.clear();
+  KeptShort_.clear();
   Written_.clear();
+  hideBtn->setEnabled(true);
   Hidden_ = false;
   TrayIcon->hide();
   // A window that was minimised with its run, or shown from the tray after one,
@@ -279,7 +288,7 @@ void TprgFrm::Timer1Timer() {
   }
   if (CurrentIndex == -1) {
     CurrentNumber = 0;
-    StartTime = QDateTime::currentDateTimeUtc();
+    StartTime.Start(Now());
   }
   // Tasks start in list order, each in a free job.
   const int n = static_cast<int>(Tasks.size());
@@ -345,30 +354,37 @@ void TprgFrm::Timer2Timer() {
   ShowLeading();
   const TJob* lead = Leading();
   if (!lead) return;
-  qint64 running = 0;  // what the encoders have of the running tasks
+  // Only tasks of known length count against the total, which holds only theirs.
+  qint64 running = 0;
   for (const TJob& j : Jobs_)
-    if (j.Index >= 0 && j.Source && j.Source->Reader()) running += j.Source->DeliveredTime();
+    if (j.Index >= 0 && j.Source && j.Source->Reader() && Tasks[j.Index]->Duration > 0)
+      running += std::min(j.Source->DeliveredTime(), Tasks[j.Index]->Duration);
   if (lead->Source && lead->Source->Reader())
     curPrgbar->setValue(static_cast<int>(std::min<qint64>(lead->Source->DeliveredTime() / 10000, curPrgbar->maximum())));
   const qint64 done = DoneDuration + running;
   if (TotalDuration > 0)
     totalPrgBar->setValue(std::clamp(static_cast<int>(std::floor((done / 100.0) / (TotalDuration / 10000.0))), 0, 100));
-  if (done > 0 && TotalDuration > 0) {
-    const qint64 elapsedMs = StartTime.msecsTo(QDateTime::currentDateTimeUtc());
-    const double remainingMs = double(elapsedMs) / double(done) * double(TotalDuration - done);
+  if (Tasks[lead->Index]->Duration <= 0) {
+    // The window says the time cannot be estimated: no time line beside it.
+    timeLabel->setText(lang::ConvertingPleaseWait);
+  } else if (done > 0 && TotalDuration > 0) {
+    const qint64 elapsedMs = StartTime.Elapsed(Now());
+    const qint64 remainingMs = TRunClock::Remaining(elapsedMs, done, TotalDuration);
     timeLabel->setText(QString(lang::TimeElapsed) + ": " + ClockText(elapsedMs * 10000) + ", " + lang::Remained +
-                       ": " + lang::AboutWord + " " + ClockText(static_cast<qint64>(std::max(remainingMs, 0.0)) * 10000));
+                       ": " + lang::AboutWord + " " + ClockText(remainingMs * 10000));
   }
   if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
 }
 
 void TprgFrm::EndTask(TJob& job) {
   // A task whose input never opened still counts its length as done, so the total
-  // bar and the remaining time stay right for the rest of the run.
-  if (job.Source && job.Source->Reader())
-    DoneDuration += job.Source->Reader()->Duration;
-  else if (job.Index >= 0 && job.Index < static_cast<int>(Tasks.size()))
-    DoneDuration += Tasks[job.Index]->Duration;
+  // bar and the remaining time stay right for the rest of the run; one of unknown
+  // length never entered the total, and counts nothing.
+  const qint64 counted = job.Index >= 0 && job.Index < static_cast<int>(Tasks.size()) ? Tasks[job.Index]->Duration : 0;
+  if (counted > 0)
+    DoneDuration += job.Source && job.Source->Reader() && job.Source->Reader()->Duration > 0
+                        ? job.Source->Reader()->Duration
+                        : counted;
   delete job.Source;  // the sink lets go of it through its notification
   job.Source = nullptr;
   const bool shown = job.Index == ShownIndex_;
@@ -393,13 +409,32 @@ void TprgFrm::MP3OutDone(int k) {
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
   const QString shortfall = job.Source && !Terminating_ ? job.Source->Shortfall() : QString();
   if (!shortfall.isEmpty() && job.Index >= 0) Failures_ << Tasks[job.Index]->SrcFile + ": " + shortfall;
+  if (Cancelled && !Terminating_ && job.Index >= 0 && job.Source) NoteKeptShort(job);
   EndTask(job);
+}
+
+// A file the cancel stopped is kept with the audio so far: the report says how much.
+void TprgFrm::NoteKeptShort(const TJob& job) {
+  const TTask& task = *Tasks[job.Index];
+  const qint64 length = job.Source->Reader() && job.Source->Reader()->Duration > 0 ? job.Source->Reader()->Duration
+                                                                                   : task.Duration;
+  const qint64 written = job.Source->DeliveredTime();
+  if (length > 0 && written >= length - 5000000) return;  // within half a second of its end: whole
+  KeptShort_ << QString(lang::KeptShortFormat)
+                    .arg(FileNamePart(task.DstFile), ShortClockText(written),
+                         length > 0 ? ShortClockText(length) : QString("?"));
 }
 
 void TprgFrm::TaskFailed(int k, const QString& reason) {
   TJob& job = Jobs_[k];
   if (job.Index < 0) return;
-  if (!Terminating_) Failures_ << Tasks[job.Index]->SrcFile + ": " + reason;
+  if (!Terminating_) {
+    Failures_ << Tasks[job.Index]->SrcFile + ": " + reason;
+    // A folder that takes no files is not offered again as the place for the next ones.
+    const QString folder = FolderPart(Tasks[job.Index]->DstFile);
+    if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder && ::access(folder.toLocal8Bit().constData(), W_OK) != 0)
+      DefaultSettings.OutputFileDir.clear();
+  }
   EndTask(job);
 }
 
@@ -415,12 +450,17 @@ void TprgFrm::FinishBatch() {
     result = lang::AllConverted;
   if (!Failures_.isEmpty() && Cancelled) result += "\n" + QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
   for (const QString& f : Failures_) result += "\n " + f;
+  if (!KeptShort_.isEmpty()) result += QString("\n") + lang::KeptShort;
+  for (const QString& f : KeptShort_) result += "\n " + f;
+  // Whatever came first, the cancel, the hiding or the end, the window now only
+  // reports, and closes with OK, Escape or its close button.
+  Timer2->stop();
+  timeLabel->setText(result.section('\n', 0, 0));
+  pauseBtn->setEnabled(false);
+  hideBtn->setEnabled(false);
+  cancelBtn->setText(lang::Ok);
   if (ShowMessageWindow(miInformation, result + "\n" + lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
-    QDesktopServices::openUrl(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
-  if (!Cancelled) {
-    pauseBtn->setEnabled(false);
-    cancelBtn->setText(lang::Ok);
-  }
+    OpenOnDesktop(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
   if (Hidden_ && TrayIcon->isVisible()) {
     // Ended while hidden to the tray: the main window stays hidden and the icon
     // stays until clicked, which brings both windows back.
@@ -441,9 +481,11 @@ void TprgFrm::pauseBtnClick() {
     pauseBtn->setText(lang::Resume);
     for (TJob& job : Jobs_) job.Sink->Pause();
     Timer2->stop();
+    StartTime.Pause(Now());
     Paused = true;
   } else {
     pauseBtn->setText(lang::Pause);
+    StartTime.Resume(Now());
     for (TJob& job : Jobs_)
       if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
     if (AnyRunning()) Timer2->start();
@@ -468,6 +510,7 @@ void TprgFrm::cancelBtnClick() {
     if (job.Index >= 0) job.Sink->Stop();
   }
   Paused = false;
+  StartTime.Resume(Now());
   pauseBtn->setText(lang::Pause);
   Cancelled = true;
 }
@@ -482,6 +525,7 @@ void TprgFrm::skinFrameTitleBarCustomBtnsClick(int ButtonIndex) {
 void TprgFrm::hideBtnClick() { HideToTray(); }
 
 void TprgFrm::HideToTray() {
+  if (!Running_) return;  // an ended run's window only reports
   Hidden_ = true;
   if (QSystemTrayIcon::isSystemTrayAvailable()) {
     TrayIcon->setToolTip(lang::RestoreHint);
@@ -504,4 +548,19 @@ void TprgFrm::TrayIconClick() {
   raise();
   activateWindow();
   TrayIcon->hide();
+}
+
+void TprgFrm::Dismiss() {
+  if (Running_) return;
+  TrayIcon->hide();
+  if (Hidden_) {
+    Hidden_ = false;
+    if (MainWindow) MainWindow->showNormal();
+  }
+  if (isVisible()) CloseWindow();
+}
+
+void TprgFrm::TrayChanged(bool available) {
+  // Hidden with no tray to come back from: the windows come back at once.
+  if (!available && Hidden_ && TrayIcon->isVisible()) TrayIconClick();
 }

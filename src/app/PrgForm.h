@@ -10,9 +10,11 @@
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "RunClock.h"
 #include "SkinFrame.h"
 
 class TMP3Out;
@@ -57,6 +59,11 @@ class TprgFrm : public QDialog {
   // The files of the last run that could not be converted, with the reason of each.
   const QStringList& Failures() const { return Failures_; }
   bool HiddenToTray() const { return Hidden_; }
+  // Takes away a window left over from a run that has ended, shown or in the
+  // tray, bringing the main window back from the tray. Nothing while a run goes on.
+  void Dismiss();
+  // The steady clock, in milliseconds, that the time line reads; replaceable, for tests.
+  std::function<qint64()> Now;
 
  public slots:
   void Timer1Timer();
@@ -67,6 +74,8 @@ class TprgFrm : public QDialog {
   void skinFrameTitleBarCustomBtnsClick(int ButtonIndex);
   void TrayIconClick();
   void MP3OutDone(int job = 0);
+  // The desktop's tray went away or came back.
+  void TrayChanged(bool available);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -86,6 +95,7 @@ class TprgFrm : public QDialog {
   void FinishBatch();
   void HideToTray();
   void TaskFailed(int job, const QString& reason);
+  void NoteKeptShort(const TJob& job);
   void EndTask(TJob& job);
   void SetUpJobs(int count);
   bool AnyRunning() const;
@@ -97,7 +107,7 @@ class TprgFrm : public QDialog {
   // A name no earlier task of this run wrote; the task's own when free.
   QString OutputFor(TTask& task);
 
-  QDateTime StartTime;
+  TRunClock StartTime;  // the run's converting time, pauses left out
   std::vector<TJob> Jobs_;
   std::vector<std::unique_ptr<TMP3Out>> MoreSinks_;  // the sinks of jobs after the first
   int ShownIndex_ = -1;  // the task the file line and bar show
@@ -116,4 +126,5 @@ class TprgFrm : public QDialog {
   QEventLoop* RunLoop_ = nullptr;
   QSet<QString> Written_;     // outputs of this run
   QStringList Failures_;
+  QStringList KeptShort_;     // files a cancel ended early, with how much they hold
 };

@@ -84,3 +84,9 @@ QString ClockText(std::int64_t duration) {
       .arg(seconds / 60 % 60, 2, 10, QChar('0'))
       .arg(seconds % 60, 2, 10, QChar('0'));
 }
+
+QString ShortClockText(std::int64_t duration) {
+  const std::int64_t seconds = std::max<std::int64_t>(duration, 0) / 10000000;
+  if (seconds >= 3600) return ClockText(duration);
+  return QString("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}

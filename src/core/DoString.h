@@ -21,3 +21,5 @@ QString SizeText(std::int32_t kilobytes);
 QString TimeText(std::int64_t duration);
 // A 100-ns duration as h:mm:ss.
 QString ClockText(std::int64_t duration);
+// As ClockText, without the hours when there are none: "6:04", "1:02:03".
+QString ShortClockText(std::int64_t duration);
