@@ -235,7 +235,16 @@ void TprgFrm::StartRun() {
 
 void TprgFrm::CloseWindow() {
   Running_ = false;
+  const bool minimised = isMinimized();
   hide();
+  if (minimised) {
+    // A window withdrawn while minimised keeps that state with some window
+    // managers (the next run's window would open minimised, its owner with
+    // it), and a late focus event can leave the keyboard with it though hidden.
+    // The next run gets a new one.
+    setWindowState(Qt::WindowNoState);
+    destroy();
+  }
   // Not every desktop gives the focus back to the owner of a closed window.
   if (MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized()) MainWindow->activateWindow();
   setResult(QDialog::Accepted);
