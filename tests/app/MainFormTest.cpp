@@ -190,6 +190,12 @@ TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
   ASSERT_EQ(Tasks.size(), 1u);
   w->DropFiles({Wma("<i>odd & co.wma")});
   ASSERT_EQ(Tasks.size(), 2u);
+  // The line just added is the selected one, and the buttons and the panel are about it.
+  EXPECT_TRUE(w->TaskList->item(1)->isSelected());
+  EXPECT_FALSE(w->TaskList->item(0)->isSelected());
+  EXPECT_TRUE(w->rmFileBtn->isEnabled());
+  EXPECT_TRUE(w->editFileBtn->isEnabled());
+  EXPECT_TRUE(w->taskInfo_1->text().contains("odd &amp; co.wma"));
   Tasks[1]->VBR = true;
   Tasks[1]->VbrMinBitrate = 96;
   Tasks[1]->VbrMaxBitrate = 224;
@@ -231,6 +237,33 @@ TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
   EXPECT_TRUE(Tasks.empty());
   EXPECT_EQ(w->TaskList->item(0)->text(), lang::EmptyListHint);
   EXPECT_FALSE(w->startBtn->isEnabled());
+}
+
+// The progress window of a run that has ended only reports: the main window's
+// actions and its close go ahead, and take it away.
+TEST_F(MainFormTest, AnEndedRunsWindowGivesWayToTheMainWindow) {
+  app->tipsFrm.reset();
+  w->show();
+  WizardFinisher wizard;
+  w->DropFiles({Wma("song.wma")});
+  TprgFrm* prg = app->prgFrm.get();
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w->startBtnClick();
+  prg->TrayIconClick();  // brought back after the run, as from the tray
+  ASSERT_TRUE(prg->isVisible());
+  EXPECT_EQ(prg->cancelBtn->text(), lang::Ok);
+  EXPECT_FALSE(w->Busy());
+  w->AddFilesDlg = [](const QString&) { return QStringList(); };
+  w->addFileBtnClick();
+  EXPECT_FALSE(prg->isVisible());
+
+  prg->TrayIconClick();
+  bool closed = false;
+  QObject::connect(w, &TmainFrm::Closed, [&] { closed = true; });
+  EXPECT_TRUE(w->close());
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(prg->isVisible());
+  EXPECT_FALSE(answer.Seen.contains(lang::Busy));
 }
 
 TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {

@@ -65,6 +65,20 @@ TEST(MsgForm, HelpOpensTheHelpFileAndLeavesTheWindowOpen) {
   EXPECT_EQ(urls.Opened, QStringList{t.Path("app/brindlewave.html")});
 }
 
+// Where the desktop has nothing to open a file or folder with, the user is told.
+TEST(MsgForm, WhatNothingOpensIsSaidInAMessage) {
+  TestFolder t;
+  t.Touch("app/brindlewave.html", "<html></html>");
+  MessageAnswerer answer([](const QString&) { return 1; });
+  EXPECT_FALSE(OpenOnDesktop(QUrl::fromLocalFile(t.Path("out/"))));
+  OpenHelp();
+  EXPECT_EQ(answer.Seen, (QStringList{QString(lang::CannotOpenFormat).arg(t.Path("out/")),
+                                      QString(lang::CannotOpenFormat).arg(t.Path("app/brindlewave.html"))}));
+  UrlCatcher urls;
+  EXPECT_TRUE(OpenOnDesktop(QUrl::fromLocalFile(t.Path("out/"))));
+  EXPECT_EQ(answer.Seen.size(), 2);
+}
+
 TEST(MsgForm, ShowsTextAsPlainTextWithTheChosenIconAndCaptions) {
   TestFolder t;
   QString text, first, second;

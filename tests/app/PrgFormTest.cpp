@@ -214,6 +214,106 @@ TEST_F(PrgFormTest, CancelBetweenTasksStartsNoOther) {
   EXPECT_FALSE(QFileInfo::exists(second.DstFile));
 }
 
+// The first task's done handler has run and the next waits for its tick.
+bool BetweenTheFirstTwo(const TprgFrm& w) {
+  return w.fileLabel->text().contains("(1/2)") && w.curPrgbar->value() == w.curPrgbar->maximum() &&
+         w.timeLabel->text() == "Reading file, please have a wait...";
+}
+
+TEST_F(PrgFormTest, APauseBetweenTasksStartsNoneUntilResume) {
+  AddTask("first", 1.0);
+  TTask& second = AddTask("second", 1.0);
+  QElapsedTimer paused;
+  bool startedWhilePaused = false;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (!paused.isValid() && BetweenTheFirstTwo(w)) {
+      w.pauseBtn->click();
+      paused.start();
+    } else if (paused.isValid() && w.pauseBtn->text() == lang::Resume) {
+      startedWhilePaused |= w.fileLabel->text().contains("(2/2)") || QFileInfo::exists(second.DstFile);
+      if (paused.elapsed() > 600) w.pauseBtn->click();  // six ticks of the task timer
+    }
+  };
+  w.StartRun();
+  ASSERT_TRUE(paused.isValid());
+  EXPECT_FALSE(startedWhilePaused);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen.back(), lang::AllConverted));
+  EXPECT_TRUE(ReadMedia(second.DstFile).DecodedCleanly);
+}
+
+// The numbers of the time line: time spent paused is not elapsed, and a task of
+// unknown length shows no time line and counts nothing against the known total.
+TEST_F(PrgFormTest, TheTimeLineCountsConvertingTimeAndKnownLengthsOnly) {
+  AddTask("unknown", 8.0).Duration = 0;
+  AddTask("known", 60.0);
+  qint64 now = 0;
+  w.Now = [&] { return now; };
+  auto seconds = [](const QString& clock) {
+    const QStringList p = clock.split(':');
+    return p.size() == 3 ? p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toInt() : -1;
+  };
+  auto timeLine = [&](int& elapsed, int& remaining) {
+    w.Timer2Timer();
+    const auto m = QRegularExpression("^Time elapsed: (\\S+), remained: about (\\S+)$").match(w.timeLabel->text());
+    elapsed = m.hasMatch() ? seconds(m.captured(1)) : -1;
+    remaining = m.hasMatch() ? seconds(m.captured(2)) : -1;
+  };
+  QStringList unknownLines;
+  int totalPercent = -1, currentPercent = -1, elapsed1 = -1, remaining1 = -1, expected1 = -1, elapsedPaused = -1,
+      elapsedResumed = -1, dummy = -1;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  answer.WhileIdle = [&] {
+    if (w.fileLabel->text().contains("(1/2)") && w.Label1->isVisible()) {
+      w.Timer2Timer();
+      unknownLines << w.timeLabel->text();
+    } else if (w.fileLabel->text().contains("(2/2)") && elapsed1 < 0 && w.curPrgbar->value() > 6000) {
+      // 100 s of converting so far; then paused for 500 s.
+      now = 100000;
+      w.pauseBtn->click();
+      timeLine(elapsed1, remaining1);
+      const double done = w.curPrgbar->value() / 1000.0;
+      expected1 = int(100.0 / done * (60.0 - done));
+      totalPercent = w.totalPrgBar->value();
+      currentPercent = 100 * w.curPrgbar->value() / w.curPrgbar->maximum();
+      now = 600000;
+      timeLine(elapsedPaused, dummy);
+      w.pauseBtn->click();
+      now = 610000;
+      timeLine(elapsedResumed, dummy);
+    }
+  };
+  w.StartRun();
+  EXPECT_TRUE(unknownLines.contains(lang::ConvertingPleaseWait));
+  EXPECT_EQ(unknownLines.filter(lang::TimeElapsed), QStringList());
+  // The unknown file's 8 s of audio are not counted as done against the 60 s known.
+  EXPECT_NEAR(totalPercent, currentPercent, 1);
+  EXPECT_EQ(elapsed1, 100);
+  EXPECT_NEAR(remaining1, expected1, 1);
+  EXPECT_EQ(elapsedPaused, 100);
+  EXPECT_EQ(elapsedResumed, 110);
+}
+
+// A folder that has just refused an output is not offered for the next files;
+// a failure of the input keeps the folder.
+TEST_F(PrgFormTest, AFolderThatTakesNoFilesIsNotRemembered) {
+  TTask& task = AddTask("song", 1.0);
+  const QString refusing = t.Touch("plain-file") + "/out/";
+  task.DstFile = refusing + "song.mp3";
+  DefaultSettings.OutputFileDir = refusing;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  ASSERT_EQ(w.Failures().size(), 1);
+  EXPECT_EQ(DefaultSettings.OutputFileDir, "");
+
+  task.DstFile = t.Path("song.mp3");
+  task.SrcFile = t.Touch("bad.wma", QByteArray(20000, 'q'));
+  DefaultSettings.OutputFileDir = t.Path();
+  w.StartRun();
+  ASSERT_EQ(w.Failures().size(), 1);
+  EXPECT_EQ(DefaultSettings.OutputFileDir, t.Path());
+}
+
 TEST_F(PrgFormTest, MissingDamagedAndCutInputsAreReportedAndTheRunGoesOn) {
   TTask& a = AddTask("a", 1.0);
   TTask& missing = AddTask("missing", 1.0);
