@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 
@@ -236,7 +237,11 @@ void TmainFrm::RefreshTaskList() {
   TaskList->clear();
   if (!Tasks.empty()) {
     for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
-    if (selected >= 0) TaskList->setCurrentRow(std::min(selected, TaskList->count() - 1));
+    if (selected >= 0) {
+      // The selection stays where it was; the information panel keeps its text.
+      const QSignalBlocker quiet(TaskList);
+      TaskList->setCurrentRow(std::min(selected, TaskList->count() - 1));
+    }
     startBtn->setEnabled(true);
   } else {
     TaskList->AddLine(lang::EmptyListHint, false);

@@ -5,6 +5,11 @@ TCheckListBox::TCheckListBox(QWidget* parent) : QListWidget(parent) {
   connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
     if (!Filling_) emit ClickCheck(row(item));
   });
+  // The current line is drawn as chosen: with nothing else selected, it is.
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    QListWidgetItem* current = item(row);
+    if (current && selectedItems().isEmpty()) current->setSelected(true);
+  });
 }
 
 void TCheckListBox::AddLine(const QString& text, bool checked) {

@@ -196,6 +196,9 @@ TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
   EXPECT_TRUE(w->rmFileBtn->isEnabled());
   EXPECT_TRUE(w->editFileBtn->isEnabled());
   EXPECT_TRUE(w->taskInfo_1->text().contains("odd &amp; co.wma"));
+  w->RefreshTaskList();  // as every showing of the window does
+  EXPECT_TRUE(w->TaskList->item(1)->isSelected());
+  EXPECT_TRUE(w->rmFileBtn->isEnabled());
   Tasks[1]->VBR = true;
   Tasks[1]->VbrMinBitrate = 96;
   Tasks[1]->VbrMaxBitrate = 224;
