@@ -58,13 +58,16 @@ QString ProgramOnDesktop::StoredInputFolder() const {
 }
 
 std::optional<QPoint> ProgramOnDesktop::TrayIcon() {
-  // The icon is the program's window embedded in trayer's panel.
+  // The icon is the program's window embedded in trayer's panel: a line below
+  // the panel's in the tree, indented deeper.
   const QStringList tree = RunTool("xwininfo", {"-root", "-tree"}).split('\n');
-  bool inPanel = false;
+  qsizetype panelDepth = -1;
   for (const QString& line : tree) {
-    if (line.contains("\"panel\"")) inPanel = true;
+    const qsizetype depth = line.indexOf(QRegularExpression("\\S"));
+    if (panelDepth >= 0 && depth >= 0 && depth <= panelDepth) panelDepth = -1;
+    if (line.contains("(\"panel\" \"trayer\")")) panelDepth = depth;
     const auto m = QRegularExpression("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)").match(line);
-    if (inPanel && line.contains("(\"brindlewave\"") && m.hasMatch())
+    if (panelDepth >= 0 && line.contains("(\"brindlewave\"") && m.hasMatch())
       return QPoint(m.captured(3).toInt() + m.captured(1).toInt() / 2, m.captured(4).toInt() + m.captured(2).toInt() / 2);
   }
   return std::nullopt;
