@@ -223,7 +223,7 @@ bool Explorer::Activate(const QString& role) const {
   RunTool("xdotool", {"windowactivate", QString::number(w->Id)});
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < 2000) {
+  while (clock.elapsed() < 5000) {
     const DesktopState now = Now();
     if (now.Active != st.Active && std::any_of(now.Windows.begin(), now.Windows.end(),
                                                [&](const auto& x) { return x.Id == now.Active; }))
