@@ -114,6 +114,7 @@ class Explorer {
   void WayOut();
   void CheckFiles();
   void Ended(const QString& how);
+  void EndedAfter(const QString& step);
   void Fail(const QString& why) {
     if (failure_.isEmpty()) failure_ = why + " [" + Now().Signature() + "]";
   }
@@ -305,6 +306,14 @@ void Explorer::Ended(const QString& how) {
     Fail(QString("the program ended %1 with status %2").arg(how).arg(p.exitCode()));
 }
 
+// Only closing a window (alt+F4 may reach the main window) or SIGTERM ends it.
+void Explorer::EndedAfter(const QString& step) {
+  if (step.startsWith("close:") || step.startsWith("key:"))
+    Ended("after " + step);
+  else
+    Fail("the program ended after " + step + ", which does not end it");
+}
+
 void Explorer::Terminate() {
   ::kill(pid_t(pid_), SIGTERM);
   if (program_->p.waitForFinished(3000))
@@ -408,7 +417,7 @@ bool Explorer::Run(Sequence& s, bool draw) {
     ++actions;
     if (!failure_.isEmpty() || ended_) break;
     if (!Alive()) {
-      Ended("after " + step);
+      EndedAfter(step);
       break;
     }
     quick = draw ? rng() % 8 == 0 : i + 1 < s.Steps.size() && s.Steps[i + 1].startsWith('+');
@@ -427,7 +436,7 @@ bool Explorer::Run(Sequence& s, bool draw) {
       st = Now();
     }
     if (!Alive())
-      Ended("after " + step);
+      EndedAfter(step);
     else if (!st.Problem().isEmpty())
       Fail(QString("after step %1 (%2): %3").arg(i + 1).arg(s.Steps[i], st.Problem()));
   }
