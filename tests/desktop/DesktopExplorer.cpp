@@ -224,11 +224,10 @@ bool Explorer::Activate(const QString& role) const {
   RunTool("xdotool", {"windowactivate", QString::number(w->Id)});
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < 5000) {
+  while (clock.elapsed() < 2000) {
     const DesktopState now = Now();
-    if (now.Active != st.Active && std::any_of(now.Windows.begin(), now.Windows.end(),
-                                               [&](const auto& x) { return x.Id == now.Active; }))
-      break;
+    const auto active = std::find_if(now.Windows.begin(), now.Windows.end(), [&](const auto& x) { return x.Id == now.Active; });
+    if (active != now.Windows.end() && (active->Id == w->Id || now.OwnedBy(*active, w->Id) || now.Active != st.Active)) break;
     QThread::msleep(50);
   }
   return true;

@@ -24,11 +24,10 @@ class DesktopState {
   // under another of ours (its own dialogs aside), and something of ours must
   // be reachable, a window or the tray icon.
   QString Problem() const;
+  // `w` belongs to `owner`, directly or through other windows of ours.
+  bool OwnedBy(const Window& w, WId owner) const;
 
   QList<Window> Windows;  // bottom to top
   WId Active = 0;
   bool TrayIcon = false;
-
- private:
-  bool OwnedBy(const Window& w, WId owner) const;
 };
