@@ -105,7 +105,10 @@ class Explorer {
   DesktopState Settle() const;
   bool WaitFor(const QStringList& roles, int ms) const;
   bool Activate(const QString& role) const;
-  void Key(const QString& keys) const { RunTool("xdotool", QStringList{"key", "--delay", "80"} + keys.split(' ')); }
+  // Keys one after the other, apart by a space or a comma.
+  void Key(const QString& keys) const {
+    RunTool("xdotool", QStringList{"key", "--delay", "80"} + keys.split(QRegularExpression("[ ,]")));
+  }
   void Type(const QString& text) const { RunTool("xdotool", {"type", "--delay", "15", text}); }
   void Do(const QString& verb, const QString& arg);
   void ThroughWizard();
@@ -145,7 +148,7 @@ Explorer::Explorer(const Options& o) : o_(o) {
   const QString dir = work_.path() + "/inputs";
   QDir().mkpath(dir);
   const QString longer = dir + "/60s.wma";
-  bool ok = MakeWma(dir + "/short.wma", {2.0, 44100, 2, {}}) && MakeWma(dir + "/long.wma", {600.0, 44100, 2, {}}, 64000) &&
+  bool ok = MakeWma(dir + "/short.wma", {2.0, 44100, 2, {}}) && MakeWma(dir + "/long.wma", {1200.0, 44100, 2, {}}, 64000) &&
             MakeWma(longer, {60.0, 44100, 2, {}}) && CutFile(longer, dir + "/cut.wma", 0.6) &&
             MakeWav(dir + "/stream.wav", {60.0, 44100, 2, {}});
   QFile garbled(longer), stream(dir + "/stream.wav");
