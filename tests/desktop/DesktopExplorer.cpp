@@ -7,9 +7,18 @@
 //   desktop_explorer [--program PATH] [--tray] [--steps N]
 //                    [--seeds A-B] [--seconds N] [--sequences FILE] [--replay LINE] [--verbose]
 //
-// A sequence is a line: "seed=N tray|notray step step ...". A step is a verb
-// with an optional argument (add:long, close:main, icon, wait:2, expect:progress/60);
-// one written "+step" follows the one before it at once, before the windows settle.
+// A sequence is a line: "seed=N tray|notray step step ...". Its steps:
+//   add:KIND     a second start with a file (short, long, cut, garbled, stream)
+//   dlg:KIND     the same file through the Add Files dialog
+//   wizard       through the settings pages with alt+n alt+n alt+o
+//   start, pause, resume, cancel, hide, ok    the main and progress windows' buttons
+//   yes, no, ret, esc, key:KEYS               answers and keys (KEYS apart by commas)
+//   close:ROLE, min:ROLE, restore:ROLE        alt+F4, minimise, activate
+//   icon, traykill, trayup                    the tray icon clicked, the tray stopped, started
+//   wait:SECONDS, term                        time passing, SIGTERM
+//   expect:ROLE[/SECONDS]                     such a window comes on screen (20 s)
+// ROLE is main, progress, message, wizard or add. A step written "+step" follows
+// the one before it at once, before the windows settle.
 
 #include <QCoreApplication>
 #include <QDir>
