@@ -1,7 +1,8 @@
 # A thin front for the CMake presets; the build itself is CMake's.
-.PHONY: setup run test build clean fuzz
+.PHONY: setup run test build clean fuzz explore
 
 FUZZ_SECONDS ?= 3600
+SECONDS ?= 1800
 
 setup:
 	@scripts/setup
@@ -32,6 +33,14 @@ fuzz: setup
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	fuzz/run --keep-going $(FUZZ_SECONDS)
+
+# A long exploration of the windows with fresh seeds (SECONDS, half an hour by
+# default), half of it on a desktop with a tray and half without.
+explore: build
+	@status=0; \
+	tests/desktop/run-on-desktop build/release/tests/desktop/desktop_explorer --seconds $$(($(SECONDS) / 2)) || status=1; \
+	tests/desktop/run-on-desktop build/release/tests/desktop/desktop_explorer --tray --seconds $$(($(SECONDS) / 2)) || status=1; \
+	exit $$status
 
 clean:
 	rm -rf build

@@ -5,7 +5,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSystemTrayIcon>
 #include <QTest>
@@ -24,27 +23,13 @@
 #include "MediaMaker.h"
 #include "MsgForm.h"
 #include "PrgForm.h"
+#include "ProgramOnDesktop.h"
 #include "Probe.h"
 #include "ReadInput.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
 
 namespace {
-
-QString RunTool(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  p.waitForFinished(10000);
-  return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
-
-// The client windows from bottom to top, as the window manager stacks them.
-QList<WId> Stacking() {
-  QList<WId> ids;
-  const QString out = RunTool("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"});
-  for (const auto& m : QRegularExpression("0x[0-9a-f]+").globalMatch(out)) ids << m.captured().toULongLong(nullptr, 16);
-  return ids;
-}
 
 // `upper` is stacked above `lower`, once the window manager has both.
 bool Above(QWidget* upper, QWidget* lower) {
@@ -260,109 +245,6 @@ TEST_F(DesktopTray, HidingKeepsTheRunModal) {
   EXPECT_FALSE(main->Busy());
 }
 
-// The program itself, driven with the keyboard through xdotool.
-class ProgramOnDesktop {
- public:
-  explicit ProgramOnDesktop(const QString& home, const QStringList& files = {}) : home_(home) {
-    p.setProcessEnvironment(Environment(home));
-    p.start(PROGRAM, files);
-  }
-  static QProcessEnvironment Environment(const QString& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", home + "/config");
-    env.insert("XDG_DATA_HOME", home + "/data");
-    env.insert("XDG_RUNTIME_DIR", home + "/run");
-    QDir().mkpath(home + "/run");
-    QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return env;
-  }
-  ~ProgramOnDesktop() {
-    if (p.state() != QProcess::NotRunning) {
-      p.kill();
-      p.waitForFinished();
-    }
-  }
-  QString SettingsFile() const { return home_ + "/config/Kelvaro/Brindlewave.conf"; }
-  // Puts another input folder into the stored defaults; the program's own comes
-  // back only if it saves them.
-  void SpoilStoredDefaults() {
-    QSettings s(SettingsFile(), QSettings::IniFormat);
-    s.setValue("InputFileDir", "/elsewhere/");
-  }
-  QString StoredInputFolder() const { return QSettings(SettingsFile(), QSettings::IniFormat).value("InputFileDir").toString(); }
-  // Clicks the program's icon in the tray.
-  bool ClickTrayIcon() {
-    // The icon is the program's window embedded in trayer's panel.
-    const QStringList tree = RunTool("xwininfo", {"-root", "-tree"}).split('\n');
-    bool inPanel = false;
-    for (const QString& line : tree) {
-      if (line.contains("\"panel\"")) inPanel = true;
-      const auto m = QRegularExpression("(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)").match(line);
-      if (inPanel && line.contains("(\"brindlewave\"") && m.hasMatch()) {
-        const int x = m.captured(3).toInt() + m.captured(1).toInt() / 2, y = m.captured(4).toInt() + m.captured(2).toInt() / 2;
-        RunTool("xdotool", {"mousemove", QString::number(x), QString::number(y), "click", "1"});
-        return true;
-      }
-    }
-    return false;
-  }
-  // Waits for a visible window of that exact title and gives it the focus.
-  bool Focus(const QString& title, int ms = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-      const QString id = RunTool("xdotool", {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(title) + "$"})
-                             .split('\n', Qt::SkipEmptyParts)
-                             .value(0);
-      if (!id.isEmpty()) {
-        RunTool("xdotool", {"windowactivate", "--sync", id});
-        QThread::msleep(150);
-        return true;
-      }
-      QThread::msleep(50);
-    }
-    return false;
-  }
-  void Key(const QString& keys) {
-    RunTool("xdotool", {"key", "--delay", "60", keys});
-    QThread::msleep(200);
-  }
-  void Type(const QString& text) {
-    RunTool("xdotool", {"type", "--delay", "15", text});
-    QThread::msleep(150);
-  }
-  // First start to a task list of the given files, all with the first one's settings.
-  void AddFiles(const QString& folder, const QStringList& names, bool first = true) {
-    if (first) {
-      ASSERT_TRUE(Focus(lang::TipsCaption));
-      Key("Return");
-    }
-    ASSERT_TRUE(Focus("Brindlewave   (by Kelvaro)"));
-    Key("alt+a");
-    ASSERT_TRUE(Focus(lang::AddFilesDlgTitle));
-    Type(folder + "/");
-    Key("Return");
-    QStringList quoted;
-    for (const QString& n : names) quoted << "\"" + n + "\"";
-    Type(quoted.join(' '));
-    Key("Return");
-    ASSERT_TRUE(Focus(lang::WizardCaption));
-    Key("alt+n");
-    Key("alt+n");
-    Key("alt+o");
-    if (names.size() > 1) {
-      ASSERT_TRUE(Focus("Message ..."));
-      Key("Return");  // the same settings for the others
-    }
-    ASSERT_TRUE(Focus("Brindlewave   (by Kelvaro)"));
-  }
-  bool Exited(int ms) { return p.waitForFinished(ms); }
-  QProcess p;
-
- private:
-  QString home_;
-};
-
 // The program in a process of its own; no window of the test's on screen.
 class DesktopProgram : public ::testing::Test {
  protected:
@@ -426,7 +308,7 @@ TEST_F(DesktopProgram, FilesFromTheCommandLineAndFromASecondStart) {
   program.Key("alt+o");
   QProcess second;
   second.setProcessEnvironment(ProgramOnDesktop::Environment(t.Path("home")));
-  second.start(PROGRAM, {t.Path("in/second.wma")});
+  second.start(ProgramOnDesktop::BuiltProgram(), {t.Path("in/second.wma")});
   ASSERT_TRUE(second.waitForFinished(10000));
   EXPECT_EQ(second.exitCode(), 0);
   ASSERT_TRUE(program.Focus(lang::WizardCaption));  // the running program reads it
