@@ -468,6 +468,14 @@ void TprgFrm::FinishBatch() {
   pauseBtn->setEnabled(false);
   hideBtn->setEnabled(false);
   cancelBtn->setText(lang::Ok);
+  if (isMinimized()) {
+    // Minimised, without a tray or by the user: the windows come back with the
+    // question, which then stands above them. Asked alone, it would go under
+    // this window, which is kept on top, as soon as that was restored.
+    Hidden_ = false;
+    if (MainWindow) MainWindow->showNormal();
+    showNormal();
+  }
   if (ShowMessageWindow(miInformation, result + "\n" + lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
     OpenOnDesktop(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
   if (Hidden_ && TrayIcon->isVisible()) {
