@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <algorithm>
 #include <QFileDialog>
@@ -454,8 +455,9 @@ void TmainFrm::OpenFiles(const QStringList& paths) {
 
 void TmainFrm::OpenPendingFiles() {
   if (PendingFiles_.isEmpty() || !FirstShowDone_ || ShutdownRequested) return;
-  if (Busy()) {
-    // Reading or converting: they wait their turn rather than meet the busy message.
+  if (Busy() || QApplication::activeModalWidget()) {
+    // Reading, converting or asking: they wait their turn rather than meet the
+    // busy message or open beside a question.
     QTimer::singleShot(200, this, &TmainFrm::OpenPendingFiles);
     return;
   }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -151,8 +152,10 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaptio
   TmsgFrm* w = MessageWindow();
   // The window is already asking: a second question gets a window of its own
   // rather than a second modal loop on the same one.
+  // So does one asked while the window's own loop has not yet returned from an
+  // answered question (a question that waited for that answer).
   std::unique_ptr<TmsgFrm> extra;
-  if (w->isVisible()) {
+  if (w->isVisible() || w->property("asking").toBool()) {
     extra = std::make_unique<TmsgFrm>();
     w = extra.get();
   }
@@ -161,8 +164,22 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaptio
   w->helpBtn->setText(SecondCaption);
   w->okBtn->setText(FirstCaption);
   SetOwnerWindow(w, OwnerFor(w));
+  w->setProperty("asking", true);
   const int result = w->exec();
+  w->setProperty("asking", false);
   return result == 1 ? 1 : 2;  // a close from the title bar or Escape rejects with 0
+}
+
+void WaitForAnswers() {
+  for (;;) {
+    TmsgFrm* open = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* m = qobject_cast<TmsgFrm*>(w); m && m->isVisible()) open = m;
+    if (!open) return;
+    QEventLoop answered;
+    QObject::connect(open, &QDialog::finished, &answered, &QEventLoop::quit);
+    answered.exec();
+  }
 }
 
 bool OpenOnDesktop(const QUrl& url) {

@@ -45,6 +45,10 @@ class TmsgFrm : public QDialog {
 // second button or the window's close button.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
 
+// Returns once no message is on screen: the user has answered what was asked,
+// so the next question or window does not open beside an unanswered one.
+void WaitForAnswers();
+
 // Hands a file, folder or link to the desktop's opener; says so in a message
 // when nothing opens it, and gives false.
 bool OpenOnDesktop(const QUrl& url);

@@ -468,6 +468,9 @@ void TprgFrm::FinishBatch() {
   pauseBtn->setEnabled(false);
   hideBtn->setEnabled(false);
   cancelBtn->setText(lang::Ok);
+  // A question already on screen (the busy message the main window gave while
+  // this one was minimised) is answered first: two at once would stack one under the other.
+  WaitForAnswers();
   if (isMinimized()) {
     // Minimised, without a tray or by the user: the windows come back with the
     // question, which then stands above them. Asked alone, it would go under

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
@@ -267,6 +269,52 @@ TEST_F(MainFormTest, AnEndedRunsWindowGivesWayToTheMainWindow) {
   EXPECT_TRUE(closed);
   EXPECT_FALSE(prg->isVisible());
   EXPECT_FALSE(answer.Seen.contains(lang::Busy));
+}
+
+// A question the main window asked during the run (the busy message, as when the
+// progress window was minimised) is answered before the run's end asks its own:
+// two at once would stack one under the other.
+TEST_F(MainFormTest, TheRunsEndWaitsForAQuestionOnScreen) {
+  app->tipsFrm.reset();
+  w->show();
+  WizardFinisher wizard;
+  w->DropFiles({Wma("song.wma", 20.0)});
+  TprgFrm* prg = app->prgFrm.get();
+  QStringList seen;
+  int beside = 0;
+  bool asked = false;
+  QElapsedTimer ended;
+  // Answers from a timer, so the busy message is held while the run ends.
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    QList<TmsgFrm*> open;
+    for (QWidget* x : QApplication::topLevelWidgets())
+      if (auto* m = qobject_cast<TmsgFrm*>(x); m && m->isVisible()) open << m;
+    if (open.size() > 1) {
+      ++beside;
+      open.back()->reject();
+      return;
+    }
+    TmsgFrm* m = open.value(0);
+    if (!m) {
+      if (!asked && prg->isVisible() && prg->curPrgbar->value() > 500) {
+        asked = true;
+        QTimer::singleShot(0, w, [&] { w->startBtnClick(); });
+      }
+      return;
+    }
+    if (m->Text == lang::Busy) {
+      if (prg->cancelBtn->text() != lang::Ok) return;
+      if (!ended.isValid()) ended.start();
+      if (ended.elapsed() < 300) return;  // the end's question would be up by now
+    }
+    seen << m->Text;
+    m->Text == lang::Busy ? m->okBtn->click() : m->helpBtn->click();
+  });
+  user.start(10);
+  w->startBtnClick();
+  EXPECT_EQ(beside, 0);
+  EXPECT_EQ(seen, (QStringList{lang::Busy, QString(lang::AllConverted) + "\n" + lang::OpenOutputFolder}));
 }
 
 TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {
