@@ -1,14 +1,6 @@
 #pragma once
-#include <cstddef>
-
 #include "AudioOutput.h"
-
-// Where a sink's bytes go. Write throws on any failure.
-class TOutputStream {
- public:
-  virtual ~TOutputStream() = default;
-  virtual void Write(const void* data, std::size_t size) = 0;
-};
+#include "OutputStream.h"
 
 // A sink that writes to a stream.
 class TAudioStreamedOutput : public TAudioOutput {

@@ -5,7 +5,7 @@
 #include <lame/lame.h>
 #include <string>
 
-#include "AudioInput.h"
+#include "SampleFormat.h"
 
 struct TLameApi {
 #define BW_LAME_ENTRY(name) decltype(&::name) name = nullptr;

@@ -3,9 +3,7 @@
 #include <cstdint>
 
 #include "Component.h"
-
-// How the bytes of a source's samples are to be read.
-enum class TSampleFormat : std::uint8_t { sfInt16 = 0, sfFloat32 = 1 };
+#include "SampleFormat.h"
 
 // A source of PCM bytes: 16-bit signed, or 32-bit float in -1..1.
 class TAudioInput : public TComponent {

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "AudioInput.h"
-#include "AudioStreamedOutput.h"
 #include "FrameJoiner.h"
 #include "FrameReader.h"
 #include "Lame.h"
+#include "OutputStream.h"
+#include "SampleFormat.h"
 
 // Encodes one file on several cores. The PCM is cut into parts on the frame grid;
 // a part goes to a helper encoder on its own thread while a core is free and the
