@@ -1,21 +1,23 @@
 #pragma once
 #include <QString>
 #include <atomic>
-#include <cstdio>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "AtomicFile.h"
 #include "AudioFileOut.h"
 #include "Lame.h"
+#include "MP3EncoderBuilder.h"
+#include "MP3FileWriter.h"
 #include "Mp3Types.h"
 #include "SplitEncoder.h"
 
 class TFrameConverter;
 
-// The sink that encodes its input into an MP3 file. The file is written beside
-// its final name and moved there only once it is complete.
+// The sink that encodes its input into an MP3 file: it reads a step of the input
+// and hands it to the encoder, or to the encoders of a file encoded in parts. The
+// file is written beside its final name and moved there only once it is complete.
 class TMP3Out : public TAudioFileOut {
  public:
   explicit TMP3Out(TComponent* owner = nullptr);
@@ -27,7 +29,7 @@ class TMP3Out : public TAudioFileOut {
   std::string Id3TagTitle, Id3TagArtist, Id3TagAlbum, Id3TagYear, Id3TagTrack, Id3TagComment, Id3TagGenre;
   std::string Id3TagAlbumArtist, Id3TagDisc, Id3TagComposer;
   std::string Id3Cover;  // picture bytes; empty for none
-  static constexpr std::size_t MaxCoverBytes = 1024 * 1024;
+  static constexpr std::size_t MaxCoverBytes = TMP3EncoderBuilder::MaxCoverBytes;
   TMP3Quality Quality = TMP3Quality::ql5;
   TMP3SampleRate SampleRate = TMP3SampleRate::srDefault;
   TMP3Mode Mode = TMP3Mode::STEREO;
@@ -64,40 +66,36 @@ class TMP3Out : public TAudioFileOut {
   void FinishOutput() override;
 
  private:
-  void Write(const unsigned char* data, int size);
-  void SetTags(lame_t context);
-  // An encoder with the sink's settings: the file's first, with its tags, or one
-  // for a later part of a split file. Null, with `error` set, when it fails.
-  lame_t NewEncoder(bool first, std::string& error);
-  // Whether the run is encoded in parts; `outRate` is the rate the encoder would make.
-  bool CanSplit(int& outRate);
-  void StartSplit();
-  void FinishSplit();
-  void LeaveBudget();
-  // Releases the encoder, the buffer and the file of a run that ends without a product.
-  void Abandon();
+  TMP3EncoderBuilder::TSettings EncoderSettings() const;
+  TMP3Tags Tags() const;
+  // Builds the encoders and writes the file's head.
+  void StartEncoding();
+  // The rate a file encoded in parts is encoded at; 0 when it is encoded whole.
+  int SplitRate(const TMP3EncoderBuilder& builder) const;
+  void StartSplit(const TMP3EncoderBuilder& builder);
+  void Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format);
+  // Encodes what the encoders hold back; returns the stream's tag frame (empty for none).
+  std::vector<std::uint8_t> EndEncoding();
+  // Releases the run's encoders, core and file (kept only if finished), and closes
+  // the input; quietly when the run has no product.
+  void EndRun(bool product);
   void CloseInputQuietly();
 
   alignas(16) unsigned char StepBuffer[StepBufferSize];
-  lame_t EncoderContext = nullptr;
-  std::vector<unsigned char> Mp3Buffer;
-  int Mp3BufferSize = 0;
-
   bool Prepared_ = false;
   bool Failed_ = false;  // the product is broken: it must not reach its name
   std::atomic<bool> DiscardRequest_{false};
   std::string CoverNote_;
-  TAtomicFile File_;
-  std::string FinalName_;
-  std::unique_ptr<TOutputStream> FileStream_;
+  TMP3FileWriter Writer_;
   bool InBudget_ = false;
   int InRate_ = 0;
-  bool Splitting_ = false;
-  int ResampleTo_ = 0;  // the rate a split file is resampled to before it is cut; 0 none
-  std::unique_ptr<TFrameConverter> Resampler_;
-  std::vector<std::uint8_t> Resampled_;
+  // Encoded whole: one encoder and its output buffer.
+  lame_t Encoder_ = nullptr;
+  std::vector<unsigned char> Mp3Buffer_;
+  // Encoded in parts: resampled first when the encoders work at another rate.
   std::unique_ptr<TSplitEncoder> Splitter_;
   TSplitEncoder::TLayout SplitLayout_;
-  std::vector<std::uint8_t> Id3v2_, Id3v1_;
+  std::unique_ptr<TFrameConverter> Resampler_;
+  std::vector<std::uint8_t> Resampled_;
   TSplitReport SplitReport_;
 };
