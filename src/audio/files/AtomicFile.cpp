@@ -13,6 +13,7 @@
 #include "AudioException.h"
 
 bool TAtomicFile::AllowAnonymous = true;
+TAtomicFile::TSystemCalls TAtomicFile::System;
 
 namespace {
 
@@ -58,7 +59,7 @@ std::string RandomStandIn(const std::string& folder) {
 void SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  const int r = ::fsync(fd);
+  const int r = TAtomicFile::System.Sync(fd);
   const int e = errno;
   ::close(fd);
   // Some file systems cannot sync a folder at all; that is no failure of ours.
@@ -115,8 +116,8 @@ void TAtomicFile::LinkInPlace() {
   // Without /proc, the direct form, which needs more privilege.
   const bool viaProc = ::access("/proc/self/fd", F_OK) == 0;
   auto link = [&](const std::string& to) {
-    const int r = viaProc ? ::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW)
-                          : ::linkat(::fileno(File_), "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH);
+    const int r = viaProc ? System.Link(AT_FDCWD, procPath.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW)
+                          : System.Link(::fileno(File_), "", AT_FDCWD, to.c_str(), AT_EMPTY_PATH);
     return r == 0 ? 0 : errno;
   };
   int e = link(FinalName_);
@@ -131,7 +132,7 @@ void TAtomicFile::LinkInPlace() {
     StandIn_.clear();
     Fail("Cannot write \"" + FinalName_ + "\".", e);
   }
-  if (::rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail("Cannot write \"" + FinalName_ + "\".", errno);
+  if (System.Rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail("Cannot write \"" + FinalName_ + "\".", errno);
   StandIn_.clear();
 }
 
@@ -139,11 +140,11 @@ void TAtomicFile::Commit() {
   const std::string cannot = "Cannot write \"" + FinalName_ + "\".";
   if (!File_) throw EAudioException(cannot);
   errno = 0;
-  if (std::fflush(File_) != 0 || std::ferror(File_) || ::fsync(::fileno(File_)) != 0) Fail(cannot, errno ? errno : EIO);
+  if (System.Flush(File_) != 0 || std::ferror(File_) || System.Sync(::fileno(File_)) != 0) Fail(cannot, errno ? errno : EIO);
   if (Anonymous_) {
     LinkInPlace();
   } else {
-    if (::rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail(cannot, errno);
+    if (System.Rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail(cannot, errno);
     StandIn_.clear();
   }
   const int closed = std::fclose(File_);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 
 // An output file that appears under its name only once it is complete. It is
 // written as an anonymous file (O_TMPFILE) that the kernel removes if the
@@ -17,6 +18,16 @@ class TAtomicFile {
 
   // Off in tests, to exercise the named stand-in.
   static bool AllowAnonymous;
+  // The calls that make the file durable and put it in place, in this order:
+  // Flush (the last writes), Sync of the file, Link or Rename into the final
+  // name, Sync of the folder. Tests put recorders in their place.
+  struct TSystemCalls {
+    int (*Flush)(FILE*) = std::fflush;
+    int (*Sync)(int fd) = ::fsync;
+    int (*Link)(int fromDir, const char* from, int toDir, const char* to, int flags) = ::linkat;
+    int (*Rename)(const char* from, const char* to) = std::rename;
+  };
+  static TSystemCalls System;
   // The prefix of the stand-in's name; nothing else in a folder is ever removed.
   static constexpr const char* StandInPrefix = ".brindlewave-";
 
