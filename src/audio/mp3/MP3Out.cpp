@@ -128,10 +128,10 @@ void TMP3Out::StartEncoding() {
   Writer_.Begin(std::move(id3v2), std::move(id3v1));
   if (splitRate > 0) return StartSplit(builder);
   // Room for one step of the most samples per channel, scaled up when the
-  // encoder resamples upwards.
+  // encoder resamples upwards, and for the tag frame's stand-in the first call emits.
   const int outRate = Lame.lame_get_out_samplerate(Encoder_);
   const double scale = InRate_ > 0 ? std::max(1.0, double(outRate) / InRate_) : 1.0;
-  Mp3Buffer_.assign(std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200), 0);
+  Mp3Buffer_.assign(std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200) + 2880, 0);
 }
 
 int TMP3Out::SplitRate(const TMP3EncoderBuilder& builder) const {
