@@ -188,6 +188,8 @@ void TConversionEngine::SinkDone(TJob& job) {
   } else if (Cancelled_) {
     const qint64 length = result.Length > 0 ? result.Length : task.Duration;
     if (length <= 0 || result.Written < length - WholeWithin) result.Outcome = TJobOutcome::Cancelled;
+  } else if (!result.Shortfall.isEmpty()) {
+    result.Outcome = TJobOutcome::EndedEarly;
   }
   End(job, std::move(result));
 }

@@ -4,7 +4,8 @@
 
 // How one file of a run ended.
 enum class TJobOutcome {
-  Converted,   // the MP3 is complete (it may still fall short of the length its input states)
+  Converted,   // the MP3 is complete
+  EndedEarly,  // the MP3 is complete, but the input's audio ended before its stated length (Shortfall)
   Failed,      // no MP3 was made; Failure says why
   Cancelled,   // the run was cancelled while it ran: the MP3 holds the audio so far
   Discarded,   // the run was ended at once: nothing was kept

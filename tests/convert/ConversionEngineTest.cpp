@@ -33,6 +33,9 @@ class ConversionEngineTest : public ::testing::Test {
   TTask& AddTask(const QString& name, double seconds) {
     const QString in = t.Path(name + ".wav");
     EXPECT_TRUE(MakeWav(in, {seconds, 44100, 2, {}}));
+    return AddFile(in);
+  }
+  TTask& AddFile(const QString& in) {
     ProbeFileName = in;
     AutoNameOutput = true;
     ProbeInputFile();
@@ -54,18 +57,24 @@ class ConversionEngineTest : public ::testing::Test {
   }
 };
 
-// Starts follow the list; a missing input fails alone; two tasks naming one
-// output write two files; every result is reported once, then the end once.
+// Starts follow the list; a missing input fails alone; a cut one is kept but
+// ended early; two tasks naming one output write two files; every result is
+// reported once, then the end once.
 TEST_F(ConversionEngineTest, RunsInOrderKeepsNamesApartAndReportsEachResult) {
   TTask& a = AddTask("a", 1.0);
   TTask& gone = AddTask("gone", 1.0);
   TTask& b = AddTask("b", 1.0);
+  ASSERT_TRUE(MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(t.Path("whole.wma"), t.Path("cut.wma"), 0.37));
+  AddFile(t.Path("cut.wma"));
   b.DstFile = a.DstFile;
   QFile::remove(gone.SrcFile);
   Run(2);
-  EXPECT_EQ(started, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(started, (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(finished, 1);
-  ASSERT_EQ(results.size(), 3u);
+  ASSERT_EQ(results.size(), 4u);
+  EXPECT_EQ(results[3].Outcome, TJobOutcome::EndedEarly);
+  EXPECT_EQ(results[3].Problem(), "the input ends at 0:07 of 0:20");
   EXPECT_EQ(results[0].Outcome, TJobOutcome::Converted);
   EXPECT_EQ(results[1].Outcome, TJobOutcome::Failed);
   EXPECT_FALSE(results[1].Failure.isEmpty());
