@@ -1,10 +1,16 @@
 #include "ConversionEngine.h"
 
 #include <QMetaMethod>
+#include <QSocketNotifier>
 #include <QThread>
+#include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
+#include "AudioException.h"
 #include "CoreBudget.h"
 #include "DX9In.h"
 #include "HouseSettings.h"
@@ -29,6 +35,14 @@ constexpr qint64 WholeWithin = 5000000;
 }  // namespace
 
 TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObject(parent), Configure(ApplyHouseSettings) {
+  Kick_ = new QTimer(this);
+  Kick_->setSingleShot(true);
+  Kick_->setInterval(0);
+  connect(Kick_, &QTimer::timeout, this, &TConversionEngine::StartNext);
+  WakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (WakeFd_ < 0) throw EAudioException("The conversion engine cannot be set up: no event descriptor");
+  Wake_ = new QSocketNotifier(WakeFd_, QSocketNotifier::Read, this);
+  connect(Wake_, &QSocketNotifier::activated, this, &TConversionEngine::CollectFailures);
   auto job = std::make_unique<TJob>();
   if (firstSink) {
     job->Sink = firstSink;
@@ -61,6 +75,21 @@ TConversionEngine::~TConversionEngine() {
     job->Own.reset();
     job->Source.reset();
   }
+  delete Wake_;
+  ::close(WakeFd_);
+}
+
+void TConversionEngine::Kick() { Kick_->start(); }
+
+void TConversionEngine::CollectFailures() {
+  std::uint64_t count;
+  [[maybe_unused]] ssize_t n = ::read(WakeFd_, &count, sizeof count);
+  std::vector<std::pair<TJob*, QString>> failed;
+  {
+    std::lock_guard l(FailedMx_);
+    failed.swap(Failed_);
+  }
+  for (auto& [job, reason] : failed) SinkFailed(*job, reason);
 }
 
 void TConversionEngine::SetUpJobs(int count) {
@@ -76,8 +105,12 @@ void TConversionEngine::SetUpJobs(int count) {
     j->Sink->OnDone = [this, j](TComponent*) { SinkDone(*j); };
     // Raised on whichever thread caught the failure; handled on the engine's.
     j->Sink->OnThreadException = [this, j](TComponent*, const std::exception& e) {
-      const QString reason = QString::fromUtf8(e.what());
-      QMetaObject::invokeMethod(this, [this, j, reason] { SinkFailed(*j, reason); }, Qt::QueuedConnection);
+      {
+        std::lock_guard l(FailedMx_);
+        Failed_.emplace_back(j, QString::fromUtf8(e.what()));
+      }
+      const std::uint64_t one = 1;
+      [[maybe_unused]] ssize_t n = ::write(WakeFd_, &one, sizeof one);
     };
     if (Progress_)
       j->Sink->OnProgress = [this, j](TComponent*) {
@@ -107,7 +140,7 @@ void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
   }
   Wanted_ = std::clamp(jobs, 1, int(Jobs_.size()));
   for (auto& job : Jobs_) job->Sink->SplitFiles = split;
-  if (AutoStart) QMetaObject::invokeMethod(this, &TConversionEngine::StartNext, Qt::QueuedConnection);
+  if (AutoStart) Kick();
 }
 
 bool TConversionEngine::AnyRunning() const {
@@ -128,7 +161,7 @@ void TConversionEngine::StartNext() {
   if (AnyRunning()) return;
   if (left) {
     // Tasks that failed at once left their jobs free for the rest.
-    if (AutoStart && !Paused_ && !Held_) QMetaObject::invokeMethod(this, &TConversionEngine::StartNext, Qt::QueuedConnection);
+    if (AutoStart && !Paused_ && !Held_) Kick();
     return;
   }
   Active_ = false;
@@ -213,7 +246,7 @@ void TConversionEngine::End(TJob& job, TConvertResult result) {
   job.Index = -1;
   emit JobEnded(index, result);
   if (AutoStart || Terminating_ || Cancelled_)
-    QMetaObject::invokeMethod(this, &TConversionEngine::StartNext, Qt::QueuedConnection);
+    Kick();
 }
 
 void TConversionEngine::Pause() {
@@ -227,7 +260,7 @@ void TConversionEngine::Resume() {
   Paused_ = false;
   for (auto& job : Jobs_)
     if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
-  if (AutoStart) QMetaObject::invokeMethod(this, &TConversionEngine::StartNext, Qt::QueuedConnection);
+  if (AutoStart) Kick();
 }
 
 void TConversionEngine::Cancel() {
@@ -240,7 +273,7 @@ void TConversionEngine::Cancel() {
   }
   Paused_ = false;
   Cancelled_ = true;
-  if (!AnyRunning()) QMetaObject::invokeMethod(this, &TConversionEngine::StartNext, Qt::QueuedConnection);
+  if (!AnyRunning()) Kick();
 }
 
 void TConversionEngine::Terminate() {

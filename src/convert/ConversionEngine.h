@@ -4,10 +4,14 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 #include "ConvertResult.h"
 
+class QSocketNotifier;
+class QTimer;
 class TMP3Out;
 class TDX9In;
 struct TTask;
@@ -86,7 +90,10 @@ class TConversionEngine : public QObject {
   void SinkDone(TJob& job);
   void SinkFailed(TJob& job, const QString& reason);
   void End(TJob& job, TConvertResult result);
-  void CheckFinished();
+  // StartNext once the current event is handled.
+  void Kick();
+  // Takes the failures the sinks' workers reported.
+  void CollectFailures();
   // A name no earlier task of this run wrote and no other task claims; the
   // task's own when free.
   QString ReserveOutput(TTask& task);
@@ -104,4 +111,11 @@ class TConversionEngine : public QObject {
   bool Terminating_ = false;
   bool Starting_ = false;
   bool Progress_ = false;
+  QTimer* Kick_ = nullptr;
+  // A failure caught on a worker is left here and told through an eventfd: the
+  // hand-over is one the race checker can follow, unlike Qt's event queue.
+  std::mutex FailedMx_;
+  std::vector<std::pair<TJob*, QString>> Failed_;
+  int WakeFd_ = -1;
+  QSocketNotifier* Wake_ = nullptr;
 };

@@ -98,13 +98,9 @@ TEST_F(ConversionEngineTest, APauseBetweenTasksHoldsTheNextUntilResume) {
   QObject::connect(&engine, &TConversionEngine::JobEnded, [&](int i) {
     if (i != 0) return;
     engine.Pause();
-    // Looked at after the engine has had its turn at the free job.
-    QMetaObject::invokeMethod(&engine, [&] {
-      QMetaObject::invokeMethod(&engine, [&] {
-        startedWhilePaused = started.size();
-        engine.Resume();
-      }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+    engine.StartNext();  // as a window's tick would
+    startedWhilePaused = started.size();
+    engine.Resume();
   });
   Run(1);
   EXPECT_EQ(startedWhilePaused, 1u);
