@@ -3,10 +3,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
+#include <dlfcn.h>
 
 #include "CoreBudget.h"
+#include "FrameBits.h"
 #include "Lame.h"
 #include "MP3Out.h"
 #include "MediaCheck.h"
@@ -24,7 +28,9 @@ struct MemoryStream : TOutputStream {
   }
 };
 
-lame_t NewEncoder(int rate, int kbps) {
+// With `longBlocksOnly`, an encoder that never switches to short blocks: one that
+// disagrees with the others about windows wherever they switch.
+lame_t NewEncoder(int rate, int kbps, bool longBlocksOnly = false) {
   lame_t g = Lame.lame_init();
   Lame.lame_set_in_samplerate(g, rate);
   Lame.lame_set_out_samplerate(g, rate);
@@ -32,6 +38,11 @@ lame_t NewEncoder(int rate, int kbps) {
   Lame.lame_set_brate(g, kbps);
   Lame.lame_set_quality(g, 2);
   Lame.lame_set_bWriteVbrTag(g, 0);
+  if (longBlocksOnly) {
+    auto noShortBlocks = reinterpret_cast<int (*)(lame_t, int)>(::dlsym(LameModule, "lame_set_no_short_blocks"));
+    EXPECT_NE(noShortBlocks, nullptr);
+    if (noShortBlocks) noShortBlocks(g, 1);
+  }
   EXPECT_GE(Lame.lame_init_params(g), 0);
   return g;
 }
@@ -410,5 +421,105 @@ TEST_F(SplitTest, EveryFrameLayoutJoinsCleanly) {
     EXPECT_EQ(split.audio.SampleRate, c.e.rate);
     EXPECT_EQ(split.audio.Packets, serial.audio.Packets);
     EXPECT_EQ(split.audio.Samples.size(), serial.audio.Samples.size());
+  }
+}
+
+namespace {
+
+// The block type of every granule of a stream's audio frames, channel by channel,
+// read by hand.
+std::array<std::vector<int>, 2> BlockTypes(const QByteArray& all) {
+  std::array<std::vector<int>, 2> types;
+  const auto* d = reinterpret_cast<const std::uint8_t*>(all.constData());
+  std::size_t at = 0, end = all.size();
+  if (all.startsWith("ID3")) at = 10 + ((d[6] << 21) | (d[7] << 14) | (d[8] << 7) | d[9]);
+  if (end >= 128 && all.mid(end - 128, 3) == "TAG") end -= 128;
+  for (bool first = true; at + 4 <= end; first = false) {
+    const std::optional<framebits::Frame> frame = framebits::ReadFrame(d + at);
+    if (!frame || at + frame->bytes > end) {
+      ADD_FAILURE() << "no frame at byte " << at;
+      break;
+    }
+    const std::uint8_t* side = d + at + 4 + (frame->crc ? 2 : 0);
+    const bool tag = first && (std::memcmp(d + at + 4 + frame->sideBytes, "Info", 4) == 0 ||
+                               std::memcmp(d + at + 4 + frame->sideBytes, "Xing", 4) == 0);
+    if (!tag) {
+      const framebits::Side s = framebits::ReadSide(frame->mpeg1, frame->channels, side);
+      for (std::size_t i = 0; i < s.granules.size(); ++i) types[i % frame->channels].push_back(s.granules[i].blockType);
+    }
+    at += frame->bytes;
+  }
+  return types;
+}
+
+std::array<std::vector<int>, 2> BlockTypes(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+  return BlockTypes(f.readAll());
+}
+
+// Where a block first follows one it may not (-1 nowhere): a start block leads
+// into short blocks, short blocks go on or stop, and only a stop block ends them.
+long FirstIllegal(const std::vector<int>& types) {
+  static const bool may[4][4] = {{true, true, false, false},
+                                 {false, false, true, false},
+                                 {false, false, true, true},
+                                 {true, true, false, false}};
+  for (std::size_t i = 1; i < types.size(); ++i)
+    if (!may[types[i - 1]][types[i]]) return long(i);
+  return -1;
+}
+
+}  // namespace
+
+// Clicks make the encoders switch to short blocks and back. However the parts are
+// joined, the windows must follow each other as within one encoder's stream.
+TEST_F(SplitTest, WindowsFollowEachOtherLegallyAcrossEverySeam) {
+  const Encoding cases[] = {
+      {.kbps = 128},
+      {.mode = TMP3Mode::STEREO, .kbps = 320},
+      {.vbrMin = 32, .vbrMax = 320},
+      {.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::MONO, .kbps = 48},
+      {.rate = 16000, .out = TMP3SampleRate::srDefault, .kbps = 32},  // one granule a frame
+  };
+  for (const Encoding& e : cases) {
+    SCOPED_TRACE(testing::Message() << e.rate << " Hz, " << e.kbps << " kbps, vbr " << e.vbrMax);
+    const std::vector<short> pcm = MakeSignal(Signal::Clicks, e.rate, e.rate < 32000 ? 12.0 : 6.0, e.channels);
+    const Encoded serial = Encode(Out("serial.mp3"), pcm, e, false);
+    const Encoded split = Encode(Out("split.mp3"), pcm, e, true);
+    EXPECT_GE(split.report.Seams, 5);
+    const auto own = BlockTypes(Out("serial.mp3")), joined = BlockTypes(Out("split.mp3"));
+    for (int ch = 0; ch < (e.channels == 1 ? 1 : 2); ++ch) {
+      SCOPED_TRACE(ch);
+      // The encoder's own stream passes the same check, which shows they are its rules.
+      EXPECT_EQ(FirstIllegal(own[ch]), -1);
+      EXPECT_GT(std::count(joined[ch].begin(), joined[ch].end(), 2), 20);
+      const long bad = FirstIllegal(joined[ch]);
+      EXPECT_EQ(bad, -1) << "granule " << bad << ": " << (bad > 0 ? joined[ch][bad - 1] : 0) << " then "
+                         << (bad > 0 ? joined[ch][bad] : 0);
+    }
+  }
+}
+
+
+// Where the encoders of two parts disagree about windows, they must not meet
+// there: here every other part's encoder never switches to short blocks, so two
+// parts may only be joined where the other's blocks are long on both sides.
+TEST_F(SplitEncoderTest, PartsMeetOnlyWhereTheirWindowsAgree) {
+  const std::vector<short> pcm = MakeSignal(Signal::Clicks, 44100, 6.0);
+  const int samples = int(pcm.size() / 2);
+  MemoryStream joined;
+  TSplitEncoder::TLayout layout;
+  layout.PartFrames = 16;
+  int made = 0;
+  TSplitEncoder split(layout, NewEncoder(44100, 128), false, [&] { return NewEncoder(44100, 128, ++made % 2); }, joined);
+  for (int at = 0; at < samples; at += 1000) split.Push(pcm.data() + 2 * at, std::min(1000, samples - at));
+  split.Finish();
+  EXPECT_GE(split.Seams(), 5);
+  const auto types = BlockTypes(QByteArray(reinterpret_cast<const char*>(joined.bytes.data()), qsizetype(joined.bytes.size())));
+  for (const auto& channel : types) {
+    EXPECT_GT(std::count(channel.begin(), channel.end(), 2), 20);
+    const long bad = FirstIllegal(channel);
+    EXPECT_EQ(bad, -1) << "granule " << bad << ": " << (bad > 0 ? channel[bad - 1] : 0) << " then " << (bad > 0 ? channel[bad] : 0);
   }
 }
