@@ -36,11 +36,13 @@ std::vector<Granule> GranulesFor(int bytes, int count, const std::vector<int>& b
   return g;
 }
 
-TMP3Frame MakeFrame(const HeaderFields& h, int mainBytes, unsigned seed, int begin = 0) {
+TMP3Frame MakeFrame(const HeaderFields& h, int mainBytes, unsigned seed, int begin = 0,
+                    const std::vector<int>& blockTypes = {}) {
   TMP3Frame f;
   f.Header = MakeHeader(h);
   const Frame info = *ReadFrame(f.Header.data());
-  f.Side = MakeSide(info.mpeg1, info.channels, {begin, GranulesFor(mainBytes, (info.mpeg1 ? 2 : 1) * info.channels)});
+  f.Side = MakeSide(info.mpeg1, info.channels,
+                    {begin, GranulesFor(mainBytes, (info.mpeg1 ? 2 : 1) * info.channels, blockTypes)});
   f.Main = RandomBytes(mainBytes, seed);
   f.MainDataBegin = begin;
   return f;
@@ -169,8 +171,8 @@ TEST(FrameLayer, HeadersAndSideInformation) {
 
 // A stream handed over in pieces, cut anywhere, gives the frames it gives whole:
 // main data gathered from as far back as the reservoir reaches, past stuffing,
-// through CRC-protected and padded frames; a blank tag frame in front is passed over; bytes
-// that are no frame end the stream with an error after the frames before them.
+// through protected and padded frames. A blank tag frame in front is passed over;
+// bytes that are no frame end the stream with an error after the frames before.
 TEST(FrameLayer, TheReaderGivesTheSameFramesWhereverTheStreamIsCut) {
   struct Spec {
     bool crc, padding;
@@ -194,8 +196,7 @@ TEST(FrameLayer, TheReaderGivesTheSameFramesWhereverTheStreamIsCut) {
   std::vector<TMP3Frame> expected;
   for (const Spec& s : specs) {
     TMP3Frame f = MakeFrame({.bitRateIndex = 1, .padding = s.padding, .crc = s.crc, .mode = 3}, s.main,
-                            unsigned(expected.size()), s.begin);
-    f.Side = MakeSide(true, 1, {s.begin, GranulesFor(s.main, 2, s.blockTypes)});
+                            unsigned(expected.size()), s.begin, s.blockTypes);
     const Frame info = *ReadFrame(f.Header.data());
     std::vector<std::uint8_t> area(info.bytes - info.HeadBytes(), 0xAA);
     // The data goes `begin` bytes back from the frame's own area.

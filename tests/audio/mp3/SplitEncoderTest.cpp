@@ -277,15 +277,6 @@ struct TagFields {
   long long id3v2 = 0, id3v1 = 0, fileBytes = 0;
 };
 
-std::uint16_t Crc16(const unsigned char* p, std::size_t n) {
-  std::uint16_t crc = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    crc ^= p[i];
-    for (int b = 0; b < 8; ++b) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
-  }
-  return crc;
-}
-
 TagFields ReadTag(const QString& path) {
   TagFields t;
   QFile f(path);
@@ -310,9 +301,9 @@ TagFields ReadTag(const QString& path) {
   t.delay = (lame[21] << 4) | (lame[22] >> 4);
   t.padding = ((lame[22] & 15) << 8) | lame[23];
   t.musicLength = be32(lame + 28);
-  t.tagCrcHolds = Crc16(frame, at + 120 + 34) == ((lame[34] << 8) | lame[35]);
+  t.tagCrcHolds = framebits::TagCrc(frame, at + 120 + 34) == ((lame[34] << 8) | lame[35]);
   const std::size_t tagBytes = 417;  // 128 kbps at 44.1 kHz, no padding
-  t.musicCrcHolds = Crc16(frame + tagBytes, end - start - tagBytes) == ((lame[32] << 8) | lame[33]);
+  t.musicCrcHolds = framebits::TagCrc(frame + tagBytes, end - start - tagBytes) == ((lame[32] << 8) | lame[33]);
   return t;
 }
 
