@@ -1,0 +1,128 @@
+#include "PartEncoder.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "AudioException.h"
+#include "CoreBudget.h"
+
+namespace {
+constexpr int SliceBytes = TPartEncoder::SliceSamples * 5 / 4 + 7200;
+}
+
+TPartEncoder::TPartEncoder(const TSplitLayout& layout, TPartState state, long long first)
+    : First(first),
+      PcmStart(first * layout.FrameSamples),
+      FedTo(first * layout.FrameSamples),
+      Head(first),
+      L_(layout),
+      State_(state),
+      Progress_(first * layout.FrameSamples) {}
+
+TPartEncoder::~TPartEncoder() { Join(); }
+
+void TPartEncoder::Move(TPartState to) {
+  using S = TPartState;
+  bool allowed = false;
+  switch (State_) {
+    case S::Planned:  // a helper takes it, or the calling thread encodes it at once
+      allowed = to == S::Helping || to == S::Encoded || to == S::Ended;
+      break;
+    case S::Open:  // a part is planned after it, or the input ends
+      allowed = to == S::LeadingOut || to == S::Ended;
+      break;
+    case S::LeadingOut:  // its lead-out is encoded
+    case S::Helping:     // its helper is done
+      allowed = to == S::Encoded || (State_ == S::Helping && to == S::Ended);
+      break;
+    case S::Encoded:  // no seam with the part after it: it went on through that part, and takes its place
+      allowed = to == S::Open || to == S::LeadingOut || to == S::Encoded || to == S::Ended;
+      break;
+    case S::Ended:
+    case S::Closed:
+      break;
+  }
+  if (to == S::Closed) allowed = State_ != S::Closed && !Worker_.joinable();  // from anywhere, its helper gone
+  if (!allowed) throw std::logic_error("split encoder: a part cannot move from one state to another");
+  State_ = to;
+}
+
+void TPartEncoder::Feed(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
+                        std::vector<std::uint8_t>& out) {
+  unsigned char slice[SliceBytes];
+  for (long long at = FedTo; at < pcm.To && !cancel;) {
+    const int n = static_cast<int>(std::min({static_cast<long long>(SliceSamples), pcm.To - at, pcm.RunFrom(at)}));
+    const int m = EncodePcm(Ctx, pcm.At(at), n, L_.Channels, L_.Format, slice, SliceBytes);
+    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+    out.insert(out.end(), slice, slice + m);
+    at += n;
+    Progress_.store(at, std::memory_order_relaxed);
+  }
+  FedTo = std::max(FedTo, pcm.To);
+  if (flush && !cancel) {
+    const int m = Lame.lame_encode_flush(Ctx, slice, SliceBytes);
+    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+    out.insert(out.end(), slice, slice + m);
+  }
+}
+
+void TPartEncoder::Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel) {
+  std::vector<std::uint8_t> out;
+  Feed(pcm, flush, cancel, out);
+  Reader.Add(out.data(), out.size());
+}
+
+void TPartEncoder::EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::atomic<bool>& cancel) {
+  DoneState_ = flush ? TPartState::Ended : TPartState::Encoded;
+  Move(TPartState::Helping);
+  Worker_ = std::thread([this, pcm = std::move(pcm), flush, &cancel] {
+    std::vector<std::uint8_t> out;
+    std::exception_ptr error;
+    try {
+      Feed(pcm, flush, cancel, out);
+    } catch (...) {
+      error = std::current_exception();
+    }
+    TCoreBudget::GiveHelper();
+    std::lock_guard l(Mx_);
+    Out_ = std::move(out);
+    Error_ = error;
+    Finished_ = true;
+    DoneCv_.notify_all();
+  });
+}
+
+bool TPartEncoder::Busy() const {
+  if (State_ != TPartState::Helping) return false;
+  std::lock_guard l(Mx_);
+  return !Finished_;
+}
+
+bool TPartEncoder::Collect(bool wait) {
+  if (State_ == TPartState::Planned) return false;
+  if (State_ != TPartState::Helping) return true;
+  {
+    std::unique_lock l(Mx_);
+    if (!wait && !Finished_) return false;
+    DoneCv_.wait(l, [this] { return Finished_; });
+  }
+  Worker_.join();
+  if (Error_) std::rethrow_exception(Error_);
+  Reader.Add(Out_.data(), Out_.size());
+  Out_ = {};
+  Move(DoneState_);
+  return true;
+}
+
+void TPartEncoder::Join() {
+  if (Worker_.joinable()) Worker_.join();
+}
+
+void TPartEncoder::TakeFrames() {
+  try {
+    Reader.Take(Ended(), Frames);
+  } catch (const std::exception& e) {
+    throw EAudioException(std::string("The MP3 encoder's output cannot be joined: ") + e.what());
+  }
+}
