@@ -99,6 +99,12 @@ bool TPartEncoder::Busy() const {
   return !Finished_;
 }
 
+void TPartEncoder::Wait() {
+  if (State_ != TPartState::Helping) return;
+  std::unique_lock l(Mx_);
+  DoneCv_.wait(l, [this] { return Finished_; });
+}
+
 bool TPartEncoder::Collect(bool wait) {
   if (State_ == TPartState::Planned) return false;
   if (State_ != TPartState::Helping) return true;

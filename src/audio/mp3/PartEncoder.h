@@ -56,6 +56,8 @@ class TPartEncoder {
   // A helper's work is done (or, with `wait`, once it is): its output is taken in
   // and the part is Encoded or Ended. False while the helper is still at it.
   bool Collect(bool wait);
+  // Waits until a helper is done, without taking its output in.
+  void Wait();
   // A helper still encoding, and the input sample it has come to.
   bool Busy() const;
   long long Progress() const { return Progress_.load(std::memory_order_relaxed); }

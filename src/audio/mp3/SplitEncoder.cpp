@@ -18,6 +18,12 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   Scheduler_->Push(static_cast<const std::uint8_t*>(pcm), samples);
   Repacker_->Join(*Scheduler_, false);
   Scheduler_->Trim();
+  // The input held stays within bounds: what a helper still holds goes once it
+  // is done and joined.
+  while (Scheduler_->OverHeld() && Scheduler_->WaitForHelper()) {
+    Repacker_->Join(*Scheduler_, false);
+    Scheduler_->Trim();
+  }
 }
 
 std::vector<std::uint8_t> TSplitEncoder::Finish() {

@@ -60,7 +60,7 @@ void TSplitScheduler::EndInput() {
   for (auto& part : Parts_) Step(*part);
 }
 
-void TSplitScheduler::Trim() {
+long long TSplitScheduler::KeepFrom() const {
   // Kept: the input no encoder has had yet, the next part's lead-in, a helper's
   // part while it encodes, and every later part's input until it has joined the
   // part before: that encoder may have to go on through it.
@@ -73,7 +73,24 @@ void TSplitScheduler::Trim() {
     else if (part.State() == TPartState::Planned || part.State() == TPartState::Helping)
       keep = std::min(keep, part.PcmStart);
   }
-  Store_.Drop(keep);
+  return keep;
+}
+
+void TSplitScheduler::Trim() { Store_.Drop(KeepFrom()); }
+
+long long TSplitScheduler::HeldLimit() const {
+  return (2 * L_.PartFrames + 2 * (LeadIn + LeadOut_)) * L_.FrameSamples;
+}
+
+bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > HeldLimit(); }
+
+bool TSplitScheduler::WaitForHelper() {
+  for (auto& part : Parts_)
+    if (part->Busy()) {
+      part->Wait();
+      return true;
+    }
+  return false;
 }
 
 long long TSplitScheduler::PartEnd(long long start) const {
@@ -110,12 +127,13 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
   // While a helper could take a part and none is in for it, the input is read
   // ahead first; otherwise this thread encodes its own parts, up to `budget`
   // samples a call, so that a pause or a stop is not kept waiting. Either way the
-  // cores stay busy, and the input held is at most about two parts.
-  const long long most = (2 * L_.PartFrames + 2 * (LeadIn + LeadOut_)) * L_.FrameSamples;
+  // cores stay busy. The input held is kept to about two parts: beyond that this
+  // thread encodes what it has, whatever the budget, and then waits for a helper.
+  const long long most = HeldLimit();
   while (!Cancel_) {
     StartHelpers(ending, false);
     const long long backlog = OwnBacklog();
-    if (backlog == 0 || (!ending && backlog <= most && (HelperIdle() || budget <= 0))) break;
+    if (backlog == 0 || (!ending && backlog <= most && !OverHeld() && (HelperIdle() || budget <= 0))) break;
     for (auto& part : Parts_)
       if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo) {
         const long long n = std::min({FeedEnd(*part) - part->FedTo, static_cast<long long>(SliceSamples), std::max(budget, 1LL)});

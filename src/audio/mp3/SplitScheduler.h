@@ -33,6 +33,11 @@ class TSplitScheduler {
   void EndInput();
   // Lets go of the input no encoder needs any more.
   void Trim();
+  // More input is held than two parts: the calling thread should wait for a
+  // helper before it takes more.
+  bool OverHeld() const;
+  // Waits until the first helper still at work is done; false when none is.
+  bool WaitForHelper();
   // Stops the helpers and closes every encoder.
   void Cancel();
   bool Cancelled() const { return Cancel_; }
@@ -56,6 +61,8 @@ class TSplitScheduler {
   void Step(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
   std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first);
+  long long KeepFrom() const;
+  long long HeldLimit() const;
   long long FeedEnd(const TPartEncoder& part) const;
   bool HelperIdle() const;
   long long OwnBacklog() const;
