@@ -17,7 +17,8 @@ class TSplitScheduler;
 // in the frame itself. An encoder leaves bytes of a frame unused when it needs
 // few, and a later frame may begin its data back in those bytes; the side
 // information's first field, main_data_begin, says how many bytes before the
-// frame's header the data starts (at most 511 in MPEG-1). Each encoder lays its
+// frame's header the data starts, counting only the data room of the frames
+// before it, not their headers (at most 511 in MPEG-1). Each encoder lays its
 // own reservoir, so frames of two encoders cannot simply be put one after the
 // other: every frame is taken out with its data (TFrameReader) and laid anew
 // (TFrameJoiner), its data as early as the room before it allows, with

@@ -10,8 +10,9 @@ constexpr std::size_t MaxSpare = 4;
 
 void TPcmStore::Push(const std::uint8_t* pcm, long long samples) {
   while (samples > 0) {
-    const long long used = Total_ - Start_ - static_cast<long long>(Chunks_.size() - 1) * ChunkSamples_;
-    if (Chunks_.empty() || used == ChunkSamples_) {
+    const long long filled = Total_ - Start_;  // in the chunks there are
+    const long long used = Chunks_.empty() ? ChunkSamples_ : filled - static_cast<long long>(Chunks_.size() - 1) * ChunkSamples_;
+    if (used == ChunkSamples_) {
       if (Spare_.empty()) {
         Chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(ChunkSamples_) * SampleBytes_));
       } else {
