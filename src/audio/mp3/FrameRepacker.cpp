@@ -75,7 +75,8 @@ long long TFrameRepacker::LayLimit(const TPartEncoder& part) const {
   // Frames before the earliest place a successor could take over.
   if (part.Until >= 0) return part.Until - LeadIn + Settle;
   if (part.Ended()) return std::numeric_limits<long long>::max();
-  return part.FedTo / L_.FrameSamples - LeadIn + Settle;
+  const long long fed = part.State() == TPartState::Helping ? part.Progress() : part.FedTo;
+  return fed / L_.FrameSamples - LeadIn + Settle;
 }
 
 TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int leadOut) {
@@ -148,8 +149,8 @@ void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
     TPartEncoder& b = *parts[1];
     if (!b.Collect(ending)) return;
     Take(b);
-    // A part the calling thread is still encoding comes a few frames at a time:
-    // look for the seam once there is enough of it to find one.
+    // A part still being encoded, here or by a helper, comes a few frames at a
+    // time: look for the seam once there is enough of it to find one.
     if (!b.Complete() && b.Available() < std::max(b.SeamAt, a.Until + 16)) return;
     const TSeam seam = Seam(a, b, scheduler.LeadOut());
     if (seam == TSeam::Wait) {
@@ -157,6 +158,7 @@ void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
       return;
     }
     if (seam == TSeam::Failed) {
+      b.Collect(true);  // a helper still at work ends first: `a` goes on from where it ended
       scheduler.Continue(a, b);
       Close(b);
       parts.erase(parts.begin() + 1);

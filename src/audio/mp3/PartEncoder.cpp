@@ -48,55 +48,54 @@ void TPartEncoder::Move(TPartState to) {
   State_ = to;
 }
 
-void TPartEncoder::Feed(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
-                        std::vector<std::uint8_t>& out) {
+template <class TOut>
+void TPartEncoder::Feed(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
+                        TOut out) {
   unsigned char slice[SliceBytes];
-  for (long long at = FedTo; at < pcm.To && !cancel;) {
+  for (long long at = from; at < pcm.To && !cancel;) {
     const int n = static_cast<int>(std::min({static_cast<long long>(SliceSamples), pcm.To - at, pcm.RunFrom(at)}));
     const int m = EncodePcm(Ctx, pcm.At(at), n, L_.Channels, L_.Format, slice, SliceBytes);
     if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
-    out.insert(out.end(), slice, slice + m);
+    out(slice, m);
     at += n;
-    Progress_.store(at, std::memory_order_relaxed);
+    Progress_.store(at, std::memory_order_release);
   }
-  FedTo = std::max(FedTo, pcm.To);
   if (flush && !cancel) {
     const int m = Lame.lame_encode_flush(Ctx, slice, SliceBytes);
     if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
-    out.insert(out.end(), slice, slice + m);
+    out(slice, m);
   }
 }
 
 void TPartEncoder::Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel) {
   std::vector<std::uint8_t> out;
-  Feed(pcm, flush, cancel, out);
+  Feed(FedTo, pcm, flush, cancel, [&out](const unsigned char* p, int n) { out.insert(out.end(), p, p + n); });
+  FedTo = std::max(FedTo, pcm.To);
   Reader.Add(out.data(), out.size());
 }
 
 void TPartEncoder::EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::atomic<bool>& cancel) {
   DoneState_ = flush ? TPartState::Ended : TPartState::Encoded;
+  HelperTo_ = pcm.To;
   Move(TPartState::Helping);
-  Worker_ = std::thread([this, pcm = std::move(pcm), flush, &cancel] {
-    std::vector<std::uint8_t> out;
+  Worker_ = std::thread([this, from = FedTo, pcm = std::move(pcm), flush, &cancel] {
     std::exception_ptr error;
     try {
-      Feed(pcm, flush, cancel, out);
+      // Each slice's frames are handed over at once: the seam before this part
+      // can be found, and its input let go of, while the helper is still at work.
+      Feed(from, pcm, flush, cancel, [this](const unsigned char* p, int n) {
+        std::lock_guard l(Mx_);
+        Out_.insert(Out_.end(), p, p + n);
+      });
     } catch (...) {
       error = std::current_exception();
     }
     TCoreBudget::GiveHelper();
     std::lock_guard l(Mx_);
-    Out_ = std::move(out);
     Error_ = error;
     Finished_ = true;
     DoneCv_.notify_all();
   });
-}
-
-bool TPartEncoder::Busy() const {
-  if (State_ != TPartState::Helping) return false;
-  std::lock_guard l(Mx_);
-  return !Finished_;
 }
 
 void TPartEncoder::Wait() {
@@ -108,17 +107,28 @@ void TPartEncoder::Wait() {
 bool TPartEncoder::Collect(bool wait) {
   if (State_ == TPartState::Planned) return false;
   if (State_ != TPartState::Helping) return true;
+  std::vector<std::uint8_t> out;
+  bool finished;
   {
     std::unique_lock l(Mx_);
-    if (!wait && !Finished_) return false;
-    DoneCv_.wait(l, [this] { return Finished_; });
+    if (wait) DoneCv_.wait(l, [this] { return Finished_; });
+    out.swap(Out_);
+    finished = Finished_;
   }
-  Worker_.join();
-  if (Error_) std::rethrow_exception(Error_);
-  Reader.Add(Out_.data(), Out_.size());
-  Out_ = {};
-  Move(DoneState_);
+  if (finished) {
+    Worker_.join();
+    if (Error_) std::rethrow_exception(Error_);
+    FedTo = HelperTo_;
+  }
+  Reader.Add(out.data(), out.size());
+  if (finished) Move(DoneState_);
   return true;
+}
+
+bool TPartEncoder::Busy() const {
+  if (State_ != TPartState::Helping) return false;
+  std::lock_guard l(Mx_);
+  return !Finished_;
 }
 
 void TPartEncoder::Join() {

@@ -51,16 +51,17 @@ class TPartEncoder {
   // encoder's last frames too. The output is kept for the frame reader.
   void Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel);
   // Encodes the same on a thread of its own, which gives its core back to the
-  // budget when done: the part is Helping until Collect.
+  // budget when done: the part is Helping until Collect finds it done.
   void EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::atomic<bool>& cancel);
-  // A helper's work is done (or, with `wait`, once it is): its output is taken in
-  // and the part is Encoded or Ended. False while the helper is still at it.
+  // Takes in what a helper has encoded so far; with `wait`, waits until it is
+  // done. Once it is, the part is Encoded or Ended. False for a part not started.
   bool Collect(bool wait);
   // Waits until a helper is done, without taking its output in.
   void Wait();
-  // A helper still encoding, and the input sample it has come to.
+  // A helper still encoding, and the input sample it has come to: what lies
+  // before that it has read for the last time.
   bool Busy() const;
-  long long Progress() const { return Progress_.load(std::memory_order_relaxed); }
+  long long Progress() const { return Progress_.load(std::memory_order_acquire); }
   // Stops waiting for a helper: its thread is joined, its output left.
   void Join();
   // Moves the complete frames read so far to Frames; throws on a broken stream.
@@ -69,7 +70,7 @@ class TPartEncoder {
   lame_t Ctx = nullptr;
   const long long First;  // the frame of the whole stream the encoder's first frame is
   const long long PcmStart;  // its first input sample: the lead-in's
-  long long FedTo;        // the input sample it has been given up to
+  long long FedTo;        // the input sample it has been given up to; a helper's once it is done
   long long Until = -1;   // the frame its successor begins at; -1 for none
   long long FeedLimit = -1;  // LeadingOut: the sample its lead-out ends at
   TFrameReader Reader;
@@ -81,17 +82,20 @@ class TPartEncoder {
   const TMP3Frame& At(long long frame) const { return Frames[static_cast<std::size_t>(frame - Head)]; }
 
  private:
-  void Feed(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel, std::vector<std::uint8_t>& out);
+  // Encodes from `from` to `pcm.To`, handing each slice's output to `out`.
+  template <class TOut>
+  void Feed(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel, TOut out);
 
   const TSplitLayout& L_;
   TPartState State_;
   std::atomic<long long> Progress_;
-  // A helper's work; Out_ and Error_ are the calling thread's once Finished_ is set.
+  // A helper's output as it comes, and how it ended; under Mx_.
   std::thread Worker_;
   mutable std::mutex Mx_;
   std::condition_variable DoneCv_;
   bool Finished_ = false;
   TPartState DoneState_ = TPartState::Encoded;
+  long long HelperTo_ = 0;  // the input sample a helper encodes up to
   std::vector<std::uint8_t> Out_;
   std::exception_ptr Error_;
 };

@@ -61,17 +61,17 @@ void TSplitScheduler::EndInput() {
 }
 
 long long TSplitScheduler::KeepFrom() const {
-  // Kept: the input no encoder has had yet, the next part's lead-in, a helper's
-  // part while it encodes, and every later part's input until it has joined the
-  // part before: that encoder may have to go on through it.
+  // Kept: the input no encoder has had yet, the next part's lead-in, what a
+  // helper has still to read, and every later part's input until it has joined
+  // the part before: that encoder may have to go on through it.
   const long long grid = L_.FrameSamples;
   long long keep = std::min(Store_.Total(), std::max<long long>(0, (NextStart_ - LeadIn) * grid));
   for (std::size_t i = 0; i < Parts_.size(); ++i) {
     const TPartEncoder& part = *Parts_[i];
     if (i > 0) keep = std::min(keep, part.PcmStart);
     else if (part.OnCallingThread()) keep = std::min(keep, part.FedTo);
-    else if (part.State() == TPartState::Planned || part.State() == TPartState::Helping)
-      keep = std::min(keep, part.PcmStart);
+    else if (part.State() == TPartState::Planned) keep = std::min(keep, part.PcmStart);
+    else if (part.State() == TPartState::Helping) keep = std::min(keep, part.Progress());
   }
   return keep;
 }
