@@ -9,7 +9,7 @@
 
 namespace {
 constexpr int LeadIn = TPartEncoder::LeadIn;
-constexpr int Settle = TPartEncoder::Settle;
+constexpr int WarmUp = TPartEncoder::WarmUp;
 }  // namespace
 
 TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out)
@@ -43,7 +43,7 @@ void TFrameRepacker::Take(TPartEncoder& part) {
   }
 }
 
-void TFrameRepacker::Lay(TPartEncoder& part, long long until) {
+void TFrameRepacker::Append(TPartEncoder& part, long long until) {
   until = std::min(until, part.Available());
   for (; Next_ < until; ++Next_) {
     const TMP3Frame& f = part.At(Next_);
@@ -71,17 +71,17 @@ void TFrameRepacker::Write(bool all) {
   Out_.Write(Written_.data(), Written_.size());
 }
 
-long long TFrameRepacker::LayLimit(const TPartEncoder& part) const {
-  // Frames before the earliest place a successor could take over.
-  if (part.Until >= 0) return part.Until - LeadIn + Settle;
+long long TFrameRepacker::AppendLimit(const TPartEncoder& part) const {
+  // The frames before the earliest place a successor could take over.
+  if (part.Until >= 0) return part.Until - LeadIn + WarmUp;
   if (part.Ended()) return std::numeric_limits<long long>::max();
   const long long fed = part.State() == TPartState::Helping ? part.Progress() : part.FedTo;
-  return fed / L_.FrameSamples - LeadIn + Settle;
+  return fed / L_.FrameSamples - LeadIn + WarmUp;
 }
 
 TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int leadOut) {
   const long long s = a.Until;
-  const long long lo = std::max({Next_, s - LeadIn + Settle, b.First + Settle});
+  const long long lo = std::max({Next_, s - LeadIn + WarmUp, b.First + WarmUp});
   const long long hi = std::min(s + leadOut - 2, a.Available());
   bool undecided = false;
   if (!L_.JoinSeams) return TSeam::Failed;
@@ -102,7 +102,7 @@ TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int
     // B's frames from k on, until the reservoir before one holds at least what its
     // main_data_begin asked for in B's own stream: from then on every frame fits as
     // it did there. That must happen before B's own successor may take over.
-    const long long limit = std::min(b.Available(), LayLimit(b));
+    const long long limit = std::min(b.Available(), AppendLimit(b));
     long long j = k;
     bool synced = false;
     for (; j < limit; ++j) {
@@ -136,14 +136,14 @@ void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
     if (!a.Collect(ending)) return;
     Take(a);
     if (a.Until < 0) {
-      // No successor yet: lay what no seam can reach.
-      Lay(a, LayLimit(a));
+      // No successor yet: append what no seam can reach.
+      Append(a, AppendLimit(a));
       if (!a.Ended()) return;
       Close(a);
       parts.pop_front();
       continue;
     }
-    Lay(a, LayLimit(a));
+    Append(a, AppendLimit(a));
     if (!a.Complete()) return;  // the calling thread has not yet encoded all its lead-out
     if (parts.size() < 2) return;
     TPartEncoder& b = *parts[1];

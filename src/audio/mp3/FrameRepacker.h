@@ -21,7 +21,7 @@ class TSplitScheduler;
 // before it, not their headers (at most 511 in MPEG-1). Each encoder lays its
 // own reservoir, so frames of two encoders cannot simply be put one after the
 // other: every frame is taken out with its data (TFrameReader) and laid anew
-// (TFrameJoiner), its data as early as the room before it allows, with
+// (TFrameJoiner), its data as early as the reservoir before it allows, with
 // main_data_begin rewritten.
 //
 // A seam is the frame from which the later encoder's frames are kept: a place
@@ -32,7 +32,7 @@ class TSplitScheduler;
 // in place) is completed for the whole of it.
 class TFrameRepacker {
  public:
-  // `first` is the encoder of the file's start, whose tag frame heads the stream.
+  // `first` is the encoder of the file's start, whose Info frame heads the stream.
   TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out);
 
   // Joins and writes what can be, in order, from the scheduler's parts: a part
@@ -53,8 +53,8 @@ class TFrameRepacker {
  private:
   enum class TSeam { Joined, Wait, Failed };
 
-  void Lay(TPartEncoder& part, long long until);
-  long long LayLimit(const TPartEncoder& part) const;
+  void Append(TPartEncoder& part, long long until);
+  long long AppendLimit(const TPartEncoder& part) const;
   TSeam Seam(TPartEncoder& a, TPartEncoder& b, int leadOut);
   void Write(bool all);
 
@@ -66,7 +66,7 @@ class TFrameRepacker {
   std::vector<std::uint8_t> InfoTemplate_;
 
   TFrameJoiner Joiner_;
-  long long Next_ = 0;  // the next frame to lay
+  long long Next_ = 0;  // the next frame to append
   std::array<bool, 2> LastCloses_{};
   std::vector<std::uint8_t> Written_;
   long long AudioBytes_ = 0;

@@ -33,8 +33,10 @@ void TPartEncoder::Move(TPartState to) {
       allowed = to == S::LeadingOut || to == S::Ended;
       break;
     case S::LeadingOut:  // its lead-out is encoded
-    case S::Helping:     // its helper is done
-      allowed = to == S::Encoded || (State_ == S::Helping && to == S::Ended);
+      allowed = to == S::Encoded;
+      break;
+    case S::Helping:  // its helper is done
+      allowed = to == S::Encoded || to == S::Ended;
       break;
     case S::Encoded:  // no seam with the part after it: it went on through that part, and takes its place
       allowed = to == S::Open || to == S::LeadingOut || to == S::Encoded || to == S::Ended;

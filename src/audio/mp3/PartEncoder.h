@@ -25,13 +25,14 @@ enum class TPartState {
 };
 
 // One encoder of a split file and the stretch of input it encodes: its part, the
-// lead-in before it (frames the encoder needs to settle before they can be kept)
+// lead-in before it (frames that bring the encoder's psychoacoustic model and bit
+// reservoir to where a single encoder would have them)
 // and the lead-out after it (frames that still see what follows). The encoder is
 // fed on the calling thread, or on a thread of its own as a helper.
 class TPartEncoder {
  public:
   static constexpr int LeadIn = 4;  // frames encoded before the part
-  static constexpr int Settle = 2;  // of those, the ones not yet fit to keep
+  static constexpr int WarmUp = 2;  // of those, the first ones, never kept
   static constexpr int SliceSamples = 4608;
 
   // An encoder whose first frame is frame `first` of the stream.

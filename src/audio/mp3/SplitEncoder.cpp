@@ -4,11 +4,11 @@
 #include "FrameRepacker.h"
 #include "SplitScheduler.h"
 
-TSplitEncoder::TSplitEncoder(const TLayout& layout, lame_t first, bool tagFrame, TNewEncoder newEncoder,
+TSplitEncoder::TSplitEncoder(const TLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
                              TOutputStream& out)
     : L_(layout),
       Repacker_(std::make_unique<TFrameRepacker>(L_, first, out)),
-      Scheduler_(std::make_unique<TSplitScheduler>(L_, first, tagFrame, std::move(newEncoder), *Repacker_)) {}
+      Scheduler_(std::make_unique<TSplitScheduler>(L_, first, infoFrame, std::move(newEncoder), *Repacker_)) {}
 
 TSplitEncoder::~TSplitEncoder() { Cancel(); }
 

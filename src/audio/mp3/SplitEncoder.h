@@ -22,10 +22,10 @@ class TSplitEncoder {
   using TLayout = TSplitLayout;
   using TNewEncoder = std::function<lame_t()>;
 
-  // `first` encodes the file's start and is owned from here on; with `tagFrame` its
-  // output begins with the stream's Info frame. `newEncoder` makes an encoder of the
+  // `first` encodes the file's start and is owned from here on; with `infoFrame`
+  // its output begins with the stream's Info (Xing) frame. `newEncoder` makes an encoder of the
   // same settings without tags for any other part.
-  TSplitEncoder(const TLayout& layout, lame_t first, bool tagFrame, TNewEncoder newEncoder, TOutputStream& out);
+  TSplitEncoder(const TLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder, TOutputStream& out);
   ~TSplitEncoder();
   TSplitEncoder(const TSplitEncoder&) = delete;
   TSplitEncoder& operator=(const TSplitEncoder&) = delete;

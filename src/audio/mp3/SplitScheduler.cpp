@@ -57,7 +57,7 @@ void TSplitScheduler::Push(const std::uint8_t* pcm, int samples) {
 void TSplitScheduler::EndInput() {
   InputEnded_ = true;
   Advance(true, std::numeric_limits<long long>::max());
-  for (auto& part : Parts_) Step(*part);
+  for (auto& part : Parts_) FinishLeadOut(*part);
 }
 
 long long TSplitScheduler::KeepFrom() const {
@@ -103,7 +103,7 @@ long long TSplitScheduler::PartEnd(long long start) const {
   return start + frames;
 }
 
-void TSplitScheduler::Step(TPartEncoder& part) {
+void TSplitScheduler::FinishLeadOut(TPartEncoder& part) {
   // A part the calling thread encodes up to its lead-out is done once it has had
   // it all, or all the input there is once the input has ended.
   if (part.State() == TPartState::LeadingOut && part.FedTo >= (InputEnded_ ? FeedEnd(part) : part.FeedLimit))
@@ -113,11 +113,11 @@ void TSplitScheduler::Step(TPartEncoder& part) {
 void TSplitScheduler::EncodeHere(TPartEncoder& part, long long to, bool flush) {
   part.Encode(Store_.Span(part.FedTo, to), flush, Cancel_);
   if (flush) part.Move(TPartState::Ended);
-  Step(part);
+  FinishLeadOut(part);
   Repacker_.Take(part);
-  // The encoder hands out a frame only once later frames have filled the room its
-  // data left in the reservoir: at low rates several frames behind. The lead-out
-  // covers that.
+  // The encoder hands out a frame only once the frames after it have taken up
+  // the reservoir bytes it left free: at low rates several frames behind. The
+  // lead-out covers that.
   const long long owed = Lame.lame_get_frameNum(part.Ctx) - (part.Available() - part.First);
   LeadOut_ = static_cast<int>(std::clamp<long long>(owed + LeadOutBeyond, LeadOut_, MaxLeadOut));
 }
@@ -174,7 +174,7 @@ void TSplitScheduler::Plan() {
         open->Until = start;
         open->FeedLimit = (start + LeadOut_) * grid;
         open->Move(TPartState::LeadingOut);
-        Step(*open);
+        FinishLeadOut(*open);
       }
       auto part = NewPart(TPartState::Planned, start - LeadIn);
       part->Until = NextStart_;

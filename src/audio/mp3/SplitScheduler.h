@@ -58,7 +58,7 @@ class TSplitScheduler {
   void Plan();
   void StartHelpers(bool ended, bool takeOver);
   void EncodeHere(TPartEncoder& part, long long to, bool flush);
-  void Step(TPartEncoder& part);
+  void FinishLeadOut(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
   std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first);
   long long KeepFrom() const;
