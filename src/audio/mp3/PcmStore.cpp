@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 namespace {
-constexpr std::size_t MaxSpare = 4;
+constexpr std::size_t MaxSpare = 2;
 }
 
 void TPcmStore::Push(const std::uint8_t* pcm, long long samples) {

@@ -33,8 +33,8 @@ class TSplitScheduler {
   void EndInput();
   // Lets go of the input no encoder needs any more.
   void Trim();
-  // More input is held than two parts: the calling thread should wait for a
-  // helper before it takes more.
+  // More input is held than a part and a half: the calling thread should wait
+  // for a helper before it takes more.
   bool OverHeld() const;
   // Waits until the first helper still at work is done; false when none is.
   bool WaitForHelper();
