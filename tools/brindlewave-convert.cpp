@@ -2,11 +2,10 @@
 // read, given the saved defaults and an automatic output name, then converted.
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
-#include <QThread>
-#include <csignal>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -18,13 +17,13 @@ extern "C" {
 
 #include "AudioException.h"
 #include "AudioFileReader.h"
-#include "BatchConverter.h"
-#include "CoreBudget.h"
+#include "ConversionEngine.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MP3Out.h"
 #include "Paths.h"
 #include "Probe.h"
+#include "SignalWatch.h"
 #include "TaskOps.h"
 
 namespace {
@@ -179,18 +178,6 @@ void Apply(const Options& o, TTask& t) {
   if (o.comment) t.Comment = *o.comment;
 }
 
-void OnInterrupt(int) { TBatchConverter::Interrupt = true; }
-
-// SIGINT and SIGTERM end the run: the files being written are discarded.
-void WatchInterrupts() {
-  struct sigaction sa {};
-  sa.sa_handler = OnInterrupt;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
-}
-
 void Report(const QString& file, const QString& why) {
   std::fprintf(stderr, "%s: %s\n", file.toLocal8Bit().constData(), why.toLocal8Bit().constData());
 }
@@ -262,42 +249,39 @@ int main(int argc, char** argv) {
     FreeAllTasks();
     return failed ? 1 : 0;
   }
-  WatchInterrupts();
 
-  const int cores = std::max(QThread::idealThreadCount(), 1);
-  const int jobs = std::clamp(options.jobs > 0 ? options.jobs : cores, 1, std::max(int(Tasks.size()), 1));
-  std::unique_ptr<TBatchConverter> batch;
+  std::unique_ptr<TConversionEngine> engine;
   try {
-    // The settings the program's progress window runs with.
-    // Files split into parts while fewer are running than there are jobs.
-    TCoreBudget::SetJobs(options.jobs > 0 ? options.jobs : cores);
-    batch = std::make_unique<TBatchConverter>(jobs, [&options](TMP3Out& sink) {
-      sink.SplitFiles = !options.noSplit;
-      sink.Quality = TMP3Quality::ql2;
-      sink.VBRQuality = TMP3Quality::ql2;
-      sink.Original = false;
-      sink.BitRate = TMP3BitRate::br192;
-      sink.SampleRate = TMP3SampleRate::sr41kHz;
-    });
+    engine = std::make_unique<TConversionEngine>();
   } catch (const EAudioException& e) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-
-  std::vector<const TTask*> tasks;
+  std::vector<TTask*> tasks;
   for (const auto& t : Tasks) tasks.push_back(t.get());
   const bool terminal = ::isatty(2) && !options.quiet;
-  auto progress = [&](int index, int percent) {
-    if (terminal) std::fprintf(stderr, "\r%s: %d%%", names[index].toLocal8Bit().constData(), percent);
-  };
-  batch->Run(tasks, [&](int index, const TConvertResult& result) {
+  bool interrupted = false;
+  QEventLoop loop;
+  // The running conversions are ended and their files discarded; no new one starts.
+  QObject::connect(new TSignalWatch(&app), &TSignalWatch::Received, engine.get(), [&] {
+    interrupted = true;
+    engine->Terminate();
+  });
+  if (terminal)
+    QObject::connect(engine.get(), &TConversionEngine::JobProgress, [&](int index, int percent) {
+      // The line follows the task with the lowest index while it runs.
+      const auto running = engine->Running();
+      if (!running.empty() && running.front().Index == index)
+        std::fprintf(stderr, "\r%s: %d%%", names[index].toLocal8Bit().constData(), percent);
+    });
+  QObject::connect(engine.get(), &TConversionEngine::JobEnded, [&](int index, const TConvertResult& result) {
+    if (result.Outcome == TJobOutcome::Discarded) return;
     const TTask& task = *tasks[index];
     if (terminal) std::fputs("\r\033[K", stderr);
     if (result.SkippedPackets > 0 && !options.quiet)
       Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
     if (!result.Note.isEmpty() && !options.quiet) Report(names[index], result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
-      // A short MP3 is still written and named, but the file does not count as converted.
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
     }
@@ -305,8 +289,13 @@ int main(int argc, char** argv) {
       Report(names[index], result.Problem());
       ++failed;
     }
-  }, progress);
+  });
+  QObject::connect(engine.get(), &TConversionEngine::Finished, &loop, &QEventLoop::quit);
+  engine->AutoStart = true;
+  engine->Begin(tasks, options.jobs, !options.noSplit);
+  loop.exec();
+  engine.reset();
   FreeAllTasks();
-  if (TBatchConverter::Interrupt) return 130;
+  if (interrupted) return 130;
   return failed ? 1 : 0;
 }

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
 #include <algorithm>
 #include <QUrl>
 #include <cerrno>
@@ -11,9 +10,8 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "CoreBudget.h"
 #include "AudioException.h"
-#include "DX9In.h"
+#include "ConversionEngine.h"
 #include "DoString.h"
 #include "Globals.h"
 #include "Lang.h"
@@ -87,8 +85,20 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   steady->start();
   Now = [steady] { return steady->elapsed(); };
 
-  MP3Out = std::make_unique<TMP3Out>();
-  SetUpJobs(1);
+  Engine_ = std::make_unique<TConversionEngine>(nullptr);
+  MP3Out = &Engine_->FirstSink();
+  // Other tasks of the list keep their names: a run numbers its outputs around them.
+  Engine_->NameClaimed = [](const QString& name, const TTask& task) {
+    return std::any_of(Tasks.begin(), Tasks.end(),
+                       [&](const auto& other) { return other.get() != &task && other->DstFile == name; });
+  };
+  connect(Engine_.get(), &TConversionEngine::JobEnded, this, &TprgFrm::MP3OutDone);
+  connect(Engine_.get(), &TConversionEngine::Finished, this, &TprgFrm::RunEnded);
+  connect(Engine_.get(), &TConversionEngine::JobStarted, this, [this] {
+    ShowLeading();
+    timeLabel->setText(lang::ConvertingPleaseWait);
+    Timer2->start();
+  });
 
   connect(Timer1, &QTimer::timeout, this, &TprgFrm::Timer1Timer);
   connect(Timer2, &QTimer::timeout, this, &TprgFrm::Timer2Timer);
@@ -105,46 +115,6 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
 TprgFrm::~TprgFrm() {
   Timer1->stop();
   Timer2->stop();
-  // The sinks end their workers before the sources go.
-  MoreSinks_.clear();
-  MP3Out.reset();
-  for (TJob& job : Jobs_) delete job.Source;
-}
-
-void TprgFrm::SetUpJobs(int count) {
-  while (int(Jobs_.size()) < count) {
-    const int k = int(Jobs_.size());
-    TMP3Out* sink = MP3Out.get();
-    if (k > 0) {
-      MoreSinks_.push_back(std::make_unique<TMP3Out>());
-      sink = MoreSinks_.back().get();
-    }
-    sink->SetSuspendWhenIdle(true);
-    sink->SetFileMode(TFileOutputMode::foRewrite);
-    sink->BitRate = TMP3BitRate::br192;
-    sink->Quality = TMP3Quality::ql2;
-    sink->SampleRate = TMP3SampleRate::sr41kHz;
-    sink->Original = false;
-    sink->VBRQuality = TMP3Quality::ql2;
-    sink->OnDone = [this, k](TComponent*) { MP3OutDone(k); };
-    // Raised on whichever thread caught the failure; handled on this window's thread.
-    sink->OnThreadException = [this, k](TComponent*, const std::exception& e) {
-      const QString reason = QString::fromUtf8(e.what());
-      QMetaObject::invokeMethod(this, [this, k, reason] { TaskFailed(k, reason); }, Qt::QueuedConnection);
-    };
-    Jobs_.push_back(TJob{sink});
-  }
-}
-
-bool TprgFrm::AnyRunning() const {
-  return std::any_of(Jobs_.begin(), Jobs_.end(), [](const TJob& j) { return j.Index >= 0; });
-}
-
-const TprgFrm::TJob* TprgFrm::Leading() const {
-  const TJob* lowest = nullptr;
-  for (const TJob& j : Jobs_)
-    if (j.Index >= 0 && (!lowest || j.Index < lowest->Index)) lowest = &j;
-  return lowest;
 }
 
 void TprgFrm::FormCreate() {
@@ -192,26 +162,21 @@ void TprgFrm::StartRun() {
   ShowBars(true);
   TotalDuration = total;
   CheckedCount = count;
-  const int cores = std::max(QThread::idealThreadCount(), 1);
-  const int jobs = DefaultSettings.ParallelJobs > 0 ? DefaultSettings.ParallelJobs : cores;
-  TCoreBudget::SetJobs(jobs);  // cores the run leaves free go to splitting files
-  try {
-    SetUpJobs(std::clamp(jobs, 1, count));
-  } catch (const std::exception&) {
-    // No more sinks to be had: the run goes with the jobs there are.
-  }
+  RunTasks_.clear();
+  for (const auto& task : Tasks)
+    if (task->Checked) RunTasks_.push_back(task.get());
+  Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
+  Started_ = false;
   ShownIndex_ = -1;
   DoneDuration = 0;
   cancelBtn->setText(lang::Cancel);
   pauseBtn->setText(lang::Pause);
   pauseBtn->setEnabled(true);
-  CurrentIndex = -1;
   Cancelled = false;
   Paused = false;
   Terminating_ = false;
   Failures_.clear();
   KeptShort_.clear();
-  Written_.clear();
   hideBtn->setEnabled(true);
   Hidden_ = false;
   TrayIcon->hide();
@@ -256,28 +221,10 @@ void TprgFrm::Terminate() {
   Terminating_ = true;
   Timer1->stop();
   Timer2->stop();
-  bool waiting = false;
-  for (TJob& job : Jobs_) {
-    if (job.Index < 0) continue;
-    if (job.Sink->Status() == TOutputStatus::Idle) continue;  // its end is already on its way
-    job.Sink->DiscardRun();
-    if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
-    job.Sink->Stop();
-    waiting = true;
-  }
-  if (!waiting && !AnyRunning()) CloseWindow();  // otherwise the last end closes it
-}
-
-QString TprgFrm::OutputFor(TTask& task) {
-  if (Written_.contains(task.DstFile))
-    task.DstFile = NextFreeName(task.DstFile, [this, &task](const QString& name) {
-      if (Written_.contains(name)) return true;
-      for (const auto& other : Tasks)
-        if (other.get() != &task && other->DstFile == name) return true;
-      return false;
-    });
-  Written_.insert(task.DstFile);
-  return task.DstFile;
+  if (Engine_->Active())
+    Engine_->Terminate();  // its end closes the window
+  else
+    CloseWindow();
 }
 
 void TprgFrm::ShowBars(bool visible) {
@@ -295,64 +242,29 @@ void TprgFrm::Timer1Timer() {
     Timer1->start();
     return;
   }
-  if (CurrentIndex == -1) {
-    CurrentNumber = 0;
+  if (!Started_) {
+    Started_ = true;
     StartTime.Start(Now());
   }
-  // Tasks start in list order, each in a free job.
-  const int n = static_cast<int>(Tasks.size());
-  for (TJob& job : Jobs_) {
-    if (Cancelled || Terminating_) break;
-    if (job.Index >= 0) continue;
-    int next = CurrentIndex + 1;
-    while (next < n && !Tasks[next]->Checked) ++next;
-    if (next >= n) break;
-    CurrentIndex = next;
-    job.Index = next;
-    job.Number = ++CurrentNumber;
-    StartTask(job);
-  }
-  if (AnyRunning()) return;
-  int next = CurrentIndex + 1;
-  while (next < n && !Tasks[next]->Checked) ++next;
-  // Tasks that failed at once leave jobs free for the rest, at the next tick.
-  if (next < n && !Cancelled && !Terminating_)
-    Timer1->start();
+  // Tasks start in list order, each in a free job; the run's end comes from the engine.
+  Engine_->StartNext();
+}
+
+void TprgFrm::RunEnded() {
+  if (Terminating_)
+    CloseWindow();
   else
     FinishBatch();
 }
 
-void TprgFrm::StartTask(TJob& job) {
-  TTask& task = *Tasks[job.Index];
-  job.Sink->FileName = OutputFor(task);
-  job.Source = new TDX9In();
-  job.Sink->SetInput(job.Source);
-  job.Source->FileName = task.SrcFile;
-  ShowLeading();
-  timeLabel->setText(lang::ConvertingPleaseWait);
-  try {
-    job.Source->OpenFile();
-  } catch (const std::exception& e) {
-    TaskFailed(int(&job - Jobs_.data()), QString::fromUtf8(e.what()));
-    return;
-  }
-  TMP3Settings settings = job.Sink->Settings();
-  TMP3Tags tags;
-  ApplyTaskToEncoder(task, settings, tags);
-  job.Sink->ApplySettings(settings);
-  job.Sink->ApplyTags(tags);
-  job.Sink->SplitFiles = DefaultSettings.SplitFiles;
-  Timer2->start();
-  job.Sink->Run();  // a failure to start arrives through TaskFailed
-}
-
 // The file line and bar follow the running task with the lowest list index.
 void TprgFrm::ShowLeading() {
-  const TJob* lead = Leading();
-  if (!lead || lead->Index == ShownIndex_) return;
-  ShownIndex_ = lead->Index;
-  const TTask& task = *Tasks[lead->Index];
-  fileLabel->setText(QString(lang::CurrentFile) + QString::asprintf(lang::CurrentFileFormat, lead->Number, CheckedCount,
+  const auto running = Engine_->Running();
+  if (running.empty() || running.front().Index == ShownIndex_) return;
+  const auto& lead = running.front();
+  ShownIndex_ = lead.Index;
+  const TTask& task = *RunTasks_[lead.Index];
+  fileLabel->setText(QString(lang::CurrentFile) + QString::asprintf(lang::CurrentFileFormat, lead.Number, CheckedCount,
                                                                     task.Title.toUtf8().constData()));
   curPrgbar->setRange(0, static_cast<int>(std::min<qint64>(task.Duration / 10000, INT32_MAX)));
   curPrgbar->setValue(0);
@@ -361,19 +273,19 @@ void TprgFrm::ShowLeading() {
 
 void TprgFrm::Timer2Timer() {
   ShowLeading();
-  const TJob* lead = Leading();
-  if (!lead) return;
+  const auto jobs = Engine_->Running();
+  if (jobs.empty()) return;
+  const auto& lead = jobs.front();
   // Only tasks of known length count against the total, which holds only theirs.
   qint64 running = 0;
-  for (const TJob& j : Jobs_)
-    if (j.Index >= 0 && j.Source && j.Source->Reader() && Tasks[j.Index]->Duration > 0)
-      running += std::min(j.Source->DeliveredTime(), Tasks[j.Index]->Duration);
-  if (lead->Source && lead->Source->Reader())
-    curPrgbar->setValue(static_cast<int>(std::min<qint64>(lead->Source->DeliveredTime() / 10000, curPrgbar->maximum())));
+  for (const auto& j : jobs)
+    if (j.Reading && RunTasks_[j.Index]->Duration > 0) running += std::min<qint64>(j.Delivered, RunTasks_[j.Index]->Duration);
+  if (lead.Reading)
+    curPrgbar->setValue(static_cast<int>(std::min<qint64>(lead.Delivered / 10000, curPrgbar->maximum())));
   const qint64 done = DoneDuration + running;
   if (TotalDuration > 0)
     totalPrgBar->setValue(std::clamp(static_cast<int>(std::floor((done / 100.0) / (TotalDuration / 10000.0))), 0, 100));
-  if (Tasks[lead->Index]->Duration <= 0) {
+  if (RunTasks_[lead.Index]->Duration <= 0) {
     // The window says the time cannot be estimated: no time line beside it.
     timeLabel->setText(lang::ConvertingPleaseWait);
   } else if (done > 0 && TotalDuration > 0) {
@@ -385,66 +297,52 @@ void TprgFrm::Timer2Timer() {
   if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
 }
 
-void TprgFrm::EndTask(TJob& job) {
+void TprgFrm::EndTask(int index, const TConvertResult& result) {
   // A task whose input never opened still counts its length as done, so the total
   // bar and the remaining time stay right for the rest of the run; one of unknown
   // length never entered the total, and counts nothing.
-  const qint64 counted = job.Index >= 0 && job.Index < static_cast<int>(Tasks.size()) ? Tasks[job.Index]->Duration : 0;
-  if (counted > 0)
-    DoneDuration += job.Source && job.Source->Reader() && job.Source->Reader()->Duration > 0
-                        ? job.Source->Reader()->Duration
-                        : counted;
-  delete job.Source;  // the sink lets go of it through its notification
-  job.Source = nullptr;
-  const bool shown = job.Index == ShownIndex_;
-  job.Index = -1;
-  if (Terminating_) {
-    if (!AnyRunning()) CloseWindow();
-    return;
-  }
-  if (shown) {
+  const qint64 counted = RunTasks_[index]->Duration;
+  if (counted > 0) DoneDuration += result.Length > 0 ? result.Length : counted;
+  if (Terminating_) return;  // the run's end closes the window
+  if (index == ShownIndex_) {
     curPrgbar->setValue(curPrgbar->maximum());
     ShownIndex_ = -1;
   }
-  if (!AnyRunning()) {
+  if (!Engine_->AnyRunning()) {
     Timer2->stop();
     timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
   }
   Timer1->start();
 }
 
-void TprgFrm::MP3OutDone(int k) {
-  TJob& job = Jobs_[k];
+void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
+  if (!result.Failure.isEmpty()) {
+    TaskFailed(index, result.Failure);
+    EndTask(index, result);
+    return;
+  }
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
-  const QString shortfall = job.Source && !Terminating_ ? job.Source->Shortfall() : QString();
-  if (!shortfall.isEmpty() && job.Index >= 0) Failures_ << Tasks[job.Index]->SrcFile + ": " + shortfall;
-  if (Cancelled && !Terminating_ && job.Index >= 0 && job.Source) NoteKeptShort(job);
-  EndTask(job);
+  if (!result.Shortfall.isEmpty()) Failures_ << RunTasks_[index]->SrcFile + ": " + result.Shortfall;
+  if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
+  EndTask(index, result);
 }
 
 // A file the cancel stopped is kept with the audio so far: the report says how much.
-void TprgFrm::NoteKeptShort(const TJob& job) {
-  const TTask& task = *Tasks[job.Index];
-  const qint64 length = job.Source->Reader() && job.Source->Reader()->Duration > 0 ? job.Source->Reader()->Duration
-                                                                                   : task.Duration;
-  const qint64 written = job.Source->DeliveredTime();
-  if (length > 0 && written >= length - 5000000) return;  // within half a second of its end: whole
+void TprgFrm::NoteKeptShort(int index, const TConvertResult& result) {
+  const TTask& task = *RunTasks_[index];
+  const qint64 length = result.Length > 0 ? result.Length : task.Duration;
   KeptShort_ << QString(lang::KeptShortFormat)
-                    .arg(FileNamePart(task.DstFile), ShortClockText(written),
+                    .arg(FileNamePart(task.DstFile), ShortClockText(result.Written),
                          length > 0 ? ShortClockText(length) : QString("?"));
 }
 
-void TprgFrm::TaskFailed(int k, const QString& reason) {
-  TJob& job = Jobs_[k];
-  if (job.Index < 0) return;
-  if (!Terminating_) {
-    Failures_ << Tasks[job.Index]->SrcFile + ": " + reason;
-    // A folder that takes no files is not offered again as the place for the next ones.
-    const QString folder = FolderPart(Tasks[job.Index]->DstFile);
-    if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder && ::access(folder.toLocal8Bit().constData(), W_OK) != 0)
-      DefaultSettings.OutputFileDir.clear();
-  }
-  EndTask(job);
+void TprgFrm::TaskFailed(int index, const QString& reason) {
+  if (Terminating_) return;
+  Failures_ << RunTasks_[index]->SrcFile + ": " + reason;
+  // A folder that takes no files is not offered again as the place for the next ones.
+  const QString folder = FolderPart(RunTasks_[index]->DstFile);
+  if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder && ::access(folder.toLocal8Bit().constData(), W_OK) != 0)
+    DefaultSettings.OutputFileDir.clear();
 }
 
 void TprgFrm::FinishBatch() {
@@ -499,16 +397,15 @@ void TprgFrm::FinishBatch() {
 void TprgFrm::pauseBtnClick() {
   if (!Paused) {
     pauseBtn->setText(lang::Resume);
-    for (TJob& job : Jobs_) job.Sink->Pause();
+    Engine_->Pause();
     Timer2->stop();
     StartTime.Pause(Now());
     Paused = true;
   } else {
     pauseBtn->setText(lang::Pause);
     StartTime.Resume(Now());
-    for (TJob& job : Jobs_)
-      if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
-    if (AnyRunning()) Timer2->start();
+    Engine_->Resume();
+    if (Engine_->AnyRunning()) Timer2->start();
     Paused = false;
   }
 }
@@ -525,10 +422,7 @@ void TprgFrm::cancelBtnClick() {
   if (!yes || !Running_) return;
   // The answer holds even when the task, or the last one, ended meanwhile. Each
   // running file is completed with the audio so far.
-  for (TJob& job : Jobs_) {
-    if (job.Sink->Status() == TOutputStatus::Paused) job.Sink->Resume();
-    if (job.Index >= 0) job.Sink->Stop();
-  }
+  Engine_->Cancel();
   Paused = false;
   StartTime.Resume(Now());
   pauseBtn->setText(lang::Pause);

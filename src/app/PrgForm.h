@@ -2,7 +2,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QEventLoop>
-#include <QSet>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,8 +16,9 @@
 #include "RunClock.h"
 #include "SkinFrame.h"
 
+class TConversionEngine;
 class TMP3Out;
-class TDX9In;
+struct TConvertResult;
 struct TTask;
 
 // The progress window: converts the ticked tasks one after the other.
@@ -51,7 +51,7 @@ class TprgFrm : public QDialog {
   QPushButton* hideBtn;
   QTimer* Timer1;
   QSystemTrayIcon* TrayIcon;
-  std::unique_ptr<TMP3Out> MP3Out;
+  TMP3Out* MP3Out = nullptr;  // the first job's sink
   QTimer* Timer2;
   QLabel* Label1;
   QLabel* Label2;
@@ -73,7 +73,8 @@ class TprgFrm : public QDialog {
   void hideBtnClick();
   void skinFrameTitleBarCustomBtnsClick(int ButtonIndex);
   void TrayIconClick();
-  void MP3OutDone(int job = 0);
+  // A task of the run has ended, converted or not.
+  void MP3OutDone(int index, const TConvertResult& result);
   // The desktop's tray went away or came back.
   void TrayChanged(bool available);
 
@@ -84,38 +85,24 @@ class TprgFrm : public QDialog {
  private:
   void FormCreate();
   void FormShow();
-  // One conversion of a run; a run has up to ParallelJobs of them at once.
-  struct TJob {
-    TMP3Out* Sink = nullptr;
-    TDX9In* Source = nullptr;
-    int Index = -1;  // the task; -1 while the job is free
-    int Number = 0;  // its number among the ticked tasks
-  };
-  void StartTask(TJob& job);
+  void RunEnded();
   void FinishBatch();
   void HideToTray();
-  void TaskFailed(int job, const QString& reason);
-  void NoteKeptShort(const TJob& job);
-  void EndTask(TJob& job);
-  void SetUpJobs(int count);
-  bool AnyRunning() const;
-  // The running job with the lowest list index, or none.
-  const TJob* Leading() const;
+  void TaskFailed(int index, const QString& reason);
+  void NoteKeptShort(int index, const TConvertResult& result);
+  void EndTask(int index, const TConvertResult& result);
   void ShowLeading();
   void ShowBars(bool visible);
   void CloseWindow();
-  // A name no earlier task of this run wrote; the task's own when free.
-  QString OutputFor(TTask& task);
 
   TRunClock StartTime;  // the run's converting time, pauses left out
-  std::vector<TJob> Jobs_;
-  std::vector<std::unique_ptr<TMP3Out>> MoreSinks_;  // the sinks of jobs after the first
+  std::unique_ptr<TConversionEngine> Engine_;
+  std::vector<TTask*> RunTasks_;  // the ticked tasks, in list order
+  bool Started_ = false;  // the run's first tick has come
   int ShownIndex_ = -1;  // the task the file line and bar show
-  int CurrentNumber = 0;
   qint64 TotalDuration = 0;
   int CheckedCount = 0;
   qint64 DoneDuration = 0;
-  int CurrentIndex = -1;
   bool Paused = false;
   bool Cancelled = false;
 
@@ -124,7 +111,6 @@ class TprgFrm : public QDialog {
   bool Asking_ = false;       // the cancel question is on screen
   bool Terminating_ = false;
   QEventLoop* RunLoop_ = nullptr;
-  QSet<QString> Written_;     // outputs of this run
   QStringList Failures_;
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
 };

@@ -1,10 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
-#include <QSocketNotifier>
-#include <csignal>
 #include <stdexcept>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "Application.h"
 #include "InstanceChannel.h"
@@ -12,34 +8,7 @@
 #include "Theme.h"
 #include "Lang.h"
 #include "MainForm.h"
-
-namespace {
-int SignalPipe[2] = {-1, -1};
-
-void OnTerminate(int) {
-  const char c = 1;
-  [[maybe_unused]] ssize_t n = ::write(SignalPipe[1], &c, 1);
-}
-
-// SIGTERM and SIGINT close the main window like the user would, so the
-// defaults are saved and the task list released on the way out.
-void WatchTerminationSignals(QApplication& app) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, SignalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(SignalPipe[0], QSocketNotifier::Read, &app);
-  QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
-    char c;
-    [[maybe_unused]] ssize_t n = ::read(SignalPipe[0], &c, 1);
-    notifier->setEnabled(false);
-    RequestShutdown();
-  });
-  struct sigaction sa {};
-  sa.sa_handler = OnTerminate;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGINT, &sa, nullptr);
-}
-}  // namespace
+#include "SignalWatch.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -51,7 +20,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   ApplyTheme(app);
-  WatchTerminationSignals(app);
+  // SIGTERM and SIGINT close the main window like the user would, so the
+  // defaults are saved and the task list released on the way out.
+  QObject::connect(new TSignalWatch(&app), &TSignalWatch::Received, &app, RequestShutdown);
   std::unique_ptr<TAppWindows> windows;
   try {
     windows = StartApplication(QCoreApplication::applicationFilePath());

@@ -354,11 +354,13 @@ TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
     source.OpenInput();
     std::vector<char> buffer(16384);
     ASSERT_GT(source.ReadData(buffer.data(), int(buffer.size())), 0);
-    // The decoder fills its queue while nobody reads, and then waits.
+    // The decoder fills its queue while nobody reads, and then waits: exactly
+    // BlocksAhead whole blocks beyond the one handed out.
+    const double bound = TDX9In::BlocksAhead * blockSeconds;
+    auto ahead = [&] { return (source.Reader()->Position() - source.DeliveredTime()) / 1e7; };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ahead() > bound - 0.5 * blockSeconds; }, 20000)) << ahead();
     QTest::qWait(300);
-    const double ahead = (source.Reader()->Position() - source.DeliveredTime()) / 1e7;
-    EXPECT_GT(ahead, 0.5 * blockSeconds);
-    EXPECT_LE(ahead, (TDX9In::BlocksAhead + 1) * blockSeconds);
+    EXPECT_NEAR(ahead(), bound, 0.5 * blockSeconds);
     EXPECT_LE(source.DeliveredTime(), std::llround(source.Position * source.TimePerByte) + std::llround(blockSeconds * 1e7));
     QElapsedTimer clock;
     clock.start();

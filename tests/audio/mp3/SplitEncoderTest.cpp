@@ -1,10 +1,20 @@
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <dlfcn.h>
 
 #include "CoreBudget.h"
+#include "FrameBits.h"
 #include "Lame.h"
+#include "MP3Out.h"
 #include "MediaCheck.h"
+#include "SinkHarness.h"
 #include "SplitEncoder.h"
 #include "ToneInput.h"
 
@@ -18,7 +28,9 @@ struct MemoryStream : TOutputStream {
   }
 };
 
-lame_t NewEncoder(int rate, int kbps) {
+// With `longBlocksOnly`, an encoder that never switches to short blocks: one that
+// disagrees with the others about windows wherever they switch.
+lame_t NewEncoder(int rate, int kbps, bool longBlocksOnly = false) {
   lame_t g = Lame.lame_init();
   Lame.lame_set_in_samplerate(g, rate);
   Lame.lame_set_out_samplerate(g, rate);
@@ -26,6 +38,11 @@ lame_t NewEncoder(int rate, int kbps) {
   Lame.lame_set_brate(g, kbps);
   Lame.lame_set_quality(g, 2);
   Lame.lame_set_bWriteVbrTag(g, 0);
+  if (longBlocksOnly) {
+    auto noShortBlocks = reinterpret_cast<int (*)(lame_t, int)>(::dlsym(LameModule, "lame_set_no_short_blocks"));
+    EXPECT_NE(noShortBlocks, nullptr);
+    if (noShortBlocks) noShortBlocks(g, 1);
+  }
   EXPECT_GE(Lame.lame_init_params(g), 0);
   return g;
 }
@@ -124,4 +141,376 @@ TEST_F(SplitEncoderTest, APartWhoseCoreWasTakenIsEncodedOnTheConvertingThread) {
   EXPECT_TRUE(audio.Clean);
   // No tag frame here, so the encoder's delay and padding remain around the audio.
   EXPECT_EQ(audio.Packets, (samples + 576 + 1151) / 1152 + 1);
+}
+
+// Splitting a file into parts on several encoders, and joining them.
+namespace {
+
+struct Encoding {
+  int rate = 44100, channels = 2;
+  TMP3SampleRate out = TMP3SampleRate::sr41kHz;
+  TMP3Mode mode = TMP3Mode::JOINT_STEREO;
+  int kbps = 128;      // constant rate
+  int vbrMin = 0, vbrMax = 0;  // variable rate when given
+};
+
+struct Encoded {
+  DecodedAudio audio;
+  TMP3Out::TSplitReport report;
+};
+
+Encoded Encode(const QString& path, const std::vector<short>& pcm, const Encoding& e, bool split,
+               int partFrames = 16, std::function<void(TMP3Out&)> more = {}) {
+  SinkHarness h;
+  ToneInput input(e.rate, e.channels, 0);
+  input.Samples = pcm;
+  h.sink.SetInput(&input);
+  h.sink.FileName = path;
+  h.sink.SampleRate = e.out;
+  h.sink.Mode = e.mode;
+  h.sink.Quality = TMP3Quality::ql2;
+  h.sink.VBRQuality = TMP3Quality::ql2;
+  h.sink.EnableVBR = e.vbrMax > 0;
+  h.sink.WriteVBRHeader = e.vbrMax > 0;
+  h.sink.VBRMinBitrate = e.vbrMin;
+  h.sink.VBRMaxBitrate = e.vbrMax;
+  TMP3BitRate rate = TMP3BitRate::br128;
+  for (int i = 0; i < int(std::size(Mp3BitRateKbps)); ++i)
+    if (Mp3BitRateKbps[i] == e.kbps) rate = static_cast<TMP3BitRate>(i);
+  h.sink.BitRate = rate;
+  h.sink.SplitFiles = split;
+  h.sink.SplitPartFrames = partFrames;
+  if (more) more(h.sink);
+  h.sink.Run();
+  EXPECT_TRUE(h.WaitIdle(120000));
+  EXPECT_EQ(h.failures, 0) << h.Failure();
+  return {DecodeAudio(path), h.sink.SplitReport()};
+}
+
+// Signal to noise of `decoded` against `reference`, in dB.
+double Snr(const std::vector<short>& reference, const std::vector<float>& decoded) {
+  double signal = 0, noise = 0;
+  for (std::size_t i = 0; i < std::min(reference.size(), decoded.size()); ++i) {
+    const double r = reference[i] / 32768.0;
+    signal += r * r;
+    noise += (r - decoded[i]) * (r - decoded[i]);
+  }
+  return 10 * std::log10(signal / std::max(noise, 1e-20));
+}
+
+class SplitTest : public ::testing::Test {
+ protected:
+  // Helpers are free whatever else this machine runs.
+  void SetUp() override { TCoreBudget::SetJobs(3); }
+  void TearDown() override { TCoreBudget::SetJobs(0); }
+  QTemporaryDir dir;
+  QString Out(const QString& name) { return dir.filePath(name); }
+  QStringList Leftovers() { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+}  // namespace
+
+TEST_F(SplitTest, SeamsKeepTheSerialLengthAndQuality) {
+  const Encoding encodings[] = {{.kbps = 32}, {.kbps = 320}, {.vbrMin = 32, .vbrMax = 64}, {.vbrMin = 256, .vbrMax = 320}};
+  for (Signal kind : {Signal::Quiet, Signal::Noise, Signal::Clicks}) {
+    const std::vector<short> pcm = MakeSignal(kind, 44100, 4.0);
+    for (const Encoding& e : encodings) {
+      SCOPED_TRACE(testing::Message() << "signal " << int(kind) << ", " << e.kbps << " kbps, vbr " << e.vbrMax);
+      const Encoded serial = Encode(Out("serial.mp3"), pcm, e, false);
+      const Encoded split = Encode(Out("split.mp3"), pcm, e, true);
+      EXPECT_FALSE(serial.report.Used);
+      EXPECT_TRUE(split.report.Used);
+      EXPECT_GT(split.report.HelperParts, 0);
+      EXPECT_GE(split.report.Seams + split.report.Continued, 4);
+      ASSERT_TRUE(serial.audio.Clean);
+      EXPECT_TRUE(split.audio.Clean);
+      EXPECT_EQ(split.audio.Packets, serial.audio.Packets);
+      EXPECT_EQ(split.audio.Samples.size(), serial.audio.Samples.size());
+      const double serialSnr = Snr(pcm, serial.audio.Samples), splitSnr = Snr(pcm, split.audio.Samples);
+      EXPECT_GE(splitSnr, serialSnr - 0.3) << "seams: " << split.report.Seams << ", continued " << split.report.Continued;
+    }
+  }
+}
+
+// A file the encoder would resample is resampled before it is cut, so that the
+// parts meet on the output's frame grid. Two tones have the same samples at any
+// rate: the split file must match them as closely as the serial encode does.
+TEST_F(SplitTest, AFileAtAnotherRateIsResampledBeforeItIsCut) {
+  const Encoding cases[] = {
+      {.rate = 48000, .out = TMP3SampleRate::sr41kHz, .kbps = 192},
+      {.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::MONO, .vbrMin = 32, .vbrMax = 320},
+  };
+  auto tones = [](int rate, int channels, double seconds) {
+    std::vector<short> pcm(std::size_t(rate * seconds) * channels);
+    for (std::size_t i = 0; i < pcm.size(); ++i) {
+      const double t = double(i / channels) / rate;
+      pcm[i] = short(std::lround(9000 * std::sin(2 * M_PI * 440 * t) + 4000 * std::sin(2 * M_PI * 3100 * t)));
+    }
+    return pcm;
+  };
+  for (const Encoding& e : cases) {
+    SCOPED_TRACE(testing::Message() << e.rate << " Hz");
+    const Encoded serial = Encode(Out("serial.mp3"), tones(e.rate, e.channels, 4.0), e, false);
+    const Encoded split = Encode(Out("split.mp3"), tones(e.rate, e.channels, 4.0), e, true);
+    EXPECT_GE(split.report.Seams + split.report.Continued, 4);
+    ASSERT_TRUE(serial.audio.Clean);
+    EXPECT_TRUE(split.audio.Clean);
+    EXPECT_EQ(split.audio.SampleRate, serial.audio.SampleRate);
+    EXPECT_EQ(split.audio.Packets, serial.audio.Packets);
+    // Two resamplers: the lengths may differ by a rounding.
+    EXPECT_NEAR(double(split.audio.Samples.size()), double(serial.audio.Samples.size()), 2.0 * e.channels);
+    const std::vector<short> ideal = tones(serial.audio.SampleRate, e.channels, 4.0);
+    const double serialSnr = Snr(ideal, serial.audio.Samples), splitSnr = Snr(ideal, split.audio.Samples);
+    EXPECT_GE(splitSnr, serialSnr - 0.3);
+  }
+}
+
+namespace {
+
+// The Xing/Info frame and the encoder's tag in it, read by hand.
+struct TagFields {
+  bool found = false;
+  long long frames = 0, bytes = 0, musicLength = 0;
+  int delay = 0, padding = 0;
+  bool tocRises = true;
+  bool tagCrcHolds = false, musicCrcHolds = false;
+  long long id3v2 = 0, id3v1 = 0, fileBytes = 0;
+};
+
+TagFields ReadTag(const QString& path) {
+  TagFields t;
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return t;
+  const QByteArray all = f.readAll();
+  const auto* d = reinterpret_cast<const unsigned char*>(all.constData());
+  std::size_t start = 0, end = all.size();
+  if (all.startsWith("ID3")) start = 10 + ((d[6] << 21) | (d[7] << 14) | (d[8] << 7) | d[9]);
+  if (end >= 128 && all.mid(end - 128, 3) == "TAG") end -= 128;
+  t.id3v2 = start;
+  t.id3v1 = all.size() - end;
+  t.fileBytes = all.size();
+  const unsigned char* frame = d + start;
+  const std::size_t at = 4 + 32;  // MPEG-1 stereo, no CRC
+  if (std::memcmp(frame + at, "Info", 4) != 0 && std::memcmp(frame + at, "Xing", 4) != 0) return t;
+  auto be32 = [](const unsigned char* p) { return (static_cast<long long>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; };
+  t.found = true;
+  t.frames = be32(frame + at + 8);
+  t.bytes = be32(frame + at + 12);
+  for (int i = 1; i < 100; ++i) t.tocRises = t.tocRises && frame[at + 16 + i] >= frame[at + 15 + i];
+  const unsigned char* lame = frame + at + 120;
+  t.delay = (lame[21] << 4) | (lame[22] >> 4);
+  t.padding = ((lame[22] & 15) << 8) | lame[23];
+  t.musicLength = be32(lame + 28);
+  t.tagCrcHolds = framebits::TagCrc(frame, at + 120 + 34) == ((lame[34] << 8) | lame[35]);
+  const std::size_t tagBytes = 417;  // 128 kbps at 44.1 kHz, no padding
+  t.musicCrcHolds = framebits::TagCrc(frame + tagBytes, end - start - tagBytes) == ((lame[32] << 8) | lame[33]);
+  return t;
+}
+
+}  // namespace
+
+TEST_F(SplitTest, TheJoinedStreamHasOneTagForTheWholeOfIt) {
+  const std::vector<short> pcm = MakeSignal(Signal::Clicks, 44100, 6.0);
+  const Encoding e{.kbps = 128};
+  auto tagged = [](TMP3Out& sink) { sink.Id3TagTitle = "Joined"; };
+  const Encoded serial = Encode(Out("serial.mp3"), pcm, e, false, 16, tagged);
+  const Encoded split = Encode(Out("split.mp3"), pcm, e, true, 16, tagged);
+  ASSERT_GT(split.report.Seams, 0);
+  const TagFields a = ReadTag(Out("serial.mp3")), b = ReadTag(Out("split.mp3"));
+  // The encoder's own tag passes the same checks, which shows they are its rules.
+  for (const TagFields& t : {a, b}) {
+    ASSERT_TRUE(t.found);
+    EXPECT_TRUE(t.tagCrcHolds);
+    EXPECT_TRUE(t.musicCrcHolds);
+    EXPECT_TRUE(t.tocRises);
+    EXPECT_EQ(t.bytes, t.musicLength);
+  }
+  EXPECT_EQ(b.frames, split.audio.Packets);
+  EXPECT_EQ(b.frames, a.frames);
+  EXPECT_EQ(b.delay, a.delay);
+  EXPECT_EQ(b.padding, a.padding);
+  EXPECT_EQ(b.frames * 1152 - b.delay - b.padding, long(pcm.size() / 2));
+  // The tags around the stream, as the encoder puts them.
+  EXPECT_GT(b.id3v2, 0);
+  EXPECT_EQ(b.id3v1, 128);
+  EXPECT_EQ(b.fileBytes, b.id3v2 + b.bytes + b.id3v1);
+  EXPECT_EQ(a.fileBytes, a.id3v2 + a.bytes + a.id3v1);
+  EXPECT_EQ(ReadMedia(Out("split.mp3")).Tags.at("title"), "Joined");
+  EXPECT_EQ(split.audio.Samples.size(), pcm.size());  // gapless: exactly the input's length
+}
+
+// Pausing, stopping and cancelling a file in parts behave as with one encoder, and
+// the helpers give their cores back.
+TEST_F(SplitTest, PauseStopAndCancelWhileSplit) {
+  const std::vector<short> pcm = MakeSignal(Signal::Noise, 44100, 40.0);
+  for (bool cancel : {false, true}) {
+    SCOPED_TRACE(cancel);
+    SinkHarness h;
+    ToneInput input(44100, 2, 0);
+    input.Samples = pcm;
+    input.DelayPerRead = std::chrono::milliseconds(1);
+    h.sink.SetInput(&input);
+    const QString name = Out(cancel ? "cancelled.mp3" : "stopped.mp3");
+    h.sink.FileName = name;
+    h.sink.SplitPartFrames = 32;
+    h.sink.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return input.Delivered > input.TotalBytes() / 4; }, 60000));
+    h.sink.Pause();
+    QTest::qWait(100);
+    const auto reads = input.Reads.load();
+    QTest::qWait(300);
+    EXPECT_EQ(input.Reads.load(), reads);
+    h.sink.Resume();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return input.Reads.load() > reads; }, 10000));
+    if (cancel) h.sink.DiscardRun();
+    h.sink.Stop();
+    ASSERT_TRUE(h.WaitIdle());
+    EXPECT_EQ(h.failures, 0) << h.Failure();
+    EXPECT_LT(input.Delivered, input.TotalBytes());
+    if (cancel) {
+      EXPECT_FALSE(QFile::exists(name));
+    } else {
+      const DecodedAudio a = DecodeAudio(name);
+      EXPECT_TRUE(a.Clean);
+      EXPECT_EQ(a.Samples.size(), std::size_t(input.Delivered / 2));  // all that was read, gapless
+    }
+    EXPECT_TRUE(h.sink.SplitReport().Used);
+  }
+  EXPECT_EQ(Leftovers().size(), 1);
+  // Every helper gave its core back: all three are free.
+  int taken = 0;
+  while (TCoreBudget::TryTakeHelper()) ++taken;
+  for (int i = 0; i < taken; ++i) TCoreBudget::GiveHelper();
+  EXPECT_EQ(taken, 3);
+}
+
+// Every layout the joiner meets: MPEG-1 at 32 and 48 kHz, MPEG-2 and 2.5 at low
+// rates, mono, stereo and joint stereo, constant and variable rate, with and
+// without CRC protection (which the joiner computes anew for each frame).
+TEST_F(SplitTest, EveryFrameLayoutJoinsCleanly) {
+  struct Case {
+    Encoding e;
+    bool crc;
+  };
+  const Case cases[] = {
+      {{.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::MONO, .kbps = 32}, true},
+      {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::STEREO, .kbps = 320}, true},
+      {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .vbrMin = 32, .vbrMax = 320}, false},
+      {{.rate = 32000, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::STEREO, .vbrMin = 64, .vbrMax = 128}, true},
+      {{.rate = 16000, .out = TMP3SampleRate::srDefault, .kbps = 32}, true},
+      {{.rate = 8000, .channels = 1, .out = TMP3SampleRate::srDefault, .mode = TMP3Mode::MONO, .kbps = 8}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.e.rate << " Hz, " << c.e.kbps << " kbps, vbr " << c.e.vbrMax);
+    const std::vector<short> pcm = MakeSignal(Signal::Clicks, c.e.rate, c.e.rate < 32000 ? 10.0 : 4.0, c.e.channels);
+    auto crc = [&](TMP3Out& sink) { sink.CRC = c.crc; };
+    const Encoded serial = Encode(Out("serial.mp3"), pcm, c.e, false, 16, crc);
+    const Encoded split = Encode(Out("split.mp3"), pcm, c.e, true, 16, crc);
+    EXPECT_GE(split.report.Seams + split.report.Continued, 3);
+    ASSERT_TRUE(serial.audio.Clean);
+    EXPECT_TRUE(split.audio.Clean);
+    EXPECT_EQ(split.audio.SampleRate, c.e.rate);
+    EXPECT_EQ(split.audio.Packets, serial.audio.Packets);
+    EXPECT_EQ(split.audio.Samples.size(), serial.audio.Samples.size());
+  }
+}
+
+namespace {
+
+// The block type of every granule of a stream's audio frames, channel by channel,
+// read by hand.
+std::array<std::vector<int>, 2> BlockTypes(const QByteArray& all) {
+  std::array<std::vector<int>, 2> types;
+  const auto* d = reinterpret_cast<const std::uint8_t*>(all.constData());
+  std::size_t at = 0, end = all.size();
+  if (all.startsWith("ID3")) at = 10 + ((d[6] << 21) | (d[7] << 14) | (d[8] << 7) | d[9]);
+  if (end >= 128 && all.mid(end - 128, 3) == "TAG") end -= 128;
+  for (bool first = true; at + 4 <= end; first = false) {
+    const std::optional<framebits::Frame> frame = framebits::ReadFrame(d + at);
+    if (!frame || at + frame->bytes > end) {
+      ADD_FAILURE() << "no frame at byte " << at;
+      break;
+    }
+    const std::uint8_t* side = d + at + 4 + (frame->crc ? 2 : 0);
+    const bool tag = first && (std::memcmp(d + at + 4 + frame->sideBytes, "Info", 4) == 0 ||
+                               std::memcmp(d + at + 4 + frame->sideBytes, "Xing", 4) == 0);
+    if (!tag) {
+      const framebits::Side s = framebits::ReadSide(frame->mpeg1, frame->channels, side);
+      for (std::size_t i = 0; i < s.granules.size(); ++i) types[i % frame->channels].push_back(s.granules[i].blockType);
+    }
+    at += frame->bytes;
+  }
+  return types;
+}
+
+std::array<std::vector<int>, 2> BlockTypes(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+  return BlockTypes(f.readAll());
+}
+
+// Where a block first follows one it may not (-1 nowhere): a start block leads
+// into short blocks, short blocks go on or stop, and only a stop block ends them.
+long FirstIllegal(const std::vector<int>& types) {
+  static const bool may[4][4] = {{true, true, false, false},
+                                 {false, false, true, false},
+                                 {false, false, true, true},
+                                 {true, true, false, false}};
+  for (std::size_t i = 1; i < types.size(); ++i)
+    if (!may[types[i - 1]][types[i]]) return long(i);
+  return -1;
+}
+
+}  // namespace
+
+// Clicks make the encoders switch to short blocks and back. However the parts are
+// joined, the windows must follow each other as within one encoder's stream.
+TEST_F(SplitTest, WindowsFollowEachOtherLegallyAcrossEverySeam) {
+  const Encoding cases[] = {
+      {.kbps = 128},
+      {.mode = TMP3Mode::STEREO, .kbps = 320},
+      {.vbrMin = 32, .vbrMax = 320},
+      {.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::MONO, .kbps = 48},
+      {.rate = 16000, .out = TMP3SampleRate::srDefault, .kbps = 32},  // one granule a frame
+  };
+  for (const Encoding& e : cases) {
+    SCOPED_TRACE(testing::Message() << e.rate << " Hz, " << e.kbps << " kbps, vbr " << e.vbrMax);
+    const std::vector<short> pcm = MakeSignal(Signal::Clicks, e.rate, e.rate < 32000 ? 12.0 : 6.0, e.channels);
+    const Encoded serial = Encode(Out("serial.mp3"), pcm, e, false);
+    const Encoded split = Encode(Out("split.mp3"), pcm, e, true);
+    EXPECT_GE(split.report.Seams, 5);
+    const auto own = BlockTypes(Out("serial.mp3")), joined = BlockTypes(Out("split.mp3"));
+    for (int ch = 0; ch < (e.channels == 1 ? 1 : 2); ++ch) {
+      SCOPED_TRACE(ch);
+      // The encoder's own stream passes the same check, which shows they are its rules.
+      EXPECT_EQ(FirstIllegal(own[ch]), -1);
+      EXPECT_GT(std::count(joined[ch].begin(), joined[ch].end(), 2), 20);
+      const long bad = FirstIllegal(joined[ch]);
+      EXPECT_EQ(bad, -1) << "granule " << bad << ": " << (bad > 0 ? joined[ch][bad - 1] : 0) << " then "
+                         << (bad > 0 ? joined[ch][bad] : 0);
+    }
+  }
+}
+
+
+// Where the encoders of two parts disagree about windows, they must not meet
+// there: here every other part's encoder never switches to short blocks, so two
+// parts may only be joined where the other's blocks are long on both sides.
+TEST_F(SplitEncoderTest, PartsMeetOnlyWhereTheirWindowsAgree) {
+  const std::vector<short> pcm = MakeSignal(Signal::Clicks, 44100, 6.0);
+  const int samples = int(pcm.size() / 2);
+  MemoryStream joined;
+  TSplitEncoder::TLayout layout;
+  layout.PartFrames = 16;
+  int made = 0;
+  TSplitEncoder split(layout, NewEncoder(44100, 128), false, [&] { return NewEncoder(44100, 128, ++made % 2); }, joined);
+  for (int at = 0; at < samples; at += 1000) split.Push(pcm.data() + 2 * at, std::min(1000, samples - at));
+  split.Finish();
+  EXPECT_GE(split.Seams(), 5);
+  const auto types = BlockTypes(QByteArray(reinterpret_cast<const char*>(joined.bytes.data()), qsizetype(joined.bytes.size())));
+  for (const auto& channel : types) {
+    EXPECT_GT(std::count(channel.begin(), channel.end(), 2), 20);
+    const long bad = FirstIllegal(channel);
+    EXPECT_EQ(bad, -1) << "granule " << bad << ": " << (bad > 0 ? channel[bad - 1] : 0) << " then " << (bad > 0 ? channel[bad] : 0);
+  }
 }

@@ -1,0 +1,312 @@
+#include "ConversionEngine.h"
+
+#include <QMetaMethod>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <cstdint>
+#include <exception>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include "AudioException.h"
+#include "CoreBudget.h"
+#include "DX9In.h"
+#include "HouseSettings.h"
+#include "MP3Out.h"
+#include "Paths.h"
+#include "Task.h"
+#include "TaskOps.h"
+
+// One conversion of a run. All but the sinks' workers touch it on the engine's
+// thread only: the sinks' handlers reach it there.
+struct TConversionEngine::TJob {
+  std::unique_ptr<TDX9In> Source;  // declared first: the sink's worker ends before its source goes
+  std::unique_ptr<TMP3Out> Own;
+  TMP3Out* Sink = nullptr;
+  int Index = -1;  // the task; -1 while the job is free
+  int Number = 0;
+};
+
+namespace {
+// A file a cancel ends within half a second of its end counts as whole.
+constexpr qint64 WholeWithin = 5000000;
+}  // namespace
+
+TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObject(parent), Configure(ApplyHouseSettings) {
+  Kick_ = new QTimer(this);
+  Kick_->setSingleShot(true);
+  Kick_->setInterval(0);
+  connect(Kick_, &QTimer::timeout, this, &TConversionEngine::StartNext);
+  WakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (WakeFd_ < 0) throw EAudioException("The conversion engine cannot be set up: no event descriptor");
+  Wake_ = new QSocketNotifier(WakeFd_, QSocketNotifier::Read, this);
+  connect(Wake_, &QSocketNotifier::activated, this, &TConversionEngine::CollectFailures);
+  auto job = std::make_unique<TJob>();
+  if (firstSink) {
+    job->Sink = firstSink;
+  } else {
+    job->Own = std::make_unique<TMP3Out>();
+    job->Sink = job->Own.get();
+    Configure(*job->Sink);
+  }
+  Jobs_.push_back(std::move(job));
+}
+
+TConversionEngine::~TConversionEngine() {
+  // Handlers that run while the workers end find the engine closing.
+  Active_ = false;
+  Terminating_ = true;
+  for (auto& job : Jobs_) {
+    if (job->Index >= 0) {
+      job->Sink->DiscardRun();
+      job->Sink->Resume();
+      job->Sink->Stop();
+    }
+    if (!job->Own) {
+      // A lent sink stays its owner's: it is left idle, without our handlers.
+      job->Sink->Settle();
+      job->Sink->OnDone = nullptr;
+      job->Sink->OnThreadException = nullptr;
+      job->Sink->OnProgress = nullptr;
+      job->Sink->SetInput(nullptr);
+    }
+    job->Own.reset();
+    job->Source.reset();
+  }
+  delete Wake_;
+  ::close(WakeFd_);
+}
+
+void TConversionEngine::Kick() { Kick_->start(); }
+
+void TConversionEngine::CollectFailures() {
+  std::uint64_t count;
+  [[maybe_unused]] ssize_t n = ::read(WakeFd_, &count, sizeof count);
+  std::vector<std::pair<TJob*, QString>> failed;
+  {
+    std::lock_guard l(FailedMx_);
+    failed.swap(Failed_);
+  }
+  for (auto& [job, reason] : failed) SinkFailed(*job, reason);
+}
+
+void TConversionEngine::SetUpJobs(int count) {
+  while (int(Jobs_.size()) < count) {
+    auto job = std::make_unique<TJob>();
+    job->Own = std::make_unique<TMP3Out>();
+    job->Sink = job->Own.get();
+    if (Configure) Configure(*job->Sink);
+    Jobs_.push_back(std::move(job));
+  }
+  for (auto& job : Jobs_) {
+    TJob* j = job.get();
+    j->Sink->OnDone = [this, j](TComponent*) { SinkDone(*j); };
+    // Raised on whichever thread caught the failure; handled on the engine's.
+    j->Sink->OnThreadException = [this, j](TComponent*, const std::exception& e) {
+      {
+        std::lock_guard l(FailedMx_);
+        Failed_.emplace_back(j, QString::fromUtf8(e.what()));
+      }
+      const std::uint64_t one = 1;
+      [[maybe_unused]] ssize_t n = ::write(WakeFd_, &one, sizeof one);
+    };
+    if (Progress_)
+      j->Sink->OnProgress = [this, j](TComponent*) {
+        if (j->Index >= 0) emit JobProgress(j->Index, j->Sink->LastProgress);
+      };
+    else
+      j->Sink->OnProgress = nullptr;
+  }
+}
+
+void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
+  Tasks_ = std::move(tasks);
+  Next_ = 0;
+  Started_ = 0;
+  Written_.clear();
+  Paused_ = Held_ = Cancelled_ = Terminating_ = false;
+  Active_ = true;
+  Progress_ = isSignalConnected(QMetaMethod::fromSignal(&TConversionEngine::JobProgress));
+  const int cores = std::max(QThread::idealThreadCount(), 1);
+  if (jobs <= 0) jobs = cores;
+  TCoreBudget::SetJobs(jobs);  // cores the run leaves free go to splitting files
+  try {
+    SetUpJobs(std::clamp(jobs, 1, std::max(int(Tasks_.size()), 1)));
+  } catch (const std::exception&) {
+    // No more sinks to be had: the run goes with the jobs there are.
+    SetUpJobs(int(Jobs_.size()));
+  }
+  Wanted_ = std::clamp(jobs, 1, int(Jobs_.size()));
+  for (auto& job : Jobs_) job->Sink->SplitFiles = split;
+  if (AutoStart) Kick();
+}
+
+bool TConversionEngine::AnyRunning() const {
+  return std::any_of(Jobs_.begin(), Jobs_.end(), [](const auto& j) { return j->Index >= 0; });
+}
+
+void TConversionEngine::StartNext() {
+  if (!Active_ || Starting_) return;
+  Starting_ = true;
+  for (int k = 0; k < Wanted_; ++k) {
+    if (Paused_ || Held_ || Cancelled_ || Terminating_ || Next_ >= Tasks_.size()) break;
+    TJob& job = *Jobs_[k];
+    if (job.Index >= 0) continue;
+    StartTask(job, int(Next_++));
+  }
+  Starting_ = false;
+  const bool left = Next_ < Tasks_.size() && !Cancelled_ && !Terminating_;
+  if (AnyRunning()) return;
+  if (left) {
+    // Tasks that failed at once left their jobs free for the rest.
+    if (AutoStart && !Paused_ && !Held_) Kick();
+    return;
+  }
+  Active_ = false;
+  emit Finished();
+}
+
+QString TConversionEngine::ReserveOutput(TTask& task) {
+  if (Written_.contains(task.DstFile))
+    task.DstFile = NextFreeName(task.DstFile, [this, &task](const QString& name) {
+      if (Written_.contains(name)) return true;
+      for (const TTask* other : Tasks_)
+        if (other != &task && other->DstFile == name) return true;
+      return NameClaimed && NameClaimed(name, task);
+    });
+  Written_.insert(task.DstFile);
+  return task.DstFile;
+}
+
+void TConversionEngine::StartTask(TJob& job, int index) {
+  TTask& task = *Tasks_[index];
+  job.Index = index;
+  job.Number = ++Started_;
+  job.Sink->FileName = ReserveOutput(task);
+  job.Source = std::make_unique<TDX9In>();
+  job.Sink->SetInput(job.Source.get());
+  job.Source->FileName = task.SrcFile;
+  emit JobStarted(index);
+  try {
+    job.Source->OpenFile();  // held until the source goes
+  } catch (const std::exception& e) {
+    SinkFailed(job, QString::fromUtf8(e.what()));
+    return;
+  }
+  TMP3Settings settings = job.Sink->Settings();
+  TMP3Tags tags;
+  ApplyTaskToEncoder(task, settings, tags);
+  job.Sink->ApplySettings(settings);
+  job.Sink->ApplyTags(tags);
+  job.Sink->Run();  // a failure to start arrives through SinkFailed
+}
+
+void TConversionEngine::SinkDone(TJob& job) {
+  if (job.Index < 0 || !Active_) return;
+  TConvertResult result;
+  const TTask& task = *Tasks_[job.Index];
+  if (TDX9In* source = job.Source.get()) {
+    result.Written = source->DeliveredTime();
+    if (source->Reader()) {
+      result.Length = std::max<qint64>(source->Reader()->Duration, 0);
+      result.SkippedPackets = source->Reader()->SkippedPackets();
+    }
+    if (!Terminating_) result.Shortfall = source->Shortfall();
+  }
+  result.Note = QString::fromStdString(job.Sink->CoverNote());
+  if (Terminating_) {
+    result.Outcome = TJobOutcome::Discarded;
+  } else if (Cancelled_) {
+    const qint64 length = result.Length > 0 ? result.Length : task.Duration;
+    if (length <= 0 || result.Written < length - WholeWithin) result.Outcome = TJobOutcome::Cancelled;
+  } else if (!result.Shortfall.isEmpty()) {
+    result.Outcome = TJobOutcome::EndedEarly;
+  }
+  End(job, std::move(result));
+}
+
+void TConversionEngine::SinkFailed(TJob& job, const QString& reason) {
+  if (job.Index < 0 || !Active_) return;
+  TConvertResult result;
+  result.Outcome = Terminating_ ? TJobOutcome::Discarded : TJobOutcome::Failed;
+  result.Failure = reason;
+  if (job.Source && job.Source->Reader()) {
+    result.Length = std::max<qint64>(job.Source->Reader()->Duration, 0);
+    result.SkippedPackets = job.Source->Reader()->SkippedPackets();
+  }
+  End(job, std::move(result));
+}
+
+void TConversionEngine::End(TJob& job, TConvertResult result) {
+  const int index = job.Index;
+  result.Output = Tasks_[index]->DstFile;
+  job.Source.reset();  // the sink lets go of it through its notification
+  job.Index = -1;
+  emit JobEnded(index, result);
+  if (AutoStart || Terminating_ || Cancelled_)
+    Kick();
+}
+
+void TConversionEngine::Pause() {
+  if (Paused_) return;
+  Paused_ = true;
+  for (auto& job : Jobs_) job->Sink->Pause();
+}
+
+void TConversionEngine::Resume() {
+  if (!Paused_) return;
+  Paused_ = false;
+  for (auto& job : Jobs_)
+    if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
+  if (AutoStart) Kick();
+}
+
+void TConversionEngine::Cancel() {
+  if (!Active_) return;
+  // The answer holds even when the task, or the last one, ended meanwhile. Each
+  // running file is completed with the audio so far.
+  for (auto& job : Jobs_) {
+    if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
+    if (job->Index >= 0) job->Sink->Stop();
+  }
+  Paused_ = false;
+  Cancelled_ = true;
+  if (!AnyRunning()) Kick();
+}
+
+void TConversionEngine::Terminate() {
+  if (!Active_) return;
+  Terminating_ = true;
+  for (auto& job : Jobs_) {
+    if (job->Index < 0) continue;
+    if (job->Sink->Status() == TOutputStatus::Idle) continue;  // its end is already on its way
+    job->Sink->DiscardRun();
+    if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
+    job->Sink->Stop();
+  }
+  if (!AnyRunning()) StartNext();  // nothing to wait for: the run is over now
+}
+
+std::vector<TConversionEngine::TJobView> TConversionEngine::Running() const {
+  std::vector<TJobView> views;
+  for (const auto& job : Jobs_) {
+    if (job->Index < 0) continue;
+    TJobView v;
+    v.Index = job->Index;
+    v.Number = job->Number;
+    if (job->Source) {
+      v.Delivered = job->Source->DeliveredTime();
+      if (job->Source->Reader()) {
+        v.Reading = true;
+        v.Length = std::max<qint64>(job->Source->Reader()->Duration, 0);
+      }
+    }
+    views.push_back(v);
+  }
+  std::sort(views.begin(), views.end(), [](const TJobView& a, const TJobView& b) { return a.Index < b.Index; });
+  return views;
+}
+
+TMP3Out& TConversionEngine::FirstSink() { return *Jobs_.front()->Sink; }

@@ -1,0 +1,121 @@
+#pragma once
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+#include "ConvertResult.h"
+
+class QSocketNotifier;
+class QTimer;
+class TMP3Out;
+class TDX9In;
+struct TTask;
+
+// Converts the tasks of one run through up to a given number of sinks at once,
+// each with its own worker thread, starting them in list order. It owns the
+// jobs, the share of the cores they leave for splitting files, the names the
+// run writes, and pause, cancel and the end at once for all of them. It lives
+// on the thread that created it and tells its client through signals only.
+//
+// Starts come when the client asks (StartNext), so a window can pace them; with
+// AutoStart the engine starts the next task itself as soon as a job is free.
+class TConversionEngine : public QObject {
+  Q_OBJECT
+ public:
+  // `firstSink`, when given, is the first job's sink and stays the caller's;
+  // the engine makes the others. Throws EAudioException when the encoder
+  // library cannot be loaded.
+  explicit TConversionEngine(TMP3Out* firstSink = nullptr, QObject* parent = nullptr);
+  ~TConversionEngine() override;
+
+  // Sets up each sink the engine makes; the house settings by default.
+  std::function<void(TMP3Out&)> Configure;
+  // Whether another task, outside this run, claims `name` as its output.
+  std::function<bool(const QString& name, const TTask& task)> NameClaimed;
+  bool AutoStart = false;
+
+  // Begins a run over `tasks` with up to `jobs` at once (0: one for each core);
+  // cores the jobs leave free go to splitting long files when `split`. Starts
+  // nothing by itself unless AutoStart is set.
+  void Begin(std::vector<TTask*> tasks, int jobs, bool split);
+  // Starts tasks in list order in the free jobs, unless the run is paused,
+  // held, cancelled or ended. Emits Finished once nothing runs and nothing is left.
+  void StartNext();
+
+  void Pause();
+  void Resume();
+  bool Paused() const { return Paused_; }
+  // No task starts while held; those running go on.
+  void Hold(bool held) { Held_ = held; }
+  // The running files end with the audio so far; no other starts.
+  void Cancel();
+  bool Cancelled() const { return Cancelled_; }
+  // The running files are discarded; no other starts.
+  void Terminate();
+  // A run has begun and not yet finished.
+  bool Active() const { return Active_; }
+  bool AnyRunning() const;
+
+  struct TJobView {
+    int Index = -1;          // the task's place in the run
+    int Number = 0;          // 1 for the first task started, 2 for the next...
+    bool Reading = false;    // its input is open
+    qint64 Delivered = 0;    // audio handed to the encoder so far, 100-ns units
+    qint64 Length = 0;       // the input's length as read, 0 when unknown
+  };
+  // The running jobs, the task with the lowest index first.
+  std::vector<TJobView> Running() const;
+  int Started() const { return Started_; }
+
+  // The house sink settings, as `Configure` applies them by default.
+  TMP3Out& FirstSink();
+
+ signals:
+  void JobStarted(int index);
+  // `percent` of the file at `index` has been read; only while connected.
+  void JobProgress(int index, int percent);
+  void JobEnded(int index, const TConvertResult& result);
+  // The run is over: every task started has ended and none is left to start.
+  void Finished();
+
+ private:
+  struct TJob;
+  void SetUpJobs(int count);
+  void StartTask(TJob& job, int index);
+  void SinkDone(TJob& job);
+  void SinkFailed(TJob& job, const QString& reason);
+  void End(TJob& job, TConvertResult result);
+  // StartNext once the current event is handled.
+  void Kick();
+  // Takes the failures the sinks' workers reported.
+  void CollectFailures();
+  // A name no earlier task of this run wrote and no other task claims; the
+  // task's own when free.
+  QString ReserveOutput(TTask& task);
+
+  std::vector<std::unique_ptr<TJob>> Jobs_;
+  std::vector<TTask*> Tasks_;
+  std::size_t Next_ = 0;
+  int Started_ = 0;
+  int Wanted_ = 1;
+  QSet<QString> Written_;
+  bool Active_ = false;
+  bool Paused_ = false;
+  bool Held_ = false;
+  bool Cancelled_ = false;
+  bool Terminating_ = false;
+  bool Starting_ = false;
+  bool Progress_ = false;
+  QTimer* Kick_ = nullptr;
+  // A failure caught on a worker is left here and told through an eventfd: the
+  // hand-over is one the race checker can follow, unlike Qt's event queue.
+  std::mutex FailedMx_;
+  std::vector<std::pair<TJob*, QString>> Failed_;
+  int WakeFd_ = -1;
+  QSocketNotifier* Wake_ = nullptr;
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QtGlobal>
+
+// How one file of a run ended.
+enum class TJobOutcome {
+  Converted,   // the MP3 is complete
+  EndedEarly,  // the MP3 is complete, but the input's audio ended before its stated length (Shortfall)
+  Failed,      // no MP3 was made; Failure says why
+  Cancelled,   // the run was cancelled while it ran: the MP3 holds the audio so far
+  Discarded,   // the run was ended at once: nothing was kept
+};
+
+struct TConvertResult {
+  TJobOutcome Outcome = TJobOutcome::Converted;
+  QString Failure;         // why no MP3 was made; empty when it was
+  QString Shortfall;       // the MP3 was made but holds less than the input states
+  int SkippedPackets = 0;  // damaged stretches passed over
+  QString Note;            // what was left out of the MP3 (a cover picture), for the user
+  qint64 Written = 0;      // audio delivered to the encoder, in 100-ns units
+  qint64 Length = 0;       // the input's length in 100-ns units; 0 when unknown
+  QString Output;          // the MP3's name
+
+  // What keeps the file from counting as converted; empty when nothing does.
+  QString Problem() const { return Failure.isEmpty() ? Shortfall : Failure; }
+};

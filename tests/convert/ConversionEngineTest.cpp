@@ -1,0 +1,150 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include "ConversionEngine.h"
+#include "MediaCheck.h"
+#include "MediaMaker.h"
+#include "Probe.h"
+#include "TaskOps.h"
+#include "TestSupport.h"
+
+namespace {
+
+// A run driven to its end the way the command line drives it, recording what
+// the engine tells.
+class ConversionEngineTest : public ::testing::Test {
+ protected:
+  TestFolder t;
+  TConversionEngine engine;
+  std::vector<int> started;
+  std::map<int, TConvertResult> results;
+  int finished = 0;
+
+  void SetUp() override {
+    engine.AutoStart = true;
+    QObject::connect(&engine, &TConversionEngine::JobStarted, [this](int i) { started.push_back(i); });
+    QObject::connect(&engine, &TConversionEngine::JobEnded,
+                     [this](int i, const TConvertResult& r) { EXPECT_TRUE(results.emplace(i, r).second); });
+    QObject::connect(&engine, &TConversionEngine::Finished, [this] { ++finished; });
+  }
+
+  TTask& AddTask(const QString& name, double seconds) {
+    const QString in = t.Path(name + ".wav");
+    EXPECT_TRUE(MakeWav(in, {seconds, 44100, 2, {}}));
+    return AddFile(in);
+  }
+  TTask& AddFile(const QString& in) {
+    ProbeFileName = in;
+    AutoNameOutput = true;
+    ProbeInputFile();
+    EXPECT_EQ(ProbeResult, prRead);
+    StoreCurrentTask(true, 0);
+    return *Tasks.back();
+  }
+  std::vector<TTask*> All() {
+    std::vector<TTask*> all;
+    for (const auto& task : Tasks) all.push_back(task.get());
+    return all;
+  }
+  void Run(int jobs) {
+    engine.Begin(All(), jobs, false);
+    while (finished == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  QStringList Leftovers() {
+    return QDir(t.Path()).entryList({"*.mp3", ".*"}, QDir::Files | QDir::Hidden);
+  }
+};
+
+// Starts follow the list; a missing input fails alone; a cut one is kept but
+// ended early; two tasks naming one output write two files; every result is
+// reported once, then the end once.
+TEST_F(ConversionEngineTest, RunsInOrderKeepsNamesApartAndReportsEachResult) {
+  TTask& a = AddTask("a", 1.0);
+  TTask& gone = AddTask("gone", 1.0);
+  TTask& b = AddTask("b", 1.0);
+  ASSERT_TRUE(MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(t.Path("whole.wma"), t.Path("cut.wma"), 0.37));
+  AddFile(t.Path("cut.wma"));
+  b.DstFile = a.DstFile;
+  QFile::remove(gone.SrcFile);
+  Run(2);
+  EXPECT_EQ(started, (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(finished, 1);
+  ASSERT_EQ(results.size(), 4u);
+  EXPECT_EQ(results[3].Outcome, TJobOutcome::EndedEarly);
+  EXPECT_EQ(results[3].Problem(), "the input ends at 0:07 of 0:20");
+  EXPECT_EQ(results[0].Outcome, TJobOutcome::Converted);
+  EXPECT_EQ(results[1].Outcome, TJobOutcome::Failed);
+  EXPECT_FALSE(results[1].Failure.isEmpty());
+  EXPECT_EQ(results[2].Outcome, TJobOutcome::Converted);
+  EXPECT_NE(results[0].Output, results[2].Output);
+  EXPECT_EQ(results[2].Output, b.DstFile);
+  for (int i : {0, 2}) {
+    const MediaFacts mp3 = ReadMedia(results[i].Output);
+    EXPECT_TRUE(mp3.DecodedCleanly) << i;
+    EXPECT_NEAR(mp3.Duration, 1.0, 0.05) << i;
+    EXPECT_EQ(results[i].Problem(), "");
+  }
+  EXPECT_FALSE(engine.Active());
+}
+
+// Paused between two tasks, the engine starts nothing until it is resumed.
+TEST_F(ConversionEngineTest, APauseBetweenTasksHoldsTheNextUntilResume) {
+  AddTask("first", 0.5);
+  AddTask("second", 0.5);
+  std::size_t startedWhilePaused = 0;
+  QObject::connect(&engine, &TConversionEngine::JobEnded, [&](int i) {
+    if (i != 0) return;
+    engine.Pause();
+    engine.StartNext();  // as a window's tick would
+    startedWhilePaused = started.size();
+    engine.Resume();
+  });
+  Run(1);
+  EXPECT_EQ(startedWhilePaused, 1u);
+  EXPECT_EQ(started, (std::vector<int>{0, 1}));
+  EXPECT_EQ(results[1].Outcome, TJobOutcome::Converted);
+}
+
+// A cancel keeps the running file with the audio so far and says how much;
+// the end at once keeps nothing at all.
+TEST_F(ConversionEngineTest, CancelKeepsTheAudioSoFarAndTerminateKeepsNothing) {
+  for (const bool terminate : {false, true}) {
+    SCOPED_TRACE(terminate ? "terminate" : "cancel");
+    FreeAllTasks();
+    started.clear();
+    results.clear();
+    finished = 0;
+    AddTask(terminate ? "long2" : "long", 60.0);
+    AddTask(terminate ? "next2" : "next", 1.0);
+    auto stop = QObject::connect(&engine, &TConversionEngine::JobProgress, [&](int, int percent) {
+      if (percent < 10 || !engine.Active() || engine.Cancelled()) return;
+      if (terminate)
+        engine.Terminate();
+      else
+        engine.Cancel();
+    });
+    Run(1);
+    QObject::disconnect(stop);
+    EXPECT_EQ(started, std::vector<int>{0});
+    ASSERT_EQ(results.size(), 1u);
+    const TConvertResult& r = results[0];
+    if (terminate) {
+      EXPECT_EQ(r.Outcome, TJobOutcome::Discarded);
+      EXPECT_FALSE(QFileInfo::exists(r.Output));
+    } else {
+      EXPECT_EQ(r.Outcome, TJobOutcome::Cancelled);
+      EXPECT_NEAR(r.Length, 600000000, 100000);
+      EXPECT_GT(r.Written, 0);
+      EXPECT_LT(r.Written, r.Length);
+      const MediaFacts mp3 = ReadMedia(r.Output);
+      EXPECT_TRUE(mp3.DecodedCleanly);
+      EXPECT_NEAR(mp3.Duration, r.Written / 1e7, 0.5);
+    }
+  }
+  EXPECT_EQ(Leftovers(), QStringList{"long.mp3"});
+}
+
+}  // namespace
