@@ -19,8 +19,9 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   Repacker_->Join(*Scheduler_, false);
   Scheduler_->Trim();
   // The input held stays within bounds: what a helper still holds goes once it
-  // is done and joined.
-  while (Scheduler_->OverHeld() && Scheduler_->WaitForHelper()) {
+  // is done and joined. Rather than wait, this thread encodes a part set aside
+  // for a helper, if one is in.
+  while (Scheduler_->OverHeld() && (Scheduler_->TakeOver() || Scheduler_->WaitForHelper())) {
     Repacker_->Join(*Scheduler_, false);
     Scheduler_->Trim();
   }

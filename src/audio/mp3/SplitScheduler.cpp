@@ -202,12 +202,15 @@ long long TSplitScheduler::OwnBacklog() const {
   return backlog;
 }
 
-void TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
+bool TSplitScheduler::TakeOver() { return StartHelpers(InputEnded_, true); }
+
+bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
   const long long grid = L_.FrameSamples, total = Store_.Total();
   // A helper starts once its part and its lead-out are in (or the input has ended),
   // with a core of the budget. Without one, the part waits for this file's busy
   // helper to give its core back; when none is busy (another conversion took the
   // core), or when this thread has nothing else left, this thread encodes it.
+  bool started = false;
   for (auto& owned : Parts_) {
     TPartEncoder& part = *owned;
     if (part.State() != TPartState::Planned) continue;
@@ -233,7 +236,9 @@ void TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
       part.Encode(Store_.Span(part.PcmStart, end), last, Cancel_);
       part.Move(last ? TPartState::Ended : TPartState::Encoded);
     }
+    started = true;
   }
+  return started;
 }
 
 int TSplitScheduler::BusyHelpers() const {

@@ -36,6 +36,9 @@ class TSplitScheduler {
   // More input is held than a part and a half: the calling thread should wait
   // for a helper before it takes more.
   bool OverHeld() const;
+  // Starts a part set aside for a helper whose input is in, on this thread when
+  // no core is free; false when there is none.
+  bool TakeOver();
   // Waits until the first helper still at work is done; false when none is.
   bool WaitForHelper();
   // Stops the helpers and closes every encoder.
@@ -56,7 +59,7 @@ class TSplitScheduler {
  private:
   void Advance(bool ending, long long budget);
   void Plan();
-  void StartHelpers(bool ended, bool takeOver);
+  bool StartHelpers(bool ended, bool takeOver);
   void EncodeHere(TPartEncoder& part, long long to, bool flush);
   void FinishLeadOut(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
