@@ -2,7 +2,10 @@
 # Times brindlewave-convert against the ffmpeg command line on recorded music
 # (Debian's asc-music), turned into 44.1 kHz WMA at 128 kbps once: one long piece
 # on its own, a 180-s piece split over the cores and not, and a batch of four
-# files; all at 192 kbps, LAME quality 2.
+# files; all at 192 kbps, LAME quality 2. A split file is also timed against
+# ffmpeg encoding the 180-s piece's two halves at once, as two processes: as fast
+# as two cores can go on it. Peak memory is taken for the 180-s piece and for a
+# 30-min one glued from the longest piece, split, against ffmpeg on each.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
@@ -27,6 +30,9 @@ ffmpeg -loglevel error -stream_loop 5 -i "$longest" -t 1800 -c copy "$work/long3
 mkdir -p "$work/180"
 ffmpeg -loglevel error -i "$longest" -t 180 -c copy "$work/180/piece180.wma"
 piece180="$work/180/piece180.wma"
+mkdir -p "$work/halves"
+ffmpeg -loglevel error -i "$piece180" -t 90 -c copy "$work/halves/half1.wma"
+ffmpeg -loglevel error -ss 90 -i "$piece180" -c copy "$work/halves/half2.wma"
 mkdir -p "$work/48k"
 ffmpeg -loglevel error -i "$piece180" -ar 48000 -c:a wmav2 -b:a 128k "$work/48k/piece48k.wma"  # resampled to 44.1 kHz
 
@@ -38,7 +44,7 @@ seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 
-declare -a single single1 theirs batch theirsbatch split nosplit theirs180 split48 theirs48
+declare -a single single1 theirs batch theirsbatch split nosplit theirs180 split48 theirs48 halves
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -51,16 +57,19 @@ for run in 1 2 3; do
   timed "$work/t" bash -c "for f in $work/in/*.wma; do ffmpeg -loglevel error -y -i \$f -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-batch.mp3; done"
   theirsbatch+=("$(seconds "$work/t")")
   rm -rf "$work/out180"
-  timed "$work/t" "$tool" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")")
+  timed "$work/t" "$tool" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")"); peak180=$(peak "$work/t")
+  timed "$work/t" bash -c "ffmpeg -loglevel error -y -i $work/halves/half1.wma -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-half1.mp3 &
+    ffmpeg -loglevel error -y -i $work/halves/half2.wma -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-half2.mp3 & wait"
+  halves+=("$(seconds "$work/t")")
   rm -rf "$work/out180-1"
   timed "$work/t" "$tool" --no-split -b 192 -o "$work/out180-1" "$piece180"; nosplit+=("$(seconds "$work/t")")
   timed "$work/t" ffmpeg -loglevel error -y -i "$piece180" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff180.mp3"
-  theirs180+=("$(seconds "$work/t")")
+  theirs180+=("$(seconds "$work/t")"); peakff180=$(peak "$work/t")
   rm -rf "$work/out48"
   timed "$work/t" "$tool" -b 192 -r 44100 -o "$work/out48" "$work/48k/piece48k.wma"; split48+=("$(seconds "$work/t")")
   timed "$work/t" ffmpeg -loglevel error -y -i "$work/48k/piece48k.wma" -ar 44100 -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff48.mp3"
   theirs48+=("$(seconds "$work/t")")
-  echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s; at 48 kHz split ${split48[-1]} s, ffmpeg ${theirs48[-1]} s"
+  echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s, ffmpeg on both halves at once ${halves[-1]} s; at 48 kHz split ${split48[-1]} s, ffmpeg ${theirs48[-1]} s"
   echo "run $run: single ${single[-1]} s (-j 1: ${single1[-1]} s), ffmpeg ${theirs[-1]} s; batch ${batch[-1]} s, ffmpeg ${theirsbatch[-1]} s"
 done
 
@@ -78,7 +87,10 @@ ffmpeg -loglevel error -y -i "$longest" -f f32le -c:a pcm_f32le "$work/in.f32"
 alone=$("$encoder" --float "$work/in.f32" | sed -n 's/^median lame float: \([0-9.]*\) s$/\1/p')
 rm -f "$work/in.f32" "$work"/in/*.mp3
 rm -rf "$work/out"
-timed "$work/t" "$tool" -b 192 -o "$work/out" "$work/long30.wma"; peak30=$(peak "$work/t")
+timed "$work/t" "$tool" -b 192 -o "$work/out" "$work/long30.wma"; peak30=$(peak "$work/t"); time30=$(seconds "$work/t")
+timed "$work/t" ffmpeg -loglevel error -y -i "$work/long30.wma" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff30.mp3"
+peakff30=$(peak "$work/t"); timeff30=$(seconds "$work/t")
+rm -f "$work/ff30.mp3"
 rm -rf "$work/out"
 timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakserial=$(peak "$work/t")
 rm -rf "$work/out"
@@ -86,7 +98,10 @@ timed "$work/t" "$tool" -j 2 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/
 
 s=$(median "${single[@]}"); s1=$(median "${single1[@]}"); t=$(median "${theirs[@]}")
 sp=$(median "${split[@]}"); ns=$(median "${nosplit[@]}"); t180=$(median "${theirs180[@]}")
-echo "median 180 s piece: split $sp s, --no-split $ns s, ffmpeg $t180 s"
+hv=$(median "${halves[@]}")
+echo "median 180 s piece: split $sp s, --no-split $ns s, ffmpeg $t180 s, ffmpeg on both halves at once $hv s"
+awk -v a="$sp" -v b="$hv" 'BEGIN { printf "single 180 s split convert/ffmpeg-on-both-halves-at-once time ratio: %.3f\n", a / b }'
+echo "peak memory, split: 180 s ${peak180} KiB (ffmpeg ${peakff180} KiB); 30 min ${peak30} KiB in ${time30} s (ffmpeg ${peakff30} KiB in ${timeff30} s)"
 echo "decoded samples of the 180 s piece: source $((lensrc / 4)), split $((lensplit / 4)), --no-split $((lenone / 4))"
 awk -v a="$sp" -v b="$t180" 'BEGIN { printf "single 180 s split convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$ns" -v b="$t180" 'BEGIN { printf "single 180 s --no-split convert/ffmpeg time ratio: %.2f\n", a / b }'

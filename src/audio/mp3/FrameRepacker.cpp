@@ -1,0 +1,187 @@
+#include "FrameRepacker.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "AudioException.h"
+#include "LameTag.h"
+#include "SplitScheduler.h"
+
+namespace {
+constexpr int LeadIn = TPartEncoder::LeadIn;
+constexpr int WarmUp = TPartEncoder::WarmUp;
+}  // namespace
+
+TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out)
+    : L_(layout), Out_(out), First_(first), Joiner_(layout.MaxBitRateIndex) {
+  Delay_ = Lame.lame_get_encoder_delay(first);
+}
+
+void TFrameRepacker::Close(TPartEncoder& part) {
+  part.Join();
+  if (part.Ctx) {
+    if (part.Ctx == First_) {
+      // The first encoder's Info frame is the model of the stream's.
+      if (InfoWritten_) {
+        InfoTemplate_.assign(2880, 0);
+        InfoTemplate_.resize(Lame.lame_get_lametag_frame(part.Ctx, InfoTemplate_.data(), InfoTemplate_.size()));
+      }
+      First_ = nullptr;
+    }
+    Lame.lame_close(part.Ctx);
+    part.Ctx = nullptr;
+  }
+  if (part.State() != TPartState::Closed) part.Move(TPartState::Closed);
+}
+
+void TFrameRepacker::Take(TPartEncoder& part) {
+  part.TakeFrames();
+  if (!InfoWritten_ && part.Ctx && part.Ctx == First_ && !part.Reader.Skipped().empty()) {
+    // The first encoder's Info frame holds the place of the stream's.
+    Out_.Write(part.Reader.Skipped().data(), part.Reader.Skipped().size());
+    InfoWritten_ = true;
+  }
+}
+
+void TFrameRepacker::Append(TPartEncoder& part, long long until) {
+  until = std::min(until, part.Available());
+  for (; Next_ < until; ++Next_) {
+    const TMP3Frame& f = part.At(Next_);
+    if (!Joiner_.Append(f)) throw EAudioException("The MP3 encoder's output cannot be joined.");
+    LastCloses_ = f.ClosesShort;
+  }
+  const long long drop = Next_ - part.Head;
+  if (drop > 0) {
+    part.Frames.erase(part.Frames.begin(), part.Frames.begin() + drop);
+    part.Head = Next_;
+  }
+  Write(false);
+}
+
+void TFrameRepacker::Write(bool all) {
+  Written_.clear();
+  Joiner_.TakeFinished(Written_, all);
+  if (Written_.empty()) return;
+  for (std::size_t at = 0; at < Written_.size();) {
+    FrameOffsets_.push_back(static_cast<std::uint32_t>(AudioBytes_ + static_cast<long long>(at)));
+    at += TMP3Frame::ReadHeader(&Written_[at]).Bytes;
+  }
+  MusicCrc_ = TLameTag::Crc(Written_.data(), Written_.size(), MusicCrc_);
+  AudioBytes_ += static_cast<long long>(Written_.size());
+  Out_.Write(Written_.data(), Written_.size());
+}
+
+long long TFrameRepacker::AppendLimit(const TPartEncoder& part) const {
+  // The frames before the earliest place a successor could take over.
+  if (part.Until >= 0) return part.Until - LeadIn + WarmUp;
+  if (part.Ended()) return std::numeric_limits<long long>::max();
+  const long long fed = part.State() == TPartState::Helping ? part.Progress() : part.FedTo;
+  return fed / L_.FrameSamples - LeadIn + WarmUp;
+}
+
+TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int leadOut) {
+  const long long s = a.Until;
+  const long long lo = std::max({Next_, s - LeadIn + WarmUp, b.First + WarmUp});
+  const long long hi = std::min(s + leadOut - 2, a.Available());
+  bool undecided = false;
+  if (!L_.JoinSeams) return TSeam::Failed;
+  // The nearer the parts' own boundary, the better: both encoders are settled there.
+  for (long long step = 0; step <= 2 * (LeadIn + leadOut); ++step) {
+    const long long k = s + (step % 2 ? (step + 1) / 2 : -(step / 2));
+    if (k < lo || k > hi) continue;
+    if (k >= b.Available()) {
+      undecided = undecided || !b.Complete();
+      continue;
+    }
+    const std::array<bool, 2> closes = k - 1 < Next_ ? LastCloses_ : a.At(k - 1).ClosesShort;
+    if (closes != b.At(k).OpensShort) continue;  // the windows would not overlap cleanly
+    TFrameJoiner trial = Joiner_;
+    bool fits = true;
+    for (long long f = Next_; f < k && fits; ++f) fits = trial.Append(a.At(f));
+    if (!fits) continue;
+    // B's frames from k on, until the reservoir before one holds at least what its
+    // main_data_begin asked for in B's own stream: from then on every frame fits as
+    // it did there. That must happen before B's own successor may take over.
+    const long long limit = std::min(b.Available(), AppendLimit(b));
+    long long j = k;
+    bool synced = false;
+    for (; j < limit; ++j) {
+      if (!trial.Append(b.At(j))) break;
+      if (j + 1 < b.Available() && trial.LastKeptSize() && trial.Room() >= b.At(j + 1).MainDataBegin) {
+        synced = true;
+        ++j;
+        break;
+      }
+    }
+    if (!synced && !(b.Ended() && j == b.Available())) {
+      if (j == b.Available() && !b.Complete()) undecided = true;
+      continue;
+    }
+    Joiner_ = std::move(trial);
+    LastCloses_ = b.At(j - 1).ClosesShort;
+    Next_ = j;
+    b.Frames.erase(b.Frames.begin(), b.Frames.begin() + (j - b.Head));
+    b.Head = j;
+    ++Seams_;
+    Write(false);
+    return TSeam::Joined;
+  }
+  return undecided ? TSeam::Wait : TSeam::Failed;
+}
+
+void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
+  auto& parts = scheduler.Parts();
+  while (!parts.empty() && !scheduler.Cancelled()) {
+    TPartEncoder& a = *parts.front();
+    if (!a.Collect(ending)) return;
+    Take(a);
+    if (a.Until < 0) {
+      // No successor yet: append what no seam can reach.
+      Append(a, AppendLimit(a));
+      if (!a.Ended()) return;
+      Close(a);
+      parts.pop_front();
+      continue;
+    }
+    Append(a, AppendLimit(a));
+    if (!a.Complete()) return;  // the calling thread has not yet encoded all its lead-out
+    if (parts.size() < 2) return;
+    TPartEncoder& b = *parts[1];
+    if (!b.Collect(ending)) return;
+    Take(b);
+    // A part still being encoded, here or by a helper, comes a few frames at a
+    // time: look for the seam once there is enough of it to find one.
+    if (!b.Complete() && b.Available() < std::max(b.SeamAt, a.Until + 16)) return;
+    const TSeam seam = Seam(a, b, scheduler.LeadOut());
+    if (seam == TSeam::Wait) {
+      b.SeamAt = b.Available() + 16;
+      return;
+    }
+    if (seam == TSeam::Failed) {
+      b.Collect(true);  // a helper still at work ends first: `a` goes on from where it ended
+      scheduler.Continue(a, b);
+      Close(b);
+      parts.erase(parts.begin() + 1);
+      continue;
+    }
+    Close(a);
+    parts.pop_front();
+  }
+}
+
+std::vector<std::uint8_t> TFrameRepacker::Finish(long long samples) {
+  Write(true);
+  std::vector<std::uint8_t> info = std::move(InfoTemplate_);
+  if (!info.empty()) {
+    TLameTag::TStream s;
+    s.Frames = Joiner_.Frames();
+    s.AudioBytes = AudioBytes_;
+    s.FrameOffsets = std::move(FrameOffsets_);
+    s.Samples = samples;
+    s.FrameSamples = L_.FrameSamples;
+    s.Delay = Delay_;
+    s.MusicCrc = MusicCrc_;
+    TLameTag::Complete(info, s);
+  }
+  return info;
+}

@@ -1,0 +1,259 @@
+#include "SplitScheduler.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "AudioException.h"
+#include "CoreBudget.h"
+#include "FrameRepacker.h"
+
+namespace {
+constexpr int LeadIn = TPartEncoder::LeadIn;
+constexpr int LeadOutBeyond = 5;  // frames after a part, beyond the frames its encoder still owes
+constexpr int MaxLeadOut = 48;
+constexpr int SliceSamples = TPartEncoder::SliceSamples;
+}  // namespace
+
+TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
+                                 TFrameRepacker& repacker)
+    : L_(layout),
+      NewEncoder_(std::move(newEncoder)),
+      Repacker_(repacker),
+      Store_(layout.SampleBytes(), 4 * SliceSamples) {
+  auto part = std::make_unique<TPartEncoder>(L_, TPartState::Open, 0);
+  part->Ctx = first;
+  if (infoFrame) part->Reader.SkipBlankFirst();
+  Parts_.push_back(std::move(part));
+}
+
+TSplitScheduler::~TSplitScheduler() { Cancel(); }
+
+void TSplitScheduler::Cancel() {
+  Cancel_ = true;
+  for (auto& part : Parts_) Repacker_.Close(*part);
+  Parts_.clear();
+}
+
+std::unique_ptr<TPartEncoder> TSplitScheduler::NewPart(TPartState state, long long first) {
+  auto part = std::make_unique<TPartEncoder>(L_, state, first);
+  if (state != TPartState::Planned) {
+    part->Ctx = NewEncoder_();
+    if (!part->Ctx) throw EAudioException("The MP3 encoder could not be started.");
+  }
+  return part;
+}
+
+TPartEncoder* TSplitScheduler::OpenPart() const {
+  for (const auto& part : Parts_)
+    if (part->State() == TPartState::Open) return part.get();
+  return nullptr;
+}
+
+void TSplitScheduler::Push(const std::uint8_t* pcm, int samples) {
+  Store_.Push(pcm, samples);
+  Advance(false, 2LL * samples);
+}
+
+void TSplitScheduler::EndInput() {
+  InputEnded_ = true;
+  Advance(true, std::numeric_limits<long long>::max());
+  for (auto& part : Parts_) FinishLeadOut(*part);
+}
+
+long long TSplitScheduler::KeepFrom() const {
+  // Kept: the input no encoder has had yet, the next part's lead-in, what a
+  // helper has still to read, and every later part's input until it has joined
+  // the part before: that encoder may have to go on through it.
+  const long long grid = L_.FrameSamples;
+  long long keep = std::min(Store_.Total(), std::max<long long>(0, (NextStart_ - LeadIn) * grid));
+  for (std::size_t i = 0; i < Parts_.size(); ++i) {
+    const TPartEncoder& part = *Parts_[i];
+    if (i > 0) keep = std::min(keep, part.PcmStart);
+    else if (part.OnCallingThread()) keep = std::min(keep, part.FedTo);
+    else if (part.State() == TPartState::Planned) keep = std::min(keep, part.PcmStart);
+    else if (part.State() == TPartState::Helping) keep = std::min(keep, part.Progress());
+  }
+  return keep;
+}
+
+void TSplitScheduler::Trim() { Store_.Drop(KeepFrom()); }
+
+long long TSplitScheduler::HeldLimit() const {
+  // A part and a half: a helper's part while the part after it comes in, with
+  // their lead-ins and lead-outs. Every such part held costs 3.5 MB of float
+  // stereo at 44.1 kHz.
+  return (3 * L_.PartFrames / 2 + 2 * (LeadIn + LeadOut_)) * L_.FrameSamples;
+}
+
+bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > HeldLimit(); }
+
+bool TSplitScheduler::WaitForHelper() {
+  for (auto& part : Parts_)
+    if (part->Busy()) {
+      part->Wait();
+      return true;
+    }
+  return false;
+}
+
+long long TSplitScheduler::PartEnd(long long start) const {
+  // The first two parts are short, so that the helper has work soon; where the
+  // length is known, parts shrink toward the end, so that the cores finish together.
+  const long long shortest = std::min(L_.PartFrames, 32), least = std::min(L_.PartFrames, 64);
+  long long frames = start == 0 ? shortest : start == shortest ? least : L_.PartFrames;
+  if (L_.ExpectedSamples > 0)
+    frames = std::min(frames, std::max(least, (L_.ExpectedSamples / L_.FrameSamples - start) / 2));
+  return start + frames;
+}
+
+void TSplitScheduler::FinishLeadOut(TPartEncoder& part) {
+  // A part the calling thread encodes up to its lead-out is done once it has had
+  // it all, or all the input there is once the input has ended.
+  if (part.State() == TPartState::LeadingOut && part.FedTo >= (InputEnded_ ? FeedEnd(part) : part.FeedLimit))
+    part.Move(TPartState::Encoded);
+}
+
+void TSplitScheduler::EncodeHere(TPartEncoder& part, long long to, bool flush) {
+  part.Encode(Store_.Span(part.FedTo, to), flush, Cancel_);
+  if (flush) part.Move(TPartState::Ended);
+  FinishLeadOut(part);
+  Repacker_.Take(part);
+  // The encoder hands out a frame only once the frames after it have taken up
+  // the reservoir bytes it left free: at low rates several frames behind. The
+  // lead-out covers that.
+  const long long owed = Lame.lame_get_frameNum(part.Ctx) - (part.Available() - part.First);
+  LeadOut_ = static_cast<int>(std::clamp<long long>(owed + LeadOutBeyond, LeadOut_, MaxLeadOut));
+}
+
+void TSplitScheduler::Advance(bool ending, long long budget) {
+  Plan();
+  // While a helper could take a part and none is in for it, the input is read
+  // ahead first; otherwise this thread encodes its own parts, up to `budget`
+  // samples a call, so that a pause or a stop is not kept waiting. Either way the
+  // cores stay busy. The input held is kept to about a part and a half: beyond
+  // that this thread encodes what it has, whatever the budget, and then waits for
+  // a helper.
+  const long long most = HeldLimit();
+  while (!Cancel_) {
+    StartHelpers(ending, false);
+    const long long backlog = OwnBacklog();
+    if (backlog == 0 || (!ending && backlog <= most && !OverHeld() && (HelperIdle() || budget <= 0))) break;
+    for (auto& part : Parts_)
+      if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo) {
+        const long long n = std::min({FeedEnd(*part) - part->FedTo, static_cast<long long>(SliceSamples), std::max(budget, 1LL)});
+        EncodeHere(*part, part->FedTo + n, false);
+        budget -= n;
+        break;
+      }
+  }
+  if (!ending) return;
+  if (TPartEncoder* open = OpenPart()) EncodeHere(*open, Store_.Total(), true);
+  StartHelpers(true, true);
+}
+
+bool TSplitScheduler::HelperIdle() const {
+  // A helper is or could be at work, and no part is in for it to take next.
+  if (BusyHelpers() == 0 && TCoreBudget::Free() == 0) return false;
+  for (const auto& part : Parts_)
+    if (part->State() == TPartState::Planned && Store_.Total() >= (part->Until + LeadOut_) * L_.FrameSamples)
+      return false;
+  return true;
+}
+
+void TSplitScheduler::Plan() {
+  const long long grid = L_.FrameSamples;
+  // Each part is given out as its first samples come: to the helpers while a core
+  // is free or one of them is busy, and they have less work waiting than this
+  // thread; else to this thread, whose encoder goes on from the part before.
+  while (NextStart_ * grid < Store_.Total()) {
+    const long long start = NextStart_;
+    NextStart_ = PartEnd(start);
+    if (start == 0) continue;  // the first encoder's
+    long long helperWork = 0;
+    for (const auto& part : Parts_)
+      if (part->State() == TPartState::Planned || part->Busy())
+        helperWork += (part->Until + LeadOut_) * grid - part->Progress();
+    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog()) {
+      if (TPartEncoder* open = OpenPart()) {
+        open->Until = start;
+        open->FeedLimit = (start + LeadOut_) * grid;
+        open->Move(TPartState::LeadingOut);
+        FinishLeadOut(*open);
+      }
+      auto part = NewPart(TPartState::Planned, start - LeadIn);
+      part->Until = NextStart_;
+      Parts_.push_back(std::move(part));
+      ++HelperParts_;
+    } else if (!OpenPart()) {
+      // This thread starts an encoder of its own, with a lead-in.
+      Parts_.push_back(NewPart(TPartState::Open, start - LeadIn));
+    }
+  }
+}
+
+long long TSplitScheduler::FeedEnd(const TPartEncoder& part) const {
+  return part.FeedLimit >= 0 ? std::min(Store_.Total(), part.FeedLimit) : Store_.Total();
+}
+
+long long TSplitScheduler::OwnBacklog() const {
+  long long backlog = 0;
+  for (const auto& part : Parts_)
+    if (part->OnCallingThread()) backlog += FeedEnd(*part) - part->FedTo;
+  return backlog;
+}
+
+bool TSplitScheduler::TakeOver() { return StartHelpers(InputEnded_, true); }
+
+bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
+  const long long grid = L_.FrameSamples, total = Store_.Total();
+  // A helper starts once its part and its lead-out are in (or the input has ended),
+  // with a core of the budget. Without one, the part waits for this file's busy
+  // helper to give its core back; when none is busy (another conversion took the
+  // core), or when this thread has nothing else left, this thread encodes it.
+  bool started = false;
+  for (auto& owned : Parts_) {
+    TPartEncoder& part = *owned;
+    if (part.State() != TPartState::Planned) continue;
+    const bool last = ended && part.Until * grid >= total;
+    const long long end = last ? total : std::min(total, (part.Until + LeadOut_) * grid);
+    if (!ended && total < (part.Until + LeadOut_) * grid) continue;
+    const bool core = TCoreBudget::TryTakeHelper();
+    if (!core && BusyHelpers() > 0 && !takeOver) continue;
+    try {
+      part.Ctx = NewEncoder_();
+    } catch (...) {
+      if (core) TCoreBudget::GiveHelper();
+      throw;
+    }
+    if (!part.Ctx) {
+      if (core) TCoreBudget::GiveHelper();
+      throw EAudioException("The MP3 encoder could not be started.");
+    }
+    if (last) part.Until = -1;
+    if (core) {
+      part.EncodeOnHelper(Store_.Span(part.PcmStart, end), last, Cancel_);
+    } else {
+      part.Encode(Store_.Span(part.PcmStart, end), last, Cancel_);
+      part.Move(last ? TPartState::Ended : TPartState::Encoded);
+    }
+    started = true;
+  }
+  return started;
+}
+
+int TSplitScheduler::BusyHelpers() const {
+  int busy = 0;
+  for (const auto& part : Parts_)
+    if (part->Busy()) ++busy;
+  return busy;
+}
+
+void TSplitScheduler::Continue(TPartEncoder& a, TPartEncoder& b) {
+  // The earlier encoder goes on through the later part, as one encoder would.
+  const long long to = std::max(a.FedTo, b.FedTo);
+  if (b.FedTo > a.FedTo || b.Ended()) a.Encode(Store_.Span(a.FedTo, to), b.Ended(), Cancel_);
+  a.Until = b.Until;
+  a.FeedLimit = b.FeedLimit;
+  a.Move(b.State());
+  ++Continued_;
+}
