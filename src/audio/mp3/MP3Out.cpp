@@ -195,7 +195,7 @@ bool TMP3Out::OutputStep(bool abort) {
   TSampleFormat format = TSampleFormat::sfInt16;
   {
     // The input is taken once, under the lock that keeps it from being exchanged or freed.
-    TSpinGuard guard(InputLock);
+    std::lock_guard guard(InputLock);
     if (TAudioInput* in = Input()) {
       n = in->ReadData(StepBuffer, StepBufferSize);
       channels = in->GetChannels();

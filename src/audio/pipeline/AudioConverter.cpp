@@ -2,11 +2,6 @@
 
 #include "InputExchange.h"
 
-void TAudioConverter::UnlockChain() {
-  if (InputLock.IsLocked()) InputLock.Unlock();
-  if (auto* below = dynamic_cast<TAudioConverter*>(Input_.load())) below->UnlockChain();
-}
-
 void TAudioConverter::SetInput(TAudioInput* value) {
   if (value == this) return;
   ExchangeInput(Input_, InputLock, Busy, value, this);

@@ -17,9 +17,21 @@
 #define BW_TAKEN_OVER(p) ((void)(p))
 #endif
 
-#include "AudioConverter.h"
 #include "InputExchange.h"
 #include "AudioException.h"
+
+namespace {
+
+// Carries the serial of the call it was posted for: the creating thread may have
+// run that call already while waiting in Settle or Quit.
+class TCallEvent : public QEvent {
+ public:
+  explicit TCallEvent(std::uint64_t serial)
+      : QEvent(QEvent::Type(TAudioOutput::CallEventType())), Serial(serial) {}
+  const std::uint64_t Serial;
+};
+
+}  // namespace
 
 class TAudioOutput::TCallContext : public QObject {
  public:
@@ -27,7 +39,7 @@ class TAudioOutput::TCallContext : public QObject {
   bool event(QEvent* e) override {
     BW_TAKEN_OVER(e);
     if (e->type() != CallEventType()) return QObject::event(e);
-    Output_->RunPendingCall();
+    Output_->RunPostedCall(static_cast<TCallEvent*>(e)->Serial);
     return true;
   }
 
@@ -74,52 +86,92 @@ void TAudioOutput::CallOnOwnerThread(const std::function<void()>& call) {
   }
   std::unique_lock l(CallMx_);
   PendingCall_ = &call;
-  auto* event = new QEvent(QEvent::Type(CallEventType()));
+  CallState_ = TCallState::Handed;
+  auto* event = new TCallEvent(++CallSerial_);
   BW_HANDED_OVER(event);
   QCoreApplication::postEvent(Context_.get(), event);
-  CallDone_.wait(l, [this] { return PendingCall_ == nullptr; });
+  HandOver_.notify_all();  // the creating thread may be waiting in Settle or Quit
+  HandOver_.wait(l, [this] { return CallState_ == TCallState::None; });
 }
 
-void TAudioOutput::RunPendingCall() {
-  const std::function<void()>* call;
-  {
-    std::lock_guard l(CallMx_);
-    call = PendingCall_;
-  }
-  if (!call) return;
+void TAudioOutput::RunPostedCall(std::uint64_t serial) {
+  std::unique_lock l(CallMx_);
+  if (CallState_ == TCallState::Handed && serial == CallSerial_) RunHandedCall(l);
+}
+
+void TAudioOutput::RunHandedCall(std::unique_lock<std::mutex>& l) {
+  const std::function<void()>* call = PendingCall_;
+  CallState_ = TCallState::Running;
+  l.unlock();
   Guarded(*call);
+  l.lock();
+  PendingCall_ = nullptr;
+  CallState_ = TCallState::None;
+  HandOver_.notify_all();
+}
+
+void TAudioOutput::Serve(std::unique_lock<std::mutex>& l, const std::function<bool()>& done) {
+  const bool owner = QThread::currentThread() == Context_->thread();
+  for (;;) {
+    HandOver_.wait(l, [&] { return done() || (owner && CallState_ == TCallState::Handed); });
+    if (done()) return;
+    RunHandedCall(l);
+  }
+}
+
+void TAudioOutput::EnterPass() {
+  std::lock_guard l(CallMx_);
+  InPass_ = true;
+  ++Passes_;
+}
+
+void TAudioOutput::LeavePass() {
   {
     std::lock_guard l(CallMx_);
-    PendingCall_ = nullptr;
+    InPass_ = false;
   }
-  CallDone_.notify_all();
+  HandOver_.notify_all();
+}
+
+void TAudioOutput::WorkerEnded() {
+  {
+    std::lock_guard l(CallMx_);
+    WorkerGone_ = true;
+  }
+  HandOver_.notify_all();
+}
+
+void TAudioOutput::ServeUntilWorkerGone() {
+  std::unique_lock l(CallMx_);
+  Serve(l, [this] { return WorkerGone_; });
 }
 
 void TAudioOutput::Settle() {
-  while (!Thread->Lock.try_lock()) {
-    // The worker may be waiting for a call it handed to this thread.
-    QCoreApplication::sendPostedEvents(Context_.get(), CallEventType());
-    QThread::msleep(1);
-  }
-  Thread->Lock.unlock();
+  std::unique_lock l(CallMx_);
+  // The pass under way now, if any; a worker that goes straight on to its next
+  // pass has left this one all the same.
+  const std::uint64_t pass = Passes_;
+  Serve(l, [this, pass] { return !InPass_ || Passes_ != pass; });
 }
 
 void TAudioOutput::Run() {
   if (Busy) throw EAudioException("Component is Busy");
   if (!Input_.load()) throw EAudioException("Input is not assigned");
-  if (InputLock.IsLocked()) InputLock.Unlock();
   try {
     PrepareOutput();
     Busy = true;
     Thread->StopRequest = false;
     CanOutput = true;
-    if (Thread->Suspended()) Thread->ResumeThread();
+    Thread->ResumeThread();
   } catch (const std::exception& e) {
     HandleThreadException(e);
   }
 }
 
-void TAudioOutput::Stop() { Thread->StopRequest = true; }
+void TAudioOutput::Stop() {
+  Thread->StopRequest = true;
+  Thread->Wake();  // an idle worker that is not suspended ends with the done event
+}
 
 void TAudioOutput::Pause() {
   if (!Thread->Suspended()) Thread->Suspend();
@@ -153,14 +205,7 @@ void TAudioOutput::FinishRun() {
 }
 
 void TAudioOutput::HandleThreadException(const std::exception& e) {
-  if (InputLock.IsLocked()) InputLock.Unlock();
   if (Status() != TOutputStatus::Idle) {
-    if (auto* converter = dynamic_cast<TAudioConverter*>(Input_.load())) {
-      try {
-        converter->UnlockChain();
-      } catch (...) {
-      }
-    }
     try {
       FinishOutput();
     } catch (...) {
@@ -173,6 +218,7 @@ void TAudioOutput::HandleThreadException(const std::exception& e) {
 
 void TAudioOutput::SetInput(TAudioInput* value) {
   ExchangeInput(Input_, InputLock, Busy, value, this);
+  if (!Busy) Thread->Wake();  // an idle worker that is not suspended reports the new input's progress
 }
 
 void TAudioOutput::Notification(TComponent* component, TOperation operation) {

@@ -11,7 +11,6 @@
 #include "AudioInput.h"
 #include "AudioThread.h"
 #include "DoneCarrier.h"
-#include "SpinLock.h"
 
 using TOutputProgressEvent = std::function<void(TComponent* sender)>;
 using TThreadExceptionEvent = std::function<void(TComponent* sender, const std::exception& e)>;
@@ -30,7 +29,10 @@ class TAudioOutput : public TComponent {
   TOutputProgressEvent OnProgress;
   TThreadExceptionEvent OnThreadException;
   std::atomic<bool> Busy{false};
-  TSpinLock InputLock;
+  // Held, each time by a scoped guard of the thread that takes it, around one read
+  // from the input (the worker) or one exchange of it (SetInput, or the input
+  // going away), so the input is never swapped or freed under a read.
+  std::mutex InputLock;
 
   TAudioInput* Input() const { return Input_.load(); }
   virtual void SetInput(TAudioInput* value);
@@ -44,7 +46,8 @@ class TAudioOutput : public TComponent {
   TOutputStatus Status() const;
   int Progress() const;
   // Waits until the worker is out of its current pass, so the handlers of a run
-  // that has ended have returned and may be changed. Call on the creating thread.
+  // that has ended have returned and may be changed. On the creating thread it
+  // runs the calls the worker hands over meanwhile, without the event loop.
   void Settle();
 
   // The event that carries the worker's calls to the creating thread.
@@ -61,7 +64,9 @@ class TAudioOutput : public TComponent {
   void Notification(TComponent* component, TOperation operation) override;
   void HandleThreadException(const std::exception& e);
   void FinishRun();
-  // Hands `call` to the thread that created the output and waits until it has run.
+  // Hands `call` to the thread that created the output and waits until it has run:
+  // there through a posted event, or at once when that thread waits in Settle or
+  // in the worker's Quit.
   void CallOnOwnerThread(const std::function<void()>& call);
   // Ends the worker; the most derived destructor calls it before its own parts go.
   void ShutdownWorker();
@@ -70,13 +75,31 @@ class TAudioOutput : public TComponent {
 
  private:
   class TCallContext;
-  void RunPendingCall();
+  enum class TCallState : std::uint8_t { None, Handed, Running };
+
+  // The worker marks its passes and its end, for Settle and Quit to wait on.
+  void EnterPass();
+  void LeavePass();
+  void WorkerEnded();
+  void ServeUntilWorkerGone();
+  // Waits on HandOver_ until `done` holds, running each call handed over
+  // meanwhile when this is the creating thread. `done` is read under CallMx_.
+  void Serve(std::unique_lock<std::mutex>& l, const std::function<bool()>& done);
+  void RunPostedCall(std::uint64_t serial);
+  void RunHandedCall(std::unique_lock<std::mutex>& l);
 
   std::atomic<TAudioInput*> Input_{nullptr};
   std::unique_ptr<QObject> Context_;  // lives on the creating thread
   // One call at a time is handed over; the hand-over is ours, not the event
-  // queue's, so the race checker sees the order it makes.
+  // queue's, so the race checker sees the order it makes. HandOver_ is signalled
+  // when a call is handed over, when it has run, when a pass ends and when the
+  // worker ends: the worker and a waiting creating thread each wait on it.
   std::mutex CallMx_;
-  std::condition_variable CallDone_;
+  std::condition_variable HandOver_;
   const std::function<void()>* PendingCall_ = nullptr;
+  TCallState CallState_ = TCallState::None;
+  std::uint64_t CallSerial_ = 0;  // of the call handed over last; an event for an older one is stale
+  bool InPass_ = false;
+  std::uint64_t Passes_ = 0;  // passes begun
+  bool WorkerGone_ = false;
 };

@@ -1,8 +1,5 @@
 #include "AudioThread.h"
 
-#include <QCoreApplication>
-#include <chrono>
-
 #include "AudioException.h"
 #include "AudioOutput.h"
 
@@ -26,6 +23,15 @@ void TAudioThread::ResumeThread() {
   {
     std::lock_guard l(StateMx_);
     Suspended_ = false;
+    PassWanted_ = true;
+  }
+  Wake_.notify_all();
+}
+
+void TAudioThread::Wake() {
+  {
+    std::lock_guard l(StateMx_);
+    PassWanted_ = true;
   }
   Wake_.notify_all();
 }
@@ -37,11 +43,7 @@ void TAudioThread::Quit() {
     QuitRequest = true;
   }
   Wake_.notify_all();
-  while (!Exited_) {
-    // The worker may be waiting for a call it handed to this thread.
-    QCoreApplication::sendPostedEvents(nullptr, TAudioOutput::CallEventType());
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  Output->ServeUntilWorkerGone();
   Thread_.join();
 }
 
@@ -52,19 +54,15 @@ void TAudioThread::SuspendSelfWhenIdle() {
 }
 
 void TAudioThread::Execute() {
-  while (!QuitRequest) {
+  for (;;) {
     {
       std::unique_lock l(StateMx_);
-      Wake_.wait(l, [this] { return !Suspended_ || QuitRequest; });
+      // Busy is set before the Run that sets it asks for a pass, so it is seen here.
+      Wake_.wait(l, [this] { return QuitRequest || (!Suspended_ && (PassWanted_ || Output->Busy)); });
       if (QuitRequest) break;
-      if (!Output->Busy && !SuspendWhenIdle) {
-        // Idle without suspending: the passes go on (progress, a Stop's done
-        // event), gently rather than spinning a core.
-        Wake_.wait_for(l, std::chrono::milliseconds(5));
-        if (QuitRequest) break;
-      }
+      PassWanted_ = false;
     }
-    std::lock_guard pass(Lock);
+    Output->EnterPass();
     try {
       try {
         const int progress = Output->Progress();
@@ -93,7 +91,8 @@ void TAudioThread::Execute() {
       Output->Busy = false;
       SuspendSelfWhenIdle();
     }
+    Output->LeavePass();
   }
   QuitRequest = false;
-  Exited_ = true;
+  Output->WorkerEnded();
 }
