@@ -28,7 +28,8 @@ class TConversionEngine : public QObject {
   Q_OBJECT
  public:
   // `firstSink`, when given, is the first job's sink and stays the caller's;
-  // the engine makes the others. Throws EAudioException when the encoder
+  // the engine makes the others. A lent sink's run must have ended (Finished)
+  // before the engine goes: its handlers are taken back then. Throws EAudioException when the encoder
   // library cannot be loaded.
   explicit TConversionEngine(TMP3Out* firstSink = nullptr, QObject* parent = nullptr);
   ~TConversionEngine() override;
