@@ -174,13 +174,13 @@ TEST(FrameLayer, HeadersAndSideInformation) {
 // through protected and padded frames. A blank tag frame in front is passed over;
 // bytes that are no frame end the stream with an error after the frames before.
 TEST(FrameLayer, TheReaderGivesTheSameFramesWhereverTheStreamIsCut) {
-  struct Spec {
+  struct Laid {
     bool crc, padding;
     int begin, main;
     std::vector<int> blockTypes;
   };
   // Mono MPEG-1 at 32 kbps: 104 bytes, 83 of them for main data (81 protected).
-  const Spec specs[] = {
+  const Laid laid[] = {
       {false, false, 0, 50, {0, 1}},
       {false, false, 20, 100, {2, 2}},   // 13 bytes of stuffing before it
       {true, false, 3, 84, {3, 0}},      // fills its frame to the end
@@ -194,7 +194,7 @@ TEST(FrameLayer, TheReaderGivesTheSameFramesWhereverTheStreamIsCut) {
   };
   std::vector<std::uint8_t> stream, areas;
   std::vector<TMP3Frame> expected;
-  for (const Spec& s : specs) {
+  for (const Laid& s : laid) {
     TMP3Frame f = MakeFrame({.bitRateIndex = 1, .padding = s.padding, .crc = s.crc, .mode = 3}, s.main,
                             unsigned(expected.size()), s.begin, s.blockTypes);
     const Frame info = *ReadFrame(f.Header.data());
