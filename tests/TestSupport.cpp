@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <gtest/gtest.h>
 
 #include "History.h"
+#include "Probe.h"
 #include "TaskOps.h"
 
 void ResetGlobals() {
@@ -39,4 +41,13 @@ QString TestFolder::Touch(const QString& name, const QByteArray& content) const 
   f.open(QIODevice::WriteOnly);
   f.write(content);
   return path;
+}
+
+TTask& AddReadTask(const QString& path) {
+  ProbeFileName = path;
+  AutoNameOutput = true;
+  ProbeInputFile();
+  EXPECT_EQ(ProbeResult, prRead) << path.toStdString();
+  StoreCurrentTask(true, 0);
+  return *Tasks.back();
 }

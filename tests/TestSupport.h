@@ -24,3 +24,8 @@ void ResetGlobals();
 #include <ostream>
 // Readable QString values in assertion messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+struct TTask;
+// Reads `path` the way the main window reads a file and adds it to the task
+// list, ticked; the task is returned.
+TTask& AddReadTask(const QString& path);

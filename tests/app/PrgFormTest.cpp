@@ -33,12 +33,7 @@ class PrgFormTest : public ::testing::Test {
   TTask& AddTask(const QString& name, double seconds, int rate = 44100) {
     const QString in = t.Path(name + ".wav");
     EXPECT_TRUE(MakeWav(in, {seconds, rate, 2, {{"title", name.toStdString()}}}));
-    ProbeFileName = in;
-    AutoNameOutput = true;
-    ProbeInputFile();
-    EXPECT_EQ(ProbeResult, prRead);
-    StoreCurrentTask(true, 0);
-    return *Tasks.back();
+    return AddReadTask(in);
   }
   // The file a running conversion writes before it is complete has no name yet:
   // it is found among this process's open files.

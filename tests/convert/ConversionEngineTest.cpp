@@ -33,15 +33,7 @@ class ConversionEngineTest : public ::testing::Test {
   TTask& AddTask(const QString& name, double seconds) {
     const QString in = t.Path(name + ".wav");
     EXPECT_TRUE(MakeWav(in, {seconds, 44100, 2, {}}));
-    return AddFile(in);
-  }
-  TTask& AddFile(const QString& in) {
-    ProbeFileName = in;
-    AutoNameOutput = true;
-    ProbeInputFile();
-    EXPECT_EQ(ProbeResult, prRead);
-    StoreCurrentTask(true, 0);
-    return *Tasks.back();
+    return AddReadTask(in);
   }
   std::vector<TTask*> All() {
     std::vector<TTask*> all;
@@ -66,7 +58,7 @@ TEST_F(ConversionEngineTest, RunsInOrderKeepsNamesApartAndReportsEachResult) {
   TTask& b = AddTask("b", 1.0);
   ASSERT_TRUE(MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
   ASSERT_TRUE(CutFile(t.Path("whole.wma"), t.Path("cut.wma"), 0.37));
-  AddFile(t.Path("cut.wma"));
+  AddReadTask(t.Path("cut.wma"));
   b.DstFile = a.DstFile;
   QFile::remove(gone.SrcFile);
   Run(2);

@@ -70,12 +70,9 @@ class Desktop : public ::testing::Test {
   TTask& AddTask(const QString& name, double seconds) {
     const QString in = t.Path(name + ".wav");
     EXPECT_TRUE(MakeWav(in, {seconds, 44100, 2, {}}));
-    ProbeFileName = in;
-    AutoNameOutput = true;
-    ProbeInputFile();
-    StoreCurrentTask(true, 0);
+    TTask& task = AddReadTask(in);
     main->RefreshTaskList();
-    return *Tasks.back();
+    return task;
   }
 };
 
