@@ -87,7 +87,7 @@ void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
       // lead-in is in and the input held stays small.
       for (long long at = FedTo;;) {
         TPcmStore::TSpan pcm;
-        bool last;
+        bool last, flush;
         {
           std::unique_lock l(Mx_);
           if (at >= Pending_.To && !PendingLast_) {
@@ -99,11 +99,12 @@ void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
           if (Stop_ || cancel) break;
           pcm = Pending_;
           last = PendingLast_;
+          flush = Flush_;
         }
         const bool done = last && at >= pcm.To;
         // Each slice's frames are handed over at once: the seam before this part
         // can be found, and its input let go of, while the helper is still at work.
-        EncodeSpan(at, pcm, done && Flush_, cancel, [this](const unsigned char* p, int n) {
+        EncodeSpan(at, pcm, done && flush, cancel, [this](const unsigned char* p, int n) {
           std::lock_guard l(Mx_);
           Out_.insert(Out_.end(), p, p + n);
         });
