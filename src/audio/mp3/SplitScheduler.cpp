@@ -12,6 +12,7 @@ constexpr int LeadIn = TPartEncoder::LeadIn;
 constexpr int LeadOutBeyond = 5;  // frames after a part, beyond the frames its encoder still owes
 constexpr int MaxLeadOut = 48;
 constexpr int SliceSamples = TPartEncoder::SliceSamples;
+constexpr int HelperFirst = LeadIn + 16;  // frames in before a helper starts: its lead-in and a little more
 constexpr long long HelperAhead = 8LL * SliceSamples;  // input a helper is given beyond where it is
 }  // namespace
 
@@ -156,7 +157,7 @@ bool TSplitScheduler::HelperIdle() const {
   for (const auto& part : Parts_)
     if (part->Busy() && !part->FedAll() && part->HelperTo() - part->Progress() < HelperAhead) return true;
   for (const auto& part : Parts_)
-    if (part->State() == TPartState::Planned && Store_.Total() >= part->PcmStart + (LeadIn + 1) * L_.FrameSamples)
+    if (part->State() == TPartState::Planned && Store_.Total() >= part->PcmStart + HelperFirst * L_.FrameSamples)
       return false;
   return true;
 }
@@ -234,7 +235,7 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
     // A helper follows the input once its lead-in is in; this thread encodes a
     // part only once it is all in.
     const bool in = ended || total >= (part.Until + LeadOut_) * grid;
-    if (!in && total <= part.PcmStart + LeadIn * grid) continue;
+    if (!in && total < part.PcmStart + HelperFirst * grid) continue;
     const bool core = TCoreBudget::TryTakeHelper();
     if (!core && (!in || (BusyHelpers() > 0 && !takeOver))) continue;
     try {
