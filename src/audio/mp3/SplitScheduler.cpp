@@ -165,8 +165,10 @@ bool TSplitScheduler::HelperIdle() const {
 void TSplitScheduler::Plan() {
   const long long grid = L_.FrameSamples;
   // Each part is given out as its first samples come: to the helpers while a core
-  // is free or one of them is busy, and they have less work waiting than this
-  // thread; else to this thread, whose encoder goes on from the part before.
+  // is free or one of them is busy, and they have no more than half a part of
+  // work waiting beyond this thread's (a helper follows the input, so a part it
+  // takes early keeps its core busy, not idle); else to this thread, whose
+  // encoder goes on from the part before.
   while (NextStart_ * grid < Store_.Total()) {
     const long long start = NextStart_;
     NextStart_ = PartEnd(start);
@@ -175,7 +177,7 @@ void TSplitScheduler::Plan() {
     for (const auto& part : Parts_)
       if (part->State() == TPartState::Planned || part->Busy())
         helperWork += (part->Until + LeadOut_) * grid - part->Progress();
-    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog()) {
+    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog() + L_.PartFrames * grid / 2) {
       if (TPartEncoder* open = OpenPart()) {
         open->Until = start;
         open->FeedLimit = (start + LeadOut_) * grid;
