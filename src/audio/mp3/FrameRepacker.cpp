@@ -158,7 +158,6 @@ void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
       return;
     }
     if (seam == TSeam::Failed) {
-      b.Collect(true);  // a helper still at work ends first: `a` goes on from where it ended
       scheduler.Continue(a, b);
       Close(b);
       parts.erase(parts.begin() + 1);

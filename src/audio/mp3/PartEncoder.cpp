@@ -51,7 +51,7 @@ void TPartEncoder::Move(TPartState to) {
 }
 
 template <class TOut>
-void TPartEncoder::Feed(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
+void TPartEncoder::EncodeSpan(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
                         TOut out) {
   unsigned char slice[SliceBytes];
   for (long long at = from; at < pcm.To && !cancel;) {
@@ -71,24 +71,46 @@ void TPartEncoder::Feed(long long from, const TPcmStore::TSpan& pcm, bool flush,
 
 void TPartEncoder::Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel) {
   std::vector<std::uint8_t> out;
-  Feed(FedTo, pcm, flush, cancel, [&out](const unsigned char* p, int n) { out.insert(out.end(), p, p + n); });
+  EncodeSpan(FedTo, pcm, flush, cancel, [&out](const unsigned char* p, int n) { out.insert(out.end(), p, p + n); });
   FedTo = std::max(FedTo, pcm.To);
   Reader.Add(out.data(), out.size());
 }
 
-void TPartEncoder::EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::atomic<bool>& cancel) {
-  DoneState_ = flush ? TPartState::Ended : TPartState::Encoded;
-  HelperTo_ = pcm.To;
+void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
+  HelperTo_ = FedTo;
+  Pending_.From = Pending_.To = FedTo;
   Move(TPartState::Helping);
-  Worker_ = std::thread([this, from = FedTo, pcm = std::move(pcm), flush, &cancel] {
+  Worker_ = std::thread([this, &cancel] {
     std::exception_ptr error;
     try {
-      // Each slice's frames are handed over at once: the seam before this part
-      // can be found, and its input let go of, while the helper is still at work.
-      Feed(from, pcm, flush, cancel, [this](const unsigned char* p, int n) {
-        std::lock_guard l(Mx_);
-        Out_.insert(Out_.end(), p, p + n);
-      });
+      // The helper follows the input as it comes, so that it starts once its
+      // lead-in is in and the input held stays small.
+      for (long long at = FedTo;;) {
+        TPcmStore::TSpan pcm;
+        bool last, flush;
+        {
+          std::unique_lock l(Mx_);
+          if (at >= Pending_.To && !PendingLast_) {
+            Hungry_ = true;
+            DoneCv_.notify_all();
+            MoreCv_.wait(l, [&] { return Stop_ || cancel || at < Pending_.To || PendingLast_; });
+          }
+          Hungry_ = false;
+          if (Stop_ || cancel) break;
+          pcm = Pending_;
+          last = PendingLast_;
+          flush = Flush_;
+        }
+        const bool done = last && at >= pcm.To;
+        // Each slice's frames are handed over at once: the seam before this part
+        // can be found, and its input let go of, while the helper is still at work.
+        EncodeSpan(at, pcm, done && flush, cancel, [this](const unsigned char* p, int n) {
+          std::lock_guard l(Mx_);
+          Out_.insert(Out_.end(), p, p + n);
+        });
+        at = std::max(at, pcm.To);
+        if (done || cancel) break;
+      }
     } catch (...) {
       error = std::current_exception();
     }
@@ -100,10 +122,26 @@ void TPartEncoder::EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::a
   });
 }
 
-void TPartEncoder::Wait() {
-  if (State_ != TPartState::Helping) return;
+void TPartEncoder::Feed(TPcmStore::TSpan pcm, bool last, bool flush) {
+  HelperTo_ = pcm.To;
+  FedAll_ = last;
+  if (last) DoneState_ = flush ? TPartState::Ended : TPartState::Encoded;
+  {
+    std::lock_guard l(Mx_);
+    Pending_ = std::move(pcm);
+    PendingLast_ = last;
+    Flush_ = flush;
+    Hungry_ = false;
+  }
+  MoreCv_.notify_all();
+}
+
+bool TPartEncoder::Wait() {
+  if (State_ != TPartState::Helping) return false;
   std::unique_lock l(Mx_);
-  DoneCv_.wait(l, [this] { return Finished_; });
+  if (!Finished_ && Hungry_) return false;
+  DoneCv_.wait(l, [this] { return Finished_ || Hungry_; });
+  return true;
 }
 
 bool TPartEncoder::Collect(bool wait) {
@@ -134,7 +172,13 @@ bool TPartEncoder::Busy() const {
 }
 
 void TPartEncoder::Join() {
-  if (Worker_.joinable()) Worker_.join();
+  if (!Worker_.joinable()) return;
+  {
+    std::lock_guard l(Mx_);
+    Stop_ = true;
+  }
+  MoreCv_.notify_all();
+  Worker_.join();
 }
 
 void TPartEncoder::TakeFrames() {

@@ -51,14 +51,22 @@ class TPartEncoder {
   // Encodes the input from FedTo to `pcm.To` on this thread; with `flush`, the
   // encoder's last frames too. The output is kept for the frame reader.
   void Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel);
-  // Encodes the same on a thread of its own, which gives its core back to the
-  // budget when done: the part is Helping until Collect finds it done.
-  void EncodeOnHelper(TPcmStore::TSpan pcm, bool flush, const std::atomic<bool>& cancel);
+  // Starts a thread of its own that encodes the input as Feed hands it over, and
+  // gives its core back to the budget when done: the part is Helping until
+  // Collect finds it done.
+  void EncodeOnHelper(const std::atomic<bool>& cancel);
+  // Hands a helper its input up to `pcm.To`; with `last`, that is all of it, and
+  // with `flush`, it ends with the encoder's last frames.
+  void Feed(TPcmStore::TSpan pcm, bool last, bool flush);
+  // All of a helper's input has been handed over.
+  bool FedAll() const { return FedAll_; }
+  long long HelperTo() const { return HelperTo_; }
   // Takes in what a helper has encoded so far; with `wait`, waits until it is
   // done. Once it is, the part is Encoded or Ended. False for a part not started.
   bool Collect(bool wait);
-  // Waits until a helper is done, without taking its output in.
-  void Wait();
+  // Waits until a helper is done or has encoded all the input it was given,
+  // without taking its output in; false when it had nothing to do already.
+  bool Wait();
   // A helper still encoding, and the input sample it has come to: what lies
   // before that it has read for the last time.
   bool Busy() const;
@@ -85,7 +93,7 @@ class TPartEncoder {
  private:
   // Encodes from `from` to `pcm.To`, handing each slice's output to `out`.
   template <class TOut>
-  void Feed(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel, TOut out);
+  void EncodeSpan(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel, TOut out);
 
   const TSplitLayout& L_;
   TPartState State_;
@@ -96,7 +104,12 @@ class TPartEncoder {
   std::condition_variable DoneCv_;
   bool Finished_ = false;
   TPartState DoneState_ = TPartState::Encoded;
-  long long HelperTo_ = 0;  // the input sample a helper encodes up to
+  long long HelperTo_ = 0;  // the input sample a helper is given up to
+  bool FedAll_ = false;
+  // What a helper is given, under Mx_: it waits on MoreCv_ for more.
+  TPcmStore::TSpan Pending_;
+  bool PendingLast_ = false, Flush_ = false, Hungry_ = false, Stop_ = false;
+  std::condition_variable MoreCv_;
   std::vector<std::uint8_t> Out_;
   std::exception_ptr Error_;
 };

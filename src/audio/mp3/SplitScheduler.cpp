@@ -12,6 +12,8 @@ constexpr int LeadIn = TPartEncoder::LeadIn;
 constexpr int LeadOutBeyond = 5;  // frames after a part, beyond the frames its encoder still owes
 constexpr int MaxLeadOut = 48;
 constexpr int SliceSamples = TPartEncoder::SliceSamples;
+constexpr int HelperFirst = LeadIn + 16;  // frames in before a helper starts: its lead-in and a little more
+constexpr long long HelperAhead = 8LL * SliceSamples;  // input a helper is given beyond where it is
 }  // namespace
 
 TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
@@ -89,10 +91,7 @@ bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > He
 
 bool TSplitScheduler::WaitForHelper() {
   for (auto& part : Parts_)
-    if (part->Busy()) {
-      part->Wait();
-      return true;
-    }
+    if (part->Busy() && part->Wait()) return true;
   return false;
 }
 
@@ -154,8 +153,11 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
 bool TSplitScheduler::HelperIdle() const {
   // A helper is or could be at work, and no part is in for it to take next.
   if (BusyHelpers() == 0 && TCoreBudget::Free() == 0) return false;
+  // A helper at work that has nearly caught up with its input wants more.
   for (const auto& part : Parts_)
-    if (part->State() == TPartState::Planned && Store_.Total() >= (part->Until + LeadOut_) * L_.FrameSamples)
+    if (part->Busy() && !part->FedAll() && part->HelperTo() - part->Progress() < HelperAhead) return true;
+  for (const auto& part : Parts_)
+    if (part->State() == TPartState::Planned && Store_.Total() >= part->PcmStart + HelperFirst * L_.FrameSamples)
       return false;
   return true;
 }
@@ -163,8 +165,10 @@ bool TSplitScheduler::HelperIdle() const {
 void TSplitScheduler::Plan() {
   const long long grid = L_.FrameSamples;
   // Each part is given out as its first samples come: to the helpers while a core
-  // is free or one of them is busy, and they have less work waiting than this
-  // thread; else to this thread, whose encoder goes on from the part before.
+  // is free or one of them is busy, and they have no more than half a part of
+  // work waiting beyond this thread's (a helper follows the input, so a part it
+  // takes early keeps its core busy, not idle); else to this thread, whose
+  // encoder goes on from the part before.
   while (NextStart_ * grid < Store_.Total()) {
     const long long start = NextStart_;
     NextStart_ = PartEnd(start);
@@ -173,7 +177,7 @@ void TSplitScheduler::Plan() {
     for (const auto& part : Parts_)
       if (part->State() == TPartState::Planned || part->Busy())
         helperWork += (part->Until + LeadOut_) * grid - part->Progress();
-    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog()) {
+    if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog() + L_.PartFrames * grid / 2) {
       if (TPartEncoder* open = OpenPart()) {
         open->Until = start;
         open->FeedLimit = (start + LeadOut_) * grid;
@@ -204,7 +208,21 @@ long long TSplitScheduler::OwnBacklog() const {
 
 bool TSplitScheduler::TakeOver() { return StartHelpers(InputEnded_, true); }
 
+void TSplitScheduler::FeedHelpers(bool ended) {
+  const long long grid = L_.FrameSamples, total = Store_.Total();
+  for (auto& part : Parts_) {
+    if (part->State() != TPartState::Helping || part->FedAll()) continue;
+    const bool last = ended && part->Until * grid >= total;
+    const long long end = last ? total : std::min(total, (part->Until + LeadOut_) * grid);
+    const bool all = ended || end == (part->Until + LeadOut_) * grid;
+    if (end <= part->HelperTo() && !all) continue;
+    if (last) part->Until = -1;
+    part->Feed(Store_.Span(std::min(part->Progress(), end), end), all, last);
+  }
+}
+
 bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
+  FeedHelpers(ended);
   const long long grid = L_.FrameSamples, total = Store_.Total();
   // A helper starts once its part and its lead-out are in (or the input has ended),
   // with a core of the budget. Without one, the part waits for this file's busy
@@ -216,9 +234,12 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
     if (part.State() != TPartState::Planned) continue;
     const bool last = ended && part.Until * grid >= total;
     const long long end = last ? total : std::min(total, (part.Until + LeadOut_) * grid);
-    if (!ended && total < (part.Until + LeadOut_) * grid) continue;
+    // A helper follows the input once its lead-in is in; this thread encodes a
+    // part only once it is all in.
+    const bool in = ended || total >= (part.Until + LeadOut_) * grid;
+    if (!in && total < part.PcmStart + HelperFirst * grid) continue;
     const bool core = TCoreBudget::TryTakeHelper();
-    if (!core && BusyHelpers() > 0 && !takeOver) continue;
+    if (!core && (!in || (BusyHelpers() > 0 && !takeOver))) continue;
     try {
       part.Ctx = NewEncoder_();
     } catch (...) {
@@ -229,15 +250,16 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
       if (core) TCoreBudget::GiveHelper();
       throw EAudioException("The MP3 encoder could not be started.");
     }
-    if (last) part.Until = -1;
     if (core) {
-      part.EncodeOnHelper(Store_.Span(part.PcmStart, end), last, Cancel_);
+      part.EncodeOnHelper(Cancel_);
     } else {
+      if (last) part.Until = -1;
       part.Encode(Store_.Span(part.PcmStart, end), last, Cancel_);
       part.Move(last ? TPartState::Ended : TPartState::Encoded);
     }
     started = true;
   }
+  if (started) FeedHelpers(ended);
   return started;
 }
 
@@ -250,6 +272,18 @@ int TSplitScheduler::BusyHelpers() const {
 
 void TSplitScheduler::Continue(TPartEncoder& a, TPartEncoder& b) {
   // The earlier encoder goes on through the later part, as one encoder would.
+  if (b.State() == TPartState::Helping && !b.FedAll()) {
+    // Its helper has not had all its input: it stops, and this thread goes on
+    // with `a` as the input comes.
+    b.Join();
+    a.Until = b.Until;
+    a.FeedLimit = (b.Until + LeadOut_) * L_.FrameSamples;
+    a.Move(TPartState::LeadingOut);
+    FinishLeadOut(a);
+    ++Continued_;
+    return;
+  }
+  b.Collect(true);  // a helper still at work ends first: `a` goes on from where it ended
   const long long to = std::max(a.FedTo, b.FedTo);
   if (b.FedTo > a.FedTo || b.Ended()) a.Encode(Store_.Span(a.FedTo, to), b.Ended(), Cancel_);
   a.Until = b.Until;

@@ -39,7 +39,8 @@ class TSplitScheduler {
   // Starts a part set aside for a helper whose input is in, on this thread when
   // no core is free; false when there is none.
   bool TakeOver();
-  // Waits until the first helper still at work is done; false when none is.
+  // Waits until the first helper still at work is done or wants more input;
+  // false when none is at work.
   bool WaitForHelper();
   // Stops the helpers and closes every encoder.
   void Cancel();
@@ -60,6 +61,7 @@ class TSplitScheduler {
   void Advance(bool ending, long long budget);
   void Plan();
   bool StartHelpers(bool ended, bool takeOver);
+  void FeedHelpers(bool ended);
   void EncodeHere(TPartEncoder& part, long long to, bool flush);
   void FinishLeadOut(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
