@@ -7,13 +7,20 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/eventfd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "AudioException.h"
 #include "CoreBudget.h"
 #include "DX9In.h"
 #include "HouseSettings.h"
+#include "MP3FileCheck.h"
 #include "MP3Out.h"
 #include "Paths.h"
 #include "Task.h"
@@ -32,6 +39,21 @@ struct TConversionEngine::TJob {
 namespace {
 // A file a cancel ends within half a second of its end counts as whole.
 constexpr qint64 WholeWithin = 5000000;
+// An output this much shorter than its input was not made from all of it.
+constexpr qint64 ShortOfInput = 10000000;
+
+void GiveInputTime(const TTask& task, TConvertResult& result) {
+  const QByteArray from = QFile::encodeName(task.SrcFile), to = QFile::encodeName(task.DstFile);
+  struct stat input {};
+  bool done = ::stat(from.constData(), &input) == 0;
+  if (done) {
+    const timespec times[2] = {{0, UTIME_OMIT}, input.st_mtim};
+    done = ::utimensat(AT_FDCWD, to.constData(), times, 0) == 0;
+  }
+  if (!done)
+    result.Note += (result.Note.isEmpty() ? "" : "; ") + QString("the input's time was not given to the MP3: ") +
+                   QString::fromLocal8Bit(std::strerror(errno));
+}
 }  // namespace
 
 TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObject(parent), Configure(ApplyHouseSettings) {
@@ -154,6 +176,9 @@ void TConversionEngine::StartNext() {
     if (Paused_ || Held_ || Cancelled_ || Terminating_ || Next_ >= Tasks_.size()) break;
     TJob& job = *Jobs_[k];
     if (job.Index >= 0) continue;
+    // Outputs left as they are take no job.
+    while (Next_ < Tasks_.size() && !Terminating_ && !Cancelled_ && AlreadyConverted(*Tasks_[Next_])) Skip(int(Next_++));
+    if (Terminating_ || Cancelled_ || Next_ >= Tasks_.size()) break;
     StartTask(job, int(Next_++));
   }
   Starting_ = false;
@@ -170,14 +195,36 @@ void TConversionEngine::StartNext() {
 
 QString TConversionEngine::ReserveOutput(TTask& task) {
   if (Written_.contains(task.DstFile))
-    task.DstFile = NextFreeName(task.DstFile, [this, &task](const QString& name) {
-      if (Written_.contains(name)) return true;
-      for (const TTask* other : Tasks_)
-        if (other != &task && other->DstFile == name) return true;
-      return NameClaimed && NameClaimed(name, task);
-    });
+    task.DstFile = NextFreeName(
+        task.DstFile,
+        [this, &task](const QString& name) {
+          if (Written_.contains(name)) return true;
+          for (const TTask* other : Tasks_)
+            if (other != &task && other->DstFile == name) return true;
+          return NameClaimed && NameClaimed(name, task);
+        },
+        Existing == TExistingOutput::Number);
   Written_.insert(task.DstFile);
   return task.DstFile;
+}
+
+bool TConversionEngine::AlreadyConverted(const TTask& task) const {
+  if (Existing != TExistingOutput::Skip || Written_.contains(task.DstFile)) return false;
+  const QFileInfo output(task.DstFile), input(task.SrcFile);
+  if (!output.isFile() || output.lastModified() < input.lastModified()) return false;
+  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(QFile::encodeName(task.DstFile).toStdString());
+  // A whole file that holds less than the input states (one a cancel ended) is made again.
+  return check.Complete && (task.Duration <= 0 || qint64(check.Seconds() * 1e7) >= task.Duration - ShortOfInput);
+}
+
+void TConversionEngine::Skip(int index) {
+  TTask& task = *Tasks_[index];
+  Written_.insert(task.DstFile);
+  TConvertResult result;
+  result.Outcome = TJobOutcome::Skipped;
+  result.Output = task.DstFile;
+  result.Length = std::max<qint64>(task.Duration, 0);
+  emit JobEnded(index, result);
 }
 
 void TConversionEngine::StartTask(TJob& job, int index) {
@@ -189,6 +236,12 @@ void TConversionEngine::StartTask(TJob& job, int index) {
   job.Sink->SetInput(job.Source.get());
   job.Source->FileName = task.SrcFile;
   emit JobStarted(index);
+  // Names from tags and kept folder trees put files in folders not made yet.
+  QString error;
+  if (ForceFolder(FolderPart(task.DstFile), {}, &error).isEmpty()) {
+    SinkFailed(job, QString("the folder %1 cannot be made: %2").arg(FolderPart(task.DstFile), error));
+    return;
+  }
   try {
     job.Source->OpenFile();  // held until the source goes
   } catch (const std::exception& e) {
@@ -242,6 +295,8 @@ void TConversionEngine::SinkFailed(TJob& job, const QString& reason) {
 void TConversionEngine::End(TJob& job, TConvertResult result) {
   const int index = job.Index;
   result.Output = Tasks_[index]->DstFile;
+  if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
+    GiveInputTime(*Tasks_[index], result);
   job.Source.reset();  // the sink lets go of it through its notification
   job.Index = -1;
   emit JobEnded(index, result);

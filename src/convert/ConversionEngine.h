@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ConvertResult.h"
+#include "DefaultSettings.h"
 
 class QSocketNotifier;
 class QTimer;
@@ -39,6 +40,11 @@ class TConversionEngine : public QObject {
   // Whether another task, outside this run, claims `name` as its output.
   std::function<bool(const QString& name, const TTask& task)> NameClaimed;
   bool AutoStart = false;
+  // What to do with an output name that already stands: numbered names are given
+  // by the client; Skip leaves a complete output not older than its input alone.
+  TExistingOutput Existing = TExistingOutput::Number;
+  // Each MP3 made gets its input's modification time.
+  bool KeepFileTime = false;
 
   // Begins a run over `tasks` with up to `jobs` at once (0: one for each core);
   // cores the jobs leave free go to splitting long files when `split`. Starts
@@ -88,6 +94,9 @@ class TConversionEngine : public QObject {
   struct TJob;
   void SetUpJobs(int count);
   void StartTask(TJob& job, int index);
+  // The task's output is there, complete and not older than its input.
+  bool AlreadyConverted(const TTask& task) const;
+  void Skip(int index);
   void SinkDone(TJob& job);
   void SinkFailed(TJob& job, const QString& reason);
   void End(TJob& job, TConvertResult result);

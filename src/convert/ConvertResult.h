@@ -9,6 +9,7 @@ enum class TJobOutcome {
   Failed,      // no MP3 was made; Failure says why
   Cancelled,   // the run was cancelled while it ran: the MP3 holds the audio so far
   Discarded,   // the run was ended at once: nothing was kept
+  Skipped,     // a complete output not older than the input was there already and left alone
 };
 
 struct TConvertResult {

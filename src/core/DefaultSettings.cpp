@@ -74,6 +74,10 @@ void WriteAll(QSettings& s) {
   s.setValue("tips", TipsIndex);
   s.setValue("ParallelJobs", d.ParallelJobs);
   s.setValue("SplitFiles", d.SplitFiles ? 1 : 0);
+  s.setValue("KeepFolderTree", d.KeepFolderTree ? 1 : 0);
+  s.setValue("NamePattern", d.NamePattern);
+  s.setValue("ExistingOutput", int(d.ExistingOutput));
+  s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -126,6 +130,20 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       LoadInt(s, "tips", TipsIndex, 0);
       LoadInt(s, "ParallelJobs", DefaultSettings.ParallelJobs, defaults.ParallelJobs);
       LoadBool(s, "SplitFiles", DefaultSettings.SplitFiles, defaults.SplitFiles);
+      LoadBool(s, "KeepFolderTree", DefaultSettings.KeepFolderTree, defaults.KeepFolderTree);
+      // A pattern written by hand with a comma and no quotes reads back as a list.
+      const QVariant pattern = s.value("NamePattern");
+      DefaultSettings.NamePattern =
+          pattern.typeId() == QMetaType::QStringList ? pattern.toStringList().join(", ") : pattern.toString();
+      if (!s.contains("NamePattern")) s.setValue("NamePattern", QString());
+      std::int32_t existing = 0;
+      LoadInt(s, "ExistingOutput", existing, int(defaults.ExistingOutput));
+      if (existing > int(TExistingOutput::Overwrite)) {
+        existing = int(defaults.ExistingOutput);
+        s.setValue("ExistingOutput", existing);
+      }
+      DefaultSettings.ExistingOutput = TExistingOutput(existing);
+      LoadBool(s, "KeepFileTime", DefaultSettings.KeepFileTime, defaults.KeepFileTime);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

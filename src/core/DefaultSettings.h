@@ -2,6 +2,13 @@
 #include <QString>
 #include <cstdint>
 
+// What a run does with an output name that already stands in the folder.
+enum class TExistingOutput {
+  Number = 0,     // the new file is numbered: "name(2).mp3"
+  Skip = 1,       // a complete output not older than its input is left alone; others are replaced
+  Overwrite = 2,  // the old file is replaced once the new one is whole
+};
+
 // The settings a newly read file starts with; they follow the last task finished
 // in the wizard and persist in the settings store.
 struct TDefaultSettings {
@@ -16,6 +23,10 @@ struct TDefaultSettings {
   std::int32_t AudioVbrMaxBitrate = 256;
   std::int32_t ParallelJobs = 0;  // conversions at once in a run; 0: one for each processor core
   bool SplitFiles = true;         // a long file is encoded on the cores the run leaves free
+  bool KeepFolderTree = true;     // files added with a folder keep their place under it in the output folder
+  QString NamePattern;            // output names from tags; empty: the input's name
+  TExistingOutput ExistingOutput = TExistingOutput::Number;
+  bool KeepFileTime = false;      // an MP3 gets its input's modification time
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -9,6 +9,7 @@
 
 #include "DoString.h"
 #include "Globals.h"
+#include "NamePattern.h"
 
 QString ForceFolder(const QString& folder, const QString& fallback, QString* error) {
   // "/" is the only separator: a backslash is an ordinary character of a name here.
@@ -49,19 +50,30 @@ QString FolderPart(const QString& path) {
 
 QString FileNamePart(const QString& path) { return path.mid(path.lastIndexOf('/') + 1); }
 
-QString MakeOutputName(const QString& extension) {
-  const QString name = FileNamePart(CurrentTask.SrcFile);
+QString RelativeOutputName(const TTask& task) {
+  if (!DefaultSettings.NamePattern.isEmpty()) {
+    const TNamePattern pattern(DefaultSettings.NamePattern);
+    if (pattern.Error().isEmpty()) return pattern.Expand(task);
+  }
+  const QString name = FileNamePart(task.SrcFile);
   const int dot = name.lastIndexOf('.');
   const QString stem = dot < 0 ? name : name.left(dot);
-  return NextFreeName(DefaultSettings.OutputFileDir + stem + extension, IsOutputTaken);
+  return (DefaultSettings.KeepFolderTree ? task.SubFolder : QString()) + stem;
 }
 
-QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken) {
+QString MakeOutputName(const QString& extension) {
+  const QString path = DefaultSettings.OutputFileDir + RelativeOutputName(CurrentTask) + extension;
+  // Otherwise a file standing under the name is dealt with when the run comes to it.
+  const bool numbered = DefaultSettings.ExistingOutput == TExistingOutput::Number;
+  return NextFreeName(path, IsOutputTaken, numbered);
+}
+
+QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken, bool existing) {
   const int slash = path.lastIndexOf('/');
   int dot = path.lastIndexOf('.');
   if (dot <= slash) dot = int(path.size());
   QString candidate = path;
-  for (int n = 2; QFileInfo::exists(candidate) || taken(candidate); ++n)
+  for (int n = 2; (existing && QFileInfo::exists(candidate)) || taken(candidate); ++n)
     candidate = path.left(dot) + "(" + QString::number(n) + ")" + path.mid(dot);
   return candidate;
 }

@@ -2,6 +2,8 @@
 #include <QString>
 #include <functional>
 
+struct TTask;
+
 // Creates every missing folder of `folder` and returns it with a trailing "/";
 // empty when a folder cannot be created (with the system's reason in `error`).
 // A relative folder is placed at the root; a blank one gives `fallback`.
@@ -9,10 +11,13 @@ QString ForceFolder(const QString& folder, const QString& fallback, QString* err
 // Some listed task already writes to `path` (exact comparison).
 bool IsOutputTaken(const QString& path);
 // `path` itself, or its name numbered "(2)", "(3)"... before the extension, the
-// first that neither exists nor is `taken`.
-QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken);
-// OutputFileDir + CurrentTask's file name with `extension`, numbered "(2)", "(3)"...
-// while that name exists or is another task's output.
+// first that is not `taken` and, when `existing` counts, does not exist.
+QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken, bool existing = true);
+// A task's output name under the output folder, without extension: from the name
+// pattern when one is set, else its input's name, under its folder when the tree is kept.
+QString RelativeOutputName(const TTask& task);
+// OutputFileDir + CurrentTask's output name with `extension`, numbered "(2)", "(3)"...
+// while that name is another task's output, or exists when existing outputs are numbered.
 QString MakeOutputName(const QString& extension);
 // The folder part of `path`, with its trailing "/".
 QString FolderPart(const QString& path);

@@ -1,5 +1,7 @@
 #include "Probe.h"
 
+#include <utility>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -174,6 +176,7 @@ void (*ProbeStartHook)() = nullptr;
 void ProbeInputFile() {
   if (ProbeStartHook) ProbeStartHook();
   const QString path = ProbeFileName;
+  const QString subFolder = std::exchange(ProbeSubFolder, QString());
   MediaDescription d;
   const int result = Describe(path, d);
   if (result != prRead) {
@@ -187,12 +190,8 @@ void ProbeInputFile() {
   t.Duration = d.Duration;
   t.SrcSampleRate = d.SampleRate;
   t.SrcChannels = d.Channels;
+  t.SubFolder = subFolder;
   ApplyDefaultsToTask(t);
-  if (AutoNameOutput) {
-    if (DefaultSettings.OutputFileDir.isEmpty() || DefaultSettings.OutputFileDir == DefaultSettings.InputFileDir)
-      DefaultSettings.OutputFileDir = FolderPart(t.SrcFile);
-    t.DstFile = MakeOutputName(".mp3");
-  }
   TMediaTags tags;
   ReadMediaTags(t.SrcFile, tags);
   if (!tags.Title.isEmpty()) {
@@ -212,6 +211,16 @@ void ProbeInputFile() {
   t.Disc = tags.Disc;
   t.Composer = tags.Composer;
   CutTaskTexts(t);
+  if (AutoNameOutput) {
+    // Beside the input: for a file found in a folder added whole, beside that
+    // folder's tree, so its place under it is kept.
+    if (DefaultSettings.OutputFileDir.isEmpty() || DefaultSettings.OutputFileDir == DefaultSettings.InputFileDir) {
+      const QString folder = FolderPart(t.SrcFile);
+      DefaultSettings.OutputFileDir =
+          folder.endsWith(t.SubFolder) ? folder.left(folder.size() - t.SubFolder.size()) : folder;
+    }
+    t.DstFile = MakeOutputName(".mp3");  // names may come from the tags just read
+  }
   t.EstimatedSize = ProbeSizeEstimate(t);
   ProbeResult = prRead;
   ProbeFinished = true;

@@ -26,6 +26,8 @@ struct TTask {
   QString Year;
   // Carried from the input to the MP3 as they are; the wizard does not show them.
   QString Track, AlbumArtist, Disc, Composer;
+  // Its folder under a folder added whole, relative to that folder: "" or "A/B/".
+  QString SubFolder;
   bool Checked = false;
 };
 

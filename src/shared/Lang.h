@@ -142,4 +142,14 @@ inline constexpr const char* NoDecoders =
     "Cannot start DX9In without the FFmpeg decoders present, Please install the FFmpeg libraries";
 inline constexpr const char* NoLame = "libmp3lame.so.0 library could not be loaded.";
 
+// Output names built from tags: what stands for a field with no value
+inline constexpr const char* UnknownArtist = "Unknown Artist";
+inline constexpr const char* UnknownAlbum = "Unknown Album";
+inline constexpr const char* UnknownTitle = "Unknown Title";
+inline constexpr const char* UnknownGenre = "Unknown Genre";
+inline constexpr const char* UnknownYear = "Unknown Year";
+
+// Outputs that already exist
+inline constexpr const char* AlreadyConverted = "already converted";
+
 }  // namespace lang

@@ -1,16 +1,24 @@
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ConversionEngine.h"
 #include "MediaCheck.h"
 #include "MediaMaker.h"
+#include "Paths.h"
 #include "Probe.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
 
 namespace {
+
+ino_t Inode(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
 
 // A run driven to its end the way the command line drives it, recording what
 // the engine tells.
@@ -137,6 +145,55 @@ TEST_F(ConversionEngineTest, CancelKeepsTheAudioSoFarAndTerminateKeepsNothing) {
     }
   }
   EXPECT_EQ(Leftovers(), QStringList{"long.mp3"});
+}
+
+// With existing outputs skipped, a re-run leaves a complete, newer output alone
+// and makes again one cut short, one grown, one not an MP3, one shorter than its
+// input (as a cancel leaves them) and one older than its input. Outputs given
+// their input's time still count as done.
+TEST_F(ConversionEngineTest, ARerunSkipsWhatIsDoneAndMakesTheRestAgain) {
+  const QStringList names = {"done", "cut", "grown", "foreign", "short", "older"};
+  for (const QString& n : names) AddTask(n, 3.0);
+  engine.Existing = TExistingOutput::Skip;
+  engine.KeepFileTime = true;
+  Run(2);
+  for (int i = 0; i < names.size(); ++i) ASSERT_EQ(results[i].Outcome, TJobOutcome::Converted) << i;
+  const QString done = Tasks[0]->DstFile;
+  EXPECT_EQ(QFileInfo(done).lastModified(), QFileInfo(Tasks[0]->SrcFile).lastModified());
+  const ino_t inode = Inode(done);
+
+  QFile cut(Tasks[1]->DstFile);
+  ASSERT_TRUE(cut.resize(cut.size() - 300));
+  QFile grown(Tasks[2]->DstFile);
+  ASSERT_TRUE(grown.open(QIODevice::Append) && grown.write(QByteArray(1000, 'x')) == 1000);
+  grown.close();
+  QFile::remove(Tasks[3]->DstFile);
+  t.Touch(FileNamePart(Tasks[3]->DstFile), "not an mp3");
+  QFile::remove(Tasks[4]->DstFile);
+  ASSERT_TRUE(MakeMp3(Tasks[4]->DstFile, {1.0, 44100, 2, {}}));
+  QFile older(Tasks[5]->SrcFile);
+  ASSERT_TRUE(older.open(QIODevice::ReadWrite) &&
+              older.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+  older.close();
+
+  results.clear();
+  finished = 0;
+  Run(2);
+  EXPECT_EQ(results[0].Outcome, TJobOutcome::Skipped);
+  EXPECT_EQ(Inode(done), inode);
+  for (int i = 1; i < names.size(); ++i) {
+    EXPECT_EQ(results[i].Outcome, TJobOutcome::Converted) << names[i].toStdString();
+    EXPECT_EQ(results[i].Output, Tasks[i]->DstFile) << names[i].toStdString();  // replaced, not numbered
+    const MediaFacts mp3 = ReadMedia(results[i].Output);
+    EXPECT_TRUE(mp3.DecodedCleanly) << names[i].toStdString();
+    EXPECT_NEAR(mp3.Duration, 3.0, 0.05) << names[i].toStdString();
+  }
+
+  results.clear();
+  finished = 0;
+  Run(2);
+  for (int i = 0; i < names.size(); ++i) EXPECT_EQ(results[i].Outcome, TJobOutcome::Skipped) << names[i].toStdString();
+  EXPECT_EQ(Leftovers().size(), names.size());
 }
 
 }  // namespace
