@@ -2,13 +2,16 @@
 // read, given the saved defaults and an automatic output name, then converted.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <utility>
 #include <unistd.h>
 
 extern "C" {
@@ -22,7 +25,10 @@ extern "C" {
 #include "Lang.h"
 #include "MP3Out.h"
 #include "Paths.h"
+#include "NamePattern.h"
 #include "Probe.h"
+#include "FolderScan.h"
+#include "FolderWatch.h"
 #include "SignalWatch.h"
 #include "TaskOps.h"
 
@@ -31,8 +37,9 @@ namespace {
 const char* const Usage =
     "usage: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
-    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--overwrite]\n"
-    "                           [--no-split] FILE...\n";
+    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
+    "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
+    "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
     "Converts audio files to MP3 with the program's saved defaults and naming.\n"
@@ -47,19 +54,33 @@ const char* const Help =
     "                   tag texts, in place of the input's own\n"
     "  -q, --quiet      print only failures\n"
     "  -n, --dry-run    print what would be written, where, and with which settings\n"
-    "  --overwrite      replace existing outputs instead of numbering the new ones\n"
+    "  --existing WHAT  an output that already exists: skip it when it is complete and\n"
+    "                   not older than its input (others are made again), number the\n"
+    "                   new one (name(2).mp3), or overwrite it (default: the saved choice)\n"
+    "  --overwrite      the same as --existing overwrite\n"
+    "  --name PATTERN   output names from the tags, \"/\" making folders, e.g.\n"
+    "                   \"{albumartist}/{album}/{track:02} {title}\"; fields: {artist},\n"
+    "                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},\n"
+    "                   {filename}, {dir} (the folder under DIR); {track:02} pads with zeros\n"
+    "  --keep-time      give each MP3 its input's modification time\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
     "  --version        print the version\n"
     "  FILE             an input file; - reads file names from standard input, one a line\n"
+    "  DIR              every audio file under DIR, its folders kept under the output folder\n"
+    "  --watch DIR      convert what is under DIR (skipping what is done), then each file\n"
+    "                   that appears or changes there, until interrupted; needs -o\n"
     "\n"
-    "Each finished MP3's path is printed as it finishes.\n"
+    "Each finished MP3's path is printed as it finishes, and a summary at the end.\n"
     "Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 interrupted.\n";
 
 struct Options {
   QString outDir;
   int jobs = 0;  // 0: one for each processor core
-  bool quiet = false, dryRun = false, overwrite = false, noSplit = false;
+  bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
+  std::optional<TExistingOutput> existing;
+  std::optional<QString> namePattern;
+  QString watch;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
   std::optional<QString> title, artist, album, year, genre, comment;
   QStringList files;
@@ -104,7 +125,20 @@ Options Parse(const QStringList& args) {
     } else if (a == "-n" || a == "--dry-run") {
       o.dryRun = true;
     } else if (a == "--overwrite") {
-      o.overwrite = true;
+      o.existing = TExistingOutput::Overwrite;
+    } else if (a == "--existing") {
+      const QStringList ways = {"number", "skip", "overwrite"};
+      const QString way = value();
+      if (!ways.contains(way)) BadUsage("--existing takes skip, number or overwrite");
+      o.existing = TExistingOutput(ways.indexOf(way));
+    } else if (a == "--name") {
+      o.namePattern = value();
+      const TNamePattern pattern(*o.namePattern);
+      if (!pattern.Error().isEmpty()) BadUsage("--name: " + pattern.Error());
+    } else if (a == "--keep-time") {
+      o.keepTime = true;
+    } else if (a == "--watch") {
+      o.watch = value();
     } else if (a == "--no-split") {
       o.noSplit = true;
     } else if (a == "-") {
@@ -154,7 +188,14 @@ Options Parse(const QStringList& args) {
     }
   }
   if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
-  if (o.files.isEmpty() && !args.contains("-")) BadUsage("no FILE given");
+  if (!o.watch.isEmpty()) {
+    if (!o.files.isEmpty()) BadUsage("--watch takes its folder alone");
+    if (!QFileInfo(o.watch).isDir()) BadUsage("--watch needs a folder, not '" + o.watch + "'");
+    if (o.outDir.isEmpty()) BadUsage("--watch needs -o DIR");
+    if (o.dryRun) BadUsage("--watch and --dry-run exclude each other");
+  } else if (o.files.isEmpty() && !args.contains("-")) {
+    BadUsage("no FILE given");
+  }
   return o;
 }
 
@@ -182,6 +223,60 @@ void Report(const QString& file, const QString& why) {
   std::fprintf(stderr, "%s: %s\n", file.toLocal8Bit().constData(), why.toLocal8Bit().constData());
 }
 
+// Reads inputs into the task list with the saved defaults, the options over them.
+class TInputs {
+ public:
+  TInputs(const Options& o, const QString& outDir) : O_(o), OutDir_(outDir) {}
+
+  // A task for `file` (an earlier one of the same file is used again), or null
+  // when it cannot be used; `quiet` says nothing of a file that is gone.
+  TTask* Add(const QString& file, const QString& subFolder, bool quietIfGone = false) {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    TTask* earlier = nullptr;
+    for (const auto& t : Tasks)
+      if (t->SrcFile == path) earlier = t.get();
+    // Its own earlier output is not another task's name.
+    const QString earlierName = earlier ? std::exchange(earlier->DstFile, QString()) : QString();
+    // Each file goes beside its own input when no output folder is set.
+    DefaultSettings.OutputFileDir = OutDir_;
+    ProbeFileName = path;
+    ProbeSubFolder = subFolder;
+    AutoNameOutput = true;
+    ProbeFinished = false;
+    ProbeResult = prPending;
+    ProbeInputFile();
+    if (earlier) earlier->DstFile = earlierName;
+    if (ProbeResult != prRead) {
+      if (!(quietIfGone && !QFileInfo::exists(path)))
+        Report(file, ProbeResult == prNoAudio ? lang::NoAudioStream : lang::CannotRead);
+      return nullptr;
+    }
+    Apply(O_, CurrentTask);
+    if (earlier) {
+      *earlier = CurrentTask;
+      earlier->Checked = true;
+      Names_[earlier] = file;
+      return earlier;
+    }
+    StoreCurrentTask(true, 0);
+    Names_[Tasks.back().get()] = file;
+    return Tasks.back().get();
+  }
+  // The name the user gave for a task's input.
+  QString Name(const TTask* task) const { return Names_.value(task); }
+
+ private:
+  const Options& O_;
+  QString OutDir_;
+  QHash<const TTask*, QString> Names_;
+};
+
+QString Duration(qint64 ms) {
+  const qint64 s = ms / 1000;
+  return s >= 3600 ? QString::asprintf("%lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60)
+                   : QString::asprintf("%lld:%02lld", s / 60, s % 60);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -195,8 +290,20 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);
     return 1;
   }
+  QElapsedTimer clock;
+  clock.start();
+  const bool watching = !options.watch.isEmpty();
+  if (options.namePattern) DefaultSettings.NamePattern = *options.namePattern;
+  if (!TNamePattern(DefaultSettings.NamePattern).Error().isEmpty()) {
+    Report("NamePattern", "the saved name pattern cannot be used: " + TNamePattern(DefaultSettings.NamePattern).Error());
+    DefaultSettings.NamePattern.clear();
+  }
+  if (options.existing)
+    DefaultSettings.ExistingOutput = *options.existing;
+  else if (watching)
+    DefaultSettings.ExistingOutput = TExistingOutput::Skip;
 
-  QString outDir;
+  QString outDir = DefaultSettings.OutputFileDir;
   if (!options.outDir.isEmpty()) {
     QString error;
     outDir = ForceFolder(QFileInfo(options.outDir).absoluteFilePath(), "/", &error);
@@ -206,39 +313,37 @@ int main(int argc, char** argv) {
     }
   }
 
-  int failed = 0;
-  QStringList names;
-  for (const QString& file : options.files) {
-    ProbeFileName = QFileInfo(file).absoluteFilePath();
-    AutoNameOutput = true;
-    ProbeFinished = false;
-    ProbeResult = prPending;
-    ProbeInputFile();
-    if (ProbeResult != prRead) {
-      Report(file, ProbeResult == prNoAudio ? lang::NoAudioStream : lang::CannotRead);
-      ++failed;
-      continue;
+  int failed = 0, converted = 0, skipped = 0;
+  TInputs inputs(options, outDir);
+  std::vector<TTask*> tasks;
+  auto addAll = [&](const QStringList& files) {
+    for (const QString& file : files) {
+      if (!QFileInfo(file).isDir()) {
+        if (TTask* t = inputs.Add(file, {})) tasks.push_back(t); else ++failed;
+        continue;
+      }
+      const auto found = TFolderScan::Run(file);
+      if (found.empty() && !options.quiet) Report(file, "no audio files in this folder");
+      for (const TFoundFile& f : found)
+        if (TTask* t = inputs.Add(f.Path, f.SubFolder)) tasks.push_back(t); else ++failed;
     }
-    const QString folder = outDir.isEmpty() ? FolderPart(CurrentTask.DstFile) : outDir;
-    if (options.overwrite) {
-      // The plain name, replaced if it exists; numbered only against the other inputs.
-      const QString stem = QFileInfo(CurrentTask.SrcFile).completeBaseName();
-      CurrentTask.DstFile = folder + stem + ".mp3";
-      for (int n = 2; IsOutputTaken(CurrentTask.DstFile); ++n)
-        CurrentTask.DstFile = folder + stem + "(" + QString::number(n) + ").mp3";
-    } else if (!outDir.isEmpty()) {
-      const QString saved = DefaultSettings.OutputFileDir;
-      DefaultSettings.OutputFileDir = outDir;
-      CurrentTask.DstFile = MakeOutputName(".mp3");
-      DefaultSettings.OutputFileDir = saved;
+  };
+  std::unique_ptr<TFolderWatch> watch;
+  if (watching) {
+    // Watched before the folder is read, so nothing made meanwhile is missed.
+    watch = std::make_unique<TFolderWatch>(options.watch, outDir);
+    QString error;
+    if (!watch->Start(&error)) {
+      Report(options.watch, "the folder cannot be watched: " + error);
+      return 1;
     }
-    Apply(options, CurrentTask);
-    StoreCurrentTask(true, 0);
-    names << file;
+    addAll({options.watch});
+  } else {
+    addAll(options.files);
   }
 
   if (options.dryRun) {
-    for (const auto& t : Tasks) {
+    for (const TTask* t : tasks) {
       const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
                                   : QString::asprintf(lang::CbrRateFormat, t->BitRate);
       const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
@@ -257,45 +362,69 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", e.what());
     return 1;
   }
-  std::vector<TTask*> tasks;
-  for (const auto& t : Tasks) tasks.push_back(t.get());
+  engine->Existing = DefaultSettings.ExistingOutput;
+  engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
   QEventLoop loop;
   // The running conversions are ended and their files discarded; no new one starts.
   QObject::connect(new TSignalWatch(&app), &TSignalWatch::Received, engine.get(), [&] {
     interrupted = true;
-    engine->Terminate();
+    watch.reset();
+    if (engine->Active())
+      engine->Terminate();
+    else
+      loop.quit();
   });
   if (terminal)
     QObject::connect(engine.get(), &TConversionEngine::JobProgress, [&](int index, int percent) {
       // The line follows the task with the lowest index while it runs.
       const auto running = engine->Running();
       if (!running.empty() && running.front().Index == index)
-        std::fprintf(stderr, "\r%s: %d%%", names[index].toLocal8Bit().constData(), percent);
+        std::fprintf(stderr, "\r%s: %d%%", inputs.Name(engine->Task(index)).toLocal8Bit().constData(), percent);
     });
   QObject::connect(engine.get(), &TConversionEngine::JobEnded, [&](int index, const TConvertResult& result) {
     if (result.Outcome == TJobOutcome::Discarded) return;
-    const TTask& task = *tasks[index];
+    const TTask& task = *engine->Task(index);
+    const QString name = inputs.Name(&task);
     if (terminal) std::fputs("\r\033[K", stderr);
+    if (result.Outcome == TJobOutcome::Skipped) {
+      ++skipped;
+      if (!options.quiet && !watching) Report(name, lang::AlreadyConverted);
+      return;
+    }
     if (result.SkippedPackets > 0 && !options.quiet)
-      Report(names[index], QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
-    if (!result.Note.isEmpty() && !options.quiet) Report(names[index], result.Note);
+      Report(name, QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+    if (!result.Note.isEmpty() && !options.quiet) Report(name, result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
     }
     if (!result.Problem().isEmpty()) {
-      Report(names[index], result.Problem());
+      Report(name, result.Problem());
       ++failed;
+    } else {
+      ++converted;
     }
   });
-  QObject::connect(engine.get(), &TConversionEngine::Finished, &loop, &QEventLoop::quit);
+  QObject::connect(engine.get(), &TConversionEngine::Finished, &loop, [&] {
+    if (!watching || interrupted) loop.quit();
+  });
+  if (watch)
+    QObject::connect(watch.get(), &TFolderWatch::FileReady, engine.get(), [&](const QString& path, const QString& sub) {
+      if (TTask* t = inputs.Add(path, sub, true))
+        engine->Append(t);
+      else if (QFileInfo::exists(path))
+        ++failed;
+    });
   engine->AutoStart = true;
   engine->Begin(tasks, options.jobs, !options.noSplit);
   loop.exec();
   engine.reset();
   FreeAllTasks();
+  if (!options.quiet)
+    std::fprintf(stderr, "converted %d, skipped %d, failed %d in %s\n", converted, skipped, failed,
+                 Duration(clock.elapsed()).toLocal8Bit().constData());
   if (interrupted) return 130;
   return failed ? 1 : 0;
 }

@@ -165,6 +165,14 @@ void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
   if (AutoStart) Kick();
 }
 
+bool TConversionEngine::Append(TTask* task) {
+  if (Cancelled_ || Terminating_ || Jobs_.empty()) return false;
+  Tasks_.push_back(task);
+  Active_ = true;
+  if (AutoStart) Kick();
+  return true;
+}
+
 bool TConversionEngine::AnyRunning() const {
   return std::any_of(Jobs_.begin(), Jobs_.end(), [](const auto& j) { return j->Index >= 0; });
 }
@@ -179,6 +187,9 @@ void TConversionEngine::StartNext() {
     // Outputs left as they are take no job.
     while (Next_ < Tasks_.size() && !Terminating_ && !Cancelled_ && AlreadyConverted(*Tasks_[Next_])) Skip(int(Next_++));
     if (Terminating_ || Cancelled_ || Next_ >= Tasks_.size()) break;
+    // A task appended again waits for its first conversion to end: both would write one file.
+    if (std::any_of(Jobs_.begin(), Jobs_.end(), [this](const auto& j) { return j->Index >= 0 && Tasks_[j->Index] == Tasks_[Next_]; }))
+      break;
     StartTask(job, int(Next_++));
   }
   Starting_ = false;
@@ -194,22 +205,23 @@ void TConversionEngine::StartNext() {
 }
 
 QString TConversionEngine::ReserveOutput(TTask& task) {
-  if (Written_.contains(task.DstFile))
+  auto otherWrote = [this, &task](const QString& name) { return Written_.value(name, &task) != &task; };
+  if (otherWrote(task.DstFile))
     task.DstFile = NextFreeName(
         task.DstFile,
-        [this, &task](const QString& name) {
-          if (Written_.contains(name)) return true;
+        [this, &task, &otherWrote](const QString& name) {
+          if (otherWrote(name)) return true;
           for (const TTask* other : Tasks_)
             if (other != &task && other->DstFile == name) return true;
           return NameClaimed && NameClaimed(name, task);
         },
         Existing == TExistingOutput::Number);
-  Written_.insert(task.DstFile);
+  Written_.insert(task.DstFile, &task);
   return task.DstFile;
 }
 
 bool TConversionEngine::AlreadyConverted(const TTask& task) const {
-  if (Existing != TExistingOutput::Skip || Written_.contains(task.DstFile)) return false;
+  if (Existing != TExistingOutput::Skip || Written_.value(task.DstFile, &task) != &task) return false;
   const QFileInfo output(task.DstFile), input(task.SrcFile);
   if (!output.isFile() || output.lastModified() < input.lastModified()) return false;
   const TMP3FileCheck::TResult check = TMP3FileCheck::Read(QFile::encodeName(task.DstFile).toStdString());
@@ -219,7 +231,7 @@ bool TConversionEngine::AlreadyConverted(const TTask& task) const {
 
 void TConversionEngine::Skip(int index) {
   TTask& task = *Tasks_[index];
-  Written_.insert(task.DstFile);
+  Written_.insert(task.DstFile, &task);
   TConvertResult result;
   result.Outcome = TJobOutcome::Skipped;
   result.Output = task.DstFile;

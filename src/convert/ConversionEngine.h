@@ -1,6 +1,6 @@
 #pragma once
 #include <QObject>
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -50,6 +50,11 @@ class TConversionEngine : public QObject {
   // cores the jobs leave free go to splitting long files when `split`. Starts
   // nothing by itself unless AutoStart is set.
   void Begin(std::vector<TTask*> tasks, int jobs, bool split);
+  // After Begin: adds a task at the end of the run, taking the run up again when it has
+  // finished (not when it was cancelled or ended). A task appended again while it
+  // still runs is converted again after, into its own output.
+  bool Append(TTask* task);
+  TTask* Task(int index) const { return Tasks_[std::size_t(index)]; }
   // Starts tasks in list order in the free jobs, unless the run is paused,
   // held, cancelled or ended. Emits Finished once nothing runs and nothing is left.
   void StartNext();
@@ -113,7 +118,7 @@ class TConversionEngine : public QObject {
   std::size_t Next_ = 0;
   int Started_ = 0;
   int Wanted_ = 1;
-  QSet<QString> Written_;
+  QHash<QString, const TTask*> Written_;  // names written in this run, and by which task
   bool Active_ = false;
   bool Paused_ = false;
   bool Held_ = false;
