@@ -165,7 +165,10 @@ void TprgFrm::StartRun() {
   RunTasks_.clear();
   for (const auto& task : Tasks)
     if (task->Checked) RunTasks_.push_back(task.get());
+  Engine_->Existing = DefaultSettings.ExistingOutput;
+  Engine_->KeepFileTime = DefaultSettings.KeepFileTime;
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
+  AlreadyDone_ = 0;
   Started_ = false;
   ShownIndex_ = -1;
   DoneDuration = 0;
@@ -324,6 +327,7 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
   if (!result.Shortfall.isEmpty()) Failures_ << RunTasks_[index]->SrcFile + ": " + result.Shortfall;
   if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
+  if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
   EndTask(index, result);
 }
 
@@ -357,6 +361,7 @@ void TprgFrm::FinishBatch() {
     result = lang::AllConverted;
   if (!Failures_.isEmpty() && Cancelled) result += "\n" + QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
   for (const QString& f : Failures_) result += "\n " + f;
+  if (AlreadyDone_ > 0) result += "\n" + QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
   if (!KeptShort_.isEmpty()) result += QString("\n") + lang::KeptShort;
   for (const QString& f : KeptShort_) result += "\n " + f;
   // Whatever came first, the cancel, the hiding or the end, the window now only

@@ -113,4 +113,5 @@ class TprgFrm : public QDialog {
   QEventLoop* RunLoop_ = nullptr;
   QStringList Failures_;
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
+  int AlreadyDone_ = 0;  // outputs found complete and left alone
 };

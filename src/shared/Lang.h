@@ -151,5 +151,6 @@ inline constexpr const char* UnknownYear = "Unknown Year";
 
 // Outputs that already exist
 inline constexpr const char* AlreadyConverted = "already converted";
+inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, left as they were.";
 
 }  // namespace lang

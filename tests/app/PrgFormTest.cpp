@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -57,6 +58,27 @@ class PrgFormTest : public ::testing::Test {
 
 bool EndsWithFolderQuestion(const QString& text, const char* result) {
   return text == QString(result) + "\n" + lang::OpenOutputFolder;
+}
+
+// Set to skip what is done, a second run leaves the complete outputs alone and
+// says how many; the settings a run begins with are the ones it keeps.
+TEST_F(PrgFormTest, ASecondRunLeavesCompleteOutputsAlone) {
+  DefaultSettings.ExistingOutput = TExistingOutput::Skip;
+  TTask& a = AddTask("alpha", 1.0);
+  AddTask("beta", 1.0);
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 1);
+  EXPECT_TRUE(EndsWithFolderQuestion(answer.Seen[0], lang::AllConverted)) << answer.Seen[0].toStdString();
+  const QDateTime written = QFileInfo(a.DstFile).lastModified();
+  QFile::remove(Tasks[1]->DstFile);
+  w.StartRun();
+  DefaultSettings.ExistingOutput = TExistingOutput::Number;
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[1], QString(lang::AllConverted) + "\n" + QString(lang::AlreadyConvertedFormat).arg(1) + "\n" +
+                                lang::OpenOutputFolder);
+  EXPECT_EQ(QFileInfo(a.DstFile).lastModified(), written);
+  EXPECT_TRUE(ReadMedia(Tasks[1]->DstFile).DecodedCleanly);
 }
 
 TEST_F(PrgFormTest, ConvertsOnlyTheTickedTasksAndNumbersThem) {
