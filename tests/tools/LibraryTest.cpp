@@ -161,6 +161,10 @@ TEST(ConvertLibrary, AWatchedFolderConvertsWhatArrivesUntilInterrupted) {
   ASSERT_TRUE(MakeWma(watched + "/first.wma", {2.0, 44100, 2, {}}));
   ASSERT_TRUE(WaitForLine(p, seen, out + "/new/deeper/second.mp3")) << p.readAllStandardError().toStdString();
   while (ReadMedia(out + "/first.mp3").Duration < 1.5) ASSERT_TRUE(p.waitForReadyRead(30000));
+  // A folder removed under the watch does not end it.
+  ASSERT_TRUE(QDir(watched + "/new").removeRecursively());
+  ASSERT_TRUE(MakeWma(watched + "/third.wma", {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(WaitForLine(p, seen, out + "/third.mp3")) << p.readAllStandardError().toStdString();
 
   ::kill(pid_t(p.processId()), SIGTERM);
   ASSERT_TRUE(p.waitForFinished(10000));
@@ -168,7 +172,7 @@ TEST(ConvertLibrary, AWatchedFolderConvertsWhatArrivesUntilInterrupted) {
   const QString err = QString::fromLocal8Bit(p.readAllStandardError());
   EXPECT_FALSE(err.contains("gone.wma")) << err.toStdString();
   EXPECT_TRUE(err.contains("failed 0")) << err.toStdString();
-  EXPECT_EQ(Tree(out), QStringList({"first.mp3", "new/deeper/second.mp3"}));
+  EXPECT_EQ(Tree(out), QStringList({"first.mp3", "new/deeper/second.mp3", "third.mp3"}));
   EXPECT_NEAR(ReadMedia(out + "/first.mp3").Duration, 2.0, 0.05);
 }
 
