@@ -1,5 +1,5 @@
 # A thin front for the CMake presets; the build itself is CMake's.
-.PHONY: setup run test build clean fuzz explore
+.PHONY: setup run test build clean fuzz explore deb
 
 FUZZ_SECONDS ?= 3600
 SECONDS ?= 1800
@@ -41,6 +41,10 @@ explore: build
 	tests/desktop/run-on-desktop build/release/tests/desktop/desktop_explorer --seconds $$(($(SECONDS) / 2)) || status=1; \
 	tests/desktop/run-on-desktop build/release/tests/desktop/desktop_explorer --tray --seconds $$(($(SECONDS) / 2)) || status=1; \
 	exit $$status
+
+# The Debian package, in build/deb.
+deb: build
+	cd build/release && cpack -B $(CURDIR)/build/deb
 
 clean:
 	rm -rf build
