@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "AudioException.h"
-#include "LameTag.h"
 #include "SplitScheduler.h"
 
 namespace {
@@ -12,9 +11,13 @@ constexpr int LeadIn = TPartEncoder::LeadIn;
 constexpr int WarmUp = TPartEncoder::WarmUp;
 }  // namespace
 
-TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out)
-    : L_(layout), Out_(out), First_(first), Joiner_(layout.MaxBitRateIndex) {
+TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out,
+                               std::vector<std::uint8_t> madeInfo)
+    : L_(layout), Out_(out), First_(first), InfoTemplate_(std::move(madeInfo)), Joiner_(layout.MaxBitRateIndex) {
   Delay_ = Lame.lame_get_encoder_delay(first);
+  if (InfoTemplate_.empty()) return;
+  Out_.Write(InfoTemplate_.data(), InfoTemplate_.size());
+  InfoWritten_ = true;
 }
 
 void TFrameRepacker::Close(TPartEncoder& part) {
@@ -22,7 +25,7 @@ void TFrameRepacker::Close(TPartEncoder& part) {
   if (part.Ctx) {
     if (part.Ctx == First_) {
       // The first encoder's Info frame is the model of the stream's.
-      if (InfoWritten_) {
+      if (InfoWritten_ && InfoTemplate_.empty()) {
         InfoTemplate_.assign(2880, 0);
         InfoTemplate_.resize(Lame.lame_get_lametag_frame(part.Ctx, InfoTemplate_.data(), InfoTemplate_.size()));
       }
@@ -62,12 +65,7 @@ void TFrameRepacker::Write(bool all) {
   Written_.clear();
   Joiner_.TakeFinished(Written_, all);
   if (Written_.empty()) return;
-  for (std::size_t at = 0; at < Written_.size();) {
-    FrameOffsets_.push_back(static_cast<std::uint32_t>(AudioBytes_ + static_cast<long long>(at)));
-    at += TMP3Frame::ReadHeader(&Written_[at]).Bytes;
-  }
-  MusicCrc_ = TLameTag::Crc(Written_.data(), Written_.size(), MusicCrc_);
-  AudioBytes_ += static_cast<long long>(Written_.size());
+  Stream_.Add(Written_.data(), Written_.size());
   Out_.Write(Written_.data(), Written_.size());
 }
 
@@ -172,15 +170,10 @@ std::vector<std::uint8_t> TFrameRepacker::Finish(long long samples) {
   Write(true);
   std::vector<std::uint8_t> info = std::move(InfoTemplate_);
   if (!info.empty()) {
-    TLameTag::TStream s;
-    s.Frames = Joiner_.Frames();
-    s.AudioBytes = AudioBytes_;
-    s.FrameOffsets = std::move(FrameOffsets_);
-    s.Samples = samples;
-    s.FrameSamples = L_.FrameSamples;
-    s.Delay = Delay_;
-    s.MusicCrc = MusicCrc_;
-    TLameTag::Complete(info, s);
+    Stream_.Samples = samples;
+    Stream_.FrameSamples = L_.FrameSamples;
+    Stream_.Delay = Delay_;
+    TLameTag::Complete(info, Stream_);
   }
   return info;
 }

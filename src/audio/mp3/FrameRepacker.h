@@ -5,6 +5,7 @@
 
 #include "FrameJoiner.h"
 #include "Lame.h"
+#include "LameTag.h"
 #include "OutputStream.h"
 #include "PartEncoder.h"
 #include "SplitLayout.h"
@@ -28,12 +29,14 @@ class TSplitScheduler;
 // near the parts' boundary where the block windows of both encoders agree, and
 // from which the later encoder's frames soon fit as they did in its own stream.
 // Where none exists, the earlier encoder goes on through the later part instead.
-// At the end the Xing/Info frame that heads the stream (the first encoder's, kept
-// in place) is completed for the whole of it.
+// At the end the Xing/Info frame that heads the stream (the first encoder's, or
+// the one made for it where its frames are too small to hold it, kept in place)
+// is completed for the whole of it.
 class TFrameRepacker {
  public:
-  // `first` is the encoder of the file's start, whose Info frame heads the stream.
-  TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out);
+  // `first` is the encoder of the file's start, whose Info frame heads the stream;
+  // unless `madeInfo` is given, made for it, which is written at once.
+  TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out, std::vector<std::uint8_t> madeInfo);
 
   // Joins and writes what can be, in order, from the scheduler's parts: a part
   // whose frames are all laid is closed and dropped. With `ending`, waits for
@@ -69,8 +72,6 @@ class TFrameRepacker {
   long long Next_ = 0;  // the next frame to append
   std::array<bool, 2> LastCloses_{};
   std::vector<std::uint8_t> Written_;
-  long long AudioBytes_ = 0;
-  std::vector<std::uint32_t> FrameOffsets_;
-  std::uint16_t MusicCrc_ = 0;
+  TLameTag::TStream Stream_;  // what has been written
   int Seams_ = 0;
 };

@@ -7,9 +7,13 @@ extern "C" {
 #include <libavutil/crc.h>
 }
 
+#include "AudioException.h"
 #include "MP3Frame.h"
 
 namespace {
+
+// The Xing fields with all four present, and the encoder's tag after them.
+constexpr int XingBytes = 120, EncoderTagBytes = 36;
 
 void Put32(std::uint8_t* p, std::uint32_t v) {
   p[0] = v >> 24;
@@ -23,41 +27,68 @@ void Put16(std::uint8_t* p, std::uint16_t v) {
   p[1] = v;
 }
 
+// Where a tag frame's fields begin; 0 for those it lacks or is too small to hold.
+struct TFields {
+  std::size_t Frames = 0, Bytes = 0, Toc = 0, Lame = 0;
+};
+
+TFields FieldsOf(const std::vector<std::uint8_t>& frame) {
+  TFields f;
+  if (!TMP3Frame::IsTagFrame(frame.data(), frame.size())) return f;
+  const std::uint8_t* p = frame.data();
+  const std::size_t x = TMP3Frame::TagOffset(p);
+  auto fits = [&](std::size_t at, std::size_t n) { return at + n <= frame.size(); };
+  if (!fits(x, 8)) return f;
+  const std::uint32_t flags = (std::uint32_t(p[x + 4]) << 24) | (p[x + 5] << 16) | (p[x + 6] << 8) | p[x + 7];
+  std::size_t at = x + 8, quality = 0;
+  auto field = [&](std::uint32_t bit, std::size_t n, std::size_t& into) {
+    if (!(flags & bit)) return;
+    if (fits(at, n)) into = at;
+    at += n;
+  };
+  field(1, 4, f.Frames);
+  field(2, 4, f.Bytes);
+  field(4, 100, f.Toc);
+  field(8, 4, quality);
+  if (fits(at, EncoderTagBytes) && std::memcmp(p + at, "LAME", 4) == 0) f.Lame = at;
+  return f;
+}
+
 }  // namespace
 
 std::uint16_t TLameTag::Crc(const std::uint8_t* data, std::size_t size, std::uint16_t crc) {
   return static_cast<std::uint16_t>(av_crc(av_crc_get_table(AV_CRC_16_ANSI_LE), crc, data, size));
 }
 
+void TLameTag::TStream::Add(const std::uint8_t* data, std::size_t size) {
+  MusicCrc = Crc(data, size, MusicCrc);
+  const long long end = AudioBytes + static_cast<long long>(size);
+  while (Next_ < end) {
+    for (long long i = std::max(Next_, AudioBytes); i < std::min(Next_ + 4, end); ++i) Head_[i - Next_] = data[i - AudioBytes];
+    if (Next_ + 4 > end) break;  // the rest of the header comes with the next bytes
+    const TMP3Frame::THeader h = TMP3Frame::ReadHeader(Head_.data());
+    if (!h.Valid) throw EAudioException("The MP3 encoder's output is not a run of MP3 frames.");
+    FrameOffsets.push_back(static_cast<std::uint32_t>(Next_));
+    ++Frames;
+    Next_ += h.Bytes;
+  }
+  AudioBytes = end;
+}
+
 void TLameTag::Complete(std::vector<std::uint8_t>& frame, const TStream& s) {
-  if (!TMP3Frame::IsTagFrame(frame.data(), frame.size())) return;
-  const std::size_t x = TMP3Frame::TagOffset(frame.data());
+  const TFields f = FieldsOf(frame);
   std::uint8_t* p = frame.data();
-  auto fits = [&](std::size_t at, std::size_t n) { return at + n <= frame.size(); };
-  if (!fits(x, 8)) return;
-  const std::uint32_t flags = (std::uint32_t(p[x + 4]) << 24) | (p[x + 5] << 16) | (p[x + 6] << 8) | p[x + 7];
   const long long bytes = static_cast<long long>(frame.size()) + s.AudioBytes;
-  std::size_t at = x + 8;
-  if (flags & 1) {
-    if (fits(at, 4)) Put32(p + at, static_cast<std::uint32_t>(s.Frames));
-    at += 4;
-  }
-  if (flags & 2) {
-    if (fits(at, 4)) Put32(p + at, static_cast<std::uint32_t>(bytes));
-    at += 4;
-  }
-  if (flags & 4) {
-    // Where each hundredth of the playing time begins, in 256ths of the bytes.
-    if (fits(at, 100) && s.Frames > 0 && static_cast<long long>(s.FrameOffsets.size()) >= s.Frames)
-      for (int i = 0; i < 100; ++i) {
-        const long long offset = static_cast<long long>(frame.size()) + s.FrameOffsets[i * s.Frames / 100];
-        p[at + i] = static_cast<std::uint8_t>(std::min<long long>(255, offset * 256 / bytes));
-      }
-    at += 100;
-  }
-  if (flags & 8) at += 4;
-  const std::size_t lame = at;
-  if (!fits(lame, 36) || std::memcmp(p + lame, "LAME", 4) != 0) return;
+  if (f.Frames) Put32(p + f.Frames, static_cast<std::uint32_t>(s.Frames));
+  if (f.Bytes) Put32(p + f.Bytes, static_cast<std::uint32_t>(bytes));
+  // Where each hundredth of the playing time begins, in 256ths of the bytes.
+  if (f.Toc && s.Frames > 0 && static_cast<long long>(s.FrameOffsets.size()) >= s.Frames)
+    for (int i = 0; i < 100; ++i) {
+      const long long offset = static_cast<long long>(frame.size()) + s.FrameOffsets[i * s.Frames / 100];
+      p[f.Toc + i] = static_cast<std::uint8_t>(std::min<long long>(255, offset * 256 / bytes));
+    }
+  if (!f.Lame) return;
+  const std::size_t lame = f.Lame;
   const long long padding = std::clamp<long long>(s.Frames * s.FrameSamples - s.Delay - s.Samples, 0, 4095);
   const int delay = std::clamp(s.Delay, 0, 4095);
   p[lame + 21] = static_cast<std::uint8_t>(delay >> 4);
@@ -66,4 +97,27 @@ void TLameTag::Complete(std::vector<std::uint8_t>& frame, const TStream& s) {
   Put32(p + lame + 28, static_cast<std::uint32_t>(bytes));
   Put16(p + lame + 32, s.MusicCrc);
   Put16(p + lame + 34, Crc(p, lame + 34));
+}
+
+int TLameTag::SmallestIndex(const std::uint8_t* header) {
+  const TMP3Frame::THeader h = TMP3Frame::ReadHeader(header);
+  if (!h.Valid) return 0;
+  // The encoder counts a CRC's two bytes in, though the tag does not move for them.
+  const int needed = TMP3Frame::TagOffset(header) + (h.Crc ? 2 : 0) + XingBytes + EncoderTagBytes;
+  for (int i = h.BitRateIndex; i < 15; ++i)
+    if (TMP3Frame::FrameBytes(header, i, false) >= needed) return i;
+  return 0;
+}
+
+void TLameTag::SetStreamKbps(std::vector<std::uint8_t>& frame, int kbps) {
+  const std::size_t lame = FieldsOf(frame).Lame;
+  if (!lame) return;
+  std::uint8_t* t = frame.data() + lame;
+  const int own = t[20];  // the encoder's bit rate, up to 255
+  t[20] = static_cast<std::uint8_t>(std::min(kbps, 255));
+  // The preset's 11 bits: an encoder at a constant rate names that rate there.
+  if ((((t[26] & 7) << 8) | t[27]) == own) {
+    t[26] = static_cast<std::uint8_t>((t[26] & ~7) | ((kbps >> 8) & 7));
+    t[27] = static_cast<std::uint8_t>(kbps);
+  }
 }

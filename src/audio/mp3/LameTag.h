@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,14 @@ class TLameTag {
     int FrameSamples = 1152;
     int Delay = 576;
     std::uint16_t MusicCrc = 0;  // over the audio frames
+
+    // Counts more of the audio frames, as they are written: the bytes may end
+    // within a frame. Throws on anything but a run of Layer III frames.
+    void Add(const std::uint8_t* data, std::size_t size);
+
+   private:
+    long long Next_ = 0;  // where the next frame's header begins
+    std::array<std::uint8_t, 4> Head_{};
   };
   // Fills in `frame`, a tag frame the encoder made, for the stream it heads: counts,
   // seek table, encoder delay and padding, music length and the checksums. Fields
@@ -20,4 +29,11 @@ class TLameTag {
   static void Complete(std::vector<std::uint8_t>& frame, const TStream& stream);
   // The tag's check sum: CRC-16 over the bytes given, as the tag keeps it.
   static std::uint16_t Crc(const std::uint8_t* data, std::size_t size, std::uint16_t crc = 0);
+
+  // The smallest bit-rate index, from that of `header` up, whose frame holds the
+  // whole tag as the encoder lays it; 0 when none does.
+  static int SmallestIndex(const std::uint8_t* header);
+  // Makes a tag frame another encoder made at a larger bit rate the one of a
+  // stream at `kbps`: where its tag names its own bit rate, it names the stream's.
+  static void SetStreamKbps(std::vector<std::uint8_t>& frame, int kbps);
 };

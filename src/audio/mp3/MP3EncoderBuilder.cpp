@@ -3,6 +3,9 @@
 #include <QString>
 #include <algorithm>
 
+#include "LameTag.h"
+#include "MP3Frame.h"
+
 namespace {
 
 bool FitsLatin1(const QString& s) {
@@ -72,46 +75,87 @@ void TMP3EncoderBuilder::SetTags(lame_t context, std::string& coverNote) const {
 }
 
 lame_t TMP3EncoderBuilder::Build(TRole role, std::string& error, std::string* coverNote) const {
+  return Build(S_, &role, 0, error, coverNote);
+}
+
+lame_t TMP3EncoderBuilder::Build(const TSettings& s, const TRole* role, int lowpass, std::string& error,
+                                 std::string* coverNote) const {
   lame_t context = Lame.lame_init();
   if (!context) {
     error = "The MP3 encoder could not be started.";
     return nullptr;
   }
-  Lame.lame_set_in_samplerate(context, S_.InRate);
+  Lame.lame_set_in_samplerate(context, s.InRate);
   Lame.lame_set_num_channels(context, 2);
-  Lame.lame_set_out_samplerate(context, S_.OutRate);
-  Lame.lame_set_mode(context, static_cast<MPEG_mode>(S_.Mode));
-  Lame.lame_set_copyright(context, S_.Copyright ? 1 : 0);
-  Lame.lame_set_original(context, S_.Original ? 1 : 0);
-  Lame.lame_set_error_protection(context, S_.CRC ? 1 : 0);
-  if (!S_.VBR) {
-    Lame.lame_set_brate(context, KbpsOf(S_.BitRate));
-    Lame.lame_set_quality(context, static_cast<int>(S_.Quality));
+  Lame.lame_set_out_samplerate(context, s.OutRate);
+  Lame.lame_set_mode(context, static_cast<MPEG_mode>(s.Mode));
+  Lame.lame_set_copyright(context, s.Copyright ? 1 : 0);
+  Lame.lame_set_original(context, s.Original ? 1 : 0);
+  Lame.lame_set_error_protection(context, s.CRC ? 1 : 0);
+  if (!s.VBR) {
+    Lame.lame_set_brate(context, KbpsOf(s.BitRate));
+    Lame.lame_set_quality(context, static_cast<int>(s.Quality));
   } else {
     // The encoder's own default VBR method: about 2.5 times faster than the old
     // one, and at least as good.
-    if (S_.FastVBR) Lame.lame_set_VBR(context, vbr_mtrh);
+    if (s.FastVBR) Lame.lame_set_VBR(context, vbr_mtrh);
     Lame.lame_set_bWriteVbrTag(context, 1);
-    Lame.lame_set_VBR_q(context, static_cast<int>(S_.VBRQuality));
-    Lame.lame_set_VBR_min_bitrate_kbps(context, std::min(S_.VBRMinBitrate, S_.VBRMaxBitrate));
-    Lame.lame_set_VBR_max_bitrate_kbps(context, std::max(S_.VBRMinBitrate, S_.VBRMaxBitrate));
+    Lame.lame_set_VBR_q(context, static_cast<int>(s.VBRQuality));
+    Lame.lame_set_VBR_min_bitrate_kbps(context, std::min(s.VBRMinBitrate, s.VBRMaxBitrate));
+    Lame.lame_set_VBR_max_bitrate_kbps(context, std::max(s.VBRMinBitrate, s.VBRMaxBitrate));
   }
-  if (role == TRole::First) {
+  if (lowpass) Lame.lame_set_lowpassfreq(context, lowpass);
+  if (role && *role == TRole::First) {
     // Tags go in before the parameters are applied, which fix what the encoder keeps of them.
     std::string note;
     SetTags(context, note);
     if (coverNote) *coverNote = note;
-  } else {
+  } else if (role) {
     Lame.lame_set_bWriteVbrTag(context, 0);
   }
   Lame.lame_set_write_id3tag_automatic(context, 0);
   if (Lame.lame_init_params(context) < 0) {
     Lame.lame_close(context);
-    error = "The MP3 encoder does not accept these settings (input " + std::to_string(S_.InRate) + " Hz, output " +
-            std::to_string(S_.OutRate) + " Hz).";
+    error = "The MP3 encoder does not accept these settings (input " + std::to_string(s.InRate) + " Hz, output " +
+            std::to_string(s.OutRate) + " Hz).";
     return nullptr;
   }
   return context;
+}
+
+std::vector<std::uint8_t> TMP3EncoderBuilder::InfoFrame(lame_t first) const {
+  if (Lame.lame_get_VBR(first) != vbr_off || Lame.lame_get_bWriteVbrTag(first) <= 0) return {};
+  const int kbps = Lame.lame_get_brate(first);
+  const auto header = TMP3Frame::MakeHeader(Lame.lame_get_out_samplerate(first), Lame.lame_get_mode(first) == MONO ? 1 : 2,
+                                            kbps, Lame.lame_get_error_protection(first) != 0);
+  const TMP3Frame::THeader stream = TMP3Frame::ReadHeader(header.data());
+  if (!stream.Valid) return {};
+  TSettings s = S_;
+  s.OutRate = stream.SampleRate;
+  // From the smallest index that should hold it, up, until the encoder makes one.
+  for (int index = TLameTag::SmallestIndex(header.data()); index > stream.BitRateIndex && index < 15; ++index) {
+    const auto* at = std::find(Mp3BitRateKbps.begin(), Mp3BitRateKbps.end(), TMP3Frame::Kbps(stream.Mpeg1, index));
+    if (at == Mp3BitRateKbps.end()) continue;
+    s.BitRate = static_cast<TMP3BitRate>(at - Mp3BitRateKbps.begin());
+    std::string error;
+    lame_t model = Build(s, nullptr, Lame.lame_get_lowpassfreq(first), error, nullptr);
+    if (!model) continue;
+    // The encoder makes its frame once it has encoded one: flushed at once, it has.
+    std::vector<unsigned char> flushed(16384);
+    std::vector<std::uint8_t> frame(2880);
+    frame.resize(Lame.lame_encode_flush(model, flushed.data(), int(flushed.size())) < 0
+                     ? 0
+                     : Lame.lame_get_lametag_frame(model, frame.data(), frame.size()));
+    Lame.lame_close(model);
+    if (frame.size() < 4) continue;
+    const TMP3Frame::THeader h = TMP3Frame::ReadHeader(frame.data());
+    if (!h.Valid || h.BitRateIndex != index || h.Padding || h.SampleRate != stream.SampleRate ||
+        h.Channels != stream.Channels || h.Crc != stream.Crc || !TMP3Frame::IsTagFrame(frame.data(), frame.size()))
+      continue;
+    TLameTag::SetStreamKbps(frame, kbps);
+    return frame;
+  }
+  return {};
 }
 
 void TMP3EncoderBuilder::Id3Tags(lame_t first, std::vector<std::uint8_t>& v2, std::vector<std::uint8_t>& v1) {

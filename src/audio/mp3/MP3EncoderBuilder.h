@@ -36,6 +36,14 @@ class TMP3EncoderBuilder {
   // For the first, `coverNote` says why the cover picture was left out, if it was.
   lame_t Build(TRole role, std::string& error, std::string* coverNote = nullptr) const;
 
+  // The Info frame of the stream `first` encodes, where `first` leaves it out
+  // because its own frames are too small to hold it: a frame of the smallest
+  // bit-rate index that holds it, with the stream's header otherwise, made by an
+  // encoder of these settings at that index's rate and with `first`'s sample rate
+  // and lowpass. Its counts are for TLameTag::Complete to fill in. Empty when
+  // `first` writes its own, or none.
+  std::vector<std::uint8_t> InfoFrame(lame_t first) const;
+
   // The file's ID3v2 and ID3v1 tags from its first encoder; both empty when no
   // tag text nor picture was taken, as the encoder itself would leave them out.
   static void Id3Tags(lame_t first, std::vector<std::uint8_t>& v2, std::vector<std::uint8_t>& v1);
@@ -44,6 +52,9 @@ class TMP3EncoderBuilder {
 
  private:
   void SetTags(lame_t context, std::string& coverNote) const;
+  // `lowpass` in Hz, 0 for the encoder's choice. Without a role, the encoder keeps
+  // its Info frame but has no tags.
+  lame_t Build(const TSettings& s, const TRole* role, int lowpass, std::string& error, std::string* coverNote) const;
 
   TSettings S_;
   TMP3Tags Tags_;

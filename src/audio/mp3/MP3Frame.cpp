@@ -54,6 +54,24 @@ int TMP3Frame::FrameBytes(const std::uint8_t* p, int bitRateIndex, bool padding)
   return BlockBytes(version, (version == 3 ? Mpeg1Kbps : Mpeg2Kbps)[bitRateIndex], rate, padding);
 }
 
+int TMP3Frame::Kbps(bool mpeg1, int bitRateIndex) {
+  return bitRateIndex >= 0 && bitRateIndex < 16 ? (mpeg1 ? Mpeg1Kbps : Mpeg2Kbps)[bitRateIndex] : 0;
+}
+
+std::array<std::uint8_t, 4> TMP3Frame::MakeHeader(int sampleRate, int channels, int kbps, bool crc) {
+  int version = 3, rateIndex = 0;
+  while (rateIndex < 3 && sampleRate != Mpeg1Rates[rateIndex] >> (version == 3 ? 0 : version == 2 ? 1 : 2))
+    if (++rateIndex == 3 && version > 0) {
+      version = version == 3 ? 2 : 0;
+      rateIndex = 0;
+    }
+  int index = 0;
+  for (int i = 1; i < 15; ++i)
+    if (Kbps(version == 3, i) == kbps) index = i;
+  return {0xFF, static_cast<std::uint8_t>(0xE2 | (version << 3) | (crc ? 0 : 1)),
+          static_cast<std::uint8_t>((index << 4) | (rateIndex << 2)), static_cast<std::uint8_t>(channels == 1 ? 0xC0 : 0)};
+}
+
 int TMP3Frame::TagOffset(const std::uint8_t* p) {
   // Right after the side information, as if the frame had no CRC: so the encoder
   // writes it, and so readers look for it.

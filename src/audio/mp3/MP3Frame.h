@@ -32,6 +32,12 @@ class TMP3Frame {
   static THeader ReadHeader(const std::uint8_t* p);
   // The size of a frame with this header but another bit-rate index and padding.
   static int FrameBytes(const std::uint8_t* header, int bitRateIndex, bool padding);
+  // The bit rate of an index, in kbit/s, in MPEG-1 or in the lower sample rates' table.
+  static int Kbps(bool mpeg1, int bitRateIndex);
+  // The header of frames at this sample rate, mono or not, of `kbps` (one of the
+  // rate's own; index 0 when not), without padding: invalid for a rate frames
+  // cannot have.
+  static std::array<std::uint8_t, 4> MakeHeader(int sampleRate, int channels, int kbps, bool crc);
 
   // Reads the side information: the data's start and length, and the windows.
   // Returns the main data's length in bytes.

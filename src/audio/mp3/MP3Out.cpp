@@ -12,6 +12,7 @@ extern "C" {
 #include "CoreBudget.h"
 #include "FrameConverter.h"
 #include "Lang.h"
+#include "MP3Frame.h"
 
 namespace {
 
@@ -126,7 +127,11 @@ void TMP3Out::StartEncoding() {
   std::vector<std::uint8_t> id3v2, id3v1;
   TMP3EncoderBuilder::Id3Tags(Encoder_, id3v2, id3v1);
   Writer_.Begin(std::move(id3v2), std::move(id3v1));
+  // Its size is fixed now: the finished frame goes over this one in place.
+  InfoFrame_ = builder.InfoFrame(Encoder_);
   if (splitRate > 0) return StartSplit(builder);
+  Written_ = {};
+  Writer_.Write(InfoFrame_.data(), InfoFrame_.size());
   // Room for one step of the most samples per channel, scaled up when the
   // encoder resamples upwards, and for the tag frame's stand-in the first call emits.
   const int outRate = Lame.lame_get_out_samplerate(Encoder_);
@@ -170,10 +175,8 @@ void TMP3Out::StartSplit(const TMP3EncoderBuilder& builder) {
     // The largest bit-rate index within the user's ceiling.
     const bool mpeg1 = Lame.lame_get_out_samplerate(Encoder_) >= 32000;
     const int top = std::max(VBRMinBitrate, VBRMaxBitrate);
-    static constexpr int Mpeg1Kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-    static constexpr int Mpeg2Kbps[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
     for (int i = 1; i < 15; ++i)
-      if ((mpeg1 ? Mpeg1Kbps : Mpeg2Kbps)[i] <= top) layout.MaxBitRateIndex = i;
+      if (TMP3Frame::Kbps(mpeg1, i) <= top) layout.MaxBitRateIndex = i;
   }
   const bool tagFrame = Lame.lame_get_bWriteVbrTag(Encoder_) > 0;
   SplitLayout_ = layout;
@@ -183,7 +186,7 @@ void TMP3Out::StartSplit(const TMP3EncoderBuilder& builder) {
         std::string error;
         return builder.Build(TMP3EncoderBuilder::TRole::Later, error);
       },
-      Writer_);
+      Writer_, InfoFrame_);
   Encoder_ = nullptr;  // the splitter's now
   SplitReport_.Used = true;
 }
@@ -224,7 +227,7 @@ void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSample
   if (!Splitter_) {
     const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
-    return Writer_.Write(Mp3Buffer_.data(), static_cast<std::size_t>(m));
+    return Write(static_cast<std::size_t>(m));
   }
   // The parts are cut on the input's own grid: it must keep its format.
   if (channels != SplitLayout_.Channels || format != SplitLayout_.Format)
@@ -237,14 +240,26 @@ void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSample
   Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
 }
 
+void TMP3Out::Write(std::size_t bytes) {
+  if (!InfoFrame_.empty()) Written_.Add(Mp3Buffer_.data(), bytes);
+  Writer_.Write(Mp3Buffer_.data(), bytes);
+}
+
 std::vector<std::uint8_t> TMP3Out::EndEncoding() {
   std::vector<std::uint8_t> tag(2880, 0);  // room for the largest frame
   if (!Splitter_) {
     const int m = Lame.lame_encode_flush(Encoder_, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
-    Writer_.Write(Mp3Buffer_.data(), static_cast<std::size_t>(m));
-    tag.resize(Lame.lame_get_lametag_frame(Encoder_, tag.data(), tag.size()));
-    return tag;
+    Write(static_cast<std::size_t>(m));
+    if (InfoFrame_.empty()) {
+      tag.resize(Lame.lame_get_lametag_frame(Encoder_, tag.data(), tag.size()));
+      return tag;
+    }
+    Written_.FrameSamples = Lame.lame_get_framesize(Encoder_);
+    Written_.Delay = Lame.lame_get_encoder_delay(Encoder_);
+    Written_.Samples = Written_.Frames * Written_.FrameSamples - Written_.Delay - Lame.lame_get_encoder_padding(Encoder_);
+    TLameTag::Complete(InfoFrame_, Written_);
+    return InfoFrame_;
   }
   if (Resampler_) {
     Resampled_.clear();
@@ -283,6 +298,8 @@ void TMP3Out::EndRun(bool product) {
   if (InBudget_) TCoreBudget::Leave();
   InBudget_ = false;
   Mp3Buffer_ = {};
+  InfoFrame_ = {};
+  Written_ = {};
   Writer_.Discard();  // a finished file is in place already
   Prepared_ = false;
   if (!product) return CloseInputQuietly();

@@ -8,6 +8,7 @@
 
 #include "AudioFileOut.h"
 #include "Lame.h"
+#include "LameTag.h"
 #include "MP3EncoderBuilder.h"
 #include "MP3FileWriter.h"
 #include "Mp3Types.h"
@@ -74,6 +75,8 @@ class TMP3Out : public TAudioFileOut {
   int SplitRate(const TMP3EncoderBuilder& builder) const;
   void StartSplit(const TMP3EncoderBuilder& builder);
   void Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format);
+  // Writes `bytes` of the one encoder's output from its buffer.
+  void Write(std::size_t bytes);
   // Encodes what the encoders hold back; returns the stream's tag frame (empty for none).
   std::vector<std::uint8_t> EndEncoding();
   // Releases the run's encoders, core and file (kept only if finished), and closes
@@ -87,6 +90,10 @@ class TMP3Out : public TAudioFileOut {
   std::atomic<bool> DiscardRequest_{false};
   std::string CoverNote_;
   TMP3FileWriter Writer_;
+  // The stream's Info frame where the encoder leaves it out (empty when it does
+  // not), and, encoded whole, what it counts.
+  std::vector<std::uint8_t> InfoFrame_;
+  TLameTag::TStream Written_;
   bool InBudget_ = false;
   int InRate_ = 0;
   // Encoded whole: one encoder and its output buffer.

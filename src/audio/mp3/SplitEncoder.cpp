@@ -5,9 +5,9 @@
 #include "SplitScheduler.h"
 
 TSplitEncoder::TSplitEncoder(const TLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
-                             TOutputStream& out)
+                             TOutputStream& out, std::vector<std::uint8_t> madeInfo)
     : L_(layout),
-      Repacker_(std::make_unique<TFrameRepacker>(L_, first, out)),
+      Repacker_(std::make_unique<TFrameRepacker>(L_, first, out, std::move(madeInfo))),
       Scheduler_(std::make_unique<TSplitScheduler>(L_, first, infoFrame, std::move(newEncoder), *Repacker_)) {}
 
 TSplitEncoder::~TSplitEncoder() { Cancel(); }

@@ -24,8 +24,10 @@ class TSplitEncoder {
 
   // `first` encodes the file's start and is owned from here on; with `infoFrame`
   // its output begins with the stream's Info (Xing) frame. `newEncoder` makes an encoder of the
-  // same settings without tags for any other part.
-  TSplitEncoder(const TLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder, TOutputStream& out);
+  // same settings without tags for any other part. `madeInfo` is the Info frame
+  // made for a stream whose first encoder leaves it out (TMP3EncoderBuilder::InfoFrame).
+  TSplitEncoder(const TLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder, TOutputStream& out,
+                std::vector<std::uint8_t> madeInfo = {});
   ~TSplitEncoder();
   TSplitEncoder(const TSplitEncoder&) = delete;
   TSplitEncoder& operator=(const TSplitEncoder&) = delete;

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -276,6 +277,9 @@ struct TagFields {
   bool tocRises = true;
   bool tagCrcHolds = false, musicCrcHolds = false;
   long long id3v2 = 0, id3v1 = 0, fileBytes = 0;
+  // The tag frame's header is the audio's but for its bit rate, no larger than it
+  // must be: the stream's own, or the smallest that holds the tag.
+  bool headerMatches = false, smallest = false;
 };
 
 TagFields ReadTag(const QString& path) {
@@ -291,7 +295,9 @@ TagFields ReadTag(const QString& path) {
   t.id3v1 = all.size() - end;
   t.fileBytes = all.size();
   const unsigned char* frame = d + start;
-  const std::size_t at = 4 + 32;  // MPEG-1 stereo, no CRC
+  const auto head = end - start >= 4 ? framebits::ReadFrame(frame) : std::nullopt;
+  const std::size_t at = head ? 4 + head->sideBytes : 0;  // CRC or not
+  if (!head || std::size_t(head->bytes) < at + 156 || end - start < std::size_t(head->bytes) + 4) return t;
   if (std::memcmp(frame + at, "Info", 4) != 0 && std::memcmp(frame + at, "Xing", 4) != 0) return t;
   auto be32 = [](const unsigned char* p) { return (static_cast<long long>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; };
   t.found = true;
@@ -303,8 +309,17 @@ TagFields ReadTag(const QString& path) {
   t.padding = ((lame[22] & 15) << 8) | lame[23];
   t.musicLength = be32(lame + 28);
   t.tagCrcHolds = framebits::TagCrc(frame, at + 120 + 34) == ((lame[34] << 8) | lame[35]);
-  const std::size_t tagBytes = 417;  // 128 kbps at 44.1 kHz, no padding
+  const std::size_t tagBytes = head->bytes;
   t.musicCrcHolds = framebits::TagCrc(frame + tagBytes, end - start - tagBytes) == ((lame[32] << 8) | lame[33]);
+  const unsigned char* audio = frame + tagBytes;
+  const auto first = framebits::ReadFrame(audio);
+  t.headerMatches = first && !head->padding && frame[1] == audio[1] && (frame[2] & 0x0C) == (audio[2] & 0x0C) &&
+                    (frame[3] >> 6) == (audio[3] >> 6);
+  // The encoder counts a CRC's two bytes in when it decides whether the tag fits.
+  std::array<unsigned char, 4> smaller{frame[0], frame[1], static_cast<unsigned char>(frame[2] - 0x10), frame[3]};
+  const auto less = framebits::ReadFrame(smaller.data());
+  t.smallest = first && (head->bitRateIndex == first->bitRateIndex ||
+                         (!less || std::size_t(less->bytes) < at + 156 + (head->crc ? 2 : 0)));
   return t;
 }
 
@@ -339,6 +354,69 @@ TEST_F(SplitTest, TheJoinedStreamHasOneTagForTheWholeOfIt) {
   EXPECT_EQ(ReadMedia(Out("split.mp3")).Tags.at("title"), "Joined");
   EXPECT_EQ(split.audio.Samples.size(), pcm.size());  // gapless: exactly the input's length
 }
+
+// The Info frame heads the stream at every bit rate and sample rate, also where
+// the stream's own frames are too small for it, in one encoder's file and in a
+// joined one alike; by its delay and padding the audio decodes to exactly the
+// input's length. The input is at the output's rate, so nothing resamples it.
+struct InfoCase {
+  Encoding e;
+  bool crc = false;
+};
+
+class InfoFrameTest : public SplitTest, public ::testing::WithParamInterface<std::tuple<InfoCase, bool>> {};
+
+TEST_P(InfoFrameTest, HeadsTheStreamAndTrimsItToTheInputsLength) {
+  const auto& [c, split] = GetParam();
+  const std::vector<short> pcm = MakeSignal(Signal::Clicks, c.e.rate, 3.0, c.e.channels);
+  const Encoded out = Encode(Out("info.mp3"), pcm, c.e, split, 16, [&](TMP3Out& sink) {
+    sink.CRC = c.crc;
+    sink.Id3TagTitle = "Info";
+  });
+  EXPECT_EQ(out.report.Used, split);
+  ASSERT_TRUE(out.audio.Clean);
+  ASSERT_EQ(out.audio.SampleRate, c.e.rate);
+  const TagFields t = ReadTag(Out("info.mp3"));
+  ASSERT_TRUE(t.found);
+  EXPECT_TRUE(t.headerMatches);
+  if (!c.e.vbrMax) {
+    EXPECT_TRUE(t.smallest);  // a variable rate's is the encoder's own, of 128 kbit/s
+  }
+  EXPECT_TRUE(t.tagCrcHolds);
+  EXPECT_TRUE(t.musicCrcHolds);
+  EXPECT_TRUE(t.tocRises);
+  EXPECT_EQ(t.bytes, t.musicLength);
+  EXPECT_EQ(t.fileBytes, t.id3v2 + t.bytes + t.id3v1);
+  EXPECT_EQ(t.frames, out.audio.Packets);
+  EXPECT_EQ(t.delay, 576);
+  EXPECT_EQ(out.audio.Samples.size() / out.audio.Channels, pcm.size() / c.e.channels);
+}
+
+const InfoCase InfoCases[] = {
+    {{.kbps = 32}},  // the frame holds no tag: it goes in one of 64 kbit/s
+    {{.kbps = 8}},   // the lowest rate offered; at 44.1 kHz the encoder makes 32 kbit/s of it
+    {{.channels = 1, .mode = TMP3Mode::MONO, .kbps = 48}},
+    {{.kbps = 320}},
+    {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::DUAL_CHANNEL, .kbps = 24}},
+    {{.rate = 48000, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::STEREO, .kbps = 64}, true},  // 2 bytes short
+    {{.rate = 32000, .out = TMP3SampleRate::sr32kHz, .kbps = 40}},
+    {{.rate = 32000, .channels = 1, .out = TMP3SampleRate::sr32kHz, .mode = TMP3Mode::MONO, .kbps = 32}, true},
+    {{.rate = 22050, .out = TMP3SampleRate::srDefault, .kbps = 48}},  // MPEG-2
+    {{.rate = 8000, .channels = 1, .out = TMP3SampleRate::srDefault, .mode = TMP3Mode::MONO, .kbps = 8}},  // MPEG-2.5
+    {{.vbrMin = 8, .vbrMax = 32}},
+    {{.rate = 48000, .channels = 1, .out = TMP3SampleRate::sr48kHz, .mode = TMP3Mode::MONO, .vbrMin = 32, .vbrMax = 64}},
+};
+
+std::string InfoCaseName(const ::testing::TestParamInfo<std::tuple<InfoCase, bool>>& info) {
+  const InfoCase& c = std::get<0>(info.param);
+  const Encoding& e = c.e;
+  return std::to_string(e.rate) + "Hz" + (e.channels == 1 ? "Mono" : "") +
+         (e.vbrMax ? "Vbr" + std::to_string(e.vbrMin) + "to" + std::to_string(e.vbrMax) : std::to_string(e.kbps) + "kbps") +
+         (c.crc ? "Crc" : "") + (std::get<1>(info.param) ? "Split" : "Whole");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, InfoFrameTest, ::testing::Combine(::testing::ValuesIn(InfoCases), ::testing::Bool()),
+                         InfoCaseName);
 
 // Pausing, stopping and cancelling a file in parts behave as with one encoder, and
 // the helpers give their cores back.
