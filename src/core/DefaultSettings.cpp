@@ -74,6 +74,7 @@ void WriteAll(QSettings& s) {
   s.setValue("tips", TipsIndex);
   s.setValue("ParallelJobs", d.ParallelJobs);
   s.setValue("SplitFiles", d.SplitFiles ? 1 : 0);
+  s.setValue("KeepFolderTree", d.KeepFolderTree ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -126,6 +127,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       LoadInt(s, "tips", TipsIndex, 0);
       LoadInt(s, "ParallelJobs", DefaultSettings.ParallelJobs, defaults.ParallelJobs);
       LoadBool(s, "SplitFiles", DefaultSettings.SplitFiles, defaults.SplitFiles);
+      LoadBool(s, "KeepFolderTree", DefaultSettings.KeepFolderTree, defaults.KeepFolderTree);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

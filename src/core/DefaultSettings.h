@@ -16,6 +16,7 @@ struct TDefaultSettings {
   std::int32_t AudioVbrMaxBitrate = 256;
   std::int32_t ParallelJobs = 0;  // conversions at once in a run; 0: one for each processor core
   bool SplitFiles = true;         // a long file is encoded on the cores the run leaves free
+  bool KeepFolderTree = true;     // files added from a folder keep their subfolders under the output folder
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -18,6 +18,7 @@ QString TipsFile;
 QString FileFilter;
 
 QString ProbeFileName;
+QString ProbeSubFolder("");
 bool AutoNameOutput = false;
 std::atomic<bool> ProbeFinished{true};
 std::atomic<std::int32_t> ProbeResult{-1};

@@ -25,6 +25,7 @@ extern QString FileFilter;
 
 // The reading state shared by the windows and the reading thread.
 extern QString ProbeFileName;
+extern QString ProbeSubFolder;  // becomes the task's SubFolder
 extern bool AutoNameOutput;
 extern std::atomic<bool> ProbeFinished;
 extern std::atomic<std::int32_t> ProbeResult;

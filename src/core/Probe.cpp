@@ -183,6 +183,7 @@ void ProbeInputFile() {
   }
   TTask& t = CurrentTask;
   t.SrcFile = path;
+  t.SubFolder = ProbeSubFolder;
   t.HasAudio = true;
   t.Duration = d.Duration;
   t.SrcSampleRate = d.SampleRate;
