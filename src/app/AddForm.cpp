@@ -353,6 +353,7 @@ void TaddFrm::addFileBtnClick() {
   const QString chosen = AddFilesDlg(srcFile->text());
   if (chosen.isEmpty()) return;
   ProbeFileName = chosen;
+  ProbeSubFolder = "";  // chosen on its own
   AutoNameOutput = false;
   ProbeInputFile();  // a file that cannot be used leaves CurrentTask as it was
   const QString output = dstFile->text();

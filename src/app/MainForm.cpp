@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QEventLoop>
 #include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +19,8 @@
 #include "AddForm.h"
 #include "Application.h"
 #include "DoString.h"
+#include "FolderScan.h"
+#include "FolderSearch.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MsgForm.h"
@@ -75,6 +79,7 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   startBtn = button("startBtn", 144, 41);
   helpBtn = button("helpBtn", 200, 27);
   aboutBtn = button("aboutBtn", 232, 27);
+  addFolderBtn = button("addFolderBtn", 0, 27);  // placed by FormResize
 
   infoPanel = new QGroupBox(central);
   infoPanel->setObjectName("infoPanel");
@@ -108,6 +113,13 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
     dlg.setOption(QFileDialog::HideNameFilterDetails);  // the filter names once, as the table gives them
     return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles() : QStringList();
   };
+  AddFolderDlg = [this](const QString& folder) {
+    QFileDialog dlg(this, lang::AddFolderDlgTitle, folder);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly);
+    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
+                                                                            : QString();
+  };
 
   connect(addFileBtn, &QPushButton::clicked, this, [this] { addFileBtnClick(); });
   connect(rmFileBtn, &QPushButton::clicked, this, &TmainFrm::rmFileBtnClick);
@@ -115,6 +127,8 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(startBtn, &QPushButton::clicked, this, &TmainFrm::startBtnClick);
   connect(helpBtn, &QPushButton::clicked, this, &TmainFrm::helpBtnClick);
   connect(aboutBtn, &QPushButton::clicked, this, &TmainFrm::aboutBtnClick);
+  connect(addFolderBtn, &QPushButton::clicked, this, &TmainFrm::addFolderBtnClick);
+  setTabOrder(addFileBtn, addFolderBtn);  // the two ways of adding, one after the other
   connect(TaskList, &QListWidget::itemDoubleClicked, this, &TmainFrm::TaskListDblClick);
   connect(TaskList, &QListWidget::currentRowChanged, this, &TmainFrm::TaskListKeyDown);
   // The buttons follow the selection the user sees, however it came about.
@@ -142,6 +156,7 @@ void TmainFrm::FormShow() {
   taskPanel->setTitle(lang::TaskListCaption);
   infoPanel->setTitle(lang::InfoPanelCaption);
   addFileBtn->setText(lang::AddFiles);
+  addFolderBtn->setText(lang::AddFolder);
   rmFileBtn->setText(lang::Remove);
   editFileBtn->setText(lang::Edit);
   startBtn->setText(lang::Start);
@@ -187,6 +202,9 @@ void TmainFrm::FormResize() {
   for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn, helpBtn, aboutBtn})
     b->move(w - ButtonColumn + 16, b->property("y0").toInt());
   for (TLinkLabel* l : {taskInfo_1, taskInfo_2, TaskInfo_5}) l->resize(infoPanel->width() - 16, 16);
+  // Add Folder stands at the foot of the column, level with the task list's frame, never over About.
+  const int folderY = std::max(aboutBtn->y() + aboutBtn->height() + 8, taskPanel->geometry().bottom() + 1 - 27);
+  addFolderBtn->move(w - ButtonColumn + 16, folderY);
 }
 
 int TmainFrm::Selected() const {
@@ -211,10 +229,11 @@ bool TmainFrm::CanAct() {
 
 void TmainFrm::SetAdding(bool on) {
   if (on) {
-    for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
+    for (QPushButton* b : {addFileBtn, addFolderBtn, rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
     Adding = true;
   } else {
     addFileBtn->setEnabled(true);
+    addFolderBtn->setEnabled(true);
     Adding = false;
     if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
   }
@@ -304,19 +323,90 @@ void TmainFrm::addFileBtnClick(QObject* Sender) {
       return;
     }
   }
-  const QStringList names = AddFilesDlgFiles;
+  QStringList names, subFolders;
+  ExpandFolders(AddFilesDlgFiles, names, subFolders);
   bool sameSettings = false;
   for (int i = 0; i < names.size() && !ShutdownRequested; ++i) {
-    if (!AddTask(names[i], sameSettings)) break;
+    if (!AddTask(names[i], sameSettings, subFolders[i])) break;
     if (i == 0 && names.size() > 1 && !ShutdownRequested)
       sameSettings = ShowMessageWindow(miQuestion, lang::SameSettingsQuestion, lang::No, lang::Yes) == 1;
   }
   SetAdding(false);
 }
 
-bool TmainFrm::AddTask(const QString& path, bool sameSettings) {
+void TmainFrm::addFolderBtnClick() {
+  if (ShutdownRequested || !CanAct()) return;
+  const QString folder = AddFolderDlg(DefaultSettings.InputFileDir);
+  if (folder.isEmpty()) return;
+  AddFilesDlgFiles = {folder};
+  addFileBtnClick(dfForm);
+}
+
+void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStringList& subFolders) {
+  QStringList roots;
+  QList<bool> isFolder;
+  for (const QString& p : paths) {
+    isFolder << QFileInfo(p).isDir();
+    if (isFolder.back()) roots << p;
+  }
+  std::vector<std::vector<TFoundFile>> found;
+  bool stopped = false;
+  if (!roots.isEmpty()) {
+    TFolderSearch search(roots);
+    QProgressDialog progress(this);
+    progress.setWindowModality(Qt::NonModal);  // the window stays usable; its actions say it is busy
+    progress.setWindowTitle(lang::FolderSearchCaption);
+    progress.setCancelButtonText(lang::StopSearch);
+    progress.setRange(0, 0);
+    FolderProgress = &progress;
+    // A small folder is searched before the window would come up.
+    QTimer::singleShot(500, &progress, [&progress] { progress.show(); });
+    const auto show = [&] {
+      const QString text = QString(lang::FolderSearchFormat).arg(search.Count());
+      progress.setLabelText(text);
+      statusPanel0->setText(text);
+    };
+    show();
+    QEventLoop loop;
+    connect(&search, &TFolderSearch::Progress, &progress, show);
+    connect(&search, &TFolderSearch::Finished, &loop, &QEventLoop::quit);
+    connect(&progress, &QProgressDialog::canceled, &search, &TFolderSearch::Stop);
+    connect(&progress, &QDialog::rejected, &search, &TFolderSearch::Stop);
+    if (search.Start()) {
+      loop.exec();
+      found = search.Found();
+      stopped = search.Stopped();
+    } else {
+      ShowMessageWindow(miError, lang::ThreadNotCreated, lang::Help, lang::Ok);
+      stopped = true;
+    }
+    statusPanel0->clear();
+  }
+  // In the order given; a folder's files where the folder was. Stopped, the files found so far are taken.
+  std::size_t root = 0;
+  for (int i = 0; i < paths.size(); ++i) {
+    if (!isFolder[i]) {
+      files << paths[i];
+      subFolders << QString("");
+      continue;
+    }
+    const std::vector<TFoundFile> none;
+    const std::vector<TFoundFile>& under = root < found.size() ? found[root] : none;
+    ++root;
+    if (under.empty() && !stopped && !ShutdownRequested)
+      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + QDir::toNativeSeparators(paths[i]),
+                        lang::Help, lang::Ok);
+    for (const TFoundFile& f : under) {
+      files << f.Path;
+      subFolders << f.SubFolder;
+    }
+  }
+}
+
+bool TmainFrm::AddTask(const QString& path, bool sameSettings, const QString& subFolder) {
   statusPanel0->setText(QString(lang::ReadingFile) + ":" + path + " ...");
   ProbeFileName = path;
+  ProbeSubFolder = subFolder;
   AutoNameOutput = true;
   ProbeFinished = false;
   ProbeResult = prPending;
@@ -415,16 +505,6 @@ void TmainFrm::helpBtnClick() { OpenHelp(); }
 
 void TmainFrm::aboutBtnClick() { ShowAboutWindow(); }
 
-void TmainFrm::dfFormBeforeDrop() {
-  // The extensions of the filter's first entry, and of the other audio files.
-  fltExt.clear();
-  for (const QString& filter : {FileFilter, QString(lang::OtherAudioFilter)}) {
-    QStringList parts;
-    SplitString(filter, "|", parts);
-    if (parts.size() >= 2) SplitString(ReplaceAll(parts[1], "*", ""), ";", fltExt);
-  }
-}
-
 void TmainFrm::dfFormDropFiles(const QStringList& accepted) {
   if (accepted.isEmpty()) return;
   AddFilesDlgFiles = accepted;
@@ -434,16 +514,11 @@ void TmainFrm::dfFormDropFiles(const QStringList& accepted) {
 void TmainFrm::DropFiles(const QStringList& paths) {
   raise();
   activateWindow();
-  dfFormBeforeDrop();
   QStringList accepted;
   for (const QString& p : paths) {
     const QFileInfo info(p);
-    if (!info.isFile()) continue;  // folders are not taken
-    for (const QString& ext : fltExt)
-      if (!ext.isEmpty() && p.endsWith(ext, Qt::CaseInsensitive)) {
-        accepted << info.absoluteFilePath();
-        break;
-      }
+    if (info.isDir() || (info.isFile() && TFolderScan::IsAudioName(info.fileName())))
+      accepted << info.absoluteFilePath();
   }
   dfFormDropFiles(accepted);
 }

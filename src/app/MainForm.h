@@ -2,6 +2,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStringList>
@@ -28,17 +30,22 @@ class TmainFrm : public QMainWindow {
   QPushButton* startBtn;
   QPushButton* helpBtn;
   QPushButton* aboutBtn;
+  QPushButton* addFolderBtn;
   QGroupBox* infoPanel;
   TLinkLabel* taskInfo_1;
   TLinkLabel* taskInfo_2;
   TLinkLabel* TaskInfo_5;
   TLinkLabel* taskinfo_3;
   TLinkLabel* Taskinfo_4;
-  // The chosen or dropped file names waiting to be added.
+  // The chosen or dropped file (and folder) names waiting to be added.
   QStringList AddFilesDlgFiles;
   // Shows the open dialog in a folder; gives the chosen files, none when cancelled. Replaceable, for tests.
   std::function<QStringList(const QString& folder)> AddFilesDlg;
-  QStringList fltExt;
+  // Shows the folder dialog in a folder; gives the chosen folder, "" when cancelled. Replaceable, for tests.
+  std::function<QString(const QString& folder)> AddFolderDlg;
+  // The window counting the files found while folders are searched, with its Stop button; shown when
+  // the search takes a moment.
+  QPointer<QProgressDialog> FolderProgress;
 
   // Nothing is being read or converted; otherwise says so and gives false.
   bool CanAct();
@@ -48,12 +55,13 @@ class TmainFrm : public QMainWindow {
   bool UpdateButtons();
   void RefreshTaskList();
   void ShowTaskInfo(int index);
-  bool AddTask(const QString& path, bool sameSettings);
+  // `subFolder`: where the file lies under the folder it was added with ("" when added on its own).
+  bool AddTask(const QString& path, bool sameSettings, const QString& subFolder = QString(""));
   void AddListedTask(int index);
   void EditTask(int index);
   void OpenInputFile(int index);
   void OpenOutputFile(int index);
-  // Files dropped on the window, in drop order.
+  // Files dropped on the window, in drop order; a folder stands for the audio files under it.
   void DropFiles(const QStringList& paths);
   // Files given on the command line or by a second start: added as if dropped,
   // once the window is shown, the tips are closed and nothing else is busy.
@@ -61,6 +69,7 @@ class TmainFrm : public QMainWindow {
 
  public slots:
   void addFileBtnClick(QObject* Sender = nullptr);
+  void addFolderBtnClick();
   void rmFileBtnClick();
   void editFileBtnClick();
   void startBtnClick();
@@ -89,8 +98,10 @@ class TmainFrm : public QMainWindow {
   void FormShow();
   bool FormClose();
   void FormResize();
-  void dfFormBeforeDrop();
   void dfFormDropFiles(const QStringList& accepted);
+  // `paths` with each folder replaced by the audio files under it, searched while the window goes on;
+  // `subFolders` gives each file's place under its folder.
+  void ExpandFolders(const QStringList& paths, QStringList& files, QStringList& subFolders);
   int Selected() const;
 
   void OpenPendingFiles();

@@ -5,6 +5,9 @@
 // One input file to convert, with everything the conversion needs.
 struct TTask {
   QString SrcFile;
+  // The folder SrcFile was found in, relative to the folder the user added ("" or "A/B/");
+  // "" for a file added on its own. Lets the output mirror the added tree.
+  QString SubFolder;
   QString DstFile;
   bool HasAudio = false;
   std::int64_t Duration = 0;  // 100-ns units
@@ -26,8 +29,6 @@ struct TTask {
   QString Year;
   // Carried from the input to the MP3 as they are; the wizard does not show them.
   QString Track, AlbumArtist, Disc, Composer;
-  // Its folder under a folder added whole, relative to that folder: "" or "A/B/".
-  QString SubFolder;
   bool Checked = false;
 };
 

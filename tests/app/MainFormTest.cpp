@@ -5,10 +5,12 @@
 #include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <semaphore>
 #include <thread>
 
 #include "AboutForm.h"
 #include "AddForm.h"
+#include "FolderSearch.h"
 #include "AppTestSupport.h"
 #include "Application.h"
 #include "Lang.h"
@@ -164,10 +166,89 @@ TEST_F(MainFormTest, DropsTakeAudioFilesOnly) {
   EXPECT_EQ(Tasks[1]->SrcFile, flac);
   EXPECT_EQ(Tasks[2]->SrcFile, opus);
   EXPECT_EQ(answer.Seen.size(), 1u);  // the same-settings question
-  w->DropFiles({t.Path("folder.wma"), clip});
+  w->DropFiles({t.Path("folder.wma"), clip});  // a folder, whatever its name
   EXPECT_EQ(Tasks.size(), 3u);
-  ASSERT_EQ(answer.Seen.size(), 2u);
-  EXPECT_TRUE(answer.Seen[1].startsWith(lang::NoAudioStream));
+  ASSERT_EQ(answer.Seen.size(), 3u);
+  EXPECT_EQ(answer.Seen[1], QString(lang::NoAudioInFolder) + "\n " + t.Path("folder.wma"));
+  EXPECT_TRUE(answer.Seen[2].startsWith(lang::NoAudioStream));
+}
+
+// A folder's files in name order where the folder was dropped, each knowing its place under it;
+// the wizard and the same-settings question as for dropped files.
+TEST_F(MainFormTest, FoldersAddTheirAudioFilesInNameOrder) {
+  const QString album = t.Path("Album");
+  const QString single = Wma("single.wma");
+  Wma("Album/10 ten.wma");
+  Wma("Album/2 two.wma");
+  Wma("Album/CD 2/1 one.wma");
+  t.Touch("Album/cover.jpg");
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString& text) { return text == lang::SameSettingsQuestion ? 1 : 1; });
+  w->DropFiles({album, single});
+  EXPECT_EQ(wizard.shown, 1);
+  EXPECT_EQ(answer.Seen, QStringList{lang::SameSettingsQuestion});
+  ASSERT_EQ(Tasks.size(), 4u);
+  const QStringList sources = {album + "/2 two.wma", album + "/10 ten.wma", album + "/CD 2/1 one.wma", single};
+  const QStringList subFolders = {"", "", "CD 2/", ""};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Tasks[i]->SrcFile, sources[i]);
+    EXPECT_EQ(Tasks[i]->SubFolder, subFolders[i]);
+  }
+  EXPECT_EQ(w->TaskList->item(2)->text(), "1 one");
+
+  // Through the button: a folder of no audio says so and adds nothing.
+  t.Touch("Papers/notes.txt");
+  QDir().mkpath(t.Path("Papers/Empty"));
+  QString asked;
+  w->AddFolderDlg = [&](const QString& folder) {
+    asked = folder;
+    return t.Path("Papers");
+  };
+  w->addFolderBtn->click();
+  EXPECT_EQ(asked, t.Path("Album/"));  // where the file set in the wizard was
+  EXPECT_EQ(answer.Seen.last(), QString(lang::NoAudioInFolder) + "\n " + t.Path("Papers"));
+  EXPECT_EQ(Tasks.size(), 4u);
+  EXPECT_TRUE(w->addFolderBtn->isEnabled());
+  EXPECT_EQ(w->statusPanel0->text(), "");
+}
+
+// Stopped while it searches, the files found so far are added; the window then goes on as before.
+TEST_F(MainFormTest, AStoppedFolderSearchLeavesTheWindowUsable) {
+  for (const char* name : {"Big/a1.wma", "Big/a2.wma", "Big/a3.wma", "Big/Sub/b1.wma"}) Wma(name);
+  // The search holds at its second file until Stop has been pressed.
+  std::binary_semaphore pressed(0);
+  TFolderSearch::FoundHook = [&](int found) {
+    if (found == 2) {
+      EXPECT_TRUE(pressed.try_acquire_for(std::chrono::seconds(20)));
+    }
+  };
+  QString shown;
+  QTimer stopper;
+  QObject::connect(&stopper, &QTimer::timeout, [&] {
+    if (!w->FolderProgress || !w->FolderProgress->isVisible() || !shown.isEmpty()) return;
+    shown = w->FolderProgress->labelText();
+    // The main window answers meanwhile, refusing what would disturb the search.
+    EXPECT_TRUE(w->Busy());
+    EXPECT_FALSE(w->addFolderBtn->isEnabled());
+    w->FolderProgress->findChild<QPushButton*>()->click();
+    pressed.release();
+  });
+  stopper.start(5);
+  WizardFinisher wizard;
+  MessageAnswerer answer;
+  w->DropFiles({t.Path("Big")});
+  TFolderSearch::FoundHook = nullptr;
+  EXPECT_EQ(shown, QString(lang::FolderSearchFormat).arg(2));
+  ASSERT_EQ(Tasks.size(), 2u);
+  EXPECT_EQ(Tasks[1]->SrcFile, t.Path("Big/a2.wma"));
+  EXPECT_EQ(answer.Seen, QStringList{lang::SameSettingsQuestion});  // no word of an empty folder
+  EXPECT_FALSE(w->Busy());
+  EXPECT_TRUE(w->addFolderBtn->isEnabled());
+  EXPECT_TRUE(w->FolderProgress.isNull());
+
+  w->DropFiles({t.Path("Big/Sub")});
+  ASSERT_EQ(Tasks.size(), 3u);
+  EXPECT_EQ(Tasks[2]->SubFolder, "");  // under the folder dropped this time
 }
 
 TEST_F(MainFormTest, ListActionsAreRefusedWhileAFileIsRead) {

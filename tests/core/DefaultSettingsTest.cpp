@@ -38,6 +38,11 @@ TEST(DefaultSettings, FirstRunCreatesEveryValueAtItsDefault) {
   EXPECT_EQ(s.value("AudioBitsPerSample").toString(), "16");
   EXPECT_EQ(s.value("AudioVBR").toString(), "0");
   EXPECT_EQ(s.value("tips").toString(), "0");
+  EXPECT_EQ(s.value("KeepFolderTree").toString(), "1");
+  s.setValue("KeepFolderTree", "0");
+  s.sync();
+  LoadDefaultSettings();
+  EXPECT_FALSE(DefaultSettings.KeepFolderTree);
 }
 
 TEST(DefaultSettings, MissingValueAloneIsDefaultedAndWrittenBack) {
