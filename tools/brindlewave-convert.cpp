@@ -39,6 +39,7 @@ const char* const Usage =
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
+    "                           [--replaygain none|track|album]\n"
     "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
@@ -63,6 +64,10 @@ const char* const Help =
     "                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},\n"
     "                   {filename}, {dir} (the folder under DIR); {track:02} pads with zeros\n"
     "  --keep-time      give each MP3 its input's modification time\n"
+    "  --replaygain WHAT  tag each MP3 with the gain that plays it at a common loudness:\n"
+    "                   none, its own (track), or also that of its album among the\n"
+    "                   files converted (album; default: the saved choice). The audio\n"
+    "                   is not changed\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
     "  --version        print the version\n"
@@ -79,6 +84,7 @@ struct Options {
   int jobs = 0;  // 0: one for each processor core
   bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
   std::optional<TExistingOutput> existing;
+  std::optional<TReplayGainMode> replayGain;
   std::optional<QString> namePattern;
   QString watch;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
@@ -131,6 +137,11 @@ Options Parse(const QStringList& args) {
       const QString way = value();
       if (!ways.contains(way)) BadUsage("--existing takes skip, number or overwrite");
       o.existing = TExistingOutput(ways.indexOf(way));
+    } else if (a == "--replaygain") {
+      const QStringList ways = {"none", "track", "album"};
+      const QString way = value();
+      if (!ways.contains(way)) BadUsage("--replaygain takes none, track or album");
+      o.replayGain = TReplayGainMode(ways.indexOf(way));
     } else if (a == "--name") {
       o.namePattern = value();
       const TNamePattern pattern(*o.namePattern);
@@ -364,6 +375,7 @@ int main(int argc, char** argv) {
   }
   engine->Existing = DefaultSettings.ExistingOutput;
   engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
+  engine->ReplayGain = options.replayGain.value_or(DefaultSettings.ReplayGain);
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
   QEventLoop loop;
@@ -406,6 +418,11 @@ int main(int argc, char** argv) {
     } else {
       ++converted;
     }
+  });
+  QObject::connect(engine.get(), &TConversionEngine::JobNote, [&](int index, const QString& note) {
+    if (options.quiet) return;
+    if (terminal) std::fputs("\r\033[K", stderr);
+    Report(inputs.Name(engine->Task(index)), note);
   });
   QObject::connect(engine.get(), &TConversionEngine::Finished, &loop, [&] {
     if (!watching || interrupted) loop.quit();

@@ -20,9 +20,12 @@
 #include "CoreBudget.h"
 #include "DX9In.h"
 #include "HouseSettings.h"
+#include "LoudnessMeter.h"
 #include "MP3FileCheck.h"
+#include "MP3FileWriter.h"
 #include "MP3Out.h"
 #include "Paths.h"
+#include "ReplayGainTag.h"
 #include "Task.h"
 #include "TaskOps.h"
 
@@ -34,6 +37,18 @@ struct TConversionEngine::TJob {
   TMP3Out* Sink = nullptr;
   int Index = -1;  // the task; -1 while the job is free
   int Number = 0;
+};
+
+// The files of one album in a run: those not ended yet, and what the others measured.
+struct TConversionEngine::TAlbum {
+  int Pending = 0;
+  struct TMember {
+    int Index;
+    QString Output;
+    std::unique_ptr<TLoudnessMeter> Meter;
+  };
+  std::vector<TMember> Measured;
+  QStringList LeftOut;  // file names
 };
 
 namespace {
@@ -161,13 +176,20 @@ void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
     SetUpJobs(int(Jobs_.size()));
   }
   Wanted_ = std::clamp(jobs, 1, int(Jobs_.size()));
-  for (auto& job : Jobs_) job->Sink->SplitFiles = split;
+  for (auto& job : Jobs_) {
+    job->Sink->SplitFiles = split;
+    job->Sink->ReplayGain = ReplayGain != TReplayGainMode::None;
+  }
+  AlbumOf_.clear();
+  Albums_.clear();
+  for (int i = 0; i < int(Tasks_.size()); ++i) JoinAlbum(i);
   if (AutoStart) Kick();
 }
 
 bool TConversionEngine::Append(TTask* task) {
   if (Cancelled_ || Terminating_ || Jobs_.empty()) return false;
   Tasks_.push_back(task);
+  JoinAlbum(int(Tasks_.size()) - 1);
   Active_ = true;
   if (AutoStart) Kick();
   return true;
@@ -201,6 +223,7 @@ void TConversionEngine::StartNext() {
     return;
   }
   Active_ = false;
+  Albums_.clear();  // albums a cancel left incomplete keep their files' own gains only
   emit Finished();
 }
 
@@ -237,6 +260,7 @@ void TConversionEngine::Skip(int index) {
   result.Output = task.DstFile;
   result.Length = std::max<qint64>(task.Duration, 0);
   emit JobEnded(index, result);
+  AlbumEnded(index, result, nullptr);
 }
 
 void TConversionEngine::StartTask(TJob& job, int index) {
@@ -311,7 +335,9 @@ void TConversionEngine::End(TJob& job, TConvertResult result) {
     GiveInputTime(*Tasks_[index], result);
   job.Source.reset();  // the sink lets go of it through its notification
   job.Index = -1;
+  std::unique_ptr<TLoudnessMeter> meter = job.Sink->TakeLoudness();
   emit JobEnded(index, result);
+  AlbumEnded(index, result, std::move(meter));
   if (AutoStart || Terminating_ || Cancelled_)
     Kick();
 }
@@ -374,6 +400,58 @@ std::vector<TConversionEngine::TJobView> TConversionEngine::Running() const {
   }
   std::sort(views.begin(), views.end(), [](const TJobView& a, const TJobView& b) { return a.Index < b.Index; });
   return views;
+}
+
+void TConversionEngine::JoinAlbum(int index) {
+  if (ReplayGain != TReplayGainMode::Album) return;
+  const TTask& task = *Tasks_[index];
+  const QString& artist = task.AlbumArtist.isEmpty() ? task.Artist : task.AlbumArtist;
+  const QString key = task.Album.isEmpty() ? "folder\n" + QFileInfo(task.SrcFile).absolutePath()
+                                           : "album\n" + task.Album + "\n" + artist;
+  AlbumOf_.resize(Tasks_.size());
+  AlbumOf_[index] = key;
+  auto& album = Albums_[key];
+  if (!album) album = std::make_unique<TAlbum>();
+  ++album->Pending;
+}
+
+void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std::unique_ptr<TLoudnessMeter> meter) {
+  if (ReplayGain != TReplayGainMode::Album || index >= int(AlbumOf_.size())) return;
+  const auto found = Albums_.find(AlbumOf_[index]);
+  if (found == Albums_.end()) return;
+  TAlbum& album = *found->second;
+  const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
+  if (whole && meter)
+    album.Measured.push_back({index, result.Output, std::move(meter)});
+  else
+    album.LeftOut << FileNamePart(Tasks_[index]->SrcFile);
+  if (--album.Pending > 0) return;
+  const std::unique_ptr<TAlbum> done = std::move(found->second);
+  Albums_.erase(found);
+  std::vector<const TLoudnessMeter*> meters;
+  double peak = 0;
+  for (const auto& m : done->Measured) {
+    meters.push_back(m.Meter.get());
+    peak = std::max(peak, m.Meter->Peak());
+  }
+  const std::vector<std::uint8_t> frames =
+      TReplayGainTag::Frames("ALBUM", TLoudnessMeter::GainOf(TLoudnessMeter::Loudness(meters)), peak);
+  const QString leftOut =
+      done->LeftOut.isEmpty()
+          ? QString()
+          : QString("album gain from %1 of %2 files, without %3")
+                .arg(done->Measured.size())
+                .arg(done->Measured.size() + std::size_t(done->LeftOut.size()))
+                .arg(done->LeftOut.join(", "));
+  for (const auto& m : done->Measured) {
+    QString note = leftOut;
+    try {
+      TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
+    } catch (const std::exception& e) {
+      note = QString("no album gain: ") + QString::fromUtf8(e.what());
+    }
+    if (!note.isEmpty()) emit JobNote(m.Index, note);
+  }
 }
 
 TMP3Out& TConversionEngine::FirstSink() { return *Jobs_.front()->Sink; }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -13,6 +14,7 @@
 
 class QSocketNotifier;
 class QTimer;
+class TLoudnessMeter;
 class TMP3Out;
 class TDX9In;
 struct TTask;
@@ -45,6 +47,10 @@ class TConversionEngine : public QObject {
   TExistingOutput Existing = TExistingOutput::Number;
   // Each MP3 made gets its input's modification time.
   bool KeepFileTime = false;
+  // The ReplayGain the MP3s are tagged with. A file's album gain is written once
+  // every file of its album in the run has ended: files sharing the album tag and
+  // album artist (else artist), or, untagged, the input's folder.
+  TReplayGainMode ReplayGain = TReplayGainMode::None;
 
   // Begins a run over `tasks` with up to `jobs` at once (0: one for each core);
   // cores the jobs leave free go to splitting long files when `split`. Starts
@@ -92,6 +98,9 @@ class TConversionEngine : public QObject {
   // `percent` of the file at `index` has been read; only while connected.
   void JobProgress(int index, int percent);
   void JobEnded(int index, const TConvertResult& result);
+  // After JobEnded, once the file's album is done: what its album gain left out,
+  // or why it has none.
+  void JobNote(int index, const QString& note);
   // The run is over: every task started has ended and none is left to start.
   void Finished();
 
@@ -113,6 +122,11 @@ class TConversionEngine : public QObject {
   // task's own when free.
   QString ReserveOutput(TTask& task);
 
+  // Album gain: counts the task in its album's.
+  void JoinAlbum(int index);
+  // Keeps what the ended task measured, and writes the album gain when it was the last.
+  void AlbumEnded(int index, const TConvertResult& result, std::unique_ptr<TLoudnessMeter> meter);
+
   std::vector<std::unique_ptr<TJob>> Jobs_;
   std::vector<TTask*> Tasks_;
   std::size_t Next_ = 0;
@@ -133,4 +147,7 @@ class TConversionEngine : public QObject {
   std::vector<std::pair<TJob*, QString>> Failed_;
   int WakeFd_ = -1;
   QSocketNotifier* Wake_ = nullptr;
+  struct TAlbum;
+  std::vector<QString> AlbumOf_;  // each task's album
+  std::map<QString, std::unique_ptr<TAlbum>> Albums_;
 };
