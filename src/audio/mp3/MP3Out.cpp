@@ -131,7 +131,8 @@ void TMP3Out::StartEncoding() {
   InfoFrame_ = builder.InfoFrame(Encoder_);
   if (splitRate > 0) return StartSplit(builder);
   Written_ = {};
-  Writer_.Write(InfoFrame_.data(), InfoFrame_.size());
+  const std::vector<std::uint8_t> standIn = TLameTag::StandIn(InfoFrame_);
+  Writer_.Write(standIn.data(), standIn.size());
   // Room for one step of the most samples per channel, scaled up when the
   // encoder resamples upwards, and for the tag frame's stand-in the first call emits.
   const int outRate = Lame.lame_get_out_samplerate(Encoder_);
