@@ -342,6 +342,7 @@ void TConversionEngine::Report(int index, TConvertResult result) {
 
 void TConversionEngine::StartVerification(int index, TConvertResult result) {
   if (BeforeVerify) BeforeVerify(result.Output);
+  if (Terminating_) return Report(index, std::move(result));
   auto v = std::make_unique<TVerification>();
   v->Index = index;
   v->Result = std::move(result);

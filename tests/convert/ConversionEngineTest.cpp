@@ -198,6 +198,25 @@ TEST_F(ConversionEngineTest, ARerunSkipsWhatIsDoneAndMakesTheRestAgain) {
   EXPECT_EQ(Leftovers().size(), names.size());
 }
 
+// Ended at once while a written file is being checked, the run stops the check,
+// keeps the file and tells its end and the run's at once; nothing more starts.
+TEST_F(ConversionEngineTest, TheEndAtOnceStopsTheChecksAndKeepsTheFilesWritten) {
+  AddTask("written", 2.0);
+  AddTask("never", 1.0);
+  bool endedAtOnce = false;
+  QObject::connect(&engine, &TConversionEngine::JobWritten, [&] {
+    engine.Terminate();
+    endedAtOnce = results.size() == 1 && finished == 1;  // told before Terminate returns
+  });
+  Run(1);
+  EXPECT_TRUE(endedAtOnce);
+  EXPECT_EQ(started, std::vector<int>{0});
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].Outcome, TJobOutcome::Converted);
+  EXPECT_TRUE(ReadMedia(results[0].Output).DecodedCleanly);
+  EXPECT_EQ(finished, 1);
+}
+
 // Each MP3 is decoded before its end is told. Damaged between its writing and
 // its check (bytes flipped in the middle, or cut), it fails with the reason and
 // stays; the clean ones of the same run, encoded whole or in parts, at the
