@@ -6,9 +6,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
-#include <system_error>
 #include <cstdint>
 #include <exception>
+#include <system_error>
 #include <thread>
 #include <QFile>
 #include <QFileInfo>
