@@ -2,10 +2,11 @@
 # Times brindlewave-convert against the ffmpeg command line on recorded music
 # (Debian's asc-music), turned into 44.1 kHz WMA at 128 kbps once: one long piece
 # on its own, a 180-s piece split over the cores and not, and a batch of four
-# files; all at 192 kbps, LAME quality 2. A split file is also timed against
-# ffmpeg encoding the 180-s piece's two halves at once, as two processes: as fast
-# as two cores can go on it. Peak memory is taken for the 180-s piece and for a
-# 30-min one glued from the longest piece, split, against ffmpeg on each.
+# files, with each MP3 decoded to its end afterwards and without; all at 192 kbps,
+# LAME quality 2. A split file is also timed against ffmpeg encoding the 180-s
+# piece's two halves at once, as two processes: as fast as two cores can go on it.
+# Peak memory is taken for the 180-s piece and for a 30-min one glued from the
+# longest piece, split, against ffmpeg on each.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
@@ -44,7 +45,7 @@ seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 
-declare -a single single1 theirs batch theirsbatch split nosplit theirs180 split48 theirs48 halves
+declare -a single single1 theirs batch batchnv theirsbatch split nosplit theirs180 split48 theirs48 halves
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -53,7 +54,9 @@ for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
   rm -rf "$work/out"
-  timed "$work/t" "$tool" -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
+  timed "$work/t" "$tool" --verify -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" --no-verify -b 192 -o "$work/out" "$work"/in/*.wma; batchnv+=("$(seconds "$work/t")")
   timed "$work/t" bash -c "for f in $work/in/*.wma; do ffmpeg -loglevel error -y -i \$f -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-batch.mp3; done"
   theirsbatch+=("$(seconds "$work/t")")
   rm -rf "$work/out180"
@@ -111,6 +114,8 @@ b=$(median "${batch[@]}"); tb=$(median "${theirsbatch[@]}")
 echo "median single ($(basename "$longest"), $(ffprobe -v error -show_entries format=duration -of csv=p=0 "$longest") s): brindlewave-convert $s s, -j 1 $s1 s, ffmpeg $t s"
 echo "encoder alone on the decoded float samples: $alone s"
 echo "median batch of four: brindlewave-convert $b s, ffmpeg one after the other $tb s"
+bnv=$(median "${batchnv[@]}")
+awk -v a="$b" -v b="$bnv" 'BEGIN { printf "median batch of four, verified %s s, --no-verify %s s: time ratio %.3f\n", a, b, a / b }'
 echo "peak memory: one piece ${peak1} KiB, 30 min ${peak30} KiB; two pieces -j 1 ${peakserial} KiB, -j 2 ${peakj2} KiB; batch ${peakbatch} KiB"
 awk -v a="$s1" -v b="$t" 'BEGIN { printf "single -j 1 convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$s" -v b="$t" 'BEGIN { printf "single convert/ffmpeg time ratio: %.2f\n", a / b }'

@@ -39,7 +39,7 @@ const char* const Usage =
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
-    "                           FILE|DIR... | --watch DIR\n";
+    "                           [--verify | --no-verify] FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
     "Converts audio files to MP3 with the program's saved defaults and naming.\n"
@@ -63,6 +63,9 @@ const char* const Help =
     "                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},\n"
     "                   {filename}, {dir} (the folder under DIR); {track:02} pads with zeros\n"
     "  --keep-time      give each MP3 its input's modification time\n"
+    "  --verify, --no-verify\n"
+    "                   decode each MP3 made to its end, and count one that does not play\n"
+    "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
     "  --version        print the version\n"
@@ -79,6 +82,7 @@ struct Options {
   int jobs = 0;  // 0: one for each processor core
   bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
   std::optional<TExistingOutput> existing;
+  std::optional<bool> verify;
   std::optional<QString> namePattern;
   QString watch;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
@@ -139,6 +143,8 @@ Options Parse(const QStringList& args) {
       o.keepTime = true;
     } else if (a == "--watch") {
       o.watch = value();
+    } else if (a == "--verify" || a == "--no-verify") {
+      o.verify = a == "--verify";
     } else if (a == "--no-split") {
       o.noSplit = true;
     } else if (a == "-") {
@@ -364,6 +370,7 @@ int main(int argc, char** argv) {
   }
   engine->Existing = DefaultSettings.ExistingOutput;
   engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
+  engine->Verify = options.verify.value_or(DefaultSettings.VerifyOutput);
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
   QEventLoop loop;

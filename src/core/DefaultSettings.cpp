@@ -78,6 +78,7 @@ void WriteAll(QSettings& s) {
   s.setValue("NamePattern", d.NamePattern);
   s.setValue("ExistingOutput", int(d.ExistingOutput));
   s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
+  s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -144,6 +145,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       }
       DefaultSettings.ExistingOutput = TExistingOutput(existing);
       LoadBool(s, "KeepFileTime", DefaultSettings.KeepFileTime, defaults.KeepFileTime);
+      LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

@@ -27,6 +27,7 @@ struct TDefaultSettings {
   QString NamePattern;            // output names from tags; empty: the input's name
   TExistingOutput ExistingOutput = TExistingOutput::Number;
   bool KeepFileTime = false;      // an MP3 gets its input's modification time
+  bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -88,6 +88,7 @@ TMP3Tags TMP3Out::Tags() const {
 void TMP3Out::PrepareOutput() {
   Failed_ = false;
   DiscardRequest_ = false;
+  Fed_ = EncodedSamples_ = 0;
   if (StreamAssigned) {
     Writer_.Attach(*Stream);
   } else {
@@ -226,6 +227,7 @@ bool TMP3Out::OutputStep(bool abort) {
 
 void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format) {
   if (!Splitter_) {
+    Fed_ += samples;
     const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
     return Write(static_cast<std::size_t>(m));
@@ -252,6 +254,11 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
     const int m = Lame.lame_encode_flush(Encoder_, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
     Write(static_cast<std::size_t>(m));
+    // Resampling inside the encoder, only it knows how many samples it made.
+    EncodedSamples_ = Lame.lame_get_out_samplerate(Encoder_) == InRate_
+                          ? Fed_
+                          : static_cast<long long>(Lame.lame_get_frameNum(Encoder_)) * Lame.lame_get_framesize(Encoder_) -
+                                Lame.lame_get_encoder_delay(Encoder_) - Lame.lame_get_encoder_padding(Encoder_);
     if (InfoFrame_.empty()) {
       tag.resize(Lame.lame_get_lametag_frame(Encoder_, tag.data(), tag.size()));
       return tag;
@@ -268,6 +275,7 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
     Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
   }
   tag = Splitter_->Finish();
+  EncodedSamples_ = Splitter_->Samples();
   SplitReport_.Seams = Splitter_->Seams();
   SplitReport_.Continued = Splitter_->Continued();
   SplitReport_.HelperParts = Splitter_->HelperParts();
@@ -285,6 +293,7 @@ void TMP3Out::FinishOutput() {
     } catch (...) {
       failure = std::current_exception();
       product = false;
+      EncodedSamples_ = 0;
     }
   }
   EndRun(product);
