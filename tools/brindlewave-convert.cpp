@@ -39,7 +39,7 @@ const char* const Usage =
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
-    "                           [--replaygain none|track|album]\n"
+    "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
     "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
@@ -68,6 +68,9 @@ const char* const Help =
     "                   none, its own (track), or also that of its album among the\n"
     "                   files converted (album; default: the saved choice). The audio\n"
     "                   is not changed\n"
+    "  --verify, --no-verify\n"
+    "                   decode each MP3 made to its end, and count one that does not play\n"
+    "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
     "  --version        print the version\n"
@@ -85,6 +88,7 @@ struct Options {
   bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
   std::optional<TExistingOutput> existing;
   std::optional<TReplayGainMode> replayGain;
+  std::optional<bool> verify;
   std::optional<QString> namePattern;
   QString watch;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
@@ -150,6 +154,8 @@ Options Parse(const QStringList& args) {
       o.keepTime = true;
     } else if (a == "--watch") {
       o.watch = value();
+    } else if (a == "--verify" || a == "--no-verify") {
+      o.verify = a == "--verify";
     } else if (a == "--no-split") {
       o.noSplit = true;
     } else if (a == "-") {
@@ -376,6 +382,7 @@ int main(int argc, char** argv) {
   engine->Existing = DefaultSettings.ExistingOutput;
   engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
   engine->ReplayGain = options.replayGain.value_or(DefaultSettings.ReplayGain);
+  engine->Verify = options.verify.value_or(DefaultSettings.VerifyOutput);
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
   QEventLoop loop;

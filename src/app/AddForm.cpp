@@ -62,11 +62,7 @@ int Chosen(const QComboBox* box, int fallback) {
   }
 }
 
-QString AutoOutputName() {
-  const QString name = FileNamePart(CurrentTask.SrcFile);
-  const int dot = name.lastIndexOf('.');
-  return DefaultSettings.OutputFileDir + (dot < 0 ? name : name.left(dot)) + ".mp3";
-}
+QString AutoOutputName() { return DefaultSettings.OutputFileDir + RelativeOutputName(CurrentTask) + ".mp3"; }
 
 }  // namespace
 
@@ -104,7 +100,14 @@ TaddFrm::TaddFrm(QWidget* parent) : QDialog(parent) {
     // Page 1 asks about an existing file itself; the dialog does not ask twice.
     QStringList filter;
     SplitString(lang::Mp3FileFilter, "|", filter);
-    QString chosen = QFileDialog::getSaveFileName(this, QString(), preset, filter.value(0) + " (" + filter.value(1) + ")",
+    // A folder not made yet (a kept tree, a name from tags) opens the dialog at the
+    // nearest one that is, not in the working folder.
+    QString start = preset;
+    for (QString folder = FolderPart(preset); !folder.isEmpty() && !QFileInfo(folder).isDir();) {
+      folder = FolderPart(folder.chopped(1));
+      start = folder + FileNamePart(preset);
+    }
+    QString chosen = QFileDialog::getSaveFileName(this, QString(), start, filter.value(0) + " (" + filter.value(1) + ")",
                                                   nullptr, QFileDialog::DontConfirmOverwrite);
     if (!chosen.isEmpty() && QFileInfo(chosen).suffix().compare("mp3", Qt::CaseInsensitive) != 0) chosen += ".mp3";
     return chosen;

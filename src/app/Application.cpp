@@ -92,17 +92,5 @@ void RequestShutdown() {
     return;
   }
   if (AppWindows->prgFrm) AppWindows->prgFrm->Terminate();
-  auto* poll = new QTimer(AppWindows->mainFrm.get());
-  QObject::connect(poll, &QTimer::timeout, poll, [poll] {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      auto* dialog = qobject_cast<QDialog*>(w);
-      if (dialog && dialog->isVisible() && dialog != AppWindows->prgFrm.get()) dialog->done(QDialog::Rejected);
-    }
-    // A file being read is let finish; a run ends through its done event.
-    if (AppWindows->mainFrm->Busy()) return;
-    poll->stop();
-    poll->deleteLater();
-    AppWindows->mainFrm->close();
-  });
-  poll->start(20);
+  AppWindows->mainFrm->EndWhenSettled();
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEventLoop>
+#include <QPointer>
 #include <algorithm>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -236,7 +237,43 @@ void TmainFrm::SetAdding(bool on) {
     addFolderBtn->setEnabled(true);
     Adding = false;
     if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
+    Unblocked();
   }
+}
+
+void TmainFrm::Unblocked() {
+  // What ended may still be on the stack: files waiting and a shutdown go on after it.
+  QTimer::singleShot(0, this, [this] {
+    OpenPendingFiles();
+    emit Settled();
+  });
+}
+
+bool TmainFrm::event(QEvent* event) {
+  // The last modal window over this one has closed.
+  if (event->type() == QEvent::WindowUnblocked) Unblocked();
+  return QMainWindow::event(event);
+}
+
+void TmainFrm::EndWhenSettled() {
+  // Every question, on screen or yet to come, is answered No as it opens, so a
+  // file being read and a run end; then the window closes.
+  qApp->installEventFilter(this);
+  for (QWidget* w : QApplication::topLevelWidgets()) RejectQuestion(w);
+  connect(this, &TmainFrm::Settled, this, [this] {
+    if (!Busy()) close();
+  });
+  Unblocked();
+}
+
+void TmainFrm::RejectQuestion(QObject* window) {
+  auto* dialog = qobject_cast<QDialog*>(window);
+  // A run's window is no question: it ends with its run.
+  if (!dialog || (AppWindows && dialog == AppWindows->prgFrm.get())) return;
+  // Once its own loop runs, which the answer ends.
+  QPointer<QDialog> d(dialog);
+  QMetaObject::invokeMethod(
+      dialog, [d] { if (d && d->isVisible()) d->done(QDialog::Rejected); }, Qt::QueuedConnection);
 }
 
 bool TmainFrm::UpdateButtons() {
@@ -484,6 +521,7 @@ void TmainFrm::TaskListClickCheck(int row) {
 }
 
 bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (ShutdownRequested && event->type() == QEvent::Show) RejectQuestion(watched);
   // A click is the left button's; a right-click on the empty list adds nothing.
   if (watched == TaskList->viewport() && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
@@ -499,6 +537,7 @@ void TmainFrm::startBtnClick() {
   }
   if (AppWindows && AppWindows->prgFrm) AppWindows->prgFrm->StartRun();
   if (Selected() >= 0) ShowTaskInfo(Selected());
+  Unblocked();  // a run that ended hidden to the tray blocked nothing on its way out
 }
 
 void TmainFrm::helpBtnClick() { OpenHelp(); }
@@ -530,12 +569,9 @@ void TmainFrm::OpenFiles(const QStringList& paths) {
 
 void TmainFrm::OpenPendingFiles() {
   if (PendingFiles_.isEmpty() || !FirstShowDone_ || ShutdownRequested) return;
-  if (Busy() || QApplication::activeModalWidget()) {
-    // Reading, converting or asking: they wait their turn rather than meet the
-    // busy message or open beside a question.
-    QTimer::singleShot(200, this, &TmainFrm::OpenPendingFiles);
-    return;
-  }
+  // Reading, converting or asking: they wait their turn (the end of it calls again)
+  // rather than meet the busy message or open beside a question.
+  if (Busy() || QApplication::activeModalWidget()) return;
   const QStringList files = PendingFiles_;
   PendingFiles_.clear();
   DropFiles(files);

@@ -51,6 +51,8 @@ class TmainFrm : public QMainWindow {
   bool CanAct();
   // A file is being read or a run is in progress, shown or hidden to the tray.
   bool Busy() const;
+  // Ends the program as soon as what runs has ended, answering No to every question.
+  void EndWhenSettled();
   void SetAdding(bool on);
   bool UpdateButtons();
   void RefreshTaskList();
@@ -84,6 +86,9 @@ class TmainFrm : public QMainWindow {
  signals:
   // The window has closed for good: the program ends.
   void Closed();
+  // Something that kept the window busy or blocked (an adding, a run, a question)
+  // has ended; told once the event that ended it is handled.
+  void Settled();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -92,8 +97,11 @@ class TmainFrm : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
+  void Unblocked();
+  void RejectQuestion(QObject* window);
   void FormCreate();
   void FormShow();
   bool FormClose();

@@ -94,6 +94,8 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   };
   connect(Engine_.get(), &TConversionEngine::JobEnded, this, &TprgFrm::MP3OutDone);
   connect(Engine_.get(), &TConversionEngine::Finished, this, &TprgFrm::RunEnded);
+  // A job whose file is being checked is free for the next task.
+  connect(Engine_.get(), &TConversionEngine::JobWritten, this, [this] { Timer1->start(); });
   connect(Engine_.get(), &TConversionEngine::JobStarted, this, [this] {
     ShowLeading();
     timeLabel->setText(lang::ConvertingPleaseWait);
@@ -168,6 +170,7 @@ void TprgFrm::StartRun() {
   Engine_->Existing = DefaultSettings.ExistingOutput;
   Engine_->KeepFileTime = DefaultSettings.KeepFileTime;
   Engine_->ReplayGain = DefaultSettings.ReplayGain;
+  Engine_->Verify = DefaultSettings.VerifyOutput;
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
   AlreadyDone_ = 0;
   Started_ = false;

@@ -5,8 +5,11 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <exception>
+#include <system_error>
+#include <thread>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -24,6 +27,7 @@
 #include "MP3FileCheck.h"
 #include "MP3FileWriter.h"
 #include "MP3Out.h"
+#include "OutputVerifier.h"
 #include "Paths.h"
 #include "ReplayGainTag.h"
 #include "Task.h"
@@ -49,6 +53,16 @@ struct TConversionEngine::TAlbum {
   };
   std::vector<TMember> Measured;
   QStringList LeftOut;  // file names
+};
+
+// One MP3's check: the thread writes Problem and then hands the record over.
+struct TConversionEngine::TVerification {
+  int Index = -1;
+  TConvertResult Result;
+  std::atomic<bool> Stop{false};
+  std::string Problem;
+  std::thread Thread;
+  std::unique_ptr<TLoudnessMeter> Meter;  // for the album, once the file has passed
 };
 
 namespace {
@@ -112,6 +126,7 @@ TConversionEngine::~TConversionEngine() {
     job->Own.reset();
     job->Source.reset();
   }
+  EndVerifications(true);
   delete Wake_;
   ::close(WakeFd_);
 }
@@ -127,6 +142,7 @@ void TConversionEngine::CollectFailures() {
     failed.swap(Failed_);
   }
   for (auto& [job, reason] : failed) SinkFailed(*job, reason);
+  EndVerifications(false);
 }
 
 void TConversionEngine::SetUpJobs(int count) {
@@ -210,13 +226,14 @@ void TConversionEngine::StartNext() {
     while (Next_ < Tasks_.size() && !Terminating_ && !Cancelled_ && AlreadyConverted(*Tasks_[Next_])) Skip(int(Next_++));
     if (Terminating_ || Cancelled_ || Next_ >= Tasks_.size()) break;
     // A task appended again waits for its first conversion to end: both would write one file.
-    if (std::any_of(Jobs_.begin(), Jobs_.end(), [this](const auto& j) { return j->Index >= 0 && Tasks_[j->Index] == Tasks_[Next_]; }))
+    if (std::any_of(Jobs_.begin(), Jobs_.end(), [this](const auto& j) { return j->Index >= 0 && Tasks_[j->Index] == Tasks_[Next_]; }) ||
+        std::any_of(Verifying_.begin(), Verifying_.end(), [this](const auto& v) { return Tasks_[v->Index] == Tasks_[Next_]; }))
       break;
     StartTask(job, int(Next_++));
   }
   Starting_ = false;
   const bool left = Next_ < Tasks_.size() && !Cancelled_ && !Terminating_;
-  if (AnyRunning()) return;
+  if (AnyRunning() || !Verifying_.empty()) return;
   if (left) {
     // Tasks that failed at once left their jobs free for the rest.
     if (AutoStart && !Paused_ && !Held_) Kick();
@@ -305,6 +322,7 @@ void TConversionEngine::SinkDone(TJob& job) {
     if (!Terminating_) result.Shortfall = source->Shortfall();
   }
   result.Note = QString::fromStdString(job.Sink->CoverNote());
+  result.EncodedSamples = job.Sink->EncodedSamples();
   if (Terminating_) {
     result.Outcome = TJobOutcome::Discarded;
   } else if (Cancelled_) {
@@ -331,15 +349,79 @@ void TConversionEngine::SinkFailed(TJob& job, const QString& reason) {
 void TConversionEngine::End(TJob& job, TConvertResult result) {
   const int index = job.Index;
   result.Output = Tasks_[index]->DstFile;
-  if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
-    GiveInputTime(*Tasks_[index], result);
   job.Source.reset();  // the sink lets go of it through its notification
   job.Index = -1;
   std::unique_ptr<TLoudnessMeter> meter = job.Sink->TakeLoudness();
+  // A file a cancel cut short is short by design: only whole ones are checked.
+  const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
+  if (Verify && whole && !Terminating_ && result.EncodedSamples > 0)
+    return StartVerification(index, std::move(result), std::move(meter));
+  Report(index, std::move(result), std::move(meter));
+}
+
+void TConversionEngine::Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
+  if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
+    GiveInputTime(*Tasks_[index], result);
   emit JobEnded(index, result);
   AlbumEnded(index, result, std::move(meter));
   if (AutoStart || Terminating_ || Cancelled_)
     Kick();
+}
+
+void TConversionEngine::StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
+  if (BeforeVerify) BeforeVerify(result.Output);
+  if (Terminating_) return Report(index, std::move(result), std::move(meter));
+  auto v = std::make_unique<TVerification>();
+  v->Index = index;
+  v->Result = std::move(result);
+  v->Meter = std::move(meter);
+  TVerification* p = v.get();
+  try {
+    p->Thread = std::thread([this, p, path = QFile::encodeName(p->Result.Output).toStdString(),
+                             samples = p->Result.EncodedSamples] {
+      try {
+        p->Problem = TOutputVerifier::Check(path, samples, &p->Stop);
+      } catch (const std::exception& e) {
+        p->Problem = std::string("it cannot be checked: ") + e.what();
+      }
+      {
+        std::lock_guard l(FailedMx_);
+        Verified_.push_back(p);
+      }
+      const std::uint64_t one = 1;
+      [[maybe_unused]] ssize_t n = ::write(WakeFd_, &one, sizeof one);
+    });
+  } catch (const std::system_error&) {
+    return Report(index, std::move(v->Result), std::move(v->Meter));  // no thread to be had: the file stays unchecked
+  }
+  Verifying_.push_back(std::move(v));
+  emit JobWritten(index);
+  if (AutoStart) Kick();
+}
+
+void TConversionEngine::EndVerifications(bool all) {
+  if (all) {
+    for (auto& v : Verifying_) v->Stop = true;
+    for (auto& v : Verifying_)
+      if (v->Thread.joinable()) v->Thread.join();
+  }
+  std::vector<TVerification*> ended;
+  {
+    std::lock_guard l(FailedMx_);
+    ended.swap(Verified_);
+  }
+  for (TVerification* p : ended) {
+    const auto at = std::find_if(Verifying_.begin(), Verifying_.end(), [p](const auto& v) { return v.get() == p; });
+    if (at == Verifying_.end()) continue;
+    std::unique_ptr<TVerification> v = std::move(*at);
+    Verifying_.erase(at);
+    if (v->Thread.joinable()) v->Thread.join();
+    if (!v->Problem.empty()) {
+      v->Result.Outcome = TJobOutcome::Failed;
+      v->Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(v->Problem);
+    }
+    if (Active_) Report(v->Index, std::move(v->Result), std::move(v->Meter));
+  }
 }
 
 void TConversionEngine::Pause() {
@@ -372,6 +454,7 @@ void TConversionEngine::Cancel() {
 void TConversionEngine::Terminate() {
   if (!Active_) return;
   Terminating_ = true;
+  EndVerifications(true);  // their files are whole: they stay, unchecked
   for (auto& job : Jobs_) {
     if (job->Index < 0) continue;
     if (job->Sink->Status() == TOutputStatus::Idle) continue;  // its end is already on its way
@@ -447,6 +530,11 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
     QString note = leftOut;
     try {
       TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
+      if (KeepFileTime) {  // the fill touched the file after it was given its input's time
+        TConvertResult timed;
+        GiveInputTime(*Tasks_[m.Index], timed);
+        if (!timed.Note.isEmpty()) note += (note.isEmpty() ? "" : "; ") + timed.Note;
+      }
     } catch (const std::exception& e) {
       note = QString("no album gain: ") + QString::fromUtf8(e.what());
     }

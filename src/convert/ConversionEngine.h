@@ -51,6 +51,11 @@ class TConversionEngine : public QObject {
   // every file of its album in the run has ended: files sharing the album tag and
   // album artist (else artist), or, untagged, the input's folder.
   TReplayGainMode ReplayGain = TReplayGainMode::None;
+  // Each MP3 made is decoded, on a thread of its own while the next file encodes,
+  // before its end is told: one that does not play cleanly to its length fails.
+  bool Verify = true;
+  // For tests: called on the engine's thread between an MP3's writing and its check.
+  std::function<void(const QString& output)> BeforeVerify;
 
   // Begins a run over `tasks` with up to `jobs` at once (0: one for each core);
   // cores the jobs leave free go to splitting long files when `split`. Starts
@@ -73,7 +78,8 @@ class TConversionEngine : public QObject {
   // The running files end with the audio so far; no other starts.
   void Cancel();
   bool Cancelled() const { return Cancelled_; }
-  // The running files are discarded; no other starts.
+  // The running files are discarded; no other starts. Those written already stay,
+  // their checks stopped.
   void Terminate();
   // A run has begun and not yet finished.
   bool Active() const { return Active_; }
@@ -101,11 +107,15 @@ class TConversionEngine : public QObject {
   // After JobEnded, once the file's album is done: what its album gain left out,
   // or why it has none.
   void JobNote(int index, const QString& note);
+  // The MP3 of the task at `index` is written and its job free for the next task;
+  // JobEnded follows once the file is checked.
+  void JobWritten(int index);
   // The run is over: every task started has ended and none is left to start.
   void Finished();
 
  private:
   struct TJob;
+  struct TVerification;
   void SetUpJobs(int count);
   void StartTask(TJob& job, int index);
   // The task's output is there, complete and not older than its input.
@@ -114,6 +124,10 @@ class TConversionEngine : public QObject {
   void SinkDone(TJob& job);
   void SinkFailed(TJob& job, const QString& reason);
   void End(TJob& job, TConvertResult result);
+  void Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
+  void StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
+  // Reports the checks that have ended; with `all`, stops the others and waits for them first.
+  void EndVerifications(bool all);
   // StartNext once the current event is handled.
   void Kick();
   // Takes the failures the sinks' workers reported.
@@ -146,6 +160,9 @@ class TConversionEngine : public QObject {
   std::mutex FailedMx_;
   std::vector<std::pair<TJob*, QString>> Failed_;
   int WakeFd_ = -1;
+  // Checks under way, and (under FailedMx_) those ended, told through the same eventfd.
+  std::vector<std::unique_ptr<TVerification>> Verifying_;
+  std::vector<TVerification*> Verified_;
   QSocketNotifier* Wake_ = nullptr;
   struct TAlbum;
   std::vector<QString> AlbumOf_;  // each task's album

@@ -6,7 +6,7 @@
 enum class TJobOutcome {
   Converted,   // the MP3 is complete
   EndedEarly,  // the MP3 is complete, but the input's audio ended before its stated length (Shortfall)
-  Failed,      // no MP3 was made; Failure says why
+  Failed,      // no MP3 was made, or the one made does not play to its end; Failure says why
   Cancelled,   // the run was cancelled while it ran: the MP3 holds the audio so far
   Discarded,   // the run was ended at once: nothing was kept
   Skipped,     // a complete output not older than the input was there already and left alone
@@ -21,6 +21,7 @@ struct TConvertResult {
   qint64 Written = 0;      // audio delivered to the encoder, in 100-ns units
   qint64 Length = 0;       // the input's length in 100-ns units; 0 when unknown
   QString Output;          // the MP3's name
+  qint64 EncodedSamples = 0;  // per channel at the MP3's rate, as encoded; 0 when no MP3 was made
 
   // What keeps the file from counting as converted; empty when nothing does.
   QString Problem() const { return Failure.isEmpty() ? Shortfall : Failure; }

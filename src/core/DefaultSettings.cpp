@@ -79,6 +79,7 @@ void WriteAll(QSettings& s) {
   s.setValue("ExistingOutput", int(d.ExistingOutput));
   s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
   s.setValue("ReplayGain", int(d.ReplayGain));
+  s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -152,6 +153,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
         s.setValue("ReplayGain", gain);
       }
       DefaultSettings.ReplayGain = TReplayGainMode(gain);
+      LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

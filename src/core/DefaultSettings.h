@@ -35,6 +35,7 @@ struct TDefaultSettings {
   TExistingOutput ExistingOutput = TExistingOutput::Number;
   bool KeepFileTime = false;      // an MP3 gets its input's modification time
   TReplayGainMode ReplayGain = TReplayGainMode::Album;
+  bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -61,6 +61,12 @@ QString RelativeOutputName(const TTask& task) {
   return (DefaultSettings.KeepFolderTree ? task.SubFolder : QString()) + stem;
 }
 
+QString OutputBaseFolder(const TTask& task) {
+  const QString folder = FolderPart(task.DstFile);
+  const QString added = FolderPart(RelativeOutputName(task));
+  return !added.isEmpty() && folder.endsWith("/" + added) ? folder.left(folder.size() - added.size()) : folder;
+}
+
 QString MakeOutputName(const QString& extension) {
   const QString path = DefaultSettings.OutputFileDir + RelativeOutputName(CurrentTask) + extension;
   // Otherwise a file standing under the name is dealt with when the run comes to it.

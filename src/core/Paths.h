@@ -16,6 +16,9 @@ QString NextFreeName(const QString& path, const std::function<bool(const QString
 // A task's output name under the output folder, without extension: from the name
 // pattern when one is set, else its input's name, under its folder when the tree is kept.
 QString RelativeOutputName(const TTask& task);
+// The output folder a task's MP3 was named under: its folder without the folders
+// its name added (its place in a kept tree, or a name pattern's).
+QString OutputBaseFolder(const TTask& task);
 // OutputFileDir + CurrentTask's output name with `extension`, numbered "(2)", "(3)"...
 // while that name is another task's output, or exists when existing outputs are numbered.
 QString MakeOutputName(const QString& extension);

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Globals.h"
+#include "Paths.h"
 #include "Probe.h"
 
 void StoreCurrentTask(bool append, int index) {
@@ -39,7 +40,7 @@ QString FolderOf(const QString& path) {
 void AdoptTaskAsDefaults(const TTask& task) {
   TDefaultSettings& d = DefaultSettings;
   d.InputFileDir = FolderOf(task.SrcFile);
-  d.OutputFileDir = FolderOf(task.DstFile);
+  d.OutputFileDir = OutputBaseFolder(task);
   d.AudioBitrate = task.BitRate;
   d.AudioSampleRate = task.SampleRate;
   d.AudioBitsPerSample = task.BitsPerSample;

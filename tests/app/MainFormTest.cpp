@@ -212,6 +212,26 @@ TEST_F(MainFormTest, FoldersAddTheirAudioFilesInNameOrder) {
   EXPECT_EQ(w->statusPanel0->text(), "");
 }
 
+// Files added with a folder keep their place under the output folder, or go
+// beside their inputs when none is set; the folder the wizard adopts stays the tree's root.
+TEST_F(MainFormTest, AFolderTreeIsKeptUnderTheOutputFolder) {
+  Wma("Lib/A/1.wma");
+  Wma("Lib/B/2.wma");
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString&) { return 1; });
+  for (const QString& out : {t.Path("out/"), QString()}) {
+    FreeAllTasks();
+    DefaultSettings.OutputFileDir = out;
+    QDir().mkpath(out.isEmpty() ? t.Path() : out + "A");  // the wizard asks before making a folder
+    w->DropFiles({t.Path("Lib")});
+    const QString root = out.isEmpty() ? t.Path("Lib/") : out;
+    ASSERT_EQ(Tasks.size(), 2u);
+    EXPECT_EQ(Tasks[0]->DstFile, root + "A/1.mp3");
+    EXPECT_EQ(Tasks[1]->DstFile, root + "B/2.mp3");
+    EXPECT_EQ(DefaultSettings.OutputFileDir, root);
+  }
+}
+
 // Stopped while it searches, the files found so far are added; the window then goes on as before.
 TEST_F(MainFormTest, AStoppedFolderSearchLeavesTheWindowUsable) {
   for (const char* name : {"Big/a1.wma", "Big/a2.wma", "Big/a3.wma", "Big/Sub/b1.wma"}) Wma(name);

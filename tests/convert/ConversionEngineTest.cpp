@@ -7,6 +7,7 @@
 
 #include "ConversionEngine.h"
 #include "MediaCheck.h"
+#include "MP3Out.h"
 #include "MediaMaker.h"
 #include "Paths.h"
 #include "Probe.h"
@@ -48,8 +49,8 @@ class ConversionEngineTest : public ::testing::Test {
     for (const auto& task : Tasks) all.push_back(task.get());
     return all;
   }
-  void Run(int jobs) {
-    engine.Begin(All(), jobs, false);
+  void Run(int jobs, bool split = false) {
+    engine.Begin(All(), jobs, split);
     while (finished == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   QStringList Leftovers() {
@@ -90,12 +91,13 @@ TEST_F(ConversionEngineTest, RunsInOrderKeepsNamesApartAndReportsEachResult) {
   EXPECT_FALSE(engine.Active());
 }
 
-// Paused between two tasks, the engine starts nothing until it is resumed.
+// Paused between two tasks (the first one's file written, its check under way),
+// the engine starts nothing until it is resumed.
 TEST_F(ConversionEngineTest, APauseBetweenTasksHoldsTheNextUntilResume) {
   AddTask("first", 0.5);
   AddTask("second", 0.5);
   std::size_t startedWhilePaused = 0;
-  QObject::connect(&engine, &TConversionEngine::JobEnded, [&](int i) {
+  QObject::connect(&engine, &TConversionEngine::JobWritten, [&](int i) {
     if (i != 0) return;
     engine.Pause();
     engine.StartNext();  // as a window's tick would
@@ -194,6 +196,77 @@ TEST_F(ConversionEngineTest, ARerunSkipsWhatIsDoneAndMakesTheRestAgain) {
   Run(2);
   for (int i = 0; i < names.size(); ++i) EXPECT_EQ(results[i].Outcome, TJobOutcome::Skipped) << names[i].toStdString();
   EXPECT_EQ(Leftovers().size(), names.size());
+}
+
+// Ended at once while a written file is being checked, the run stops the check,
+// keeps the file and tells its end and the run's at once; nothing more starts.
+TEST_F(ConversionEngineTest, TheEndAtOnceStopsTheChecksAndKeepsTheFilesWritten) {
+  AddTask("written", 2.0);
+  AddTask("never", 1.0);
+  bool endedAtOnce = false;
+  QObject::connect(&engine, &TConversionEngine::JobWritten, [&] {
+    engine.Terminate();
+    endedAtOnce = results.size() == 1 && finished == 1;  // told before Terminate returns
+  });
+  Run(1);
+  EXPECT_TRUE(endedAtOnce);
+  EXPECT_EQ(started, std::vector<int>{0});
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].Outcome, TJobOutcome::Converted);
+  EXPECT_TRUE(ReadMedia(results[0].Output).DecodedCleanly);
+  EXPECT_EQ(finished, 1);
+}
+
+// Each MP3 is decoded before its end is told. Damaged between its writing and
+// its check (bytes flipped in the middle, or cut), it fails with the reason and
+// stays; the clean ones of the same run, encoded whole or in parts, at the
+// input's rate or resampled from 48 kHz, decode to exactly what was encoded.
+TEST_F(ConversionEngineTest, OutputsThatDoNotPlayToTheirEndFailTheRestPassExactly) {
+  AddTask("clean", 1.0);
+  AddTask("flipped", 2.0);
+  AddTask("cut", 2.0);
+  const QString high = t.Path("high.wav");
+  ASSERT_TRUE(MakeWav(high, {2.0, 48000, 2, {}}));
+  AddReadTask(high);
+  const qint64 lengths[] = {44100, 88200, 88200, 88200};  // per channel at 44.1 kHz, each task's output rate
+  engine.FirstSink().SplitPartFrames = 16;  // two parts fit in a second
+  engine.BeforeVerify = [this](const QString& output) {
+    QFile f(output);
+    if (output == Tasks[1]->DstFile && f.open(QIODevice::ReadWrite)) {
+      f.seek(f.size() / 2);
+      QByteArray middle = f.peek(1500);
+      for (char& c : middle) c = char(~c);
+      f.write(middle);
+    } else if (output == Tasks[2]->DstFile) {
+      f.resize(f.size() * 6 / 10);
+    }
+  };
+  std::vector<bool> split;
+  QObject::connect(&engine, &TConversionEngine::JobWritten,
+                   [&](int) { split.push_back(engine.FirstSink().SplitReport().Used); });
+  for (const bool inParts : {false, true}) {
+    SCOPED_TRACE(inParts ? "in parts" : "whole");
+    results.clear();
+    split.clear();
+    finished = 0;
+    Run(1, inParts);
+    EXPECT_EQ(split, std::vector<bool>(4, inParts));
+    ASSERT_EQ(results.size(), 4u);
+    for (int i : {1, 2}) {
+      EXPECT_EQ(results[i].Outcome, TJobOutcome::Failed) << i;
+      EXPECT_TRUE(results[i].Failure.startsWith("the MP3 does not play to its end: ")) << results[i].Failure.toStdString();
+      EXPECT_TRUE(QFileInfo::exists(results[i].Output)) << i;
+    }
+    for (int i : {0, 3}) {
+      EXPECT_EQ(results[i].Outcome, TJobOutcome::Converted) << results[i].Problem().toStdString();
+      const DecodedAudio mp3 = DecodeAudio(results[i].Output);
+      EXPECT_TRUE(mp3.Clean) << i;
+      EXPECT_EQ(mp3.SampleRate, 44100);
+      EXPECT_EQ(qint64(mp3.Samples.size() / 2), results[i].EncodedSamples) << i;
+      // The resampler may round the length of a resampled file either way.
+      EXPECT_NEAR(double(results[i].EncodedSamples), double(lengths[i]), i == 3 ? 2 : 0) << i;
+    }
+  }
 }
 
 }  // namespace

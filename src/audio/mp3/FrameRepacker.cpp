@@ -16,7 +16,8 @@ TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutput
     : L_(layout), Out_(out), First_(first), InfoTemplate_(std::move(madeInfo)), Joiner_(layout.MaxBitRateIndex) {
   Delay_ = Lame.lame_get_encoder_delay(first);
   if (InfoTemplate_.empty()) return;
-  Out_.Write(InfoTemplate_.data(), InfoTemplate_.size());
+  const std::vector<std::uint8_t> standIn = TLameTag::StandIn(InfoTemplate_);
+  Out_.Write(standIn.data(), standIn.size());
   InfoWritten_ = true;
 }
 

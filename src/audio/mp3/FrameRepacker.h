@@ -35,7 +35,7 @@ class TSplitScheduler;
 class TFrameRepacker {
  public:
   // `first` is the encoder of the file's start, whose Info frame heads the stream;
-  // unless `madeInfo` is given, made for it, which is written at once.
+  // unless `madeInfo` is given, made for it, whose stand-in is written at once.
   TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out, std::vector<std::uint8_t> madeInfo);
 
   // Joins and writes what can be, in order, from the scheduler's parts: a part

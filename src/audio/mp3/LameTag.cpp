@@ -101,6 +101,12 @@ void TLameTag::Complete(std::vector<std::uint8_t>& frame, const TStream& s) {
   Put16(p + lame + 34, Crc(p, lame + 34));
 }
 
+std::vector<std::uint8_t> TLameTag::StandIn(const std::vector<std::uint8_t>& frame) {
+  std::vector<std::uint8_t> blank(frame.size(), 0);
+  std::copy_n(frame.begin(), std::min<std::size_t>(4, frame.size()), blank.begin());
+  return blank;
+}
+
 int TLameTag::SmallestIndex(const std::uint8_t* header) {
   const TMP3Frame::THeader h = TMP3Frame::ReadHeader(header);
   if (!h.Valid) return 0;

@@ -30,6 +30,9 @@ class TLameTag {
   // The tag's check sum: CRC-16 over the bytes given, as the tag keeps it.
   static std::uint16_t Crc(const std::uint8_t* data, std::size_t size, std::uint16_t crc = 0);
 
+  // What holds a tag frame's place until the stream is complete, as the encoder's
+  // own does: its header, and zeros. A stream that cannot go back keeps it.
+  static std::vector<std::uint8_t> StandIn(const std::vector<std::uint8_t>& frame);
   // The smallest bit-rate index, from that of `header` up, whose frame holds the
   // whole tag as the encoder lays it; 0 when none does.
   static int SmallestIndex(const std::uint8_t* header);

@@ -91,6 +91,7 @@ void TMP3Out::PrepareOutput() {
   TakeLoudness();  // an earlier file's, not this one's
   Failed_ = false;
   DiscardRequest_ = false;
+  Fed_ = EncodedSamples_ = 0;
   if (StreamAssigned) {
     Writer_.Attach(*Stream);
   } else {
@@ -143,7 +144,8 @@ void TMP3Out::StartEncoding() {
   InfoFrame_ = builder.InfoFrame(Encoder_);
   if (splitRate > 0) return StartSplit(builder);
   Written_ = {};
-  Writer_.Write(InfoFrame_.data(), InfoFrame_.size());
+  const std::vector<std::uint8_t> standIn = TLameTag::StandIn(InfoFrame_);
+  Writer_.Write(standIn.data(), standIn.size());
   // Room for one step of the most samples per channel, scaled up when the
   // encoder resamples upwards, and for the tag frame's stand-in the first call emits.
   const int outRate = Lame.lame_get_out_samplerate(Encoder_);
@@ -242,6 +244,7 @@ void TMP3Out::Measure(const void* pcm, int samples, TSampleFormat format) {
 void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format) {
   if (!Splitter_) {
     Measure(pcm, samples, format);
+    Fed_ += samples;
     const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
     return Write(static_cast<std::size_t>(m));
@@ -272,6 +275,11 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
     const int m = Lame.lame_encode_flush(Encoder_, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
     Write(static_cast<std::size_t>(m));
+    // Resampling inside the encoder, only it knows how many samples it made.
+    EncodedSamples_ = Lame.lame_get_out_samplerate(Encoder_) == InRate_
+                          ? Fed_
+                          : static_cast<long long>(Lame.lame_get_frameNum(Encoder_)) * Lame.lame_get_framesize(Encoder_) -
+                                Lame.lame_get_encoder_delay(Encoder_) - Lame.lame_get_encoder_padding(Encoder_);
     if (InfoFrame_.empty()) {
       tag.resize(Lame.lame_get_lametag_frame(Encoder_, tag.data(), tag.size()));
       return tag;
@@ -289,6 +297,7 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
     Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
   }
   tag = Splitter_->Finish();
+  EncodedSamples_ = Splitter_->Samples();
   SplitReport_.Seams = Splitter_->Seams();
   SplitReport_.Continued = Splitter_->Continued();
   SplitReport_.HelperParts = Splitter_->HelperParts();
@@ -314,6 +323,7 @@ void TMP3Out::FinishOutput() {
     } catch (...) {
       failure = std::current_exception();
       product = false;
+      EncodedSamples_ = 0;
     }
   }
   EndRun(product);

@@ -67,6 +67,9 @@ class TMP3Out : public TAudioFileOut {
   std::unique_ptr<TLoudnessMeter> TakeLoudness();
   // Why the last run's cover picture was left out; empty when it was not.
   const std::string& CoverNote() const { return CoverNote_; }
+  // The samples per channel, at the file's own rate, the last finished file decodes
+  // to (its encoder delay and padding taken off); 0 when the run made no file.
+  long long EncodedSamples() const { return EncodedSamples_; }
 
  protected:
   void PrepareOutput() override;
@@ -98,6 +101,8 @@ class TMP3Out : public TAudioFileOut {
   bool Failed_ = false;  // the product is broken: it must not reach its name
   std::atomic<bool> DiscardRequest_{false};
   std::string CoverNote_;
+  long long Fed_ = 0;  // samples per channel handed to the encoder
+  long long EncodedSamples_ = 0;
   TMP3FileWriter Writer_;
   // The stream's Info frame where the encoder leaves it out (empty when it does
   // not), and, encoded whole, what it counts.

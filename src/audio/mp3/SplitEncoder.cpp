@@ -37,3 +37,4 @@ std::vector<std::uint8_t> TSplitEncoder::Finish() {
 int TSplitEncoder::Seams() const { return Repacker_->Seams(); }
 int TSplitEncoder::Continued() const { return Scheduler_->Continued(); }
 int TSplitEncoder::HelperParts() const { return Scheduler_->HelperParts(); }
+long long TSplitEncoder::Samples() const { return Scheduler_->Total(); }

@@ -44,6 +44,7 @@ class TSplitEncoder {
   int Seams() const;        // places where two encoders' frames meet
   int Continued() const;    // parts an earlier encoder went on through
   int HelperParts() const;  // parts set aside for helpers
+  long long Samples() const;  // per channel, pushed so far
 
  private:
   TLayout L_;

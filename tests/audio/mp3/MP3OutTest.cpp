@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <csignal>
 #include <mutex>
 #include <sys/file.h>
@@ -11,6 +12,7 @@
 
 #include "AtomicFile.h"
 #include "AudioException.h"
+#include "FrameBits.h"
 #include "MP3Out.h"
 #include "MediaCheck.h"
 #include "SinkHarness.h"
@@ -322,6 +324,46 @@ TEST_F(MP3OutTest, RefusedWritesFailTheRunInsteadOfReportingSuccess) {
   QTest::qWait(50);
   EXPECT_EQ(h.done, 0);
   EXPECT_EQ(h.Failure(), "No space left on device");
+}
+
+// A caller's stream cannot go back for the finished Info frame: what heads it
+// stays blank after its header, as the encoder's own stand-in does, also where
+// the frame is made for a stream whose frames are too small to hold it. No
+// counts of a stand-in may cut the audio short.
+TEST_F(MP3OutTest, AStreamThatCannotGoBackKeepsABlankStandIn) {
+  for (TMP3BitRate rate : {TMP3BitRate::br32, TMP3BitRate::br128})
+    for (bool split : {false, true}) {
+      SCOPED_TRACE(testing::Message() << KbpsOf(rate) << " kbps, split " << split);
+      struct Memory : TOutputStream {
+        QByteArray bytes;
+        void Write(const void* data, std::size_t size) override { bytes.append(static_cast<const char*>(data), qsizetype(size)); }
+      } stream;
+      SinkHarness h;
+      ToneInput tone(44100, 2, 3.0);
+      h.sink.SetInput(&tone);
+      h.sink.Stream = &stream;
+      h.sink.StreamAssigned = true;
+      h.sink.SampleRate = TMP3SampleRate::sr41kHz;
+      h.sink.BitRate = rate;
+      h.sink.SplitFiles = split;
+      h.sink.SplitPartFrames = 16;
+      h.sink.Run();
+      ASSERT_TRUE(h.WaitIdle());
+      EXPECT_EQ(h.failures, 0) << h.Failure();
+      EXPECT_EQ(h.sink.SplitReport().Used, split);
+      const auto* p = reinterpret_cast<const std::uint8_t*>(stream.bytes.constData());
+      const auto head = stream.bytes.size() > 4 ? framebits::ReadFrame(p) : std::nullopt;
+      ASSERT_TRUE(head);
+      ASSERT_LT(head->bytes, stream.bytes.size());
+      EXPECT_TRUE(std::all_of(p + 4, p + head->bytes, [](std::uint8_t b) { return b == 0; }));
+      QFile f(Out("stream.mp3"));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(stream.bytes);
+      f.close();
+      const DecodedAudio audio = DecodeAudio(f.fileName());
+      EXPECT_TRUE(audio.Clean);
+      EXPECT_NEAR(double(audio.Samples.size()) / 2, 3.0 * 44100, 3 * 1152);
+    }
 }
 
 TEST_P(MP3OutPathTest, FolderRemovedUnderTheRunFailsAndWritesNothingUnderTheName) {
