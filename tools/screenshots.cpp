@@ -10,6 +10,7 @@
 #include "Lang.h"
 #include "MainForm.h"
 #include "MsgForm.h"
+#include "PrefsForm.h"
 #include "PrgForm.h"
 #include "TaskOps.h"
 #include "Theme.h"
@@ -62,6 +63,11 @@ int main(int argc, char** argv) {
   Save(&tips, "tips");
   TaboutFrm about;
   Save(&about, "about");
+  TPrefsForm prefs;
+  Save(&prefs, "preferences");
+  prefs.patternEdit->setText("{artist}/{album/{title}");
+  Save(&prefs, "preferences-bad-pattern");
+  prefs.hide();
 
   LoadTaskForEdit(1);
   CurrentTask.DstFile = QDir::tempPath() + "/Second Movement.mp3";  // a folder that exists: no question

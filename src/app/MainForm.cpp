@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
@@ -26,6 +27,7 @@
 #include "Lang.h"
 #include "MsgForm.h"
 #include "Paths.h"
+#include "PrefsForm.h"
 #include "PrgForm.h"
 #include "Probe.h"
 #include "ReadInput.h"
@@ -48,6 +50,7 @@ constexpr int TaskMargins[4] = {28, 24, 7, 11};
 constexpr int InfoMargins[4] = {28, 12, 28, 11};
 constexpr int ButtonColumn = 141;
 constexpr int InfoBand = 128;
+constexpr int PrefsTop = 1, PrefsHeight = 19;
 
 }  // namespace
 
@@ -81,6 +84,8 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   helpBtn = button("helpBtn", 200, 27);
   aboutBtn = button("aboutBtn", 232, 27);
   addFolderBtn = button("addFolderBtn", 0, 27);  // placed by FormResize
+  // In the strip above the column, where it moves nothing placed before it.
+  prefsBtn = button("prefsBtn", PrefsTop, PrefsHeight);
 
   infoPanel = new QGroupBox(central);
   infoPanel->setObjectName("infoPanel");
@@ -129,6 +134,9 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(helpBtn, &QPushButton::clicked, this, &TmainFrm::helpBtnClick);
   connect(aboutBtn, &QPushButton::clicked, this, &TmainFrm::aboutBtnClick);
   connect(addFolderBtn, &QPushButton::clicked, this, &TmainFrm::addFolderBtnClick);
+  connect(prefsBtn, &QPushButton::clicked, this, &TmainFrm::prefsBtnClick);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
+          &TmainFrm::prefsBtnClick);
   setTabOrder(addFileBtn, addFolderBtn);  // the two ways of adding, one after the other
   connect(TaskList, &QListWidget::itemDoubleClicked, this, &TmainFrm::TaskListDblClick);
   connect(TaskList, &QListWidget::currentRowChanged, this, &TmainFrm::TaskListKeyDown);
@@ -163,6 +171,7 @@ void TmainFrm::FormShow() {
   startBtn->setText(lang::Start);
   helpBtn->setText(lang::Help);
   aboutBtn->setText(lang::About);
+  prefsBtn->setText(QString(lang::Preferences) + lang::Dots);
   RefreshTaskList();
   ShowTaskInfo(-1);
   if (TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm) {
@@ -200,7 +209,7 @@ void TmainFrm::FormResize() {
   TaskList->setGeometry(8, 20, taskPanel->width() - 16, taskPanel->height() - 28);
   infoPanel->setGeometry(InfoMargins[0], upper + InfoMargins[1], w - InfoMargins[0] - InfoMargins[2],
                          InfoBand - InfoMargins[1] - InfoMargins[3]);
-  for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn, helpBtn, aboutBtn})
+  for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn, helpBtn, aboutBtn, prefsBtn})
     b->move(w - ButtonColumn + 16, b->property("y0").toInt());
   for (TLinkLabel* l : {taskInfo_1, taskInfo_2, TaskInfo_5}) l->resize(infoPanel->width() - 16, 16);
   // Add Folder stands at the foot of the column, level with the task list's frame, never over About.
@@ -543,6 +552,11 @@ void TmainFrm::startBtnClick() {
 void TmainFrm::helpBtnClick() { OpenHelp(); }
 
 void TmainFrm::aboutBtnClick() { ShowAboutWindow(); }
+
+void TmainFrm::prefsBtnClick() {
+  if (ShutdownRequested) return;
+  ShowPrefsWindow();
+}
 
 void TmainFrm::dfFormDropFiles(const QStringList& accepted) {
   if (accepted.isEmpty()) return;

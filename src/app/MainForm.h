@@ -31,6 +31,7 @@ class TmainFrm : public QMainWindow {
   QPushButton* helpBtn;
   QPushButton* aboutBtn;
   QPushButton* addFolderBtn;
+  QPushButton* prefsBtn;
   QGroupBox* infoPanel;
   TLinkLabel* taskInfo_1;
   TLinkLabel* taskInfo_2;
@@ -77,6 +78,7 @@ class TmainFrm : public QMainWindow {
   void startBtnClick();
   void helpBtnClick();
   void aboutBtnClick();
+  void prefsBtnClick();
   void TaskListClick();
   void TaskListDblClick();
   void TaskListKeyDown();

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
+#include <QShortcut>
 #include <algorithm>
 #include <QUrl>
 #include <cerrno>
@@ -13,11 +15,13 @@
 #include "AudioException.h"
 #include "ConversionEngine.h"
 #include "DoString.h"
+#include "DoneNotice.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MP3Out.h"
 #include "MsgForm.h"
 #include "Paths.h"
+#include "PrefsForm.h"
 #include "TaskOps.h"
 #include "TrayWatch.h"
 
@@ -80,6 +84,15 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   Timer2->setInterval(100);
   TrayIcon = new QSystemTrayIcon(QApplication::windowIcon(), this);
   TrayIcon->setObjectName("TrayIcon");
+  auto* trayMenu = new QMenu(this);
+  trayMenu->setObjectName("trayMenu");
+  connect(trayMenu->addAction(lang::TrayRestore), &QAction::triggered, this, &TprgFrm::TrayIconClick);
+  connect(trayMenu->addAction(QString(lang::Preferences) + lang::Dots), &QAction::triggered, this, ShowPrefsWindow);
+  TrayIcon->setContextMenu(trayMenu);
+  // The run keeps its settings; a change is for the next one.
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this, ShowPrefsWindow);
+  Notice = new TDoneNotice(this);
+  connect(Notice, &TDoneNotice::Answered, this, &TprgFrm::NoticeAnswered);
 
   auto steady = std::make_shared<QElapsedTimer>();
   steady->start();
@@ -108,7 +121,10 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   connect(cancelBtn, &QPushButton::clicked, this, &TprgFrm::cancelBtnClick);
   connect(hideBtn, &QPushButton::clicked, this, &TprgFrm::hideBtnClick);
   connect(skinFrame, &TSkinFrame::TitleBarCustomBtnsClick, this, &TprgFrm::skinFrameTitleBarCustomBtnsClick);
-  connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason) { TrayIconClick(); });
+  // The other button opens the icon's menu.
+  connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Context) TrayIconClick();
+  });
   connect(new TTrayWatch(this), &TTrayWatch::Changed, this, &TprgFrm::TrayChanged);
   ShowBars(true);
   FormCreate();
@@ -172,6 +188,7 @@ void TprgFrm::StartRun() {
   Engine_->ReplayGain = DefaultSettings.ReplayGain;
   Engine_->Verify = DefaultSettings.VerifyOutput;
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
+  Notify_ = DefaultSettings.NotifyWhenDone;
   AlreadyDone_ = 0;
   Started_ = false;
   ShownIndex_ = -1;
@@ -372,6 +389,7 @@ void TprgFrm::FinishBatch() {
   // reports, and closes with OK, Escape or its close button.
   Timer2->stop();
   timeLabel->setText(result.section('\n', 0, 0));
+  SendNotice();
   pauseBtn->setEnabled(false);
   hideBtn->setEnabled(false);
   cancelBtn->setText(lang::Ok);
@@ -401,6 +419,29 @@ void TprgFrm::FinishBatch() {
     if (MainWindow) MainWindow->showNormal();
   }
   CloseWindow();
+}
+
+// Hidden, minimised or behind another program's window, the end is told on the
+// desktop as well, before the report takes the focus.
+void TprgFrm::SendNotice() {
+  const bool outOfSight = Hidden_ || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
+  if (!Notify_ || !outOfSight) return;
+  if (Cancelled)
+    NoticeBody_ = lang::Canceled;
+  else if (!Failures_.isEmpty())
+    NoticeBody_ = QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(CheckedCount);
+  else
+    NoticeBody_ = lang::AllConverted;
+  Notice->Send(lang::NoticeSummary, NoticeBody_, DefaultSettings.OutputFileDir);
+}
+
+void TprgFrm::NoticeAnswered(bool delivered) {
+  if (delivered) return;
+  // No notification service: the tray icon's balloon, or else the task bar.
+  if (TrayIcon->isVisible())
+    TrayIcon->showMessage(lang::NoticeSummary, NoticeBody_, QSystemTrayIcon::Information);
+  else
+    QApplication::alert(this);
 }
 
 void TprgFrm::pauseBtnClick() {

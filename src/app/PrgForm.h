@@ -17,6 +17,7 @@
 #include "SkinFrame.h"
 
 class TConversionEngine;
+class TDoneNotice;
 class TMP3Out;
 struct TConvertResult;
 struct TTask;
@@ -64,6 +65,8 @@ class TprgFrm : public QDialog {
   void Dismiss();
   // The steady clock, in milliseconds, that the time line reads; replaceable, for tests.
   std::function<qint64()> Now;
+  // Tells the desktop of a run's end that the user is not looking at.
+  TDoneNotice* Notice;
 
  public slots:
   void Timer1Timer();
@@ -77,6 +80,9 @@ class TprgFrm : public QDialog {
   void MP3OutDone(int index, const TConvertResult& result);
   // The desktop's tray went away or came back.
   void TrayChanged(bool available);
+  // The notice of the run's end reached the desktop's notification service, or
+  // did not and goes to the tray icon instead.
+  void NoticeAnswered(bool delivered);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -94,6 +100,7 @@ class TprgFrm : public QDialog {
   void ShowLeading();
   void ShowBars(bool visible);
   void CloseWindow();
+  void SendNotice();
 
   TRunClock StartTime;  // the run's converting time, pauses left out
   std::unique_ptr<TConversionEngine> Engine_;
@@ -114,4 +121,6 @@ class TprgFrm : public QDialog {
   QStringList Failures_;
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
   int AlreadyDone_ = 0;  // outputs found complete and left alone
+  bool Notify_ = false;  // the run's NotifyWhenDone
+  QString NoticeBody_;
 };

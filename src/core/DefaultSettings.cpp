@@ -80,6 +80,7 @@ void WriteAll(QSettings& s) {
   s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
   s.setValue("ReplayGain", int(d.ReplayGain));
   s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
+  s.setValue("NotifyWhenDone", d.NotifyWhenDone ? 1 : 0);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
@@ -154,6 +155,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       }
       DefaultSettings.ReplayGain = TReplayGainMode(gain);
       LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
+      LoadBool(s, "NotifyWhenDone", DefaultSettings.NotifyWhenDone, defaults.NotifyWhenDone);
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

@@ -36,6 +36,7 @@ struct TDefaultSettings {
   bool KeepFileTime = false;      // an MP3 gets its input's modification time
   TReplayGainMode ReplayGain = TReplayGainMode::Album;
   bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
+  bool NotifyWhenDone = true;     // a run that ends out of the user's sight says so on the desktop
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

@@ -159,4 +159,55 @@ inline constexpr const char* UnknownYear = "Unknown Year";
 inline constexpr const char* AlreadyConverted = "already converted";
 inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, left as they were.";
 
+// Preferences window
+inline constexpr const char* Preferences = "&Preferences";
+inline constexpr const char* PrefsCaption = "Preferences";
+inline constexpr const char* PrefsConverting = "Converting";
+inline constexpr const char* PrefsOutput = "Output Files";
+inline constexpr const char* PrefsParallelJobs = "&Files converted at once:";
+inline constexpr const char* PrefsParallelJobsName = "Files converted at once";
+inline constexpr const char* PrefsOnePerCore = "One per core";
+inline constexpr const char* PrefsParallelJobsInfo =
+    "One per core uses every processor core (%1 on this computer); 1 converts one file at a time.";
+inline constexpr const char* PrefsSplitFiles = "Encode a long file on &several cores";
+inline constexpr const char* PrefsSplitFilesInfo =
+    "While fewer files than that are left, a long file is encoded in parts on the free cores and joined "
+    "into one gapless MP3.";
+inline constexpr const char* PrefsVerify = "C&heck each MP3 once it is made";
+inline constexpr const char* PrefsVerifyInfo =
+    "Each new MP3 is decoded to its end; one that does not play cleanly to its input's length counts as failed.";
+inline constexpr const char* PrefsReplayGain = "&ReplayGain:";
+inline constexpr const char* PrefsReplayGainName = "ReplayGain";
+inline constexpr const char* PrefsReplayGainModes[3] = {"None", "Track", "Track and album"};
+inline constexpr const char* PrefsReplayGainInfo =
+    "Tags each MP3 with the gain that plays it at a common loudness, alone or with its album. The audio is "
+    "not changed.";
+inline constexpr const char* PrefsNamePattern = "Output file &names:";
+inline constexpr const char* PrefsNamePatternName = "Output file names";
+inline constexpr const char* PrefsNamePatternInfo =
+    "Empty: the input's name. Fields from the tags make names and folders, such as "
+    "{artist}/{album}/{track:02} {title}.";
+inline constexpr const char* PrefsBadPatternFormat = "This name pattern cannot be used: %1";
+inline constexpr const char* PrefsKeepFolderTree = "&Keep the folder tree of an added folder";
+inline constexpr const char* PrefsKeepFolderTreeInfo =
+    "Files added with a folder keep their place under it in the output folder.";
+inline constexpr const char* PrefsExisting = "When the MP3 &exists:";
+inline constexpr const char* PrefsExistingName = "When the MP3 exists";
+inline constexpr const char* PrefsExistingModes[3] = {"Number the new file", "Skip what is done", "Overwrite it"};
+inline constexpr const char* PrefsExistingInfo =
+    "Skip leaves a complete MP3 that is not older than its input alone; others are made again.";
+inline constexpr const char* PrefsKeepFileTime = "Give each MP3 its input's modification &time";
+inline constexpr const char* PrefsKeepFileTimeInfo = "The MP3 keeps the date of the file it was made from.";
+inline constexpr const char* PrefsNotify = "Show a desktop notice when a run en&ds";
+inline constexpr const char* PrefsNotifyInfo =
+    "Only when the progress window is hidden or another program has the focus.";
+inline constexpr const char* PrefsNamesLater = "Names and folders apply to files added from now on.";
+inline constexpr const char* PrefsRunKeeps = "The run in progress keeps the settings it began with.";
+
+// The notice at the end of a run
+inline constexpr const char* NoticeSummary = "Conversion finished";
+inline constexpr const char* NoticeFailedFormat = "%1 of %2 files could not be converted.";
+inline constexpr const char* OpenFolder = "Open Folder";
+inline constexpr const char* TrayRestore = "&Show the Windows";
+
 }  // namespace lang

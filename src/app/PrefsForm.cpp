@@ -1,0 +1,229 @@
+#include "PrefsForm.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "Application.h"
+#include "DefaultSettings.h"
+#include "Globals.h"
+#include "Lang.h"
+#include "MainForm.h"
+#include "NamePattern.h"
+#include "PrgForm.h"
+
+namespace {
+
+QPointer<TPrefsForm> Instance;
+
+constexpr int FormWidth = 470;
+constexpr int CheckIndent = 22;
+constexpr int ChoiceWidth = 170;  // an explanation under a check box starts under its text
+
+// A caption without its "&" key marker, for a screen reader.
+QString Plain(const char* text) { return QString(text).remove('&'); }
+
+QLabel* Explanation(const QString& text, int indent = 0) {
+  auto* l = new QLabel(text);
+  l->setObjectName("explanation");
+  l->setTextFormat(Qt::PlainText);
+  l->setWordWrap(true);
+  l->setStyleSheet("color: #4c4c3c; font-size: 11px;");
+  l->setContentsMargins(indent, 0, 0, 4);
+  return l;
+}
+
+QCheckBox* Check(const char* name, const char* caption, const char* info, QGridLayout* grid) {
+  auto* c = new QCheckBox(caption);
+  c->setObjectName(name);
+  c->setAccessibleName(Plain(caption));
+  c->setAccessibleDescription(info);
+  const int row = grid->rowCount();
+  grid->addWidget(c, row, 0, 1, 2);
+  grid->addWidget(Explanation(info, CheckIndent), row + 1, 0, 1, 2);
+  return c;
+}
+
+// A labelled control in the grid, its explanation under both.
+template <class T>
+T* Labelled(T* control, const char* name, const char* caption, const QString& accessible, const QString& info,
+            QGridLayout* grid) {
+  control->setObjectName(name);
+  control->setAccessibleName(accessible);
+  control->setAccessibleDescription(info);
+  auto* label = new QLabel(caption);
+  label->setBuddy(control);
+  const int row = grid->rowCount();
+  grid->addWidget(label, row, 0);
+  // Lists and numbers are as wide as their choices; a text field takes the row.
+  if (!qobject_cast<QLineEdit*>(control)) control->setMinimumWidth(ChoiceWidth);
+  grid->addWidget(control, row, 1, qobject_cast<QLineEdit*>(control) ? Qt::Alignment() : Qt::AlignLeft);
+  grid->addWidget(Explanation(info), row + 1, 0, 1, 2);
+  return control;
+}
+
+QGridLayout* Group(const char* title, const char* name, QVBoxLayout* into) {
+  auto* box = new QGroupBox(title);
+  box->setObjectName(name);
+  box->setAccessibleName(title);
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(12, 14, 12, 6);
+  grid->setVerticalSpacing(2);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnMinimumWidth(0, 150);  // the two groups' fields line up
+  into->addWidget(box);
+  return grid;
+}
+
+}  // namespace
+
+TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
+  setObjectName("prefsFrm");
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowTitle(lang::PrefsCaption);
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(0, 0, 0, 0);
+  root->setSpacing(0);
+  skinFrame = new TSkinFrame(this);
+  root->addWidget(skinFrame);
+  auto* body = new QVBoxLayout;
+  body->setContentsMargins(16, 6, 16, 14);
+  body->setSpacing(8);
+  root->addLayout(body);
+
+  QGridLayout* run = Group(lang::PrefsConverting, "convertingGroup", body);
+  const int cores = std::max(QThread::idealThreadCount(), 1);
+  jobsSpin = Labelled(new QSpinBox, "jobsSpin", lang::PrefsParallelJobs, lang::PrefsParallelJobsName,
+                      QString(lang::PrefsParallelJobsInfo).arg(cores), run);
+  jobsSpin->setRange(0, 64);
+  jobsSpin->setSpecialValueText(lang::PrefsOnePerCore);  // 0 in the settings
+  splitCheck = Check("splitCheck", lang::PrefsSplitFiles, lang::PrefsSplitFilesInfo, run);
+  verifyCheck = Check("verifyCheck", lang::PrefsVerify, lang::PrefsVerifyInfo, run);
+  gainBox = Labelled(new QComboBox, "gainBox", lang::PrefsReplayGain, lang::PrefsReplayGainName,
+                     lang::PrefsReplayGainInfo, run);
+  for (const char* mode : lang::PrefsReplayGainModes) gainBox->addItem(mode);  // in TReplayGainMode order
+  notifyCheck = Check("notifyCheck", lang::PrefsNotify, lang::PrefsNotifyInfo, run);
+
+  QGridLayout* out = Group(lang::PrefsOutput, "outputGroup", body);
+  patternEdit = Labelled(new QLineEdit, "patternEdit", lang::PrefsNamePattern, lang::PrefsNamePatternName,
+                         lang::PrefsNamePatternInfo, out);
+  patternError = new QLabel(this);
+  patternError->setObjectName("patternError");
+  patternError->setTextFormat(Qt::PlainText);
+  patternError->setWordWrap(true);
+  patternError->setStyleSheet("color: #b00000;");
+  patternError->setAccessibleName(lang::PrefsNamePatternName);
+  patternError->hide();
+  out->addWidget(patternError, out->rowCount(), 0, 1, 2);
+  treeCheck = Check("treeCheck", lang::PrefsKeepFolderTree, lang::PrefsKeepFolderTreeInfo, out);
+  existingBox = Labelled(new QComboBox, "existingBox", lang::PrefsExisting, lang::PrefsExistingName,
+                         lang::PrefsExistingInfo, out);
+  for (const char* mode : lang::PrefsExistingModes) existingBox->addItem(mode);  // in TExistingOutput order
+  timeCheck = Check("timeCheck", lang::PrefsKeepFileTime, lang::PrefsKeepFileTimeInfo, out);
+  out->addWidget(Explanation(lang::PrefsNamesLater), out->rowCount(), 0, 1, 2);
+
+  runNote = new QLabel(lang::PrefsRunKeeps, this);
+  runNote->setObjectName("runNote");
+  runNote->setTextFormat(Qt::PlainText);
+  runNote->setWordWrap(true);
+  body->addWidget(runNote);
+
+  okBtn = new QPushButton(lang::Ok, this);
+  okBtn->setObjectName("okBtn");
+  cancelBtn = new QPushButton(lang::Cancel, this);
+  cancelBtn->setObjectName("cancelBtn");
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* b : {okBtn, cancelBtn}) {
+    b->setFixedSize(80, 27);
+    b->setAutoDefault(false);
+    b->setAccessibleName(Plain(b == okBtn ? lang::Ok : lang::Cancel));
+    buttons->addWidget(b);
+  }
+  okBtn->setDefault(true);
+  body->addLayout(buttons);
+
+  connect(okBtn, &QPushButton::clicked, this, &TPrefsForm::okBtnClick);
+  connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(patternEdit, &QLineEdit::textChanged, this, &TPrefsForm::ShowPatternError);
+
+  const TDefaultSettings& d = DefaultSettings;
+  jobsSpin->setValue(d.ParallelJobs);
+  splitCheck->setChecked(d.SplitFiles);
+  verifyCheck->setChecked(d.VerifyOutput);
+  gainBox->setCurrentIndex(int(d.ReplayGain));
+  notifyCheck->setChecked(d.NotifyWhenDone);
+  patternEdit->setText(d.NamePattern);
+  treeCheck->setChecked(d.KeepFolderTree);
+  existingBox->setCurrentIndex(int(d.ExistingOutput));
+  timeCheck->setChecked(d.KeepFileTime);
+  ShowPatternError();
+
+  setFixedWidth(FormWidth);
+  setFixedHeight(root->totalHeightForWidth(FormWidth));
+}
+
+void TPrefsForm::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TPrefsForm::FormShow() {
+  skinFrame->SetCaption(QString("   ") + lang::PrefsCaption + " ...");
+  const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
+  runNote->setVisible(run && run->Running());
+  setFixedHeight(layout()->totalHeightForWidth(FormWidth));
+}
+
+void TPrefsForm::ShowPatternError() {
+  const QString error = TNamePattern(patternEdit->text()).Error();
+  const QString text = error.isEmpty() ? QString() : QString(lang::PrefsBadPatternFormat).arg(error);
+  patternError->setText(text);
+  patternError->setVisible(!text.isEmpty());
+  // Read out with the field, so the reason is heard where it is typed.
+  patternEdit->setAccessibleDescription(text.isEmpty() ? QString(lang::PrefsNamePatternInfo) : text);
+  if (isVisible()) setFixedHeight(layout()->totalHeightForWidth(FormWidth));
+}
+
+void TPrefsForm::okBtnClick() {
+  if (!TNamePattern(patternEdit->text()).Error().isEmpty()) {
+    ShowPatternError();
+    patternEdit->setFocus();
+    return;
+  }
+  TDefaultSettings& d = DefaultSettings;
+  d.ParallelJobs = jobsSpin->value();
+  d.SplitFiles = splitCheck->isChecked();
+  d.VerifyOutput = verifyCheck->isChecked();
+  d.ReplayGain = TReplayGainMode(gainBox->currentIndex());
+  d.NotifyWhenDone = notifyCheck->isChecked();
+  d.NamePattern = patternEdit->text();
+  d.KeepFolderTree = treeCheck->isChecked();
+  d.ExistingOutput = TExistingOutput(existingBox->currentIndex());
+  d.KeepFileTime = timeCheck->isChecked();
+  SaveDefaultSettings();
+  accept();
+}
+
+TPrefsForm* PrefsWindow() { return Instance; }
+
+void ShowPrefsWindow() {
+  if (Instance) {
+    Instance->raise();
+    Instance->activateWindow();
+    return;
+  }
+  // Opened during a run, it belongs to the progress window: shown again from
+  // the tray, that window would otherwise lock this one out until the run ends.
+  QWidget* owner = nullptr;
+  if (AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->Running())
+    owner = AppWindows->prgFrm.get();
+  else if (AppWindows)
+    owner = AppWindows->mainFrm.get();
+  TPrefsForm w(owner);
+  Instance = &w;
+  w.exec();
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "SkinFrame.h"
+
+// The settings of runs and output names that the wizard does not ask for. OK
+// saves them with the other defaults; Cancel and Escape drop the changes.
+class TPrefsForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TPrefsForm(QWidget* parent = nullptr);
+
+  TSkinFrame* skinFrame;
+  QSpinBox* jobsSpin;
+  QCheckBox* splitCheck;
+  QCheckBox* verifyCheck;
+  QComboBox* gainBox;
+  QLineEdit* patternEdit;
+  QLabel* patternError;
+  QCheckBox* treeCheck;
+  QComboBox* existingBox;
+  QCheckBox* timeCheck;
+  QCheckBox* notifyCheck;
+  QLabel* runNote;
+  QPushButton* okBtn;
+  QPushButton* cancelBtn;
+
+ public slots:
+  // Saves and closes, unless the name pattern cannot be used.
+  void okBtnClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FormShow();
+  void ShowPatternError();
+};
+
+// Opens the preferences window modally over the program's windows, or brings
+// forward the one already open.
+void ShowPrefsWindow();
+// The window ShowPrefsWindow has open, if any.
+TPrefsForm* PrefsWindow();
