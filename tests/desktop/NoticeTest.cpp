@@ -145,7 +145,7 @@ TEST_F(NoticeProgram, ARunEndingInTheTrayIsToldOnTheDesktop) {
   program.Key("alt+F4");
   ASSERT_TRUE(program.Exited(10000));
   EXPECT_EQ(program.p.exitCode(), 0);
-  EXPECT_TRUE(ReadMedia(t.Path("in/one(2).mp3")).DecodedCleanly);
+  EXPECT_TRUE(ReadMedia(t.Path("in/one.mp3")).DecodedCleanly);
 }
 
 }  // namespace
