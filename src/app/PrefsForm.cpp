@@ -12,6 +12,7 @@
 #include "Globals.h"
 #include "Lang.h"
 #include "MainForm.h"
+#include "MsgForm.h"
 #include "NamePattern.h"
 #include "PrgForm.h"
 
@@ -219,11 +220,17 @@ void ShowPrefsWindow() {
   // Opened during a run, it belongs to the progress window: shown again from
   // the tray, that window would otherwise lock this one out until the run ends.
   QWidget* owner = nullptr;
-  if (AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->Running())
+  const bool running = AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->Running();
+  if (running)
     owner = AppWindows->prgFrm.get();
   else if (AppWindows)
     owner = AppWindows->mainFrm.get();
   TPrefsForm w(owner);
+  // The progress window is kept above the others; this one goes above it.
+  if (running) w.setWindowFlag(Qt::WindowStaysOnTopHint);
+  // Modal to its owner only: the tray icon still answers while it is open.
+  if (owner) w.setWindowModality(Qt::WindowModal);
+  SetOwnerWindow(&w, owner);  // kept above it by the desktop, when it is on screen
   Instance = &w;
   w.exec();
 }

@@ -512,6 +512,12 @@ void TprgFrm::TrayIconClick() {
   raise();
   activateWindow();
   TrayIcon->hide();
+  // Preferences opened from the tray stay in front of the windows that come back.
+  if (TPrefsForm* prefs = PrefsWindow()) {
+    SetOwnerWindow(prefs, this);
+    prefs->raise();
+    prefs->activateWindow();
+  }
 }
 
 void TprgFrm::Dismiss() {
