@@ -89,7 +89,7 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   connect(trayMenu->addAction(lang::TrayRestore), &QAction::triggered, this, &TprgFrm::TrayIconClick);
   connect(trayMenu->addAction(QString(lang::Preferences) + lang::Dots), &QAction::triggered, this, ShowPrefsWindow);
   TrayIcon->setContextMenu(trayMenu);
-  // The run keeps its settings; a change is for the next one.
+  // The preferences from here too; the run keeps its settings, a change is for the next one.
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this, ShowPrefsWindow);
   Notice = new TDoneNotice(this);
   connect(Notice, &TDoneNotice::Answered, this, &TprgFrm::NoticeAnswered);
