@@ -86,6 +86,8 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   addFolderBtn = button("addFolderBtn", 0, 27);  // placed by FormResize
   // In the strip above the column, where it moves nothing placed before it.
   prefsBtn = button("prefsBtn", PrefsTop, PrefsHeight);
+  prefsBtn->setToolTip(lang::PrefsTip);
+  prefsBtn->setAccessibleDescription(lang::PrefsTip);
 
   infoPanel = new QGroupBox(central);
   infoPanel->setObjectName("infoPanel");

@@ -99,7 +99,7 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   const int cores = std::max(QThread::idealThreadCount(), 1);
   jobsSpin = Labelled(new QSpinBox, "jobsSpin", lang::PrefsParallelJobs, lang::PrefsParallelJobsName,
                       QString(lang::PrefsParallelJobsInfo).arg(cores), run);
-  jobsSpin->setRange(0, 64);
+  jobsSpin->setRange(0, std::max(64, int(DefaultSettings.ParallelJobs)));  // a larger number set by hand stays
   jobsSpin->setSpecialValueText(lang::PrefsOnePerCore);  // 0 in the settings
   splitCheck = Check("splitCheck", lang::PrefsSplitFiles, lang::PrefsSplitFilesInfo, run);
   verifyCheck = Check("verifyCheck", lang::PrefsVerify, lang::PrefsVerifyInfo, run);

@@ -162,6 +162,7 @@ inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, lef
 // Preferences window
 inline constexpr const char* Preferences = "&Preferences";
 inline constexpr const char* PrefsCaption = "Preferences";
+inline constexpr const char* PrefsTip = "How runs convert and name their files (Ctrl+,)";
 inline constexpr const char* PrefsConverting = "Converting";
 inline constexpr const char* PrefsOutput = "Output Files";
 inline constexpr const char* PrefsParallelJobs = "&Files converted at once:";

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "AppTestSupport.h"
+#include "Application.h"
 #include "Lang.h"
+#include "MainForm.h"
 #include "MediaCheck.h"
 #include "MediaMaker.h"
 #include "NamePattern.h"
@@ -165,6 +167,31 @@ TEST_F(PrefsFormTest, AChangeReachesTheNextRunNotTheOneRunning) {
                                 lang::OpenOutputFolder);
   EXPECT_EQ(QFileInfo(Tasks[1]->DstFile).lastModified(), made);
   EXPECT_NEAR(ReadMedia(c.DstFile).DecodedFrames / 44100.0, 20.0, 0.05);
+}
+
+// The main window's button and Ctrl+comma open the window over it.
+TEST_F(PrefsFormTest, TheMainWindowOpensItByButtonAndKey) {
+  QSettings(t.SettingsFile(), QSettings::IniFormat).setValue("tips", NoTipsAtStartup);
+  std::unique_ptr<TAppWindows> app = StartApplication(t.Path("app/brindlewave"));
+  TmainFrm* main = app->mainFrm.get();
+  main->show();
+  QList<QWidget*> owners;
+  for (int way = 0; way < 2; ++way) {
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTimer::singleShot(0, [&] {
+      TPrefsForm* w = PrefsWindow();
+      owners << (w && w->isVisible() ? w->parentWidget() : nullptr);
+      if (w) QTest::keyClick(w, Qt::Key_Escape);
+    });
+    if (way == 0)
+      main->prefsBtn->click();
+    else
+      QTest::keyClick(main, Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_EQ(PrefsWindow(), nullptr);
+  }
+  EXPECT_EQ(owners, QList<QWidget*>({main, main}));
+  ShutdownApplication(std::move(app));
 }
 
 }  // namespace
