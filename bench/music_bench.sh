@@ -6,7 +6,8 @@
 # LAME quality 2. A split file is also timed against ffmpeg encoding the 180-s
 # piece's two halves at once, as two processes: as fast as two cores can go on it.
 # Peak memory is taken for the 180-s piece and for a 30-min one glued from the
-# longest piece, split, against ffmpeg on each.
+# longest piece, split, against ffmpeg on each. The batch is also timed with
+# ReplayGain (track and album) and verification both on, against both off.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
@@ -45,7 +46,7 @@ seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 
-declare -a single single1 theirs batch batchnv theirsbatch split nosplit theirs180 split48 theirs48 halves
+declare -a single single1 theirs batch batchnv theirsbatch gainon gainoff split nosplit theirs180 split48 theirs48 halves
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -54,11 +55,15 @@ for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
   rm -rf "$work/out"
-  timed "$work/t" "$tool" --verify -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
+  timed "$work/t" "$tool" --replaygain none --verify -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
   rm -rf "$work/out"
-  timed "$work/t" "$tool" --no-verify -b 192 -o "$work/out" "$work"/in/*.wma; batchnv+=("$(seconds "$work/t")")
+  timed "$work/t" "$tool" --replaygain none --no-verify -b 192 -o "$work/out" "$work"/in/*.wma; batchnv+=("$(seconds "$work/t")")
   timed "$work/t" bash -c "for f in $work/in/*.wma; do ffmpeg -loglevel error -y -i \$f -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-batch.mp3; done"
   theirsbatch+=("$(seconds "$work/t")")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" --replaygain album --verify -b 192 -o "$work/out" "$work"/in/*.wma; gainon+=("$(seconds "$work/t")")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" --replaygain none --no-verify -b 192 -o "$work/out" "$work"/in/*.wma; gainoff+=("$(seconds "$work/t")")
   rm -rf "$work/out180"
   timed "$work/t" "$tool" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")"); peak180=$(peak "$work/t")
   timed "$work/t" bash -c "ffmpeg -loglevel error -y -i $work/halves/half1.wma -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-half1.mp3 &
@@ -74,6 +79,7 @@ for run in 1 2 3; do
   theirs48+=("$(seconds "$work/t")")
   echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s, ffmpeg on both halves at once ${halves[-1]} s; at 48 kHz split ${split48[-1]} s, ffmpeg ${theirs48[-1]} s"
   echo "run $run: single ${single[-1]} s (-j 1: ${single1[-1]} s), ffmpeg ${theirs[-1]} s; batch ${batch[-1]} s, ffmpeg ${theirsbatch[-1]} s"
+  echo "run $run: batch with ReplayGain and verification ${gainon[-1]} s, with neither ${gainoff[-1]} s"
 done
 
 # Quality of the split file against the one encoder's, and every frame clean.
@@ -120,3 +126,5 @@ echo "peak memory: one piece ${peak1} KiB, 30 min ${peak30} KiB; two pieces -j 1
 awk -v a="$s1" -v b="$t" 'BEGIN { printf "single -j 1 convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$s" -v b="$t" 'BEGIN { printf "single convert/ffmpeg time ratio: %.2f\n", a / b }'
 awk -v a="$b" -v b="$tb" 'BEGIN { printf "batch convert/ffmpeg time ratio: %.2f\n", a / b }'
+gon=$(median "${gainon[@]}"); goff=$(median "${gainoff[@]}")
+awk -v a="$gon" -v b="$goff" 'BEGIN { printf "median batch of four: ReplayGain album and verification %s s, neither %s s, ratio %.3f\n", a, b, a / b }'

@@ -39,7 +39,8 @@ const char* const Usage =
     "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
-    "                           [--verify | --no-verify] FILE|DIR... | --watch DIR\n";
+    "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
+    "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
     "Converts audio files to MP3 with the program's saved defaults and naming.\n"
@@ -63,6 +64,10 @@ const char* const Help =
     "                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},\n"
     "                   {filename}, {dir} (the folder under DIR); {track:02} pads with zeros\n"
     "  --keep-time      give each MP3 its input's modification time\n"
+    "  --replaygain WHAT  tag each MP3 with the gain that plays it at a common loudness:\n"
+    "                   none, its own (track), or also that of its album among the\n"
+    "                   files converted (album; default: the saved choice). The audio\n"
+    "                   is not changed\n"
     "  --verify, --no-verify\n"
     "                   decode each MP3 made to its end, and count one that does not play\n"
     "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
@@ -82,6 +87,7 @@ struct Options {
   int jobs = 0;  // 0: one for each processor core
   bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
   std::optional<TExistingOutput> existing;
+  std::optional<TReplayGainMode> replayGain;
   std::optional<bool> verify;
   std::optional<QString> namePattern;
   QString watch;
@@ -135,6 +141,11 @@ Options Parse(const QStringList& args) {
       const QString way = value();
       if (!ways.contains(way)) BadUsage("--existing takes skip, number or overwrite");
       o.existing = TExistingOutput(ways.indexOf(way));
+    } else if (a == "--replaygain") {
+      const QStringList ways = {"none", "track", "album"};
+      const QString way = value();
+      if (!ways.contains(way)) BadUsage("--replaygain takes none, track or album");
+      o.replayGain = TReplayGainMode(ways.indexOf(way));
     } else if (a == "--name") {
       o.namePattern = value();
       const TNamePattern pattern(*o.namePattern);
@@ -370,6 +381,7 @@ int main(int argc, char** argv) {
   }
   engine->Existing = DefaultSettings.ExistingOutput;
   engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
+  engine->ReplayGain = options.replayGain.value_or(DefaultSettings.ReplayGain);
   engine->Verify = options.verify.value_or(DefaultSettings.VerifyOutput);
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
@@ -413,6 +425,11 @@ int main(int argc, char** argv) {
     } else {
       ++converted;
     }
+  });
+  QObject::connect(engine.get(), &TConversionEngine::JobNote, [&](int index, const QString& note) {
+    if (options.quiet) return;
+    if (terminal) std::fputs("\r\033[K", stderr);
+    Report(inputs.Name(engine->Task(index)), note);
   });
   QObject::connect(engine.get(), &TConversionEngine::Finished, &loop, [&] {
     if (!watching || interrupted) loop.quit();

@@ -169,6 +169,7 @@ void TprgFrm::StartRun() {
     if (task->Checked) RunTasks_.push_back(task.get());
   Engine_->Existing = DefaultSettings.ExistingOutput;
   Engine_->KeepFileTime = DefaultSettings.KeepFileTime;
+  Engine_->ReplayGain = DefaultSettings.ReplayGain;
   Engine_->Verify = DefaultSettings.VerifyOutput;
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
   AlreadyDone_ = 0;

@@ -23,10 +23,13 @@
 #include "CoreBudget.h"
 #include "DX9In.h"
 #include "HouseSettings.h"
+#include "LoudnessMeter.h"
 #include "MP3FileCheck.h"
+#include "MP3FileWriter.h"
 #include "MP3Out.h"
 #include "OutputVerifier.h"
 #include "Paths.h"
+#include "ReplayGainTag.h"
 #include "Task.h"
 #include "TaskOps.h"
 
@@ -40,6 +43,18 @@ struct TConversionEngine::TJob {
   int Number = 0;
 };
 
+// The files of one album in a run: those not ended yet, and what the others measured.
+struct TConversionEngine::TAlbum {
+  int Pending = 0;
+  struct TMember {
+    int Index;
+    QString Output;
+    std::unique_ptr<TLoudnessMeter> Meter;
+  };
+  std::vector<TMember> Measured;
+  QStringList LeftOut;  // file names
+};
+
 // One MP3's check: the thread writes Problem and then hands the record over.
 struct TConversionEngine::TVerification {
   int Index = -1;
@@ -47,6 +62,7 @@ struct TConversionEngine::TVerification {
   std::atomic<bool> Stop{false};
   std::string Problem;
   std::thread Thread;
+  std::unique_ptr<TLoudnessMeter> Meter;  // for the album, once the file has passed
 };
 
 namespace {
@@ -176,13 +192,20 @@ void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
     SetUpJobs(int(Jobs_.size()));
   }
   Wanted_ = std::clamp(jobs, 1, int(Jobs_.size()));
-  for (auto& job : Jobs_) job->Sink->SplitFiles = split;
+  for (auto& job : Jobs_) {
+    job->Sink->SplitFiles = split;
+    job->Sink->ReplayGain = ReplayGain != TReplayGainMode::None;
+  }
+  AlbumOf_.clear();
+  Albums_.clear();
+  for (int i = 0; i < int(Tasks_.size()); ++i) JoinAlbum(i);
   if (AutoStart) Kick();
 }
 
 bool TConversionEngine::Append(TTask* task) {
   if (Cancelled_ || Terminating_ || Jobs_.empty()) return false;
   Tasks_.push_back(task);
+  JoinAlbum(int(Tasks_.size()) - 1);
   Active_ = true;
   if (AutoStart) Kick();
   return true;
@@ -217,6 +240,7 @@ void TConversionEngine::StartNext() {
     return;
   }
   Active_ = false;
+  Albums_.clear();  // albums a cancel left incomplete keep their files' own gains only
   emit Finished();
 }
 
@@ -253,6 +277,7 @@ void TConversionEngine::Skip(int index) {
   result.Output = task.DstFile;
   result.Length = std::max<qint64>(task.Duration, 0);
   emit JobEnded(index, result);
+  AlbumEnded(index, result, nullptr);
 }
 
 void TConversionEngine::StartTask(TJob& job, int index) {
@@ -326,26 +351,30 @@ void TConversionEngine::End(TJob& job, TConvertResult result) {
   result.Output = Tasks_[index]->DstFile;
   job.Source.reset();  // the sink lets go of it through its notification
   job.Index = -1;
+  std::unique_ptr<TLoudnessMeter> meter = job.Sink->TakeLoudness();
   // A file a cancel cut short is short by design: only whole ones are checked.
   const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
-  if (Verify && whole && !Terminating_ && result.EncodedSamples > 0) return StartVerification(index, std::move(result));
-  Report(index, std::move(result));
+  if (Verify && whole && !Terminating_ && result.EncodedSamples > 0)
+    return StartVerification(index, std::move(result), std::move(meter));
+  Report(index, std::move(result), std::move(meter));
 }
 
-void TConversionEngine::Report(int index, TConvertResult result) {
+void TConversionEngine::Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
   if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
     GiveInputTime(*Tasks_[index], result);
   emit JobEnded(index, result);
+  AlbumEnded(index, result, std::move(meter));
   if (AutoStart || Terminating_ || Cancelled_)
     Kick();
 }
 
-void TConversionEngine::StartVerification(int index, TConvertResult result) {
+void TConversionEngine::StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
   if (BeforeVerify) BeforeVerify(result.Output);
-  if (Terminating_) return Report(index, std::move(result));
+  if (Terminating_) return Report(index, std::move(result), std::move(meter));
   auto v = std::make_unique<TVerification>();
   v->Index = index;
   v->Result = std::move(result);
+  v->Meter = std::move(meter);
   TVerification* p = v.get();
   try {
     p->Thread = std::thread([this, p, path = QFile::encodeName(p->Result.Output).toStdString(),
@@ -363,7 +392,7 @@ void TConversionEngine::StartVerification(int index, TConvertResult result) {
       [[maybe_unused]] ssize_t n = ::write(WakeFd_, &one, sizeof one);
     });
   } catch (const std::system_error&) {
-    return Report(index, std::move(v->Result));  // no thread to be had: the file stays unchecked
+    return Report(index, std::move(v->Result), std::move(v->Meter));  // no thread to be had: the file stays unchecked
   }
   Verifying_.push_back(std::move(v));
   emit JobWritten(index);
@@ -391,7 +420,7 @@ void TConversionEngine::EndVerifications(bool all) {
       v->Result.Outcome = TJobOutcome::Failed;
       v->Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(v->Problem);
     }
-    if (Active_) Report(v->Index, std::move(v->Result));
+    if (Active_) Report(v->Index, std::move(v->Result), std::move(v->Meter));
   }
 }
 
@@ -454,6 +483,63 @@ std::vector<TConversionEngine::TJobView> TConversionEngine::Running() const {
   }
   std::sort(views.begin(), views.end(), [](const TJobView& a, const TJobView& b) { return a.Index < b.Index; });
   return views;
+}
+
+void TConversionEngine::JoinAlbum(int index) {
+  if (ReplayGain != TReplayGainMode::Album) return;
+  const TTask& task = *Tasks_[index];
+  const QString& artist = task.AlbumArtist.isEmpty() ? task.Artist : task.AlbumArtist;
+  const QString key = task.Album.isEmpty() ? "folder\n" + QFileInfo(task.SrcFile).absolutePath()
+                                           : "album\n" + task.Album + "\n" + artist;
+  AlbumOf_.resize(Tasks_.size());
+  AlbumOf_[index] = key;
+  auto& album = Albums_[key];
+  if (!album) album = std::make_unique<TAlbum>();
+  ++album->Pending;
+}
+
+void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std::unique_ptr<TLoudnessMeter> meter) {
+  if (ReplayGain != TReplayGainMode::Album || index >= int(AlbumOf_.size())) return;
+  const auto found = Albums_.find(AlbumOf_[index]);
+  if (found == Albums_.end()) return;
+  TAlbum& album = *found->second;
+  const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
+  if (whole && meter)
+    album.Measured.push_back({index, result.Output, std::move(meter)});
+  else
+    album.LeftOut << FileNamePart(Tasks_[index]->SrcFile);
+  if (--album.Pending > 0) return;
+  const std::unique_ptr<TAlbum> done = std::move(found->second);
+  Albums_.erase(found);
+  std::vector<const TLoudnessMeter*> meters;
+  double peak = 0;
+  for (const auto& m : done->Measured) {
+    meters.push_back(m.Meter.get());
+    peak = std::max(peak, m.Meter->Peak());
+  }
+  const std::vector<std::uint8_t> frames =
+      TReplayGainTag::Frames("ALBUM", TLoudnessMeter::GainOf(TLoudnessMeter::Loudness(meters)), peak);
+  const QString leftOut =
+      done->LeftOut.isEmpty()
+          ? QString()
+          : QString("album gain from %1 of %2 files, without %3")
+                .arg(done->Measured.size())
+                .arg(done->Measured.size() + std::size_t(done->LeftOut.size()))
+                .arg(done->LeftOut.join(", "));
+  for (const auto& m : done->Measured) {
+    QString note = leftOut;
+    try {
+      TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
+      if (KeepFileTime) {  // the fill touched the file after it was given its input's time
+        TConvertResult timed;
+        GiveInputTime(*Tasks_[m.Index], timed);
+        if (!timed.Note.isEmpty()) note += (note.isEmpty() ? "" : "; ") + timed.Note;
+      }
+    } catch (const std::exception& e) {
+      note = QString("no album gain: ") + QString::fromUtf8(e.what());
+    }
+    if (!note.isEmpty()) emit JobNote(m.Index, note);
+  }
 }
 
 TMP3Out& TConversionEngine::FirstSink() { return *Jobs_.front()->Sink; }

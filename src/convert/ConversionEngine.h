@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -13,6 +14,7 @@
 
 class QSocketNotifier;
 class QTimer;
+class TLoudnessMeter;
 class TMP3Out;
 class TDX9In;
 struct TTask;
@@ -45,6 +47,10 @@ class TConversionEngine : public QObject {
   TExistingOutput Existing = TExistingOutput::Number;
   // Each MP3 made gets its input's modification time.
   bool KeepFileTime = false;
+  // The ReplayGain the MP3s are tagged with. A file's album gain is written once
+  // every file of its album in the run has ended: files sharing the album tag and
+  // album artist (else artist), or, untagged, the input's folder.
+  TReplayGainMode ReplayGain = TReplayGainMode::None;
   // Each MP3 made is decoded, on a thread of its own while the next file encodes,
   // before its end is told: one that does not play cleanly to its length fails.
   bool Verify = true;
@@ -98,6 +104,9 @@ class TConversionEngine : public QObject {
   // `percent` of the file at `index` has been read; only while connected.
   void JobProgress(int index, int percent);
   void JobEnded(int index, const TConvertResult& result);
+  // After JobEnded, once the file's album is done: what its album gain left out,
+  // or why it has none.
+  void JobNote(int index, const QString& note);
   // The MP3 of the task at `index` is written and its job free for the next task;
   // JobEnded follows once the file is checked.
   void JobWritten(int index);
@@ -115,8 +124,8 @@ class TConversionEngine : public QObject {
   void SinkDone(TJob& job);
   void SinkFailed(TJob& job, const QString& reason);
   void End(TJob& job, TConvertResult result);
-  void Report(int index, TConvertResult result);
-  void StartVerification(int index, TConvertResult result);
+  void Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
+  void StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
   // Reports the checks that have ended; with `all`, stops the others and waits for them first.
   void EndVerifications(bool all);
   // StartNext once the current event is handled.
@@ -126,6 +135,11 @@ class TConversionEngine : public QObject {
   // A name no earlier task of this run wrote and no other task claims; the
   // task's own when free.
   QString ReserveOutput(TTask& task);
+
+  // Album gain: counts the task in its album's.
+  void JoinAlbum(int index);
+  // Keeps what the ended task measured, and writes the album gain when it was the last.
+  void AlbumEnded(int index, const TConvertResult& result, std::unique_ptr<TLoudnessMeter> meter);
 
   std::vector<std::unique_ptr<TJob>> Jobs_;
   std::vector<TTask*> Tasks_;
@@ -150,4 +164,7 @@ class TConversionEngine : public QObject {
   std::vector<std::unique_ptr<TVerification>> Verifying_;
   std::vector<TVerification*> Verified_;
   QSocketNotifier* Wake_ = nullptr;
+  struct TAlbum;
+  std::vector<QString> AlbumOf_;  // each task's album
+  std::map<QString, std::unique_ptr<TAlbum>> Albums_;
 };

@@ -78,6 +78,7 @@ void WriteAll(QSettings& s) {
   s.setValue("NamePattern", d.NamePattern);
   s.setValue("ExistingOutput", int(d.ExistingOutput));
   s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
+  s.setValue("ReplayGain", int(d.ReplayGain));
   s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
 }
 
@@ -145,6 +146,13 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       }
       DefaultSettings.ExistingOutput = TExistingOutput(existing);
       LoadBool(s, "KeepFileTime", DefaultSettings.KeepFileTime, defaults.KeepFileTime);
+      std::int32_t gain = 0;
+      LoadInt(s, "ReplayGain", gain, int(defaults.ReplayGain));
+      if (gain < 0 || gain > int(TReplayGainMode::Album)) {
+        gain = int(defaults.ReplayGain);
+        s.setValue("ReplayGain", gain);
+      }
+      DefaultSettings.ReplayGain = TReplayGainMode(gain);
       LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
     } else {
       DefaultSettings = defaults;

@@ -9,6 +9,13 @@ enum class TExistingOutput {
   Overwrite = 2,  // the old file is replaced once the new one is whole
 };
 
+// Which ReplayGain a run's MP3s are tagged with; the audio is never changed.
+enum class TReplayGainMode {
+  None = 0,
+  Track = 1,  // each file's own
+  Album = 2,  // each file's own, and that of the files of its album in the run
+};
+
 // The settings a newly read file starts with; they follow the last task finished
 // in the wizard and persist in the settings store.
 struct TDefaultSettings {
@@ -27,6 +34,7 @@ struct TDefaultSettings {
   QString NamePattern;            // output names from tags; empty: the input's name
   TExistingOutput ExistingOutput = TExistingOutput::Number;
   bool KeepFileTime = false;      // an MP3 gets its input's modification time
+  TReplayGainMode ReplayGain = TReplayGainMode::Album;
   bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
 };
 

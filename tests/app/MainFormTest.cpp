@@ -246,6 +246,8 @@ TEST_F(MainFormTest, AStoppedFolderSearchLeavesTheWindowUsable) {
   QTimer stopper;
   QObject::connect(&stopper, &QTimer::timeout, [&] {
     if (!w->FolderProgress || !w->FolderProgress->isVisible() || !shown.isEmpty()) return;
+    // The window may show before the search has come to the file it is held at.
+    if (w->FolderProgress->labelText() != QString(lang::FolderSearchFormat).arg(2)) return;
     shown = w->FolderProgress->labelText();
     // The main window answers meanwhile, refusing what would disturb the search.
     EXPECT_TRUE(w->Busy());

@@ -203,7 +203,8 @@ TEST(ConvertTool, AnInterruptedRunEndsWith130AndLeavesNoPartialFile) {
 TEST(ConvertTool, BadUsageExitsWithTwo) {
   QTemporaryDir dir;
   for (const QStringList& args : {QStringList{}, QStringList{"-b", "100", "x.wma"}, QStringList{"-r", "22050", "x"},
-                                  QStringList{"--bogus", "x"}, QStringList{"-b", "128", "--vbr", "8:16", "x"}}) {
+                                  QStringList{"--bogus", "x"}, QStringList{"-b", "128", "--vbr", "8:16", "x"},
+                                  QStringList{"--replaygain", "loud", "x"}}) {
     const Result r = RunTool(args, dir.filePath("config"));
     EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("usage:"));
@@ -216,14 +217,16 @@ TEST(ConvertTool, BadUsageExitsWithTwo) {
 }  // namespace
 
 // A long file goes over the free cores in parts unless told not to; both ways give
-// the same clean, gapless audio under the same tags.
+// the same clean, gapless audio under the same tags. ReplayGain is written by
+// default, and not when turned off.
 TEST(ConvertTool, ALongFileConvertsTheSameSplitOrNot) {
   QTemporaryDir dir;
   const QString in = dir.filePath("long.wma");
   ASSERT_TRUE(MakeWma(in, {30.0, 44100, 2, {{"title", "Long"}, {"artist", "Someone"}}}));
   const QString config = dir.filePath("config");
   const Result split = RunTool({"-j", "2", "-b", "128", "-o", dir.filePath("split"), in}, config);
-  const Result one = RunTool({"-j", "2", "--no-split", "-b", "128", "-o", dir.filePath("one"), in}, config);
+  const Result one =
+      RunTool({"-j", "2", "--no-split", "--replaygain", "none", "-b", "128", "-o", dir.filePath("one"), in}, config);
   ASSERT_EQ(split.code, 0) << split.err.toStdString();
   ASSERT_EQ(one.code, 0) << one.err.toStdString();
   const DecodedAudio a = DecodeAudio(dir.filePath("split/long.mp3")), b = DecodeAudio(dir.filePath("one/long.mp3"));
@@ -234,4 +237,7 @@ TEST(ConvertTool, ALongFileConvertsTheSameSplitOrNot) {
   const MediaFacts f = ReadMedia(dir.filePath("split/long.mp3"));
   EXPECT_EQ(f.Tags.at("title"), "Long");
   EXPECT_EQ(f.Tags.at("artist"), "Someone");
+  EXPECT_EQ(f.Tags.count("replaygain_track_gain"), 1u);
+  EXPECT_EQ(f.Tags.count("replaygain_album_gain"), 1u);
+  EXPECT_EQ(ReadMedia(dir.filePath("one/long.mp3")).Tags.count("replaygain_track_gain"), 0u);
 }

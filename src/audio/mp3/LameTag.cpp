@@ -1,6 +1,8 @@
 #include "LameTag.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 extern "C" {
@@ -126,4 +128,16 @@ void TLameTag::SetStreamKbps(std::vector<std::uint8_t>& frame, int kbps) {
     t[26] = static_cast<std::uint8_t>((t[26] & ~7) | ((kbps >> 8) & 7));
     t[27] = static_cast<std::uint8_t>(kbps);
   }
+}
+
+void TLameTag::SetReplayGain(std::vector<std::uint8_t>& frame, double gain, double peak) {
+  const std::size_t lame = FieldsOf(frame).Lame;
+  if (!lame) return;
+  std::uint8_t* p = frame.data();
+  // The peak in fixed point, 23 bits after the point, as readers of the tag take it.
+  Put32(p + lame + 11, static_cast<std::uint32_t>(std::clamp(peak, 0.0, 255.0) * (1 << 23) + 0.5));
+  // Radio gain, set automatically: name 1, originator 3, sign, tenths of a dB.
+  const int tenths = static_cast<int>(std::lround(std::clamp(gain, -51.1, 51.1) * 10));
+  Put16(p + lame + 15, static_cast<std::uint16_t>((1 << 13) | (3 << 10) | (tenths < 0 ? 1 << 9 : 0) | std::abs(tenths)));
+  Put16(p + lame + 34, Crc(p, lame + 34));
 }

@@ -39,4 +39,7 @@ class TLameTag {
   // Makes a tag frame another encoder made at a larger bit rate the one of a
   // stream at `kbps`: where its tag names its own bit rate, it names the stream's.
   static void SetStreamKbps(std::vector<std::uint8_t>& frame, int kbps);
+  // Puts the track's gain (dB) and peak (1.0 at full scale) into the tag, for
+  // players that read them nowhere else, and sums the tag anew.
+  static void SetReplayGain(std::vector<std::uint8_t>& frame, double gain, double peak);
 };

@@ -4,7 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "AudioException.h"
+#include "ReplayGainTag.h"
+
+void (*TMP3FileWriter::BeforeFirstName)() = nullptr;
 
 void TMP3FileWriter::Create(const std::string& finalName) {
   Discard();
@@ -33,7 +39,7 @@ void TMP3FileWriter::Write(const void* data, std::size_t size) {
   }
 }
 
-void TMP3FileWriter::Finish(const std::vector<std::uint8_t>& tagFrame) {
+void TMP3FileWriter::Finish(const std::vector<std::uint8_t>& tagFrame, const std::vector<std::uint8_t>& id3v2) {
   Write(Id3v1_.data(), Id3v1_.size());
   if (Stream_) {
     Stream_ = nullptr;
@@ -44,6 +50,12 @@ void TMP3FileWriter::Finish(const std::vector<std::uint8_t>& tagFrame) {
                             std::fwrite(tagFrame.data(), 1, tagFrame.size(), f) != tagFrame.size() ||
                             std::fflush(f) != 0))
     throw EAudioException("Cannot write the VBR header into \"" + Name_ + "\".");
+  // The tag, now with what only the end knows, goes over its first version while
+  // the file is not yet in place.
+  if (!id3v2.empty() && static_cast<long>(id3v2.size()) == TagFrameAt_ &&
+      (std::fseek(f, 0, SEEK_SET) != 0 || std::fwrite(id3v2.data(), 1, id3v2.size(), f) != id3v2.size() ||
+       std::fflush(f) != 0))
+    throw EAudioException("Cannot write the ID3v2 tag into \"" + Name_ + "\".");
   File_.Commit();  // flushed, synced, put in place, and the folder synced
 }
 
@@ -52,4 +64,28 @@ void TMP3FileWriter::Discard() {
   File_.Discard();
   Id3v1_.clear();
   TagFrameAt_ = 0;
+}
+
+void TMP3FileWriter::FillPadding(const std::string& name, const std::vector<std::uint8_t>& frames) {
+  const int fd = ::open(name.c_str(), O_RDWR | O_CLOEXEC);
+  if (fd < 0) throw EAudioException("Cannot open \"" + name + "\". " + std::strerror(errno));
+  auto read = [fd](long at, std::uint8_t* into, int count) { return ::pread(fd, into, count, at) == count; };
+  const TReplayGainTag::TLayout layout = TReplayGainTag::LayoutOf(read);
+  const long size = static_cast<long>(frames.size());
+  // The first frame's name goes last: readers take a frame whose name is zeros for
+  // the start of the padding, and stop there. What an earlier attempt left after
+  // it is padding to them too, and is written over.
+  constexpr long Name = 4;
+  const char* failure = nullptr;
+  if (!layout.PaddingAt || size <= Name || layout.End - layout.PaddingAt < size)
+    failure = "its ID3v2 tag has no room for the album gain";
+  else if (::pwrite(fd, frames.data() + Name, std::size_t(size - Name), layout.PaddingAt + Name) != size - Name ||
+           ::fsync(fd) != 0)
+    failure = std::strerror(errno);
+  if (!failure) {
+    if (BeforeFirstName) BeforeFirstName();
+    if (::pwrite(fd, frames.data(), Name, layout.PaddingAt) != Name || ::fsync(fd) != 0) failure = std::strerror(errno);
+  }
+  ::close(fd);
+  if (failure) throw EAudioException("Cannot complete the tag of \"" + name + "\": " + failure);
 }

@@ -22,8 +22,16 @@ class TMP3FileWriter : public TOutputStream {
   // The encoded stream, in order. Throws on failure.
   void Write(const void* data, std::size_t size) override;
   // Writes the ID3v1 tag and `tagFrame` (empty for none) over the stand-in, and
-  // puts the file in place. Throws on failure, leaving the final name as it was.
-  void Finish(const std::vector<std::uint8_t>& tagFrame);
+  // `id3v2`, when given, over the ID3v2 tag it must be the size of; then puts the
+  // file in place. Throws on failure, leaving the final name as it was.
+  void Finish(const std::vector<std::uint8_t>& tagFrame, const std::vector<std::uint8_t>& id3v2 = {});
+  // Lays `frames` into the padding of the ID3v2 tag of the finished file `name`,
+  // the rest made durable before the first frame's name, so that a crash at any
+  // point leaves the file as readers saw it, or with the frames whole. Throws
+  // EAudioException.
+  static void FillPadding(const std::string& name, const std::vector<std::uint8_t>& frames);
+  // Called between the two writes of FillPadding; tests stop the process there.
+  static void (*BeforeFirstName)();
   // Drops what was written; the final name is untouched. Also ends an attached stream's use.
   void Discard();
 

@@ -12,7 +12,9 @@ extern "C" {
 #include "CoreBudget.h"
 #include "FrameConverter.h"
 #include "Lang.h"
+#include "LoudnessMeter.h"
 #include "MP3Frame.h"
+#include "ReplayGainTag.h"
 
 namespace {
 
@@ -86,6 +88,7 @@ TMP3Tags TMP3Out::Tags() const {
 }
 
 void TMP3Out::PrepareOutput() {
+  TakeLoudness();  // an earlier file's, not this one's
   Failed_ = false;
   DiscardRequest_ = false;
   Fed_ = EncodedSamples_ = 0;
@@ -127,6 +130,15 @@ void TMP3Out::StartEncoding() {
   if (!Encoder_) throw EAudioException(error);
   std::vector<std::uint8_t> id3v2, id3v1;
   TMP3EncoderBuilder::Id3Tags(Encoder_, id3v2, id3v1);
+  Meter_.reset();
+  Head_.clear();
+  if (ReplayGain) {
+    // Measured at the rate the encoders get, which a file split is resampled to first.
+    const int channels = Input()->GetChannels() == 2 ? 2 : 1;
+    Meter_ = std::make_unique<TLoudnessMeter>(channels, splitRate > 0 ? splitRate : InRate_);
+    Head_ = TReplayGainTag::Reserve(id3v2);
+    id3v2 = Head_;
+  }
   Writer_.Begin(std::move(id3v2), std::move(id3v1));
   // Its size is fixed now: the finished frame goes over this one in place.
   InfoFrame_ = builder.InfoFrame(Encoder_);
@@ -225,8 +237,13 @@ bool TMP3Out::OutputStep(bool abort) {
   return true;
 }
 
+void TMP3Out::Measure(const void* pcm, int samples, TSampleFormat format) {
+  if (Meter_) Meter_->Add(pcm, samples, format);
+}
+
 void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format) {
   if (!Splitter_) {
+    Measure(pcm, samples, format);
     Fed_ += samples;
     const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
@@ -235,11 +252,15 @@ void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSample
   // The parts are cut on the input's own grid: it must keep its format.
   if (channels != SplitLayout_.Channels || format != SplitLayout_.Format)
     throw EAudioException("The input changed its sample format during the conversion.");
-  if (!Resampler_) return Splitter_->Push(pcm, samples);
+  if (!Resampler_) {
+    Measure(pcm, samples, format);
+    return Splitter_->Push(pcm, samples);
+  }
   Resampled_.clear();
   Resampler_->ConvertPacked(pcm, samples, channels,
                             format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, InRate_,
                             Resampled_);
+  Measure(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()), format);
   Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
 }
 
@@ -272,6 +293,7 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
   if (Resampler_) {
     Resampled_.clear();
     Resampler_->Drain(Resampled_);  // what the resampler holds back
+    Measure(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()), SplitLayout_.Format);
     Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
   }
   tag = Splitter_->Finish();
@@ -289,7 +311,15 @@ void TMP3Out::FinishOutput() {
   std::exception_ptr failure;
   if (product) {
     try {
-      Writer_.Finish(EndEncoding());
+      std::vector<std::uint8_t> tagFrame = EndEncoding();
+      if (Meter_) {
+        const double gain = TLoudnessMeter::GainOf(Meter_->Loudness()), peak = Meter_->Peak();
+        TLameTag::SetReplayGain(tagFrame, gain, peak);
+        if (!TReplayGainTag::Fill(Head_, TReplayGainTag::Frames("TRACK", gain, peak))) Head_.clear();
+      }
+      Writer_.Finish(tagFrame, Head_);
+      std::lock_guard l(MeasuredMx_);
+      Measured_ = std::move(Meter_);
     } catch (...) {
       failure = std::current_exception();
       product = false;
@@ -310,10 +340,17 @@ void TMP3Out::EndRun(bool product) {
   Mp3Buffer_ = {};
   InfoFrame_ = {};
   Written_ = {};
+  Meter_.reset();
+  Head_ = {};
   Writer_.Discard();  // a finished file is in place already
   Prepared_ = false;
   if (!product) return CloseInputQuietly();
   if (TAudioInput* in = Input()) in->CloseInput();
+}
+
+std::unique_ptr<TLoudnessMeter> TMP3Out::TakeLoudness() {
+  std::lock_guard l(MeasuredMx_);
+  return std::move(Measured_);
 }
 
 void TMP3Out::CloseInputQuietly() {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "SplitEncoder.h"
 
 class TFrameConverter;
+class TLoudnessMeter;
 
 // The sink that encodes its input into an MP3 file: it reads a step of the input
 // and hands it to the encoder, or to the encoders of a file encoded in parts. The
@@ -58,6 +60,11 @@ class TMP3Out : public TAudioFileOut {
   };
   // How the last run's file was encoded.
   const TSplitReport& SplitReport() const { return SplitReport_; }
+  // Each file is measured as it is encoded and tagged with its ReplayGain; the
+  // audio itself is never changed.
+  bool ReplayGain = false;
+  // The last finished file's measurement, once; null when there is none.
+  std::unique_ptr<TLoudnessMeter> TakeLoudness();
   // Why the last run's cover picture was left out; empty when it was not.
   const std::string& CoverNote() const { return CoverNote_; }
   // The samples per channel, at the file's own rate, the last finished file decodes
@@ -77,6 +84,8 @@ class TMP3Out : public TAudioFileOut {
   // The rate a file encoded in parts is encoded at; 0 when it is encoded whole.
   int SplitRate(const TMP3EncoderBuilder& builder) const;
   void StartSplit(const TMP3EncoderBuilder& builder);
+  // Measures what the encoders get, then hands it to them.
+  void Measure(const void* pcm, int samples, TSampleFormat format);
   void Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format);
   // Writes `bytes` of the one encoder's output from its buffer.
   void Write(std::size_t bytes);
@@ -110,4 +119,9 @@ class TMP3Out : public TAudioFileOut {
   std::unique_ptr<TFrameConverter> Resampler_;
   std::vector<std::uint8_t> Resampled_;
   TSplitReport SplitReport_;
+  // With ReplayGain: the file's ID3v2 tag as written, and the meter of its audio.
+  std::vector<std::uint8_t> Head_;
+  std::unique_ptr<TLoudnessMeter> Meter_;
+  std::mutex MeasuredMx_;  // the finished measurement goes from the worker to the run's owner
+  std::unique_ptr<TLoudnessMeter> Measured_;
 };
