@@ -159,4 +159,8 @@ inline constexpr const char* UnknownYear = "Unknown Year";
 inline constexpr const char* AlreadyConverted = "already converted";
 inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, left as they were.";
 
+// Album gain
+inline constexpr const char* AlbumGainLeftOutFormat = "album gain from %1 of %2 files, without %3";
+inline constexpr const char* NoAlbumGain = "no album gain: ";
+
 }  // namespace lang
