@@ -72,6 +72,7 @@ void TmsgFrm::FormShow() {
   skinFrame->SetCaption(title);
   setWindowTitle(title.trimmed());
   icon->setPixmap(iconList[std::clamp(IconIndex, 0, 3)]);
+  icon->setAccessibleName(lang::MessageKinds[std::clamp(IconIndex, 0, 3)]);
 }
 
 void TmsgFrm::showEvent(QShowEvent* event) {
