@@ -12,6 +12,7 @@ void ApplyTheme(QApplication& app) {
     TSkinFrame QToolButton:focus { background: #8c3434; text-decoration: underline; }
     QPushButton { background: #f7f8ef; border: 1px solid #8a8f6e; border-radius: 3px; padding: 2px 3px; }
     QPushButton:hover { background: #ffffff; }
+    QPushButton:focus { border-color: #6b1f1f; }
     QPushButton:disabled { color: #9a9a9a; }
     QGroupBox { border: 1px solid #8a8f6e; border-radius: 3px; margin-top: 14px; }
     QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 3px; color: #6b1f1f; }

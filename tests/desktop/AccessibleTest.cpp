@@ -4,14 +4,23 @@
 // Runs under with-accessibility (a private session bus with the AT-SPI bus up).
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTest>
+#include <QTimer>
+#include <condition_variable>
 #include <functional>
 #include <gtest/gtest.h>
+#include <mutex>
 
+#include "AppTestSupport.h"
+#include "Application.h"
+#include "FolderSearch.h"
 #include "Lang.h"
+#include "MainForm.h"
 #include "MediaMaker.h"
 #include "ProgramOnDesktop.h"
 #include "TestSupport.h"
@@ -25,12 +34,21 @@ struct WalkResult {
   QString Output;
 };
 
-// The window's accessible tree as accessible-tree.py reports it.
+// The window's accessible tree as accessible-tree.py reports it. The window may
+// be this process's own: its event loop answers the walker meanwhile.
 WalkResult Walk(qint64 pid, const QString& title, const QStringList& checks) {
   QProcess walker;
   walker.setProcessChannelMode(QProcess::MergedChannels);
+  QEventLoop loop;
+  QObject::connect(&walker, &QProcess::finished, &loop, &QEventLoop::quit);
+  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
   walker.start("/usr/bin/python3", QStringList{ACCESSIBLE_TREE, "--pid", QString::number(pid), "--window", title} + checks);
-  if (!walker.waitForFinished(20000)) return {-1, "the walker did not finish"};
+  if (walker.waitForStarted()) loop.exec();
+  if (walker.state() != QProcess::NotRunning) {
+    walker.kill();
+    walker.waitForFinished();
+    return {-1, "the walker did not finish"};
+  }
   return {walker.exitStatus() == QProcess::NormalExit ? walker.exitCode() : -1,
           QString::fromLocal8Bit(walker.readAll())};
 }
@@ -117,6 +135,41 @@ TEST_F(DesktopAccessible, EveryWindowNamesItsControls) {
   ASSERT_TRUE(program.Focus(MainTitle));
   program.Key("alt+F4");
   EXPECT_TRUE(program.Exited(10000));
+}
+
+// The small window counting the files a folder search finds, held on screen
+// while the search waits at its first file.
+TEST_F(DesktopAccessible, FolderSearchWindowNamesItsControls) {
+  QSettings(t.SettingsFile(), QSettings::IniFormat).setValue("tips", 10000);
+  auto app = StartApplication(t.Path("app/brindlewave"));
+  TmainFrm* main = app->mainFrm.get();
+  main->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(main, 10000));
+  QDir().mkpath(t.Path("in"));
+  t.Touch("in/unreadable.wma");
+  std::mutex m;
+  std::condition_variable walked;
+  bool done = false;
+  TFolderSearch::FoundHook = [&](int) {
+    std::unique_lock lock(m);
+    walked.wait(lock, [&] { return done; });
+  };
+  WalkResult walk{-1, "the window did not show"};
+  QTimer::singleShot(0, main, [&] {
+    // Within the search's own loop.
+    if (QTest::qWaitFor([&] { return main->FolderProgress && main->FolderProgress->isVisible(); }, 10000) &&
+        QTest::qWaitForWindowExposed(main->FolderProgress))
+      walk = Walk(QCoreApplication::applicationPid(), lang::FolderSearchCaption, {"--progress"});
+    std::lock_guard lock(m);
+    done = true;
+    walked.notify_all();
+  });
+  MessageAnswerer answer;  // the file found cannot be read
+  main->DropFiles({t.Path("in")});
+  TFolderSearch::FoundHook = nullptr;
+  EXPECT_EQ(walk.Status, 0) << walk.Output.toStdString();
+  EXPECT_EQ(answer.Seen.size(), 1);
+  ShutdownApplication(std::move(app));
 }
 
 }  // namespace
