@@ -1,7 +1,9 @@
 // Each window of the real program as a screen reader reaches it through AT-SPI,
 // opened from the keyboard alone: every control has a name, the task list
 // reports its lines with their ticks, the progress bars report their values.
-// Runs under with-accessibility (a private session bus with the AT-SPI bus up).
+// The folder search's window, which a quick search never shows, is held on
+// screen in this process. Runs under with-accessibility (a private session bus
+// with the AT-SPI bus up).
 
 #include <QDir>
 #include <QEventLoop>
@@ -42,6 +44,7 @@ WalkResult Walk(qint64 pid, const QString& title, const QStringList& checks) {
   QEventLoop loop;
   QObject::connect(&walker, &QProcess::finished, &loop, &QEventLoop::quit);
   QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+  // Debian's Python, which has the AT-SPI bindings, whatever python3 the PATH finds first.
   walker.start("/usr/bin/python3", QStringList{ACCESSIBLE_TREE, "--pid", QString::number(pid), "--window", title} + checks);
   if (walker.waitForStarted()) loop.exec();
   if (walker.state() != QProcess::NotRunning) {
