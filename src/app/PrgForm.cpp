@@ -54,6 +54,8 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   curPrgbar = new QProgressBar(progressGroup);
   curPrgbar->setObjectName("curPrgbar");
   curPrgbar->setGeometry(16, 80, 225, 25);
+  totalPrgBar->setAccessibleName(lang::TotalProgress);
+  curPrgbar->setAccessibleName(lang::CurrentFile);
   for (QLabel* l : {timeLabel, Label1, Label2}) l->setTextFormat(Qt::PlainText);
   progressGroup->setStyleSheet("QLabel { font-size: 10px; }");
   timeLabel->resize(245, 16);

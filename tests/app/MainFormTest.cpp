@@ -440,6 +440,22 @@ TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {
   EXPECT_EQ(dialogs, 2);
 }
 
+// The keyboard goes through every control that shows something, and over the
+// information lines left empty.
+TEST_F(MainFormTest, TheKeyboardPassesOverEmptyInformationLines) {
+  app->tipsFrm.reset();
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  w->aboutBtn->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->taskInfo_1);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->TaskList);
+  QTest::keyClick(w, Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), w->taskInfo_1);
+}
+
 TEST_F(MainFormTest, ResizingKeepsThePanelMargins) {
   app->tipsFrm.reset();
   w->show();
