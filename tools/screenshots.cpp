@@ -1,5 +1,7 @@
 // Renders each window with sample content into PNG files, for looking at the
-// program's windows without clicking through them: brindlewave-screenshots DIR
+// program's windows without clicking through them:
+//   brindlewave-screenshots [--scale FACTOR] DIR
+// --scale draws them as on a screen scaled by FACTOR (2 for most high-density screens).
 #include <QApplication>
 #include <QDir>
 
@@ -27,6 +29,12 @@ void Save(QWidget* w, const QString& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 2 && QByteArray(argv[1]) == "--scale") {
+    qputenv("QT_SCALE_FACTOR", argv[2]);  // read when the application starts
+    argv[2] = argv[0];
+    argv += 2;
+    argc -= 2;
+  }
   QApplication app(argc, argv);
   ApplyTheme(app);
   Dir = argc > 1 ? argv[1] : ".";

@@ -142,6 +142,11 @@ QWidget* TaddFrm::MakePage1() {
   dstFile->setReadOnly(true);
   outFileBtn = new QPushButton("...", page);
   outFileBtn->setObjectName("outFileBtn");
+  srcFile->setAccessibleName(lang::InputFile);
+  dstFile->setAccessibleName(lang::OutputFile);
+  for (QLineEdit* e : {srcFile, dstFile}) e->setAccessibleDescription(lang::FileFieldHelp);
+  addFileBtn->setAccessibleName(lang::ChooseInputFile);
+  outFileBtn->setAccessibleName(lang::ChooseOutputFile);
   for (QPushButton* b : {addFileBtn, outFileBtn}) {
     b->setFixedWidth(30);
     b->setAutoDefault(false);
@@ -150,6 +155,7 @@ QWidget* TaddFrm::MakePage1() {
   inputFileInfoPanel->setObjectName("inputFileInfoPanel");
   inFileInfoList = new QListWidget(inputFileInfoPanel);
   inFileInfoList->setObjectName("inFileInfoList");
+  inFileInfoList->setAccessibleName(lang::InputFileInfo);
   auto* panel = new QVBoxLayout(inputFileInfoPanel);
   panel->addWidget(inFileInfoList);
   auto* g = new QGridLayout(page);
@@ -177,11 +183,17 @@ QWidget* TaddFrm::MakePage2() {
   auto* range = new QWidget;
   minBitrateSel = RateList(range, "minBitrateSel");
   maxBitrateSel = RateList(range, "maxBitrateSel");
+  bitRateSel->setAccessibleName(QString(lang::BitrateGroup).trimmed());
+  bitRateSel->setAccessibleDescription(bitRateSel->accessibleName());  // it has no label of its own
+  minBitrateSel->setAccessibleName(lang::MinBitrate);
+  maxBitrateSel->setAccessibleName(lang::MaxBitrate);
   auto* rl = new QHBoxLayout(range);
-  rl->addWidget(new QLabel(lang::MinLabel, range));
-  rl->addWidget(minBitrateSel);
-  rl->addWidget(new QLabel(lang::MaxLabel, range));
-  rl->addWidget(maxBitrateSel);
+  for (auto [label, box] : {std::pair{lang::MinLabel, minBitrateSel}, std::pair{lang::MaxLabel, maxBitrateSel}}) {
+    auto* l = new QLabel(label, range);
+    l->setBuddy(box);  // a screen reader's label for the list, which on Linux it takes from here
+    rl->addWidget(l);
+    rl->addWidget(box);
+  }
   BitrateSettingsPage->addWidget(single);
   BitrateSettingsPage->addWidget(range);
   auto* rg = new QVBoxLayout(rateGroup);
@@ -191,11 +203,13 @@ QWidget* TaddFrm::MakePage2() {
   auto* rateBox = new QGroupBox(lang::SampleRateGroup, page);
   samplerateSel = new QComboBox(rateBox);
   samplerateSel->setObjectName("samplerateSel");
+  samplerateSel->setAccessibleName(QString(lang::SampleRateGroup).trimmed());
   samplerateSel->addItems({"32000 Hz", "44100 Hz", "48000 Hz"});
   (new QVBoxLayout(rateBox))->addWidget(samplerateSel);
   auto* modeBox = new QGroupBox(lang::ChannelModeGroup, page);
   ChannelModeSel = new QComboBox(modeBox);
   ChannelModeSel->setObjectName("ChannelModeSel");
+  ChannelModeSel->setAccessibleName(lang::ChannelModeGroup);
   for (const char* m : lang::ChannelModes) ChannelModeSel->addItem(m);
   (new QVBoxLayout(modeBox))->addWidget(ChannelModeSel);
 
@@ -225,8 +239,12 @@ QWidget* TaddFrm::MakePage3() {
                                                    {lang::YearLabel, YearEdit},   {lang::CommentLabel, commentEdit}};
   int r = 0;
   for (const auto& [label, box] : rows) {
-    g->addWidget(new QLabel(label, tagPanel_), r, 0);
+    auto* l = new QLabel(label, tagPanel_);
+    l->setBuddy(box);
+    g->addWidget(l, r, 0);
     g->addWidget(box, r++, 1);
+    box->setAccessibleName(QString(label).chopped(1));  // the label without its colon
+    if (auto* c = qobject_cast<QComboBox*>(box)) c->lineEdit()->setAccessibleName(box->accessibleName());
   }
   (new QVBoxLayout(page))->addWidget(tagPanel_);
   return page;

@@ -24,11 +24,11 @@ TAppWindows* AppWindows = nullptr;
 std::atomic<bool> ShutdownRequested{false};
 
 namespace {
-QIcon AppIcon() {
-  QPixmap pm(64, 64);
-  pm.fill(Qt::transparent);
+// Drawn on a 64-unit square scaled to the pixmap.
+void DrawAppIcon(QPixmap& pm) {
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(pm.width() / 64.0, pm.height() / 64.0);
   p.setBrush(QColor(0x6b, 0x1f, 0x1f));
   p.setPen(Qt::NoPen);
   p.drawRoundedRect(2, 2, 60, 60, 12, 12);
@@ -39,7 +39,19 @@ QIcon AppIcon() {
   wave.quadTo(48, 12, 56, 28);
   p.setBrush(Qt::NoBrush);
   p.drawPath(wave);
-  return QIcon(pm);
+}
+
+// The installed theme's icon; in the build tree, the same shape drawn at each
+// size a desktop asks for, so that it stays sharp at any scale.
+QIcon AppIcon() {
+  QIcon drawn;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    QPixmap pm(size, size);
+    pm.fill(Qt::transparent);
+    DrawAppIcon(pm);
+    drawn.addPixmap(pm);
+  }
+  return QIcon::fromTheme("brindlewave", drawn);
 }
 }  // namespace
 

@@ -37,7 +37,6 @@ void TFolderSearch::Run() {
     if (Stop_) break;
     Found_.push_back(TFolderScan::Run(root, [&](int found) {
       Count_ = before + found;
-      if (FoundHook) FoundHook(Count_);
       // One report waits in the window's queue at a time; it reads the latest count.
       if (!ProgressPending_.exchange(true)) {
         QMetaObject::invokeMethod(this, [this] {
@@ -45,6 +44,7 @@ void TFolderSearch::Run() {
           emit Progress();
         }, Qt::QueuedConnection);
       }
+      if (FoundHook) FoundHook(Count_);
       return !Stop_;
     }));
     before += static_cast<int>(Found_.back().size());

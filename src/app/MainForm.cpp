@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -68,6 +69,8 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   TaskList->setObjectName("TaskList");
   TaskList->viewport()->installEventFilter(this);
   TaskList->installEventFilter(this);
+  TaskList->setAccessibleName(lang::TaskListCaption);
+  TaskList->setAccessibleDescription(lang::TaskListHelp);
 
   auto button = [&](const char* name, int y, int h) {
     auto* b = new QPushButton(central);
@@ -84,6 +87,7 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   helpBtn = button("helpBtn", 200, 27);
   aboutBtn = button("aboutBtn", 232, 27);
   addFolderBtn = button("addFolderBtn", 0, 27);  // placed by FormResize
+  startBtn->setAccessibleDescription(lang::StartHelp);
   // In the strip above the column, where it moves nothing placed before it.
   prefsBtn = button("prefsBtn", PrefsTop, PrefsHeight);
   prefsBtn->setToolTip(lang::PrefsTip);
@@ -406,6 +410,7 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
     progress.setWindowTitle(lang::FolderSearchCaption);
     progress.setCancelButtonText(lang::StopSearch);
     progress.setRange(0, 0);
+    if (auto* bar = progress.findChild<QProgressBar*>()) bar->setAccessibleName(lang::FolderSearchCaption);
     FolderProgress = &progress;
     // A small folder is searched before the window would come up.
     QTimer::singleShot(500, &progress, [&progress] { progress.show(); });

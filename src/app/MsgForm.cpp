@@ -17,7 +17,10 @@ namespace {
 QPointer<TmsgFrm> Instance;
 
 QPixmap DrawIcon(const QColor& background, const QString& glyph) {
-  QPixmap pm(42, 42);
+  // In the screen's pixels, so that it is sharp on a scaled screen.
+  const qreal scale = qApp->devicePixelRatio();
+  QPixmap pm(QSize(42, 42) * scale);
+  pm.setDevicePixelRatio(scale);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -72,6 +75,7 @@ void TmsgFrm::FormShow() {
   skinFrame->SetCaption(title);
   setWindowTitle(title.trimmed());
   icon->setPixmap(iconList[std::clamp(IconIndex, 0, 3)]);
+  icon->setAccessibleName(lang::MessageKinds[std::clamp(IconIndex, 0, 3)]);
 }
 
 void TmsgFrm::showEvent(QShowEvent* event) {

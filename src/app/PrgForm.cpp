@@ -58,6 +58,8 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   curPrgbar = new QProgressBar(progressGroup);
   curPrgbar->setObjectName("curPrgbar");
   curPrgbar->setGeometry(16, 80, 225, 25);
+  totalPrgBar->setAccessibleName(lang::TotalProgress);
+  curPrgbar->setAccessibleName(lang::CurrentFile);
   for (QLabel* l : {timeLabel, Label1, Label2}) l->setTextFormat(Qt::PlainText);
   progressGroup->setStyleSheet("QLabel { font-size: 10px; }");
   timeLabel->resize(245, 16);
@@ -107,6 +109,14 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   };
   connect(Engine_.get(), &TConversionEngine::JobEnded, this, &TprgFrm::MP3OutDone);
   connect(Engine_.get(), &TConversionEngine::Finished, this, &TprgFrm::RunEnded);
+  connect(Engine_.get(), &TConversionEngine::JobNote, this, [this](int index, const QString& note) {
+    // Each file of an album is told the same; the report says it once, after the album's name.
+    const TTask& task = *RunTasks_[index];
+    QString album = task.Album.isEmpty() ? FolderPart(task.SrcFile) : task.Album;
+    if (album.size() > 1 && album.endsWith('/')) album.chop(1);
+    const QString line = album + ": " + note;
+    if (!AlbumNotes_.contains(line)) AlbumNotes_ << line;
+  });
   // A job whose file is being checked is free for the next task.
   connect(Engine_.get(), &TConversionEngine::JobWritten, this, [this] { Timer1->start(); });
   connect(Engine_.get(), &TConversionEngine::JobStarted, this, [this] {
@@ -201,6 +211,7 @@ void TprgFrm::StartRun() {
   Terminating_ = false;
   Failures_.clear();
   KeptShort_.clear();
+  AlbumNotes_.clear();
   hideBtn->setEnabled(true);
   Hidden_ = false;
   TrayIcon->hide();
@@ -385,6 +396,7 @@ void TprgFrm::FinishBatch() {
   if (AlreadyDone_ > 0) result += "\n" + QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
   if (!KeptShort_.isEmpty()) result += QString("\n") + lang::KeptShort;
   for (const QString& f : KeptShort_) result += "\n " + f;
+  for (const QString& n : AlbumNotes_) result += "\n" + n;
   // Whatever came first, the cancel, the hiding or the end, the window now only
   // reports, and closes with OK, Escape or its close button.
   Timer2->stop();

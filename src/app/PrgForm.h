@@ -120,6 +120,7 @@ class TprgFrm : public QDialog {
   QEventLoop* RunLoop_ = nullptr;
   QStringList Failures_;
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
+  QStringList AlbumNotes_;    // what an album's gain left out, once per album
   int AlreadyDone_ = 0;  // outputs found complete and left alone
   bool Notify_ = false;  // the run's NotifyWhenDone
   QString NoticeBody_;

@@ -23,6 +23,7 @@
 #include "CoreBudget.h"
 #include "DX9In.h"
 #include "HouseSettings.h"
+#include "Lang.h"
 #include "LoudnessMeter.h"
 #include "MP3FileCheck.h"
 #include "MP3FileWriter.h"
@@ -522,7 +523,7 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   const QString leftOut =
       done->LeftOut.isEmpty()
           ? QString()
-          : QString("album gain from %1 of %2 files, without %3")
+          : QString(lang::AlbumGainLeftOutFormat)
                 .arg(done->Measured.size())
                 .arg(done->Measured.size() + std::size_t(done->LeftOut.size()))
                 .arg(done->LeftOut.join(", "));
@@ -536,7 +537,7 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
         if (!timed.Note.isEmpty()) note += (note.isEmpty() ? "" : "; ") + timed.Note;
       }
     } catch (const std::exception& e) {
-      note = QString("no album gain: ") + QString::fromUtf8(e.what());
+      note = lang::NoAlbumGain + QString::fromUtf8(e.what());
     }
     if (!note.isEmpty()) emit JobNote(m.Index, note);
   }

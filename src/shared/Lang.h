@@ -143,6 +143,17 @@ inline constexpr const char* Build = "(Build ";
 inline constexpr const char* HomePageUrl = "https://brindlewave.example.org/";
 inline constexpr const char* SupportAddress = "support@brindlewave.example.org";
 
+// What a screen reader says of a control whose visible label says too little or nothing
+inline constexpr const char* TaskListHelp = "Each line is a file to convert; the ticked ones are converted on Start";
+inline constexpr const char* StartHelp = "Converts the ticked files to MP3";
+inline constexpr const char* ChooseInputFile = "Choose the input file";
+inline constexpr const char* ChooseOutputFile = "Choose the output file";
+inline constexpr const char* FileFieldHelp = "Any key opens the file dialog";
+inline constexpr const char* MinBitrate = "Lowest bitrate";
+inline constexpr const char* MaxBitrate = "Highest bitrate";
+inline constexpr const char* TotalProgress = "All files";
+inline constexpr const char* MessageKinds[4] = {"Error", "Information", "Question", "Warning"};
+
 // Start-up failures
 inline constexpr const char* NoDecoders =
     "Cannot start DX9In without the FFmpeg decoders present, Please install the FFmpeg libraries";
@@ -158,6 +169,10 @@ inline constexpr const char* UnknownYear = "Unknown Year";
 // Outputs that already exist
 inline constexpr const char* AlreadyConverted = "already converted";
 inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, left as they were.";
+
+// Album gain
+inline constexpr const char* AlbumGainLeftOutFormat = "album gain from %1 of %2 files, without %3";
+inline constexpr const char* NoAlbumGain = "no album gain: ";
 
 // Preferences window
 inline constexpr const char* Preferences = "&Preferences";

@@ -6,6 +6,9 @@ class TLinkLabel : public QLabel {
   Q_OBJECT
  public:
   explicit TLinkLabel(QWidget* parent = nullptr);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
 };
 
 // `text` made safe to put into rich text.

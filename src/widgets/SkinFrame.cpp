@@ -22,6 +22,7 @@ QToolButton* TSkinFrame::AddCustomButton(const QString& text, const QString& too
   auto* b = new QToolButton(this);
   b->setText(text);
   b->setToolTip(toolTip);
+  b->setAccessibleName(toolTip);  // its text is a symbol
   b->setAutoRaise(true);
   const int index = int(Buttons_.size()) + 1;
   Buttons_.append(b);

@@ -246,6 +246,8 @@ TEST_F(MainFormTest, AStoppedFolderSearchLeavesTheWindowUsable) {
   QTimer stopper;
   QObject::connect(&stopper, &QTimer::timeout, [&] {
     if (!w->FolderProgress || !w->FolderProgress->isVisible() || !shown.isEmpty()) return;
+    // The window may show before the search has come to the file it is held at.
+    if (w->FolderProgress->labelText() != QString(lang::FolderSearchFormat).arg(2)) return;
     shown = w->FolderProgress->labelText();
     // The main window answers meanwhile, refusing what would disturb the search.
     EXPECT_TRUE(w->Busy());
@@ -436,6 +438,22 @@ TEST_F(MainFormTest, TheEmptyListAndItsLinkOpenTheAddDialog) {
   EXPECT_EQ(dialogs, 2);
   w->taskInfo_1HyperLinkClick("bb");  // nothing selected: nothing opens
   EXPECT_EQ(dialogs, 2);
+}
+
+// The keyboard goes through every control that shows something, and over the
+// information lines left empty.
+TEST_F(MainFormTest, TheKeyboardPassesOverEmptyInformationLines) {
+  app->tipsFrm.reset();
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  w->aboutBtn->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->taskInfo_1);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->TaskList);
+  QTest::keyClick(w, Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), w->taskInfo_1);
 }
 
 TEST_F(MainFormTest, ResizingKeepsThePanelMargins) {
