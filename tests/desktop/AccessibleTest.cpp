@@ -113,6 +113,7 @@ TEST_F(DesktopAccessible, EveryWindowNamesItsControls) {
       {"main window, the task unticked", Keys({"space"}), MainTitle, {"--line", "Lark Ascending=unchecked"},
        Keys({"space"})},
       {"about", Keys({"alt+b"}), QString(lang::AboutCaption) + " " + lang::AppTitle, {}, Keys({"Escape"})},
+      {"preferences", Keys({"ctrl+comma"}), lang::PrefsCaption, {}, Keys({"Escape"})},
       {"progress", startAndPause, lang::ProgressCaption, {"--progress"}, nothing},
       {"message", Keys({"Escape"}), "Message ...", {}, Keys({"alt+y"})},
       {"report", nothing, "Message ...", {}, Keys({"alt+n"})},
