@@ -144,6 +144,7 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
           &TmainFrm::prefsBtnClick);
   setTabOrder(addFileBtn, addFolderBtn);  // the two ways of adding, one after the other
+  setTabOrder(TaskList, prefsBtn);  // the keyboard goes down the button column as it is seen
   connect(TaskList, &QListWidget::itemDoubleClicked, this, &TmainFrm::TaskListDblClick);
   connect(TaskList, &QListWidget::currentRowChanged, this, &TmainFrm::TaskListKeyDown);
   // The buttons follow the selection the user sees, however it came about.

@@ -454,6 +454,12 @@ TEST_F(MainFormTest, TheKeyboardPassesOverEmptyInformationLines) {
   EXPECT_EQ(QApplication::focusWidget(), w->TaskList);
   QTest::keyClick(w, Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), w->taskInfo_1);
+  // Down the button column as it is seen: Preferences sits above Add Files.
+  w->TaskList->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->prefsBtn);
+  QTest::keyClick(w, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), w->addFileBtn);
 }
 
 TEST_F(MainFormTest, ResizingKeepsThePanelMargins) {
