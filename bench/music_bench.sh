@@ -8,6 +8,8 @@
 # Peak memory is taken for the 180-s piece and for a 30-min one glued from the
 # longest piece, split, against ffmpeg on each. The batch is also timed with
 # ReplayGain (track and album) and verification both on, against both off.
+# Every other line runs with both off, as ffmpeg's command has neither: they
+# time the encoder and its split.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 tool="$root/build/release/brindlewave-convert"
@@ -45,15 +47,16 @@ timed() {  # result file, command...
 seconds() { awk '{print $1}' "$1"; }
 peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
+plain=(--replaygain none --no-verify)
 
 declare -a single single1 theirs batch batchnv theirsbatch gainon gainoff split nosplit theirs180 split48 theirs48 halves
 for run in 1 2 3; do
   rm -rf "$work/out"
-  timed "$work/t" "$tool" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
+  timed "$work/t" "$tool" "${plain[@]}" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
   timed "$work/t" ffmpeg -loglevel error -y -i "$longest" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff.mp3"
   theirs+=("$(seconds "$work/t")")
   rm -rf "$work/out"
-  timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
+  timed "$work/t" "$tool" "${plain[@]}" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
   rm -rf "$work/out"
   timed "$work/t" "$tool" --replaygain none --verify -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
   rm -rf "$work/out"
@@ -65,16 +68,16 @@ for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" --replaygain none --no-verify -b 192 -o "$work/out" "$work"/in/*.wma; gainoff+=("$(seconds "$work/t")")
   rm -rf "$work/out180"
-  timed "$work/t" "$tool" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")"); peak180=$(peak "$work/t")
+  timed "$work/t" "$tool" "${plain[@]}" -b 192 -o "$work/out180" "$piece180"; split+=("$(seconds "$work/t")"); peak180=$(peak "$work/t")
   timed "$work/t" bash -c "ffmpeg -loglevel error -y -i $work/halves/half1.wma -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-half1.mp3 &
     ffmpeg -loglevel error -y -i $work/halves/half2.wma -c:a libmp3lame -b:a 192k -compression_level 2 $work/ff-half2.mp3 & wait"
   halves+=("$(seconds "$work/t")")
   rm -rf "$work/out180-1"
-  timed "$work/t" "$tool" --no-split -b 192 -o "$work/out180-1" "$piece180"; nosplit+=("$(seconds "$work/t")")
+  timed "$work/t" "$tool" "${plain[@]}" --no-split -b 192 -o "$work/out180-1" "$piece180"; nosplit+=("$(seconds "$work/t")")
   timed "$work/t" ffmpeg -loglevel error -y -i "$piece180" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff180.mp3"
   theirs180+=("$(seconds "$work/t")"); peakff180=$(peak "$work/t")
   rm -rf "$work/out48"
-  timed "$work/t" "$tool" -b 192 -r 44100 -o "$work/out48" "$work/48k/piece48k.wma"; split48+=("$(seconds "$work/t")")
+  timed "$work/t" "$tool" "${plain[@]}" -b 192 -r 44100 -o "$work/out48" "$work/48k/piece48k.wma"; split48+=("$(seconds "$work/t")")
   timed "$work/t" ffmpeg -loglevel error -y -i "$work/48k/piece48k.wma" -ar 44100 -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff48.mp3"
   theirs48+=("$(seconds "$work/t")")
   echo "run $run: 180 s split ${split[-1]} s, --no-split ${nosplit[-1]} s, ffmpeg ${theirs180[-1]} s, ffmpeg on both halves at once ${halves[-1]} s; at 48 kHz split ${split48[-1]} s, ffmpeg ${theirs48[-1]} s"
@@ -96,14 +99,14 @@ ffmpeg -loglevel error -y -i "$longest" -f f32le -c:a pcm_f32le "$work/in.f32"
 alone=$("$encoder" --float "$work/in.f32" | sed -n 's/^median lame float: \([0-9.]*\) s$/\1/p')
 rm -f "$work/in.f32" "$work"/in/*.mp3
 rm -rf "$work/out"
-timed "$work/t" "$tool" -b 192 -o "$work/out" "$work/long30.wma"; peak30=$(peak "$work/t"); time30=$(seconds "$work/t")
+timed "$work/t" "$tool" "${plain[@]}" -b 192 -o "$work/out" "$work/long30.wma"; peak30=$(peak "$work/t"); time30=$(seconds "$work/t")
 timed "$work/t" ffmpeg -loglevel error -y -i "$work/long30.wma" -c:a libmp3lame -b:a 192k -compression_level 2 "$work/ff30.mp3"
 peakff30=$(peak "$work/t"); timeff30=$(seconds "$work/t")
 rm -f "$work/ff30.mp3"
 rm -rf "$work/out"
-timed "$work/t" "$tool" -j 1 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakserial=$(peak "$work/t")
+timed "$work/t" "$tool" "${plain[@]}" -j 1 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakserial=$(peak "$work/t")
 rm -rf "$work/out"
-timed "$work/t" "$tool" -j 2 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakj2=$(peak "$work/t")
+timed "$work/t" "$tool" "${plain[@]}" -j 2 -b 192 -o "$work/out" "$work/in/piece2.wma" "$work/in/piece3.wma"; peakj2=$(peak "$work/t")
 
 s=$(median "${single[@]}"); s1=$(median "${single1[@]}"); t=$(median "${theirs[@]}")
 sp=$(median "${split[@]}"); ns=$(median "${nosplit[@]}"); t180=$(median "${theirs180[@]}")
