@@ -381,7 +381,12 @@ void TConversionEngine::StartVerification(int index, TConvertResult result, std:
     p->Thread = std::thread([this, p, path = QFile::encodeName(p->Result.Output).toStdString(),
                              samples = p->Result.EncodedSamples] {
       try {
-        p->Problem = TOutputVerifier::Check(path, samples, &p->Stop);
+        TOutputVerifier::TOptions options;
+        options.Stop = &p->Stop;
+        // A core no conversion is using decodes the file's back half.
+        options.TakeCore = TCoreBudget::TryTakeHelper;
+        options.GiveCore = TCoreBudget::GiveHelper;
+        p->Problem = TOutputVerifier::Check(path, samples, options);
       } catch (const std::exception& e) {
         p->Problem = std::string("it cannot be checked: ") + e.what();
       }

@@ -1,7 +1,10 @@
 #include "OutputVerifier.h"
 
 #include <cstdio>
+#include <deque>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -36,60 +39,198 @@ struct TPacketFree {
 struct TFrameFree {
   void operator()(AVFrame* f) const { av_frame_free(&f); }
 };
+using TPacket = std::unique_ptr<AVPacket, TPacketFree>;
+
+// One decoder reading the file from its start. The back half's pass reads the
+// front without decoding it, so that the demuxer trims the ends just as it
+// does for a whole pass.
+class TPass {
+ public:
+  long long Decoded = 0;
+  bool Gapless = false;  // the demuxer read the encoder's delay and padding
+  int Error = 0;         // the decoder's, with the samples decoded before it
+  long long ErrorAt = 0;
+  std::string Unreadable;
+  int Rate = 0;
+
+  std::string Open(const std::string& path) {
+    AVFormatContext* opened = nullptr;
+    if (const int r = avformat_open_input(&opened, path.c_str(), nullptr, nullptr); r < 0)
+      return "it cannot be opened (" + ErrorText(r) + ")";
+    Fmt_.reset(opened);
+    if (avformat_find_stream_info(Fmt_.get(), nullptr) < 0) return "its format is not recognised";
+    Stream_ = av_find_best_stream(Fmt_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    if (Stream_ < 0) return "it holds no audio";
+    const AVCodecParameters* par = Fmt_->streams[Stream_]->codecpar;
+    const AVCodec* codec = avcodec_find_decoder(par->codec_id);
+    if (!codec) return "its audio cannot be decoded";
+    Dec_.reset(avcodec_alloc_context3(codec));
+    if (!Dec_ || avcodec_parameters_to_context(Dec_.get(), par) < 0) return "its audio cannot be decoded";
+    Dec_->err_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE;
+    Dec_->thread_count = 1;
+    if (avcodec_open2(Dec_.get(), codec, nullptr) < 0) return "its audio cannot be decoded";
+    Frame_.reset(av_frame_alloc());
+    if (!Frame_) return "there is no memory to decode it";
+    Rate = par->sample_rate;
+    return {};
+  }
+
+  long long Size() const { return Fmt_->pb ? avio_size(Fmt_->pb) : -1; }
+  int FrameSize() const { return Dec_->frame_size > 0 ? Dec_->frame_size : 1152; }
+
+  // The stream's next packet: true, or false at the end and when it cannot be read (Unreadable).
+  bool Next(AVPacket* pkt) {
+    for (;;) {
+      av_packet_unref(pkt);
+      const int r = av_read_frame(Fmt_.get(), pkt);
+      if (r == AVERROR_EOF) return false;
+      if (r < 0) {
+        Unreadable = "it cannot be read to its end (" + ErrorText(r) + ")";
+        return false;
+      }
+      if (pkt->stream_index == Stream_) return true;
+    }
+  }
+
+  // Decodes a packet (the end when null). Uncounted, its frames and errors go
+  // unseen: they only set the decoder up for what follows.
+  bool Decode(const AVPacket* pkt, bool counted) {
+    if (counted && pkt && av_packet_get_side_data(pkt, AV_PKT_DATA_SKIP_SAMPLES, nullptr)) Gapless = true;
+    int r = avcodec_send_packet(Dec_.get(), pkt);
+    if (r >= 0) {
+      while ((r = avcodec_receive_frame(Dec_.get(), Frame_.get())) == 0) {
+        if (counted) Decoded += Frame_->nb_samples;
+        av_frame_unref(Frame_.get());
+      }
+      if (r == AVERROR(EAGAIN) || r == AVERROR_EOF) r = 0;
+    }
+    if (r >= 0 || !counted) return true;
+    Error = r;
+    ErrorAt = Decoded;
+    return false;
+  }
+
+ private:
+  std::unique_ptr<AVFormatContext, TFormatClose> Fmt_;
+  std::unique_ptr<AVCodecContext, TCodecFree> Dec_;
+  std::unique_ptr<AVFrame, TFrameFree> Frame_;
+  int Stream_ = -1;
+};
+
+// Frames may take their data from up to 511 bytes before them, and the
+// decoder's filters carry a frame over: the back half decodes this much of
+// the front first, uncounted.
+constexpr long long LeadBytes = 2048;
+constexpr std::size_t LeadPackets = 4;
+
+void DecodeBack(TPass& back, long long split, const std::atomic<bool>& frontEnded, const std::atomic<bool>* stop) {
+  TPacket pkt(av_packet_alloc());
+  if (!pkt) {
+    back.Unreadable = "there is no memory to decode it";
+    return;
+  }
+  std::deque<TPacket> lead;
+  long long leadBytes = 0;
+  bool reached = false;
+  while (back.Next(pkt.get())) {
+    if (frontEnded.load(std::memory_order_relaxed) || (stop && stop->load(std::memory_order_relaxed))) return;
+    if (!reached && pkt->pos < split) {
+      leadBytes += pkt->size;
+      lead.emplace_back(av_packet_alloc());
+      if (!lead.back()) {
+        back.Unreadable = "there is no memory to decode it";
+        return;
+      }
+      av_packet_move_ref(lead.back().get(), pkt.get());
+      while (lead.size() > LeadPackets && leadBytes - lead.front()->size >= LeadBytes) {
+        leadBytes -= lead.front()->size;
+        lead.pop_front();
+      }
+      continue;
+    }
+    if (!reached) {
+      reached = true;
+      for (const TPacket& p : lead) back.Decode(p.get(), false);
+      lead.clear();
+    }
+    if (!back.Decode(pkt.get(), true)) return;
+  }
+  if (reached && back.Unreadable.empty()) back.Decode(nullptr, true);
+}
 
 }  // namespace
 
-std::string TOutputVerifier::Check(const std::string& path, long long samples, const std::atomic<bool>* stop) {
-  AVFormatContext* opened = nullptr;
-  if (const int r = avformat_open_input(&opened, path.c_str(), nullptr, nullptr); r < 0)
-    return "it cannot be opened (" + ErrorText(r) + ")";
-  std::unique_ptr<AVFormatContext, TFormatClose> fmt(opened);
-  if (avformat_find_stream_info(fmt.get(), nullptr) < 0) return "its format is not recognised";
-  const int si = av_find_best_stream(fmt.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-  if (si < 0) return "it holds no audio";
-  const AVCodecParameters* par = fmt->streams[si]->codecpar;
-  const AVCodec* codec = avcodec_find_decoder(par->codec_id);
-  if (!codec) return "its audio cannot be decoded";
-  std::unique_ptr<AVCodecContext, TCodecFree> dec(avcodec_alloc_context3(codec));
-  if (!dec || avcodec_parameters_to_context(dec.get(), par) < 0) return "its audio cannot be decoded";
-  dec->err_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE;
-  dec->thread_count = 1;
-  if (avcodec_open2(dec.get(), codec, nullptr) < 0) return "its audio cannot be decoded";
-  std::unique_ptr<AVPacket, TPacketFree> pkt(av_packet_alloc());
-  std::unique_ptr<AVFrame, TFrameFree> frame(av_frame_alloc());
-  if (!pkt || !frame) return "there is no memory to decode it";
+std::string TOutputVerifier::Check(const std::string& path, long long samples, const TOptions& options) {
+  TPass front;
+  if (std::string e = front.Open(path); !e.empty()) return e;
+  TPacket pkt(av_packet_alloc());
+  if (!pkt) return "there is no memory to decode it";
+  auto stopped = [&] { return options.Stop && options.Stop->load(std::memory_order_relaxed); };
 
-  const int rate = par->sample_rate;
-  long long decoded = 0;
-  bool gapless = false;  // the demuxer read the encoder's delay and padding
-  auto damaged = [&](int error) { return "its audio is damaged at " + Time(decoded, rate) + " (" + ErrorText(error) + ")"; };
-  auto drain = [&]() -> int {
-    int r;
-    while ((r = avcodec_receive_frame(dec.get(), frame.get())) == 0) {
-      decoded += frame->nb_samples;
-      av_frame_unref(frame.get());
-    }
-    return r == AVERROR(EAGAIN) || r == AVERROR_EOF ? 0 : r;
+  // The back half, from the first packet at or past `split`, once a core is lent.
+  TPass back;
+  long long split = -1;
+  std::atomic<bool> backStop{false};
+  std::thread helper;
+  bool asked = false;
+  auto endBack = [&](bool stop) {
+    if (!helper.joinable()) return;
+    if (stop) backStop = true;
+    helper.join();
+    options.GiveCore();
   };
-  for (;;) {
-    if (stop && stop->load(std::memory_order_relaxed)) return {};
-    const int r = av_read_frame(fmt.get(), pkt.get());
-    if (r == AVERROR_EOF) break;
-    if (r < 0) return "it cannot be read to its end (" + ErrorText(r) + ")";
-    if (pkt->stream_index == si) {
-      if (av_packet_get_side_data(pkt.get(), AV_PKT_DATA_SKIP_SAMPLES, nullptr)) gapless = true;
-      int e = avcodec_send_packet(dec.get(), pkt.get());
-      if (e >= 0) e = drain();
-      if (e < 0) return damaged(e);
+  struct TEnd {
+    std::function<void()> End;
+    ~TEnd() { End(); }
+  } ended{[&] { endBack(true); }};  // on every way out, thrown ones too
+  const long long size = front.Size();
+  auto lendBack = [&](long long pos) {
+    if (!options.TakeCore || !options.GiveCore || pos < 0 || size - pos < 2 * options.MinHalfBytes) return;
+    if (!options.TakeCore()) return;
+    asked = true;  // one offer taken is enough, whatever came of it
+    if (!back.Open(path).empty()) return options.GiveCore();
+    split = pos + (size - pos) / 2;
+    try {
+      helper = std::thread([&back, &backStop, split, stop = options.Stop] { DecodeBack(back, split, backStop, stop); });
+    } catch (const std::system_error&) {
+      split = -1;
+      options.GiveCore();
     }
-    av_packet_unref(pkt.get());
+  };
+
+  auto damaged = [&](long long at, int error) {
+    return "its audio is damaged at " + Time(at, front.Rate) + " (" + ErrorText(error) + ")";
+  };
+  long long packets = 0;
+  while (front.Next(pkt.get())) {
+    if (stopped()) {
+      endBack(true);
+      return {};
+    }
+    if (split >= 0 && pkt->pos >= split) break;
+    if (!asked && packets++ % 32 == 0) lendBack(pkt->pos);
+    if (!front.Decode(pkt.get(), true)) {
+      endBack(true);
+      return damaged(front.ErrorAt, front.Error);
+    }
   }
-  int e = avcodec_send_packet(dec.get(), nullptr);
-  if (e >= 0) e = drain();
-  if (e < 0) return damaged(e);
+  if (!front.Unreadable.empty()) {
+    endBack(true);
+    return front.Unreadable;
+  }
+  if (!front.Decode(nullptr, true)) {
+    endBack(true);
+    return damaged(front.ErrorAt, front.Error);
+  }
+  endBack(false);
+  if (stopped()) return {};
+  if (back.Error) return damaged(front.Decoded + back.ErrorAt, back.Error);
+  if (!back.Unreadable.empty()) return back.Unreadable;
+
+  const long long decoded = front.Decoded + back.Decoded;
   // Untrimmed, the stream holds the encoder's delay and its last frame's padding besides.
-  const long long over = gapless ? 0 : 576 + 2LL * (dec->frame_size > 0 ? dec->frame_size : 1152);
+  const long long over = front.Gapless || back.Gapless ? 0 : 576 + 2LL * front.FrameSize();
   if (decoded >= samples && decoded <= samples + over) return {};
-  return "it decodes to " + Time(decoded, rate) + " of " + Time(samples, rate) + " (" + std::to_string(decoded) +
-         " of " + std::to_string(samples) + " samples)";
+  return "it decodes to " + Time(decoded, front.Rate) + " of " + Time(samples, front.Rate) + " (" +
+         std::to_string(decoded) + " of " + std::to_string(samples) + " samples)";
 }
