@@ -49,7 +49,7 @@ peak() { awk '{print $2}' "$1"; }
 median() { printf '%s\n' "$@" | sort -g | sed -n 2p; }
 plain=(--replaygain none --no-verify)
 
-declare -a single single1 theirs batch batchnv theirsbatch gainon gainoff split nosplit theirs180 split48 theirs48 halves
+declare -a single single1 gainone theirs batch batchnv theirsbatch gainon gainoff split nosplit theirs180 split48 theirs48 halves
 for run in 1 2 3; do
   rm -rf "$work/out"
   timed "$work/t" "$tool" "${plain[@]}" -b 192 -o "$work/out" "$longest"; single+=("$(seconds "$work/t")"); peak1=$(peak "$work/t")
@@ -57,6 +57,8 @@ for run in 1 2 3; do
   theirs+=("$(seconds "$work/t")")
   rm -rf "$work/out"
   timed "$work/t" "$tool" "${plain[@]}" -j 1 -b 192 -o "$work/out" "$longest"; single1+=("$(seconds "$work/t")")
+  rm -rf "$work/out"
+  timed "$work/t" "$tool" --replaygain album --verify -b 192 -o "$work/out" "$longest"; gainone+=("$(seconds "$work/t")")
   rm -rf "$work/out"
   timed "$work/t" "$tool" --replaygain none --verify -b 192 -o "$work/out" "$work"/in/*.wma; batch+=("$(seconds "$work/t")"); peakbatch=$(peak "$work/t")
   rm -rf "$work/out"
@@ -131,3 +133,4 @@ awk -v a="$s" -v b="$t" 'BEGIN { printf "single convert/ffmpeg time ratio: %.2f\
 awk -v a="$b" -v b="$tb" 'BEGIN { printf "batch convert/ffmpeg time ratio: %.2f\n", a / b }'
 gon=$(median "${gainon[@]}"); goff=$(median "${gainoff[@]}")
 awk -v a="$gon" -v b="$goff" 'BEGIN { printf "median batch of four: ReplayGain album and verification %s s, neither %s s, ratio %.3f\n", a, b, a / b }'
+awk -v a="$(median "${gainone[@]}")" -v b="$s" 'BEGIN { printf "median single: ReplayGain album and verification %s s, neither %s s, ratio %.3f\n", a, b, a / b }'
