@@ -158,6 +158,40 @@ void DecodeBack(TPass& back, long long split, const std::atomic<bool>& frontEnde
   if (reached && back.Unreadable.empty()) back.Decode(nullptr, true);
 }
 
+// The back half's decoder on its own thread, and the core it was lent: both
+// given up on every way out of a check, thrown ones too.
+class TBackHalf {
+ public:
+  TPass Pass;
+  long long Split = -1;  // -1 while the front decodes it all
+
+  explicit TBackHalf(const TOutputVerifier::TOptions& options) : Options_(options) {}
+  ~TBackHalf() { End(true); }
+
+  // Given a core: the core goes back at once if the half cannot be started.
+  void Start(const std::string& path, long long split) {
+    if (!Pass.Open(path).empty()) return Options_.GiveCore();
+    try {
+      Thread_ = std::thread([this, split] { DecodeBack(Pass, split, Stop_, Options_.Stop); });
+      Split = split;
+    } catch (const std::system_error&) {
+      Options_.GiveCore();
+    }
+  }
+  // Waits for it; `stop` when its result is no longer wanted.
+  void End(bool stop) {
+    if (!Thread_.joinable()) return;
+    if (stop) Stop_ = true;
+    Thread_.join();
+    Options_.GiveCore();
+  }
+
+ private:
+  const TOutputVerifier::TOptions& Options_;
+  std::atomic<bool> Stop_{false};
+  std::thread Thread_;
+};
+
 }  // namespace
 
 std::string TOutputVerifier::Check(const std::string& path, long long samples, const TOptions& options) {
@@ -167,35 +201,16 @@ std::string TOutputVerifier::Check(const std::string& path, long long samples, c
   if (!pkt) return "there is no memory to decode it";
   auto stopped = [&] { return options.Stop && options.Stop->load(std::memory_order_relaxed); };
 
-  // The back half, from the first packet at or past `split`, once a core is lent.
-  TPass back;
-  long long split = -1;
-  std::atomic<bool> backStop{false};
-  std::thread helper;
-  bool asked = false;
-  auto endBack = [&](bool stop) {
-    if (!helper.joinable()) return;
-    if (stop) backStop = true;
-    helper.join();
-    options.GiveCore();
-  };
-  struct TEnd {
-    std::function<void()> End;
-    ~TEnd() { End(); }
-  } ended{[&] { endBack(true); }};  // on every way out, thrown ones too
+  TBackHalf back(options);
   const long long size = front.Size();
+  bool asked = false;
+  // One offer taken is enough, whatever came of it; the back half goes from
+  // the first packet at or past the middle of what is left.
   auto lendBack = [&](long long pos) {
     if (!options.TakeCore || !options.GiveCore || pos < 0 || size - pos < 2 * options.MinHalfBytes) return;
     if (!options.TakeCore()) return;
-    asked = true;  // one offer taken is enough, whatever came of it
-    if (!back.Open(path).empty()) return options.GiveCore();
-    split = pos + (size - pos) / 2;
-    try {
-      helper = std::thread([&back, &backStop, split, stop = options.Stop] { DecodeBack(back, split, backStop, stop); });
-    } catch (const std::system_error&) {
-      split = -1;
-      options.GiveCore();
-    }
+    asked = true;
+    back.Start(path, pos + (size - pos) / 2);
   };
 
   auto damaged = [&](long long at, int error) {
@@ -203,33 +218,21 @@ std::string TOutputVerifier::Check(const std::string& path, long long samples, c
   };
   long long packets = 0;
   while (front.Next(pkt.get())) {
-    if (stopped()) {
-      endBack(true);
-      return {};
-    }
-    if (split >= 0 && pkt->pos >= split) break;
+    if (stopped()) return {};
+    if (back.Split >= 0 && pkt->pos >= back.Split) break;
     if (!asked && packets++ % 32 == 0) lendBack(pkt->pos);
-    if (!front.Decode(pkt.get(), true)) {
-      endBack(true);
-      return damaged(front.ErrorAt, front.Error);
-    }
+    if (!front.Decode(pkt.get(), true)) return damaged(front.ErrorAt, front.Error);
   }
-  if (!front.Unreadable.empty()) {
-    endBack(true);
-    return front.Unreadable;
-  }
-  if (!front.Decode(nullptr, true)) {
-    endBack(true);
-    return damaged(front.ErrorAt, front.Error);
-  }
-  endBack(false);
+  if (!front.Unreadable.empty()) return front.Unreadable;
+  if (!front.Decode(nullptr, true)) return damaged(front.ErrorAt, front.Error);
+  back.End(false);
   if (stopped()) return {};
-  if (back.Error) return damaged(front.Decoded + back.ErrorAt, back.Error);
-  if (!back.Unreadable.empty()) return back.Unreadable;
+  if (back.Pass.Error) return damaged(front.Decoded + back.Pass.ErrorAt, back.Pass.Error);
+  if (!back.Pass.Unreadable.empty()) return back.Pass.Unreadable;
 
-  const long long decoded = front.Decoded + back.Decoded;
+  const long long decoded = front.Decoded + back.Pass.Decoded;
   // Untrimmed, the stream holds the encoder's delay and its last frame's padding besides.
-  const long long over = front.Gapless || back.Gapless ? 0 : 576 + 2LL * front.FrameSize();
+  const long long over = front.Gapless || back.Pass.Gapless ? 0 : 576 + 2LL * front.FrameSize();
   if (decoded >= samples && decoded <= samples + over) return {};
   return "it decodes to " + Time(decoded, front.Rate) + " of " + Time(samples, front.Rate) + " (" +
          std::to_string(decoded) + " of " + std::to_string(samples) + " samples)";
