@@ -12,7 +12,7 @@
 #include "DX9In.h"
 #include "Globals.h"
 #include "MP3Out.h"
-#include "Probe.h"
+#include "TaskReader.h"
 
 namespace {
 
@@ -95,11 +95,7 @@ void ExerciseInput(const std::uint8_t* data, std::size_t size) {
   const MemoryFile file(data, size);
   const QString path = file.Path();
   if (path.isEmpty()) return;
-  ProbeFileName = path;
-  AutoNameOutput = false;
-  ProbeFinished = false;
-  ProbeResult = prPending;
-  ProbeInputFile();
+  TTaskReader(DefaultSettings).Read(path);
   try {
     ReadThrough(path);
   } catch (const std::exception&) {

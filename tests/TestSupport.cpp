@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "History.h"
-#include "Probe.h"
+#include "Paths.h"
+#include "TaskReader.h"
 #include "TaskOps.h"
 
 void ResetGlobals() {
@@ -16,8 +17,6 @@ void ResetGlobals() {
   DefaultSettings = TDefaultSettings{};
   TipsIndex = 0;
   FillBitRateTable();
-  ProbeFinished = true;
-  ProbeResult = -1;
 }
 
 TestFolder::TestFolder() {
@@ -44,10 +43,10 @@ QString TestFolder::Touch(const QString& name, const QByteArray& content) const 
 }
 
 TTask& AddReadTask(const QString& path) {
-  ProbeFileName = path;
-  AutoNameOutput = true;
-  ProbeInputFile();
-  EXPECT_EQ(ProbeResult, prRead) << path.toStdString();
+  TReadResult read = TTaskReader(DefaultSettings).Read(path);
+  EXPECT_TRUE(read.Ok()) << path.toStdString();
+  read.Task.DstFile = OutputNameFor(read.Task, IsOutputTaken);
+  CurrentTask = read.Task;
   StoreCurrentTask(true, 0);
   return *Tasks.back();
 }

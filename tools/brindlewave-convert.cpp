@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
+#include <QSet>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -26,7 +27,8 @@ extern "C" {
 #include "MP3Out.h"
 #include "Paths.h"
 #include "NamePattern.h"
-#include "Probe.h"
+#include "ReadPool.h"
+#include "TaskReader.h"
 #include "FolderScan.h"
 #include "FolderWatch.h"
 #include "SignalWatch.h"
@@ -243,48 +245,84 @@ void Report(const QString& file, const QString& why) {
 // Reads inputs into the task list with the saved defaults, the options over them.
 class TInputs {
  public:
-  TInputs(const Options& o, const QString& outDir) : O_(o), OutDir_(outDir) {}
+  TInputs(const Options& o, const QString& outDir) : O_(o), Settings_(DefaultSettings) {
+    // Each file goes beside its own input when no output folder is set.
+    Settings_.OutputFileDir = outDir;
+  }
+
+  const TDefaultSettings& Settings() const { return Settings_; }
+
+  // Reads `files` on one reader per core; the tasks in the order given.
+  void AddAll(std::vector<TReadRequest> files, std::vector<TTask*>& tasks, int& failed) {
+    TTaskReader::LeaveOutOwnOutputs(files, Settings_);
+    TReadPool pool(std::move(files), TTaskReader(Settings_, false));
+    QEventLoop loop;
+    const auto take = [&] {
+      TReadResult r;
+      while (pool.TakeNext(r))
+        if (TTask* t = Take(r))
+          tasks.push_back(t);
+        else
+          ++failed;
+      if (pool.Drained()) loop.quit();
+    };
+    QObject::connect(&pool, &TReadPool::Ready, &loop, take);
+    if (!pool.Start()) {
+      Report("brindlewave-convert", lang::ThreadNotCreated);
+      ++failed;
+      return;
+    }
+    loop.exec();
+  }
 
   // A task for `file` (an earlier one of the same file is used again), or null
-  // when it cannot be used; `quiet` says nothing of a file that is gone.
+  // when it cannot be used; `quietIfGone` says nothing of a file that is gone.
   TTask* Add(const QString& file, const QString& subFolder, bool quietIfGone = false) {
-    const QString path = QFileInfo(file).absoluteFilePath();
-    TTask* earlier = nullptr;
-    for (const auto& t : Tasks)
-      if (t->SrcFile == path) earlier = t.get();
-    // Its own earlier output is not another task's name.
-    const QString earlierName = earlier ? std::exchange(earlier->DstFile, QString()) : QString();
-    // Each file goes beside its own input when no output folder is set.
-    DefaultSettings.OutputFileDir = OutDir_;
-    ProbeFileName = path;
-    ProbeSubFolder = subFolder;
-    AutoNameOutput = true;
-    ProbeFinished = false;
-    ProbeResult = prPending;
-    ProbeInputFile();
-    if (earlier) earlier->DstFile = earlierName;
-    if (ProbeResult != prRead) {
-      if (!(quietIfGone && !QFileInfo::exists(path)))
-        Report(file, ProbeResult == prNoAudio ? lang::NoAudioStream : lang::CannotRead);
-      return nullptr;
-    }
-    Apply(O_, CurrentTask);
-    if (earlier) {
-      *earlier = CurrentTask;
-      earlier->Checked = true;
-      Names_[earlier] = file;
-      return earlier;
-    }
-    StoreCurrentTask(true, 0);
-    Names_[Tasks.back().get()] = file;
-    return Tasks.back().get();
+    TReadResult r = TTaskReader(Settings_, false).Read(file, subFolder);
+    if (quietIfGone && r.Outcome == TReadOutcome::Gone) return nullptr;
+    return Take(r);
   }
+
   // The name the user gave for a task's input.
   QString Name(const TTask* task) const { return Names_.value(task); }
 
  private:
+  TTask* Take(TReadResult& r) {
+    if (!r.Ok()) {
+      if (r.Outcome == TReadOutcome::Protected)
+        std::fprintf(stderr, "%s\n", QString(lang::ProtectedFormat).arg(r.Path).toLocal8Bit().constData());
+      else
+        Report(r.Path, r.Outcome == TReadOutcome::NoAudio ? QString(lang::NoAudioStream)
+                       : r.Reason.isEmpty()                ? QString(lang::CannotRead)
+                                                           : r.Reason);
+      return nullptr;
+    }
+    TTask& read = r.Task;
+    read.SrcFile = QFileInfo(read.SrcFile).absoluteFilePath();
+    TTask* earlier = nullptr;
+    for (const auto& t : Tasks)
+      if (t->SrcFile == read.SrcFile) earlier = t.get();
+    // Its own earlier output is not another task's name.
+    if (earlier) Outputs_.remove(earlier->DstFile);
+    read.DstFile = OutputNameFor(read, [this](const QString& name) { return Outputs_.contains(name); }, Settings_);
+    Apply(O_, read);
+    read.EstimatedSize = ProbeSizeEstimate(read);
+    read.Checked = true;
+    TTask* task = earlier;
+    if (earlier) {
+      *earlier = read;
+    } else {
+      Tasks.push_back(std::make_unique<TTask>(read));
+      task = Tasks.back().get();
+    }
+    Outputs_.insert(task->DstFile);
+    Names_[task] = r.Path;
+    return task;
+  }
+
   const Options& O_;
-  QString OutDir_;
+  TDefaultSettings Settings_;
+  QSet<QString> Outputs_;
   QHash<const TTask*, QString> Names_;
 };
 
@@ -334,16 +372,21 @@ int main(int argc, char** argv) {
   TInputs inputs(options, outDir);
   std::vector<TTask*> tasks;
   auto addAll = [&](const QStringList& files) {
+    std::vector<TReadRequest> requests;
+    int folders = 0;
+    for (const QString& file : files) folders += QFileInfo(file).isDir() ? 1 : 0;
     for (const QString& file : files) {
       if (!QFileInfo(file).isDir()) {
-        if (TTask* t = inputs.Add(file, {})) tasks.push_back(t); else ++failed;
+        requests.push_back({file, QString()});
         continue;
       }
       const auto found = TFolderScan::Run(file);
       if (found.empty() && !options.quiet) Report(file, "no audio files in this folder");
-      for (const TFoundFile& f : found)
-        if (TTask* t = inputs.Add(f.Path, f.SubFolder)) tasks.push_back(t); else ++failed;
+      // Several folders at once: each keeps its tree under its own name.
+      const QString prefix = folders > 1 ? FileNamePart(QDir::cleanPath(file)) + "/" : QString();
+      for (const TFoundFile& f : found) requests.push_back({f.Path, prefix + f.SubFolder});
     }
+    inputs.AddAll(std::move(requests), tasks, failed);
   };
   std::unique_ptr<TFolderWatch> watch;
   if (watching) {

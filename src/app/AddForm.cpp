@@ -18,7 +18,8 @@
 #include "Lang.h"
 #include "MsgForm.h"
 #include "Paths.h"
-#include "Probe.h"
+#include "ConversionEngine.h"
+#include "TaskReader.h"
 #include "TaskOps.h"
 
 namespace {
@@ -62,7 +63,8 @@ int Chosen(const QComboBox* box, int fallback) {
   }
 }
 
-QString AutoOutputName() { return DefaultSettings.OutputFileDir + RelativeOutputName(CurrentTask) + ".mp3"; }
+// The name the task's output was given when it was read, before any numbering.
+QString AutoOutputName() { return OutputFolderFor(CurrentTask) + RelativeOutputName(CurrentTask) + ".mp3"; }
 
 }  // namespace
 
@@ -373,15 +375,17 @@ void TaddFrm::addFileBtnClick() {
   const bool automatic = dstFile->text() == AutoOutputName();
   const QString chosen = AddFilesDlg(srcFile->text());
   if (chosen.isEmpty()) return;
-  ProbeFileName = chosen;
-  ProbeSubFolder = "";  // chosen on its own
-  AutoNameOutput = false;
-  ProbeInputFile();  // a file that cannot be used leaves CurrentTask as it was
+  // Chosen on its own: no place under an added folder. A file that cannot be used
+  // leaves the task as it was.
+  TReadResult read = TTaskReader(DefaultSettings, false).Read(chosen);
+  if (!read.Ok()) return;
+  read.Task.Checked = CurrentTask.Checked;
+  CurrentTask = read.Task;
   const QString output = dstFile->text();
   FillPage1();
   dstFile->setText(output);
   FillPage3();
-  if (automatic) dstFile->setText(MakeOutputName(".mp3"));
+  if (automatic) dstFile->setText(MakeOutputName());
 }
 
 void TaddFrm::outFileBtnClick() {
@@ -411,7 +415,11 @@ bool TaddFrm::LeavePage1() {
   const QString dst = dstFile->text();
   // Another task's output counts as an existing file: two tasks must not write one.
   const bool taken = dst != OpenedDst_ && IsOutputTaken(dst);
-  if ((QFileInfo::exists(dst) || taken) &&
+  // An output the run will leave alone as already converted is nothing to replace.
+  TTask asked = CurrentTask;
+  asked.DstFile = dst;
+  const bool kept = !taken && DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(asked);
+  if ((QFileInfo::exists(dst) || taken) && !kept &&
       ShowMessageWindow(miQuestion, QString::fromLocal8Bit(std::strerror(EEXIST)) + "\n" + lang::ReplaceOldFile,
                         lang::No, lang::Yes) != 1) {
     dstFile->setFocus();

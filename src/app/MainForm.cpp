@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <algorithm>
+#include <limits>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -21,6 +22,7 @@
 #include "AboutForm.h"
 #include "AddForm.h"
 #include "Application.h"
+#include "ConversionEngine.h"
 #include "DoString.h"
 #include "FolderScan.h"
 #include "FolderSearch.h"
@@ -30,8 +32,9 @@
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "PrgForm.h"
-#include "Probe.h"
 #include "ReadInput.h"
+#include "TaskAdding.h"
+#include "TaskReader.h"
 #include "TaskOps.h"
 #include "TipsForm.h"
 
@@ -159,7 +162,6 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
 }
 
 void TmainFrm::FormCreate() {
-  ProbeFinished = true;
   TipsShown = false;
   Adding = false;
   setWindowTitle(QString(lang::AppTitle) + "   " + lang::AppCredit);
@@ -231,7 +233,7 @@ int TmainFrm::Selected() const {
 
 bool TmainFrm::Busy() const {
   const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
-  return Adding || !ProbeFinished.load() || (run && run->Running());
+  return Adding || (run && run->Running());
 }
 
 bool TmainFrm::CanAct() {
@@ -308,6 +310,7 @@ bool TmainFrm::UpdateButtons() {
 void TmainFrm::RefreshTaskList() {
   const int selected = Selected();
   TaskList->clear();
+  HintShown_ = Tasks.empty();
   if (!Tasks.empty()) {
     for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
     if (selected >= 0) {
@@ -334,7 +337,9 @@ void TmainFrm::ShowTaskInfo(int index) {
   taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(t.SrcFile) + "</u></a>");
   if (QFileInfo(t.DstFile).isFile())
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
-                        "</u></a>");
+                        "</u></a>" + (DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(t)
+                                          ? QString(" (") + lang::AlreadyConverted + ")"
+                                          : QString()));
   else
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: " + Escaped(t.DstFile));
   // The line describes the selected task's own settings.
@@ -376,15 +381,30 @@ void TmainFrm::addFileBtnClick(QObject* Sender) {
       return;
     }
   }
-  QStringList names, subFolders;
-  ExpandFolders(AddFilesDlgFiles, names, subFolders);
-  bool sameSettings = false;
-  for (int i = 0; i < names.size() && !ShutdownRequested; ++i) {
-    if (!AddTask(names[i], sameSettings, subFolders[i])) break;
-    if (i == 0 && names.size() > 1 && !ShutdownRequested)
-      sameSettings = ShowMessageWindow(miQuestion, lang::SameSettingsQuestion, lang::No, lang::Yes) == 1;
+  // One window counts the files found, then those read, with its Stop throughout.
+  QProgressDialog progress(this);
+  progress.setWindowModality(Qt::NonModal);  // the window stays usable; its actions say it is busy
+  progress.setWindowTitle(lang::FolderSearchCaption);
+  progress.setCancelButtonText(lang::StopSearch);
+  progress.setAutoClose(false);
+  progress.setAutoReset(false);
+  progress.setMinimumDuration(std::numeric_limits<int>::max());  // shown when we say
+  if (auto* bar = progress.findChild<QProgressBar*>()) bar->setAccessibleName(lang::FolderSearchCaption);
+  FolderProgress = &progress;
+  std::vector<TReadRequest> files;
+  if (ExpandFolders(AddFilesDlgFiles, progress, files) && !ShutdownRequested) {
+    const int given = int(files.size());
+    TTaskReader::LeaveOutOwnOutputs(files, DefaultSettings);
+    TTaskAdding adding(&progress, [this] { ListNewTasks(); });
+    connect(&adding, &TTaskAdding::Status, statusPanel0, &QLabel::setText);
+    Adding_ = &adding;
+    adding.Run(std::move(files), {}, given);
+    Adding_ = nullptr;
   }
+  statusPanel0->clear();
   SetAdding(false);
+  // Closed while it read: the window goes once the adding has unwound.
+  if (std::exchange(CloseWhenAdded_, false)) QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void TmainFrm::addFolderBtnClick() {
@@ -395,7 +415,7 @@ void TmainFrm::addFolderBtnClick() {
   addFileBtnClick(dfForm);
 }
 
-void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStringList& subFolders) {
+bool TmainFrm::ExpandFolders(const QStringList& paths, QProgressDialog& progress, std::vector<TReadRequest>& files) {
   QStringList roots;
   QList<bool> isFolder;
   for (const QString& p : paths) {
@@ -406,15 +426,9 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
   bool stopped = false;
   if (!roots.isEmpty()) {
     TFolderSearch search(roots);
-    QProgressDialog progress(this);
-    progress.setWindowModality(Qt::NonModal);  // the window stays usable; its actions say it is busy
-    progress.setWindowTitle(lang::FolderSearchCaption);
-    progress.setCancelButtonText(lang::StopSearch);
     progress.setRange(0, 0);
-    if (auto* bar = progress.findChild<QProgressBar*>()) bar->setAccessibleName(lang::FolderSearchCaption);
-    FolderProgress = &progress;
     // A small folder is searched before the window would come up.
-    QTimer::singleShot(500, &progress, [&progress] { progress.show(); });
+    QTimer::singleShot(500, &search, [&progress] { progress.show(); });
     const auto show = [&] {
       const QString text = QString(lang::FolderSearchFormat).arg(search.Count());
       progress.setLabelText(text);
@@ -424,24 +438,26 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
     QEventLoop loop;
     connect(&search, &TFolderSearch::Progress, &progress, show);
     connect(&search, &TFolderSearch::Finished, &loop, &QEventLoop::quit);
-    connect(&progress, &QProgressDialog::canceled, &search, &TFolderSearch::Stop);
-    connect(&progress, &QDialog::rejected, &search, &TFolderSearch::Stop);
-    if (search.Start()) {
-      loop.exec();
-      found = search.Found();
-      stopped = search.Stopped();
-    } else {
+    const auto stop = connect(&progress, &QProgressDialog::canceled, &search, &TFolderSearch::Stop);
+    const auto reject = connect(&progress, &QDialog::rejected, &search, &TFolderSearch::Stop);
+    if (!search.Start()) {
       ShowMessageWindow(miError, lang::ThreadNotCreated, lang::Help, lang::Ok);
-      stopped = true;
+      return false;
     }
+    loop.exec();
+    disconnect(stop);
+    disconnect(reject);
+    found = search.Found();
+    stopped = search.Stopped();
     statusPanel0->clear();
   }
+  // Several folders at once: each keeps its tree under its own name.
+  const bool named = roots.size() > 1;
   // In the order given; a folder's files where the folder was. Stopped, the files found so far are taken.
   std::size_t root = 0;
   for (int i = 0; i < paths.size(); ++i) {
     if (!isFolder[i]) {
-      files << paths[i];
-      subFolders << QString("");
+      files.push_back({paths[i], QString("")});
       continue;
     }
     const std::vector<TFoundFile> none;
@@ -450,39 +466,22 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
     if (under.empty() && !stopped && !ShutdownRequested)
       ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + QDir::toNativeSeparators(paths[i]),
                         lang::Help, lang::Ok);
-    for (const TFoundFile& f : under) {
-      files << f.Path;
-      subFolders << f.SubFolder;
-    }
+    const QString prefix = named ? FileNamePart(QDir::cleanPath(paths[i])) + "/" : QString();
+    for (const TFoundFile& f : under) files.push_back({f.Path, prefix + f.SubFolder});
   }
+  return true;
 }
 
-bool TmainFrm::AddTask(const QString& path, bool sameSettings, const QString& subFolder) {
-  statusPanel0->setText(QString(lang::ReadingFile) + ":" + path + " ...");
-  ProbeFileName = path;
-  ProbeSubFolder = subFolder;
-  AutoNameOutput = true;
-  ProbeFinished = false;
-  ProbeResult = prPending;
-  bool added = false;
-  if (ReadInputFile(path, sameSettings)) {
-    AddListedTask(static_cast<int>(Tasks.size()) - 1);
-    added = true;
+void TmainFrm::ListNewTasks() {
+  {
+    const QSignalBlocker quiet(TaskList);
+    if (std::exchange(HintShown_, false)) TaskList->clear();
+    for (std::size_t i = std::size_t(TaskList->count()); i < Tasks.size(); ++i)
+      TaskList->AddLine(Tasks[i]->Title, Tasks[i]->Checked);
   }
-  statusPanel0->clear();
-  return added;
-}
-
-void TmainFrm::AddListedTask(int i) {
-  if (Tasks.size() == 1) TaskList->clear();
-  if (TaskList->count() < i + 1) {
-    TaskList->AddLine(CurrentTask.Title);
-    i = TaskList->count() - 1;
-  }
-  TaskList->SetChecked(i, true);
-  // The new line is the one the list shows as current: it is selected too, so
+  // The last line added is the one the list shows as current: it is selected too, so
   // Remove, Edit and the information panel are about it.
-  TaskList->setCurrentRow(i);
+  if (!Tasks.empty()) TaskList->setCurrentRow(int(Tasks.size()) - 1);
 }
 
 void TmainFrm::rmFileBtnClick() {
@@ -613,6 +612,12 @@ void TmainFrm::dropEvent(QDropEvent* event) {
 }
 
 bool TmainFrm::FormClose() {
+  // Closed while files are read: the reading ends at once, keeping what is listed.
+  if (Adding_ && Adding_->Reading() && !QApplication::activeModalWidget()) {
+    CloseWhenAdded_ = true;
+    Adding_->End();
+    return false;
+  }
   if (!CanAct()) return false;
   SaveDefaultSettings();
   return true;

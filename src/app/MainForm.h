@@ -12,6 +12,9 @@
 
 #include "CheckListBox.h"
 #include "LinkLabel.h"
+#include "ReadPool.h"
+
+class TTaskAdding;
 
 // The application's main window: the task list and its actions. Closing it ends the program.
 class TmainFrm : public QMainWindow {
@@ -58,9 +61,8 @@ class TmainFrm : public QMainWindow {
   bool UpdateButtons();
   void RefreshTaskList();
   void ShowTaskInfo(int index);
-  // `subFolder`: where the file lies under the folder it was added with ("" when added on its own).
-  bool AddTask(const QString& path, bool sameSettings, const QString& subFolder = QString(""));
-  void AddListedTask(int index);
+  // Shows the tasks appended to Tasks since the list was last filled, the last one selected.
+  void ListNewTasks();
   void EditTask(int index);
   void OpenInputFile(int index);
   void OpenOutputFile(int index);
@@ -109,14 +111,18 @@ class TmainFrm : public QMainWindow {
   bool FormClose();
   void FormResize();
   void dfFormDropFiles(const QStringList& accepted);
-  // `paths` with each folder replaced by the audio files under it, searched while the window goes on;
-  // `subFolders` gives each file's place under its folder.
-  void ExpandFolders(const QStringList& paths, QStringList& files, QStringList& subFolders);
+  // `paths` with each folder replaced by the audio files under it, searched while the window goes on,
+  // each knowing its place under its folder (under the folder's own name when several were given).
+  // Stopped, the files found so far. Gives false when the search could not start.
+  bool ExpandFolders(const QStringList& paths, QProgressDialog& progress, std::vector<TReadRequest>& files);
   int Selected() const;
 
   void OpenPendingFiles();
 
   bool Adding = false;
+  QPointer<TTaskAdding> Adding_;  // the adding under way, while it reads
+  bool CloseWhenAdded_ = false;
+  bool HintShown_ = false;  // the list holds the empty list's hint, not tasks
   bool TipsShown = false;
   bool FirstShowDone_ = false;
   QStringList PendingFiles_;

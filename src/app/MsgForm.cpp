@@ -53,6 +53,12 @@ TmsgFrm::TmsgFrm(QWidget* parent) : QDialog(parent) {
   msgLabel->setTextFormat(Qt::PlainText);  // file names are shown as they are
   msgLabel->setWordWrap(true);
   msgLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  details = new QPlainTextEdit(this);
+  details->setObjectName("details");
+  details->setReadOnly(true);
+  details->setLineWrapMode(QPlainTextEdit::NoWrap);
+  details->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  details->hide();
   okBtn = new QPushButton(lang::Ok, this);
   okBtn->setObjectName("okBtn");
   okBtn->setGeometry(104, 160, 65, 27);
@@ -83,8 +89,35 @@ void TmsgFrm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+void TmsgFrm::SetText(const QString& text, const QString& list) {
+  if (list.isEmpty()) return SetText(text);
+  constexpr int Width = 560, LabelTop = 56, Left = 88, Right = 21, Gap = 8;
+  SetText(text);
+  Text = text + "\n" + list;
+  const int labelWidth = Width - Left - Right;
+  msgLabel->setGeometry(Left, LabelTop, labelWidth, std::max(20, msgLabel->heightForWidth(labelWidth)));
+  details->setPlainText(list);
+  details->setAccessibleName(text);
+  const QFontMetrics fm(details->font());
+  const int lines = int(list.count('\n')) + 1;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int room = screen ? screen->availableGeometry().height() - 260 : 400;
+  const int height = std::clamp(lines * fm.lineSpacing() + 12, 3 * fm.lineSpacing(), std::clamp(room, 120, 420));
+  const int top = msgLabel->geometry().bottom() + Gap;
+  details->setGeometry(Left, top, labelWidth, height);
+  details->show();
+  const int buttons = top + height + 14;
+  okBtn->move(Width / 2 - 75, buttons);
+  helpBtn->move(Width / 2 + 10, buttons);
+  skinFrame->setGeometry(0, 0, Width, 26);
+  setFixedSize(Width, buttons + 27 + 28);
+}
+
 void TmsgFrm::SetText(const QString& text) {
   constexpr int BaseHeight = 215, BaseLabelHeight = 97, LabelWidth = 217;
+  details->hide();
+  details->clear();
+  skinFrame->setGeometry(0, 0, 326, 26);
   Text = text;
   const QFontMetrics fm(msgLabel->font());
   QStringList lines = text.split('\n');
@@ -153,6 +186,11 @@ QWidget* OwnerFor(const QWidget* message) {
 }  // namespace
 
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption) {
+  return ShowMessageWindow(Icon, Text, QString(), SecondCaption, FirstCaption);
+}
+
+int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& SecondCaption,
+                      const QString& FirstCaption) {
   TmsgFrm* w = MessageWindow();
   // The window is already asking: a second question gets a window of its own
   // rather than a second modal loop on the same one.
@@ -164,7 +202,7 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaptio
     w = extra.get();
   }
   w->IconIndex = Icon;
-  w->SetText(Text);
+  w->SetText(Text, Details);
   w->helpBtn->setText(SecondCaption);
   w->okBtn->setText(FirstCaption);
   SetOwnerWindow(w, OwnerFor(w));

@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <QPushButton>
 #include <array>
@@ -19,6 +20,7 @@ class TmsgFrm : public QDialog {
   TSkinFrame* skinFrame;
   QLabel* icon;
   QLabel* msgLabel;
+  QPlainTextEdit* details;  // a list too long for the label: scrolls, can be copied
   QPushButton* okBtn;
   QPushButton* helpBtn;
   std::array<QPixmap, 4> iconList;
@@ -28,6 +30,8 @@ class TmsgFrm : public QDialog {
   // Sets the text; grows the window so that all of it shows, long names elided
   // in the middle where a line cannot wrap.
   void SetText(const QString& text);
+  // Sets the text above a list shown in a scrolling area; empty details hide it.
+  void SetText(const QString& text, const QString& details);
 
  public slots:
   void okBtnClick();
@@ -44,6 +48,9 @@ class TmsgFrm : public QDialog {
 // Shows the message window modally: 1 when the first button closed it, 2 for the
 // second button or the window's close button.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
+// The same with a list under the text, in an area that scrolls however long it is.
+int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& SecondCaption,
+                      const QString& FirstCaption);
 
 // Returns once no message is on screen: the user has answered what was asked,
 // so the next question or window does not open beside an unanswered one.

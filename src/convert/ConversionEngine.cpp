@@ -262,7 +262,10 @@ QString TConversionEngine::ReserveOutput(TTask& task) {
 }
 
 bool TConversionEngine::AlreadyConverted(const TTask& task) const {
-  if (Existing != TExistingOutput::Skip || Written_.value(task.DstFile, &task) != &task) return false;
+  return Existing == TExistingOutput::Skip && Written_.value(task.DstFile, &task) == &task && UpToDate(task);
+}
+
+bool TConversionEngine::UpToDate(const TTask& task) {
   const QFileInfo output(task.DstFile), input(task.SrcFile);
   if (!output.isFile() || output.lastModified() < input.lastModified()) return false;
   const TMP3FileCheck::TResult check = TMP3FileCheck::Read(QFile::encodeName(task.DstFile).toStdString());

@@ -96,6 +96,10 @@ class TConversionEngine : public QObject {
   std::vector<TJobView> Running() const;
   int Started() const { return Started_; }
 
+  // The task's output is there, complete and not older than its input: a run that
+  // skips existing outputs leaves it alone.
+  static bool UpToDate(const TTask& task);
+
   // The house sink settings, as `Configure` applies them by default.
   TMP3Out& FirstSink();
 

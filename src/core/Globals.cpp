@@ -17,11 +17,6 @@ QString HelpFile;
 QString TipsFile;
 QString FileFilter;
 
-QString ProbeFileName;
-QString ProbeSubFolder;
-bool AutoNameOutput = false;
-std::atomic<bool> ProbeFinished{true};
-std::atomic<std::int32_t> ProbeResult{-1};
 
 void FillBitRateTable() {
   static constexpr std::int32_t upper[] = {80, 96, 112, 128, 144, 160, 192, 224, 256, 320};

@@ -23,15 +23,6 @@ extern QString HelpFile;
 extern QString TipsFile;
 extern QString FileFilter;
 
-// The reading state shared by the windows and the reading thread.
-extern QString ProbeFileName;
-// ProbeFileName's folder under a folder added whole ("" or "A/B/"); the read takes it
-// and leaves it empty for the next file.
-extern QString ProbeSubFolder;
-extern bool AutoNameOutput;
-extern std::atomic<bool> ProbeFinished;
-extern std::atomic<std::int32_t> ProbeResult;
-
 void FillBitRateTable();
 
 // Sets AppDir and the start-up texts; `programPath` is the program file's path.

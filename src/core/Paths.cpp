@@ -50,15 +50,34 @@ QString FolderPart(const QString& path) {
 
 QString FileNamePart(const QString& path) { return path.mid(path.lastIndexOf('/') + 1); }
 
-QString RelativeOutputName(const TTask& task) {
-  if (!DefaultSettings.NamePattern.isEmpty()) {
-    const TNamePattern pattern(DefaultSettings.NamePattern);
-    if (pattern.Error().isEmpty()) return pattern.Expand(task);
+QString RelativeOutputName(const TTask& task, const TDefaultSettings& settings) {
+  const QString tree = settings.KeepFolderTree ? task.SubFolder : QString();
+  if (!settings.NamePattern.isEmpty()) {
+    const TNamePattern pattern(settings.NamePattern);
+    if (pattern.Error().isEmpty()) {
+      const QString name = pattern.Expand(task);
+      return name.contains('/') ? name : tree + name;
+    }
   }
   const QString name = FileNamePart(task.SrcFile);
   const int dot = name.lastIndexOf('.');
-  const QString stem = dot < 0 ? name : name.left(dot);
-  return (DefaultSettings.KeepFolderTree ? task.SubFolder : QString()) + stem;
+  return tree + (dot < 0 ? name : name.left(dot));
+}
+
+QString OutputFolderFor(const TTask& task, const TDefaultSettings& settings) {
+  if (!settings.OutputFileDir.isEmpty() && settings.OutputFileDir != settings.InputFileDir)
+    return settings.OutputFileDir;
+  const QString folder = FolderPart(task.SrcFile);
+  return folder.endsWith("/" + task.SubFolder) ? folder.left(folder.size() - task.SubFolder.size()) : folder;
+}
+
+QString OutputNameFor(const TTask& task, const std::function<bool(const QString&)>& taken,
+                      const TDefaultSettings& settings) {
+  const QString path = OutputFolderFor(task, settings) + RelativeOutputName(task, settings) + ".mp3";
+  // Otherwise a file standing under the name is dealt with when the run comes to it.
+  const bool numbered = settings.ExistingOutput == TExistingOutput::Number;
+  return NextFreeName(
+      path, [&](const QString& name) { return name == task.SrcFile || (taken && taken(name)); }, numbered);
 }
 
 QString OutputBaseFolder(const TTask& task) {
@@ -67,12 +86,7 @@ QString OutputBaseFolder(const TTask& task) {
   return !added.isEmpty() && folder.endsWith("/" + added) ? folder.left(folder.size() - added.size()) : folder;
 }
 
-QString MakeOutputName(const QString& extension) {
-  const QString path = DefaultSettings.OutputFileDir + RelativeOutputName(CurrentTask) + extension;
-  // Otherwise a file standing under the name is dealt with when the run comes to it.
-  const bool numbered = DefaultSettings.ExistingOutput == TExistingOutput::Number;
-  return NextFreeName(path, IsOutputTaken, numbered);
-}
+QString MakeOutputName() { return OutputNameFor(CurrentTask, IsOutputTaken); }
 
 QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken, bool existing) {
   const int slash = path.lastIndexOf('/');

@@ -2,7 +2,7 @@
 #include <QString>
 #include <functional>
 
-struct TTask;
+#include "Globals.h"
 
 // Creates every missing folder of `folder` and returns it with a trailing "/";
 // empty when a folder cannot be created (with the system's reason in `error`).
@@ -14,14 +14,23 @@ bool IsOutputTaken(const QString& path);
 // first that is not `taken` and, when `existing` counts, does not exist.
 QString NextFreeName(const QString& path, const std::function<bool(const QString&)>& taken, bool existing = true);
 // A task's output name under the output folder, without extension: from the name
-// pattern when one is set, else its input's name, under its folder when the tree is kept.
-QString RelativeOutputName(const TTask& task);
+// pattern when one is set, else its input's name; under its folder when the tree is
+// kept and the pattern makes no folders of its own.
+QString RelativeOutputName(const TTask& task, const TDefaultSettings& settings = DefaultSettings);
+// The folder a task's output goes under: the chosen output folder, or, while none is
+// chosen (empty, or the same as the last input folder), the folder its input was
+// added with, so the output lies beside the input.
+QString OutputFolderFor(const TTask& task, const TDefaultSettings& settings = DefaultSettings);
+// Every output name is made here: the output folder and the relative name, numbered
+// "(2)", "(3)"... while `taken` claims it, while it is the task's own input, and, when
+// existing outputs are numbered, while a file stands under it.
+QString OutputNameFor(const TTask& task, const std::function<bool(const QString&)>& taken,
+                      const TDefaultSettings& settings = DefaultSettings);
 // The output folder a task's MP3 was named under: its folder without the folders
 // its name added (its place in a kept tree, or a name pattern's).
 QString OutputBaseFolder(const TTask& task);
-// OutputFileDir + CurrentTask's output name with `extension`, numbered "(2)", "(3)"...
-// while that name is another task's output, or exists when existing outputs are numbered.
-QString MakeOutputName(const QString& extension);
+// CurrentTask's output name, numbered while another listed task writes it.
+QString MakeOutputName();
 // The folder part of `path`, with its trailing "/".
 QString FolderPart(const QString& path);
 // The file-name part of `path`.

@@ -1,59 +1,28 @@
 #include "Probe.h"
 
-#include <utility>
-
-#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <memory>
 
 extern "C" {
 #include <libavformat/avformat.h>
 }
 
 #include "Genres.h"
-#include "Globals.h"
-#include "MediaLength.h"
-#include "Paths.h"
-#include "TaskOps.h"
+#include "NativePath.h"
 
 namespace {
 
-struct MediaDescription {
-  std::int64_t Duration = 0;
-  int SampleRate = 0;
-  int Channels = 0;
-};
-
 // Opens a file with the demuxers, or gives nullptr.
 AVFormatContext* OpenMedia(const QString& path) {
-  if (!QFileInfo(path).isFile()) return nullptr;
   AVFormatContext* fmt = nullptr;
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = NativePath(path);
   if (avformat_open_input(&fmt, name.constData(), nullptr, nullptr) < 0) return nullptr;
   if (avformat_find_stream_info(fmt, nullptr) < 0) {
     avformat_close_input(&fmt);
     return nullptr;
   }
   return fmt;
-}
-
-int Describe(const QString& path, MediaDescription& d) {
-  AVFormatContext* fmt = OpenMedia(path);
-  if (!fmt) return prUnreadable;
-  const AVCodec* codec = nullptr;
-  const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-  int result = prRead;
-  if (si == AVERROR_STREAM_NOT_FOUND) {
-    result = prNoAudio;
-  } else if (si < 0 || !codec || fmt->streams[si]->codecpar->sample_rate <= 0) {
-    result = prUnreadable;  // audio we cannot decode
-  } else {
-    const AVStream* st = fmt->streams[si];
-    d.SampleRate = st->codecpar->sample_rate;
-    d.Channels = st->codecpar->ch_layout.nb_channels;
-    d.Duration = MediaDuration(path, fmt, si);
-  }
-  avformat_close_input(&fmt);
-  return result;
 }
 
 QString Meta(AVDictionary* d, const char* key) {
@@ -84,10 +53,10 @@ void Fill(QString& field, const QString& other) {
 }  // namespace
 
 bool ReadId3v1(const QString& path, TMediaTags& tags) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly) || f.size() < 128 || !f.seek(f.size() - 128)) return false;
-  const QByteArray tag = f.read(128);
-  if (tag.size() != 128 || !tag.startsWith("TAG")) return false;
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(NativePath(path).constData(), "rb"), std::fclose);
+  QByteArray tag(128, '\0');
+  if (!f || std::fseek(f.get(), -128, SEEK_END) != 0 || std::fread(tag.data(), 1, 128, f.get()) != 128) return false;
+  if (!tag.startsWith("TAG")) return false;
   const char* p = tag.constData();
   tags.Title = Latin1Field(p + 3, 30);
   tags.Artist = Latin1Field(p + 33, 30);
@@ -101,11 +70,17 @@ bool ReadId3v1(const QString& path, TMediaTags& tags) {
 }
 
 void ReadMediaTags(const QString& path, TMediaTags& tags) {
+  AVFormatContext* fmt = OpenMedia(path);
+  ReadMediaTags(path, fmt, tags);
+  avformat_close_input(&fmt);
+}
+
+void ReadMediaTags(const QString& path, const AVFormatContext* fmt, TMediaTags& tags) {
   tags = TMediaTags{};
-  if (AVFormatContext* fmt = OpenMedia(path)) {
+  if (fmt) {
     AVDictionary* d = fmt->metadata;
     // Some containers keep their texts on the audio stream instead.
-    const int si = av_find_best_stream(fmt, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    const int si = av_find_best_stream(const_cast<AVFormatContext*>(fmt), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     AVDictionary* s = si >= 0 ? fmt->streams[si]->metadata : nullptr;
     auto pick = [&](std::initializer_list<const char*> keys) {
       const QString v = FirstOf(d, keys);
@@ -124,7 +99,6 @@ void ReadMediaTags(const QString& path, TMediaTags& tags) {
     tags.AlbumArtist = pick({"album_artist", "WM/AlbumArtist", "albumartist"});
     tags.Disc = pick({"disc", "WM/PartOfSet", "discnumber"});
     tags.Composer = pick({"composer", "WM/Composer"});
-    avformat_close_input(&fmt);
   }
   const QString ext = QFileInfo(path).suffix().toUpper();
   if (ext == "RM" || ext == "RMVB") {
@@ -171,57 +145,3 @@ std::string ReadCoverPicture(const QString& path) {
   return picture;
 }
 
-void (*ProbeStartHook)() = nullptr;
-
-void ProbeInputFile() {
-  if (ProbeStartHook) ProbeStartHook();
-  const QString path = ProbeFileName;
-  const QString subFolder = std::exchange(ProbeSubFolder, QString());
-  MediaDescription d;
-  const int result = Describe(path, d);
-  if (result != prRead) {
-    ProbeResult = result;
-    ProbeFinished = true;
-    return;
-  }
-  TTask& t = CurrentTask;
-  t.SrcFile = path;
-  t.HasAudio = true;
-  t.Duration = d.Duration;
-  t.SrcSampleRate = d.SampleRate;
-  t.SrcChannels = d.Channels;
-  t.SubFolder = subFolder;
-  ApplyDefaultsToTask(t);
-  TMediaTags tags;
-  ReadMediaTags(t.SrcFile, tags);
-  if (!tags.Title.isEmpty()) {
-    t.Title = tags.Title;
-  } else {
-    const QString name = FileNamePart(t.SrcFile);
-    const int dot = name.lastIndexOf('.');
-    t.Title = dot < 0 ? name : name.left(dot);
-  }
-  t.Artist = !tags.Artist.isNull() ? tags.Artist : !tags.AltArtist.isNull() ? tags.AltArtist : QString("");
-  t.Comment = !tags.Comment.isNull() ? tags.Comment : !tags.AltComment.isNull() ? tags.AltComment : QString("");
-  t.Year = tags.Year.isNull() ? QString("") : tags.Year;
-  t.Genre = tags.Genre.isNull() ? QString("") : tags.Genre;
-  t.Album = tags.Album.isNull() ? QString("") : tags.Album;
-  t.Track = !tags.TrackText.isEmpty() ? tags.TrackText : tags.Track > 0 ? QString::number(tags.Track) : QString();
-  t.AlbumArtist = tags.AlbumArtist;
-  t.Disc = tags.Disc;
-  t.Composer = tags.Composer;
-  CutTaskTexts(t);
-  if (AutoNameOutput) {
-    // Beside the input: for a file found in a folder added whole, beside that
-    // folder's tree, so its place under it is kept.
-    if (DefaultSettings.OutputFileDir.isEmpty() || DefaultSettings.OutputFileDir == DefaultSettings.InputFileDir) {
-      const QString folder = FolderPart(t.SrcFile);
-      DefaultSettings.OutputFileDir =
-          folder.endsWith(t.SubFolder) ? folder.left(folder.size() - t.SubFolder.size()) : folder;
-    }
-    t.DstFile = MakeOutputName(".mp3");  // names may come from the tags just read
-  }
-  t.EstimatedSize = ProbeSizeEstimate(t);
-  ProbeResult = prRead;
-  ProbeFinished = true;
-}

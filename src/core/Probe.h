@@ -13,14 +13,12 @@ struct TMediaTags {
   QString AlbumArtist, Disc, Composer;
 };
 
-enum TProbeResult : std::int32_t { prPending = -1, prRead = 0, prUnreadable = 1, prNoAudio = 2 };
+struct AVFormatContext;
 
-// Reads ProbeFileName into CurrentTask (only when it can be used), naming its
-// output when AutoNameOutput is set; stores ProbeResult, then sets ProbeFinished.
-void ProbeInputFile();
-// Called first by every probe; lets a test stand in for a slow disk.
-extern void (*ProbeStartHook)();
+// The tag texts of a file, from its container (and its ID3v1 tag for RealMedia).
 void ReadMediaTags(const QString& path, TMediaTags& tags);
+// The same from a file the caller has open already.
+void ReadMediaTags(const QString& path, const AVFormatContext* fmt, TMediaTags& tags);
 // The file's picture: its attached picture, or else its first embedded image;
 // empty when it has none.
 std::string ReadCoverPicture(const QString& path);

@@ -39,7 +39,10 @@ QString FolderOf(const QString& path) {
 
 void AdoptTaskAsDefaults(const TTask& task) {
   TDefaultSettings& d = DefaultSettings;
-  d.InputFileDir = FolderOf(task.SrcFile);
+  // The folder the file was added with: while outputs go beside their inputs, the
+  // two stay equal and the next folder added gets its outputs beside it too.
+  const QString folder = FolderOf(task.SrcFile);
+  d.InputFileDir = folder.endsWith("/" + task.SubFolder) ? folder.left(folder.size() - task.SubFolder.size()) : folder;
   d.OutputFileDir = OutputBaseFolder(task);
   d.AudioBitrate = task.BitRate;
   d.AudioSampleRate = task.SampleRate;
@@ -50,8 +53,7 @@ void AdoptTaskAsDefaults(const TTask& task) {
   d.AudioVbrMaxBitrate = task.VbrMaxBitrate;
 }
 
-void ApplyDefaultsToTask(TTask& task) {
-  const TDefaultSettings& d = DefaultSettings;
+void ApplyDefaultsToTask(TTask& task, const TDefaultSettings& d) {
   task.SampleRate = d.AudioSampleRate;
   task.BitsPerSample = d.AudioBitsPerSample;
   task.BitRate = d.AudioBitrate;

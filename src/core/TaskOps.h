@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "Globals.h"
 #include "Mp3Types.h"
 #include "Task.h"
 
@@ -11,7 +12,7 @@ void RemoveTask(int index);
 void FreeAllTasks();
 
 void AdoptTaskAsDefaults(const TTask& task);
-void ApplyDefaultsToTask(TTask& task);
+void ApplyDefaultsToTask(TTask& task, const TDefaultSettings& settings = DefaultSettings);
 
 // Estimated MP3 sizes in kilobytes.
 std::int32_t ProbeSizeEstimate(const TTask& task);

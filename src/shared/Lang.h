@@ -94,6 +94,14 @@ inline constexpr const char* AdviceCodecs =
     "button to get more information on installing codecs.";
 inline constexpr const char* NoAudioStream =
     "The following file has no audio stream and can NOT be converted into MP3!";
+// A file of several that is left out: "path: why"
+inline constexpr const char* NoAudioReason = "no audio stream";
+inline constexpr const char* UnreadableReason = "cannot be read";
+inline constexpr const char* OwnOutputReason = "an MP3 another file of this adding writes";
+inline constexpr const char* ProtectedFormat = "%1 is protected by DRM and cannot be converted";
+inline constexpr const char* ReadingFormat = "Reading %L1 of %L2 files...";
+inline constexpr const char* LeftOutOneFormat = "1 of the %L1 files was not added:";
+inline constexpr const char* LeftOutFormat = "%L1 of the %L2 files were not added:";
 
 // Progress window
 inline constexpr const char* ProgressCaption = "Conversion Progress";
@@ -218,6 +226,8 @@ inline constexpr const char* PrefsNotify = "Show a desktop notice when a run en&
 inline constexpr const char* PrefsNotifyInfo =
     "Only when the progress window is hidden or another program has the focus.";
 inline constexpr const char* PrefsNamesLater = "Names and folders apply to files added from now on.";
+inline constexpr const char* PrefsNamesWhileAdding =
+    "Files are being added: names and folders can be changed once they are listed.";
 inline constexpr const char* PrefsRunKeeps = "The run in progress keeps the settings it began with.";
 
 // The notice at the end of a run

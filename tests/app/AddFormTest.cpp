@@ -4,7 +4,8 @@
 #include <QSettings>
 #include <thread>
 
-#include "Probe.h"
+#include <QProgressDialog>
+#include <semaphore>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include "MediaMaker.h"
 #include "MsgForm.h"
 #include "ReadInput.h"
+#include "TaskAdding.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
 
@@ -267,61 +269,102 @@ TEST_F(AddFormTest, ASettingThatMatchesNoItemFinishesWithTheDefault) {
   EXPECT_EQ(CurrentTask.BitRate, 192);
 }
 
-TEST(ReadInputFile, StoresOnOkAndNothingOnCancel) {
+// One file alone: the wizard stores it or not; one that cannot be used is told in its own words.
+TEST(TaskAdding, OneFileThroughTheWizardOrItsOwnMessage) {
   TestFolder t;
   ASSERT_TRUE(MakeWma(t.Path("good.wma"), {1.0, 44100, 2, {{"title", "Good"}}}));
   for (bool ok : {true, false}) {
-    ProbeFileName = t.Path("good.wma");
-    AutoNameOutput = true;
-    ProbeFinished = false;
-    ProbeResult = -1;
     bool wizardSeen = false;
     QTimer::singleShot(50, [&] {
       wizardSeen = Wizard()->isVisible() && Wizard()->titleEdit->text() == "Good";
       ok ? Wizard()->nextBtn->click(), Wizard()->nextBtn->click(), Wizard()->nextBtn->click()
          : Wizard()->cancelBtn->click();
     });
-    EXPECT_EQ(ReadInputFile(t.Path("good.wma"), false), ok);
+    TTaskAdding(nullptr, {}).Run({{t.Path("good.wma"), ""}}, {}, 1);
     EXPECT_TRUE(wizardSeen);
     EXPECT_EQ(Tasks.size(), 1u);
   }
   EXPECT_TRUE(Tasks[0]->Checked);
   EXPECT_EQ(Tasks[0]->DstFile, t.Path("good.mp3"));
-}
 
-TEST(ReadInputFile, ReportsUnreadableAndSilentFiles) {
-  TestFolder t;
   const QString bad = t.Touch("bad.wma", QByteArray(3000, 'r'));
   ASSERT_TRUE(MakeVideoOnly(t.Path("video.avi")));
+  ASSERT_TRUE(MakeProtectedWma(t.Path("locked.wma"), {1.0, 44100, 2, {}}));
   MessageAnswerer answer;
-  for (const QString& path : {bad, t.Path("video.avi")}) {
-    ProbeFileName = path;
-    ProbeFinished = false;
-    EXPECT_FALSE(ReadInputFile(path, false));
-  }
-  ASSERT_EQ(answer.Seen.size(), 2);
-  EXPECT_EQ(answer.Seen[0], QString(lang::CannotRead) + "\n " + bad + "\n" + lang::AdviceCodecs);
-  EXPECT_EQ(answer.Seen[1], QString(lang::NoAudioStream) + "\n " + t.Path("video.avi"));
-  EXPECT_TRUE(Tasks.empty());
-  EXPECT_TRUE(ProbeFinished);
+  for (const QString& path : {bad, t.Path("video.avi"), t.Path("locked.wma")})
+    TTaskAdding(nullptr, {}).Run({{path, ""}}, {}, 1);
+  EXPECT_EQ(answer.Seen, (QStringList{QString(lang::CannotRead) + "\n " + bad + "\n" + lang::AdviceCodecs,
+                                      QString(lang::NoAudioStream) + "\n " + t.Path("video.avi"),
+                                      QString(lang::ProtectedFormat).arg(t.Path("locked.wma"))}));
+  EXPECT_EQ(Tasks.size(), 1u);
 }
 
-TEST(ReadInputFile, SameSettingsStoresWithoutTheWizardAndTheGuiKeepsWorking) {
+// Files that cannot be used, wherever they stand, never end an adding of several: the others are
+// listed in order, the window answers while they are read, and one message names the rest.
+TEST(TaskAdding, FilesThatCannotBeReadAreNamedOnceAtTheEnd) {
   TestFolder t;
-  ASSERT_TRUE(MakeWma(t.Path("a.wma"), {1.0, 44100, 2, {}}));
-  ProbeStartHook = [] { std::this_thread::sleep_for(std::chrono::milliseconds(300)); };
+  QStringList names;
+  for (int i = 0; i < 12; ++i) {
+    names << t.Path(QString("in/%1.wma").arg(i, 2, 10, QChar('0')));
+    ASSERT_TRUE(MakeWma(names.back(), {0.3, 44100, 2, {}}));
+  }
+  const QString garbage = t.Touch("in/03.wma", QByteArray(4000, 'x'));
+  const QString empty = t.Touch("in/07.wma", QByteArray());
+  const QString gone = names[10];
+  std::vector<TReadRequest> files;
+  for (const QString& n : names) files.push_back({n, ""});
+  // The file that goes while the list is read goes just before its turn; each read is slowed,
+  // so the window has to answer meanwhile.
+  TReadPool::ReadHook = [&](int index) {
+    if (index == 10) QFile::remove(gone);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  };
   int ticks = 0;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
   timer.start(10);
-  ProbeFileName = t.Path("a.wma");
-  AutoNameOutput = true;
-  ProbeFinished = false;
-  EXPECT_TRUE(ReadInputFile(t.Path("a.wma"), true));
-  EXPECT_FALSE(Wizard()->isVisible());
-  EXPECT_EQ(Tasks.size(), 1u);
-  ProbeStartHook = nullptr;
-  EXPECT_GE(ticks, 15);  // the GUI thread went on handling events during the slow read
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString& text) { return text == lang::SameSettingsQuestion ? 1 : 1; });
+  int listed = 0;
+  TTaskAdding(nullptr, [&] { listed = int(Tasks.size()); }).Run(std::move(files), {}, 12);
+  TReadPool::ReadHook = nullptr;
+  ASSERT_EQ(Tasks.size(), 9u);
+  EXPECT_EQ(listed, 9);
+  EXPECT_EQ(Tasks[3]->SrcFile, names[4]);
+  EXPECT_EQ(Tasks[8]->SrcFile, names[11]);
+  EXPECT_GE(ticks, 10);
+  ASSERT_EQ(answer.Seen.size(), 2);
+  EXPECT_EQ(answer.Seen[1], QString(lang::LeftOutFormat).arg(3).arg(12) + "\n" + garbage + ": " +
+                                lang::UnreadableReason + "\n" + empty + ": " + lang::UnreadableReason + "\n" + gone +
+                                ": " + QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_TRUE(MessageWindow()->details->isVisibleTo(MessageWindow()) || !MessageWindow()->isVisible());
+}
+
+// Stopped while it reads, what was read stays listed, in order, and nothing more comes.
+TEST(TaskAdding, StopKeepsWhatWasRead) {
+  TestFolder t;
+  std::vector<TReadRequest> files;
+  for (int i = 0; i < 8; ++i) {
+    files.push_back({t.Path(QString("%1.wma").arg(i)), ""});
+    ASSERT_TRUE(MakeWma(files.back().Path, {0.3, 44100, 2, {}}));
+  }
+  QProgressDialog progress;
+  std::binary_semaphore stopped(0);
+  TReadPool::ReadHook = [&](int index) {
+    if (index == 4) {
+      QMetaObject::invokeMethod(&progress, [&] { progress.cancel(); }, Qt::QueuedConnection);
+      EXPECT_TRUE(stopped.try_acquire_for(std::chrono::seconds(20)));
+    }
+  };
+  QObject::connect(&progress, &QProgressDialog::canceled, [&] { stopped.release(); });
+  WizardFinisher wizard;
+  MessageAnswerer answer;
+  TTaskAdding(&progress, {}).Run(files, {}, 8);
+  TReadPool::ReadHook = nullptr;
+  ASSERT_GE(Tasks.size(), 4u);
+  EXPECT_LT(Tasks.size(), 8u);
+  for (std::size_t i = 0; i < Tasks.size(); ++i) EXPECT_EQ(Tasks[i]->SrcFile, files[i].Path);
+  EXPECT_EQ(answer.Seen, QStringList{lang::SameSettingsQuestion});
 }
 
 }  // namespace

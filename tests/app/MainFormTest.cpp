@@ -19,7 +19,7 @@
 #include "MediaMaker.h"
 #include "MsgForm.h"
 #include "PrgForm.h"
-#include "Probe.h"
+#include "ReadPool.h"
 #include "ReadInput.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
@@ -28,29 +28,6 @@
 #include "Lame.h"
 
 namespace {
-
-// Finishes the wizard whenever it comes up, counting how often.
-struct WizardFinisher {
-  int shown = 0;
-  QTimer timer;
-  std::function<void(TaddFrm*)> change;
-  WizardFinisher() {
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-      TaddFrm* w = Wizard();
-      if (!w->isVisible() || w->property("handled").toBool()) return;
-      w->setProperty("handled", true);
-      ++shown;
-      QTimer::singleShot(0, w, [this, w] {
-        if (change) change(w);
-        w->nextBtn->click();
-        w->nextBtn->click();
-        w->nextBtn->click();
-        w->setProperty("handled", false);
-      });
-    });
-    timer.start(5);
-  }
-};
 
 class MainFormTest : public ::testing::Test {
  protected:
@@ -137,17 +114,19 @@ TEST_F(MainFormTest, AnsweringNoShowsTheWizardForEveryFile) {
   EXPECT_EQ(w->TaskList->count(), 3);
 }
 
-TEST_F(MainFormTest, AnUnreadableSecondFileStopsTheAdding) {
+TEST_F(MainFormTest, AnUnreadableFileNeverEndsTheAdding) {
   const QString bad = t.Touch("bad.wma", QByteArray(4000, 'x'));
   const QStringList files = {Wma("a.wma"), bad, Wma("c.wma")};
   w->AddFilesDlg = [&](const QString&) { return files; };
   WizardFinisher wizard;
-  MessageAnswerer answer([](const QString& text) { return text == lang::SameSettingsQuestion ? 1 : 1; });
+  MessageAnswerer answer([](const QString&) { return 1; });
   w->addFileBtnClick();
-  EXPECT_EQ(Tasks.size(), 1u);
-  ASSERT_EQ(answer.Seen.size(), 2);
-  EXPECT_TRUE(answer.Seen[1].startsWith(QString(lang::CannotRead) + "\n " + bad));
+  ASSERT_EQ(Tasks.size(), 2u);
+  EXPECT_EQ(Tasks[1]->SrcFile, files[2]);
+  EXPECT_EQ(answer.Seen, (QStringList{lang::SameSettingsQuestion, QString(lang::LeftOutOneFormat).arg(3) + "\n" +
+                                                                       bad + ": " + lang::UnreadableReason}));
   EXPECT_TRUE(w->addFileBtn->isEnabled());
+  EXPECT_EQ(w->TaskList->count(), 2);
 }
 
 // Windows Media and the common audio files, in any letter case; nothing else.
@@ -274,7 +253,7 @@ TEST_F(MainFormTest, AStoppedFolderSearchLeavesTheWindowUsable) {
 }
 
 TEST_F(MainFormTest, ListActionsAreRefusedWhileAFileIsRead) {
-  ProbeFinished = false;
+  w->SetAdding(true);
   MessageAnswerer answer;
   int dialogs = 0;
   w->AddFilesDlg = [&](const QString&) {
@@ -286,7 +265,81 @@ TEST_F(MainFormTest, ListActionsAreRefusedWhileAFileIsRead) {
   EXPECT_FALSE(w->close());
   EXPECT_EQ(dialogs, 0);
   EXPECT_EQ(answer.Seen, QStringList(3, lang::Busy));
-  ProbeFinished = true;
+  w->SetAdding(false);
+}
+
+// Several folders added at once keep their trees under their own names, beside their inputs or
+// under the output folder; reading them never moves the output folder the user chose (or did not).
+TEST_F(MainFormTest, SeveralFoldersKeepTheirOwnTrees) {
+  Wma("lib/artist01/a/1.wma");
+  Wma("lib/artist02/a/1.wma");
+  Wma("other/x.wma");
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString&) { return 1; });
+  DefaultSettings.NamePattern = "{title} - tagged";  // no folder of its own: the tree is kept all the same
+  w->DropFiles({t.Path("lib/artist01"), t.Path("lib/artist02")});
+  ASSERT_EQ(Tasks.size(), 2u);
+  EXPECT_EQ(Tasks[0]->DstFile, t.Path("lib/artist01/a/1 - tagged.mp3"));
+  EXPECT_EQ(Tasks[1]->DstFile, t.Path("lib/artist02/a/1 - tagged.mp3"));
+  // No output folder was chosen: the next folder's outputs go beside it, not under the first one.
+  w->DropFiles({t.Path("other")});
+  ASSERT_EQ(Tasks.size(), 3u);
+  EXPECT_EQ(Tasks[2]->DstFile, t.Path("other/x - tagged.mp3"));
+  EXPECT_EQ(DefaultSettings.InputFileDir, DefaultSettings.OutputFileDir);
+}
+
+// A folder converted beside its sources and added again gives its sources only; with existing
+// outputs skipped, the wizard asks nothing of them and the panel says they are done.
+TEST_F(MainFormTest, AConvertedFolderAddedAgainGivesItsSourcesOnly) {
+  const QString a = Wma("album/a.wma"), b = Wma("album/b.wma");
+  ASSERT_TRUE(MakeMp3(t.Path("album/a.mp3"), {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeMp3(t.Path("album/b.mp3"), {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeMp3(t.Path("album/own.mp3"), {1.0, 44100, 2, {}}));  // an MP3 of its own
+  DefaultSettings.ExistingOutput = TExistingOutput::Skip;
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w->DropFiles({t.Path("album")});
+  ASSERT_EQ(Tasks.size(), 3u);
+  EXPECT_EQ(Tasks[0]->SrcFile, a);
+  EXPECT_EQ(Tasks[0]->DstFile, t.Path("album/a.mp3"));
+  EXPECT_EQ(Tasks[1]->SrcFile, b);
+  EXPECT_EQ(Tasks[2]->DstFile, t.Path("album/own(2).mp3"));  // never its own input
+  EXPECT_EQ(wizard.shown, 3);
+  EXPECT_EQ(answer.Seen, QStringList{lang::SameSettingsQuestion});  // no "replace the old file?"
+  w->TaskList->setCurrentRow(0);
+  EXPECT_TRUE(w->taskInfo_2->text().contains(lang::AlreadyConverted));
+  w->TaskList->setCurrentRow(2);
+  EXPECT_FALSE(w->taskInfo_2->text().contains(lang::AlreadyConverted));
+}
+
+// Closing the window while files are read ends the reading at once; what is listed is whole.
+TEST_F(MainFormTest, ClosingWhileFilesAreReadEndsTheReading) {
+  for (int i = 0; i < 6; ++i) Wma(QString("many/%1.wma").arg(i));
+  // The fourth file is held until the window has been closed with three listed.
+  std::binary_semaphore closed(0);
+  TReadPool::ReadHook = [&](int index) {
+    if (index == 3) EXPECT_TRUE(closed.try_acquire_for(std::chrono::seconds(20)));
+  };
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (Tasks.size() != 3 || QApplication::activeModalWidget()) return;
+    closer.stop();
+    w->close();
+    closed.release();
+  });
+  closer.start(5);
+  bool gone = false;
+  QObject::connect(w, &TmainFrm::Closed, [&] { gone = true; });
+  WizardFinisher wizard;
+  MessageAnswerer answer;
+  w->show();
+  w->DropFiles({t.Path("many")});
+  TReadPool::ReadHook = nullptr;
+  QTest::qWait(50);
+  EXPECT_TRUE(gone);
+  EXPECT_EQ(Tasks.size(), 3u);
+  EXPECT_EQ(w->TaskList->count(), 3);
+  EXPECT_EQ(answer.Seen, QStringList{lang::SameSettingsQuestion});
 }
 
 TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {

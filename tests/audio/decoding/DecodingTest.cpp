@@ -21,7 +21,8 @@ extern "C" {
 #include "MP3Out.h"
 #include "MediaCheck.h"
 #include "MediaMaker.h"
-#include "Probe.h"
+#include "Paths.h"
+#include "TaskReader.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
 
@@ -35,14 +36,12 @@ class DecodingTest : public ::testing::Test {
   QString Path(const QString& name) { return t.Path(name); }
 
   // Reads a file the way the main window does, with the automatic output name.
-  int Probe(const QString& path) {
-    ProbeFileName = path;
-    AutoNameOutput = true;
-    ProbeFinished = false;
-    ProbeResult = prPending;
-    ProbeInputFile();
-    EXPECT_TRUE(ProbeFinished);
-    return ProbeResult;
+  bool Probe(const QString& path) {
+    TReadResult read = TTaskReader(DefaultSettings).Read(path);
+    if (!read.Ok()) return false;
+    read.Task.DstFile = OutputNameFor(read.Task, IsOutputTaken);
+    CurrentTask = read.Task;
+    return true;
   }
 };
 
@@ -63,7 +62,7 @@ TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
     const ToneSpec tone{2.5, c.rate, c.channels, {}};
     const QString in = Path(c.name);
     ASSERT_TRUE(std::string(c.format) == "wma" ? MakeWma(in, tone) : MakeWav(in, tone, c.format));
-    ASSERT_EQ(Probe(in), prRead);
+    ASSERT_TRUE(Probe(in));
     EXPECT_EQ(CurrentTask.SrcSampleRate, c.rate);
     EXPECT_EQ(CurrentTask.SrcChannels, c.channels);
     EXPECT_NEAR(CurrentTask.Duration / 1e7, 2.5, 0.05);
@@ -87,7 +86,7 @@ TEST_F(DecodingTest, TagsOfWindowsMediaFilesReachTheMp3) {
   ASSERT_TRUE(MakeWma(in, {1.5, 44100, 2,
                            {{"title", "Ünïcode Titel"}, {"artist", "Some Artist"}, {"album", "The Album"},
                             {"date", "2004"}, {"genre", "Jazz"}, {"comment", "Recorded live"}}}));
-  ASSERT_EQ(Probe(in), prRead);
+  ASSERT_TRUE(Probe(in));
   EXPECT_EQ(CurrentTask.Title, "Ünïcode Titel");
   EXPECT_EQ(CurrentTask.Artist, "Some Artist");
   EXPECT_EQ(CurrentTask.Album, "The Album");
@@ -112,7 +111,7 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   QDir().mkpath(Path("in"));
   const QString in = Path("in/song.WmV");
   ASSERT_TRUE(MakeWma(in, {2.0, 44100, 2, {{"author", "Second Slot"}}}));
-  ASSERT_EQ(Probe(in), prRead);
+  ASSERT_TRUE(Probe(in));
   // An output folder equal to the last input folder follows the new input.
   EXPECT_EQ(DefaultSettings.OutputFileDir, Path("in/"));
   EXPECT_EQ(CurrentTask.DstFile, Path("in/song.mp3"));
@@ -122,11 +121,11 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   EXPECT_EQ(CurrentTask.EstimatedSize, ProbeSizeEstimate(CurrentTask));
   StoreCurrentTask(true, 0);
   // The same input again: its output is another task's already.
-  ASSERT_EQ(Probe(in), prRead);
+  ASSERT_TRUE(Probe(in));
   EXPECT_EQ(CurrentTask.DstFile, Path("in/song(2).mp3"));
 
   ASSERT_TRUE(MakeWma(Path("in/long.wma"), {1.0, 44100, 2, {{"title", std::string(300, 'x')}}}));
-  ASSERT_EQ(Probe(Path("in/long.wma")), prRead);
+  ASSERT_TRUE(Probe(Path("in/long.wma")));
   EXPECT_EQ(CurrentTask.Title.size(), 255);
 }
 
@@ -285,7 +284,7 @@ TEST_F(DecodingTest, FinerSourcesTakeTheFloatPath) {
       EXPECT_NEAR(double(source.Size) / frameBytes / source.GetSampleRate(), 2.0, 0.11);
       source.CloseInput();
     }
-    ASSERT_EQ(Probe(Path(name)), prRead);
+    ASSERT_TRUE(Probe(Path(name)));
     CurrentTask.Title = "Fine";
     ASSERT_EQ(ConvertTask(CurrentTask, sink).Problem(), "");
     const MediaFacts f = ReadMedia(CurrentTask.DstFile);
@@ -321,7 +320,7 @@ TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
     // Each part carries its encoder's delay and padding.
     const double slack = 0.15;
 
-    ASSERT_EQ(Probe(joined), prRead);
+    ASSERT_TRUE(Probe(joined));
     EXPECT_NEAR(CurrentTask.Duration / 1e7, seconds, slack);
     {
       TAudioFileReader reader(joined);
@@ -421,7 +420,7 @@ TEST_F(DecodingTest, TheMetadataPlayersShowReachTheMp3) {
   TMP3Out sink;
   for (const char* name : {"tagged.wma", "covered.mp3", "huge.mp3"}) {
     SCOPED_TRACE(name);
-    ASSERT_EQ(Probe(Path(name)), prRead);
+    ASSERT_TRUE(Probe(Path(name)));
     CurrentTask.DstFile = Path(QString(name) + ".out.mp3");
     const TConvertResult r = ConvertTask(CurrentTask, sink);
     EXPECT_EQ(r.Problem(), "");
