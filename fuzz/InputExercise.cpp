@@ -13,6 +13,7 @@
 #include "Globals.h"
 #include "MP3Out.h"
 #include "Probe.h"
+#include "Protection.h"
 
 namespace {
 
@@ -100,6 +101,7 @@ void ExerciseInput(const std::uint8_t* data, std::size_t size) {
   ProbeFinished = false;
   ProbeResult = prPending;
   ProbeInputFile();
+  (void)IsCopyProtected(path);
   try {
     ReadThrough(path);
   } catch (const std::exception&) {
