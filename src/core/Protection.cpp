@@ -47,7 +47,8 @@ std::uint64_t Le(const unsigned char* p, int bytes) {
 
 class TFile {
  public:
-  explicit TFile(const QByteArray& name) : Fd_(::open(name.constData(), O_RDONLY | O_CLOEXEC)) {}
+  // Without waiting: a named pipe given as a file would otherwise block the open.
+  explicit TFile(const QByteArray& name) : Fd_(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
   ~TFile() {
     if (Fd_ >= 0) ::close(Fd_);
   }

@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "MediaCheck.h"
 #include "MediaMaker.h"
@@ -95,6 +96,8 @@ TEST(Protection, IsFalseForEverythingElse) {
   }
   EXPECT_FALSE(IsCopyProtected(t.Path("gone.wma")));
   EXPECT_FALSE(IsCopyProtected(t.Path()));  // a folder
+  ASSERT_EQ(::mkfifo(QFile::encodeName(t.Path("pipe.wma")).constData(), 0600), 0);
+  EXPECT_FALSE(IsCopyProtected(t.Path("pipe.wma")));  // no writer: not waited for
   EXPECT_FALSE(IsCopyProtected({}));
 }
 
