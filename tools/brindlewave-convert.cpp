@@ -31,6 +31,7 @@ extern "C" {
 #include "TaskReader.h"
 #include "FolderScan.h"
 #include "FolderWatch.h"
+#include "Shard.h"
 #include "SignalWatch.h"
 #include "TaskOps.h"
 
@@ -42,6 +43,7 @@ const char* const Usage =
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
     "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
+    "                           [--shard K/N]\n"
     "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
@@ -75,6 +77,11 @@ const char* const Help =
     "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
+    "  --shard K/N      convert only the K-th of N shares of the inputs, so N machines\n"
+    "                   running the same command, each with its own K, convert every\n"
+    "                   file once; a file's share follows from its path under DIR\n"
+    "                   (a FILE's from its name). With --existing skip a share that\n"
+    "                   failed can be run again\n"
     "  --version        print the version\n"
     "  FILE             an input file; - reads file names from standard input, one a line\n"
     "  DIR              every audio file under DIR, its folders kept under the output folder\n"
@@ -92,6 +99,7 @@ struct Options {
   std::optional<TReplayGainMode> replayGain;
   std::optional<bool> verify;
   std::optional<QString> namePattern;
+  std::optional<TShard> shard;
   QString watch;
   std::optional<int> bitRate, vbrMin, vbrMax, sampleRate, mode;
   std::optional<QString> title, artist, album, year, genre, comment;
@@ -152,6 +160,9 @@ Options Parse(const QStringList& args) {
       o.namePattern = value();
       const TNamePattern pattern(*o.namePattern);
       if (!pattern.Error().isEmpty()) BadUsage("--name: " + pattern.Error());
+    } else if (a == "--shard") {
+      o.shard = TShard::Parse(value());
+      if (!o.shard) BadUsage(lang::ShardUsage);
     } else if (a == "--keep-time") {
       o.keepTime = true;
     } else if (a == "--watch") {
@@ -371,20 +382,25 @@ int main(int argc, char** argv) {
   int failed = 0, converted = 0, skipped = 0;
   TInputs inputs(options, outDir);
   std::vector<TTask*> tasks;
+  // Another share's files are not read at all: on a shared library each machine reads only its own.
+  auto inShare = [&](const QString& path, const QString& subFolder) {
+    return !options.shard || options.shard->Holds(subFolder + QFileInfo(path).fileName());
+  };
   auto addAll = [&](const QStringList& files) {
     std::vector<TReadRequest> requests;
     int folders = 0;
     for (const QString& file : files) folders += QFileInfo(file).isDir() ? 1 : 0;
     for (const QString& file : files) {
       if (!QFileInfo(file).isDir()) {
-        requests.push_back({file, QString()});
+        if (inShare(file, {})) requests.push_back({file, QString()});
         continue;
       }
       const auto found = TFolderScan::Run(file);
       if (found.empty() && !options.quiet) Report(file, "no audio files in this folder");
       // Several folders at once: each keeps its tree under its own name.
       const QString prefix = folders > 1 ? FileNamePart(QDir::cleanPath(file)) + "/" : QString();
-      for (const TFoundFile& f : found) requests.push_back({f.Path, prefix + f.SubFolder});
+      for (const TFoundFile& f : found)
+        if (inShare(f.Path, f.SubFolder)) requests.push_back({f.Path, prefix + f.SubFolder});
     }
     inputs.AddAll(std::move(requests), tasks, failed);
   };
@@ -479,6 +495,7 @@ int main(int argc, char** argv) {
   });
   if (watch)
     QObject::connect(watch.get(), &TFolderWatch::FileReady, engine.get(), [&](const QString& path, const QString& sub) {
+      if (!inShare(path, sub)) return;
       if (TTask* t = inputs.Add(path, sub, true))
         engine->Append(t);
       else if (QFileInfo::exists(path))

@@ -178,6 +178,9 @@ inline constexpr const char* UnknownYear = "Unknown Year";
 inline constexpr const char* AlreadyConverted = "already converted";
 inline constexpr const char* AlreadyConvertedFormat = "%1 already converted, left as they were.";
 
+// The command-line converter
+inline constexpr const char* ShardUsage = "--shard takes K/N, the K-th of N shares, 1 <= K <= N";
+
 // Album gain
 inline constexpr const char* AlbumGainLeftOutFormat = "album gain from %1 of %2 files, without %3";
 inline constexpr const char* NoAlbumGain = "no album gain: ";

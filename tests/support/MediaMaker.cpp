@@ -1,6 +1,7 @@
 #include "MediaMaker.h"
 
 #include <QFile>
+#include <QUuid>
 #include <cmath>
 
 extern "C" {
@@ -125,10 +126,96 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
   return ok && m.Finish();
 }
 
+// ASF objects: a GUID, a 64-bit little-endian size counting the object's own
+// 24-byte head, then the body.
+QByteArray Le(quint64 v, int bytes) {
+  QByteArray out;
+  for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i) & 0xFF);
+  return out;
+}
+
+quint64 ReadLe(const QByteArray& b, qsizetype at, int bytes) {
+  quint64 v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | quint8(b[at + i]);
+  return v;
+}
+
+void PutLe(QByteArray& b, qsizetype at, quint64 v, int bytes) { b.replace(at, bytes, Le(v, bytes)); }
+
+// A GUID as ASF stores it, from its usual text: the first three fields little-endian.
+QByteArray AsfGuid(const char* text) {
+  const QUuid u(QString::fromLatin1(text));
+  return Le(u.data1, 4) + Le(u.data2, 2) + Le(u.data3, 2) + QByteArray(reinterpret_cast<const char*>(u.data4), 8);
+}
+
+QByteArray AsfObject(const char* guid, const QByteArray& body) { return AsfGuid(guid) + Le(24 + body.size(), 8) + body; }
+
+// A field led by its 32-bit length.
+QByteArray Counted(const QByteArray& field) { return Le(quint64(field.size()), 4) + field; }
+
+// Where the first child object with `guid` lies in [from, to) of `b`, or -1.
+qsizetype FindObject(const QByteArray& b, qsizetype from, qsizetype to, const QByteArray& guid) {
+  for (qsizetype at = from; at + 24 <= to;) {
+    if (b.mid(at, 16) == guid) return at;
+    const quint64 size = ReadLe(b, at + 16, 8);
+    if (size < 24) return -1;
+    at += qsizetype(size);
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
   return MakeAudio(path, "asf", AV_CODEC_ID_WMAV2, AV_SAMPLE_FMT_FLTP, tone, bitRate);
+}
+
+bool MakeProtectedWma(const QString& path, const ToneSpec& tone, int which) {
+  const char* const Header = "75B22630-668E-11CF-A6D9-00AA0062CE6C";
+  const char* const FileProperties = "8CABDCA1-A947-11CF-8EE4-00C00C205365";
+  const char* const Extension = "5FBF03B5-A92E-11CF-8EE3-00C00C205365";
+  if (!MakeWma(path, tone)) return false;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  QByteArray b = file.readAll();
+  file.close();
+  if (b.size() < 30 || !b.startsWith(AsfGuid(Header))) return false;
+  const qsizetype headerEnd = qsizetype(ReadLe(b, 16, 8));
+  qsizetype at = headerEnd;  // the new object goes last among the header's children
+  QByteArray added;
+  switch (which) {
+    case 0:
+      added = AsfObject("2211B3FB-BD23-11D2-B4B7-00A0C955FC6E",
+                        Counted("secret") + Counted(QByteArray("DRM", 4)) + Counted(QByteArray("key-id", 7)) +
+                            Counted(QByteArray("http://licence.invalid/", 24)));
+      break;
+    case 1:
+      added = AsfObject("298AE614-2622-4C17-B935-DAE07EE9289C", Counted("<WRMHEADER/>"));
+      break;
+    case 2: {
+      // Last in the header extension, whose two sizes grow with it.
+      const qsizetype ext = FindObject(b, 30, headerEnd, AsfGuid(Extension));
+      if (ext < 0) return false;
+      added = AsfObject("43058533-6981-49E6-9B74-AD12CB86D58C", Le(0, 2));
+      const quint64 extSize = ReadLe(b, ext + 16, 8);
+      at = ext + qsizetype(extSize);
+      PutLe(b, ext + 16, extSize + added.size(), 8);
+      PutLe(b, ext + 42, ReadLe(b, ext + 42, 4) + added.size(), 4);
+      break;
+    }
+    case 3:
+      added = AsfObject("9A04F079-9840-4286-AB92-E65BE0885F95", Counted("<WRMHEADER/>"));
+      break;
+    default: return false;
+  }
+  PutLe(b, 16, quint64(headerEnd + added.size()), 8);
+  if (which != 2) PutLe(b, 24, ReadLe(b, 24, 4) + 1, 4);
+  // The file's size as the file properties give it; the data object's place is not recorded.
+  const qsizetype props = FindObject(b, 30, headerEnd, AsfGuid(FileProperties));
+  if (props < 0) return false;
+  PutLe(b, props + 40, ReadLe(b, props + 40, 8) + added.size(), 8);
+  b.insert(at, added);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(b) == b.size() && file.flush();
 }
 
 bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate, const QByteArray& cover) {

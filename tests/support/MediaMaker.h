@@ -15,6 +15,11 @@ struct ToneSpec {
 
 // A Windows Media audio file (WMA version 2 in ASF).
 bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate = 128000);
+// A WMA file made by MakeWma whose header then gains a DRM object: `which` 0 a
+// Content Encryption Object, 1 an Extended Content Encryption Object, 2 an
+// Advanced Content Encryption Object inside the header extension, 3 a PlayReady
+// header. Its fields are dummies, so the audio still plays.
+bool MakeProtectedWma(const QString& path, const ToneSpec& tone, int which = 0);
 // An MP3 file (through the encoder FFmpeg links), with its Info frame, and the
 // PNG picture `cover` when given.
 bool MakeMp3(const QString& path, const ToneSpec& tone, int bitRate = 128000, const QByteArray& cover = {});

@@ -200,11 +200,47 @@ TEST(ConvertTool, AnInterruptedRunEndsWith130AndLeavesNoPartialFile) {
   EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{});
 }
 
+// Two machines sharing a library: each file falls in one share, none in both,
+// and a share never reads another's files (the bad one fails in one run only).
+TEST(ConvertTool, ShardsSplitALibraryBetweenRuns) {
+  QTemporaryDir dir;
+  const QString lib = dir.filePath("lib"), config = dir.filePath("config");
+  QStringList all;
+  for (int i = 0; i < 12; ++i) {
+    all << lib + QString("/Artist %1/Album/%2.wma").arg(i % 3).arg(i);
+    QDir().mkpath(QFileInfo(all.back()).path());
+    ASSERT_TRUE(MakeWma(all.back(), {0.2, 44100, 2, {}}));
+  }
+  const QString bad = lib + "/bad.wma";
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
+  f.close();
+  all << bad;
+  QStringList seen;
+  int badRuns = 0;
+  for (const char* shard : {"1/2", "2/2"}) {
+    const Result r = RunTool({"-n", "--shard", shard, "-o", dir.filePath("out"), lib}, config);
+    QStringList mine;
+    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) mine << line.section(" -> ", 0, 0);
+    if (r.err.contains(bad)) {
+      ++badRuns;
+      mine << bad;
+    }
+    EXPECT_EQ(r.code, r.err.contains(bad) ? 1 : 0) << shard << r.err.toStdString();
+    EXPECT_FALSE(mine.isEmpty()) << shard;
+    seen << mine;
+  }
+  EXPECT_EQ(badRuns, 1);
+  seen.sort();
+  all.sort();
+  EXPECT_EQ(seen, all);
+}
+
 TEST(ConvertTool, BadUsageExitsWithTwo) {
   QTemporaryDir dir;
   for (const QStringList& args : {QStringList{}, QStringList{"-b", "100", "x.wma"}, QStringList{"-r", "22050", "x"},
                                   QStringList{"--bogus", "x"}, QStringList{"-b", "128", "--vbr", "8:16", "x"},
-                                  QStringList{"--replaygain", "loud", "x"}}) {
+                                  QStringList{"--replaygain", "loud", "x"}, QStringList{"--shard", "3/2", "x"}}) {
     const Result r = RunTool(args, dir.filePath("config"));
     EXPECT_EQ(r.code, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.err.contains("usage:"));
