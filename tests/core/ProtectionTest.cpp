@@ -62,10 +62,13 @@ TEST(Protection, IsFalseForEverythingElse) {
   const QByteArray header = Bytes(drm).left(30);
   const quint64 headerSize = qFromLittleEndian<quint64>(header.constData() + 16);
   const qint64 fileSize = QFileInfo(drm).size();
-  const qint64 extAt = Bytes(ext).indexOf(QByteArray::fromHex("b503bf5f2ea9cf118ee300c00c205365"));
+  const int extAt = int(Bytes(ext).indexOf(QByteArray::fromHex("b503bf5f2ea9cf118ee300c00c205365")));
   ASSERT_GT(extAt, 0);
 
   using Make = std::function<bool(const QString&)>;
+  auto write = [&t](const QByteArray& bytes) -> Make {
+    return [&t, bytes](const QString& p) { return !t.Touch(p.section('/', -1), bytes).isEmpty(); };
+  };
   const struct {
     const char* name;
     Make make;
@@ -74,9 +77,9 @@ TEST(Protection, IsFalseForEverythingElse) {
       {"plain.wma", [&](const QString& p) { return MakeWma(p, tone); }, false},
       {"song.mp3", [&](const QString& p) { return MakeMp3(p, tone); }, false},
       {"song.flac", [&](const QString& p) { return MakeFlac24(p, tone); }, false},
-      {"empty.wma", [&](const QString& p) { return !t.Touch(p.section('/', -1), {}).isEmpty(); }, false},
-      {"garbage.wma", [&](const QString& p) { return !t.Touch(p.section('/', -1), QByteArray(4000, '\x5a')).isEmpty(); }, false},
-      {"head only.wma", [&](const QString& p) { return !t.Touch(p.section('/', -1), header).isEmpty(); }, false},
+      {"empty.wma", write({}), false},
+      {"garbage.wma", write(QByteArray(4000, '\x5a')), false},
+      {"head only.wma", write(header), false},
       // A cut download keeps its header, and its protection.
       {"cut.wma", [&](const QString& p) { return CutFile(drm, p, 0.6); }, true},
       {"header size zero.wma", [&](const QString& p) { return Patched(drm, p, 16, 0, 8); }, false},
@@ -85,8 +88,8 @@ TEST(Protection, IsFalseForEverythingElse) {
       {"child size zero.wma", [&](const QString& p) { return Patched(drm, p, 46, 0, 8); }, false},
       {"child size huge.wma", [&](const QString& p) { return Patched(drm, p, 46, ~0ull - 10, 8); }, false},
       {"child past the header.wma", [&](const QString& p) { return Patched(drm, p, 46, headerSize, 8); }, false},
-      {"extension data huge.wma", [&](const QString& p) { return Patched(ext, p, int(extAt) + 42, 0xFFFFFFFF, 4); }, false},
-      {"extension data short.wma", [&](const QString& p) { return Patched(ext, p, int(extAt) + 42, 10, 4); }, false},
+      {"extension data huge.wma", [&](const QString& p) { return Patched(ext, p, extAt + 42, 0xFFFFFFFF, 4); }, false},
+      {"extension data short.wma", [&](const QString& p) { return Patched(ext, p, extAt + 42, 10, 4); }, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -148,7 +148,9 @@ QByteArray AsfGuid(const char* text) {
   return Le(u.data1, 4) + Le(u.data2, 2) + Le(u.data3, 2) + QByteArray(reinterpret_cast<const char*>(u.data4), 8);
 }
 
-QByteArray AsfObject(const char* guid, const QByteArray& body) { return AsfGuid(guid) + Le(24 + body.size(), 8) + body; }
+QByteArray AsfObject(const char* guid, const QByteArray& body) {
+  return AsfGuid(guid) + Le(24 + body.size(), 8) + body;
+}
 
 // A field led by its 32-bit length.
 QByteArray Counted(const QByteArray& field) { return Le(quint64(field.size()), 4) + field; }
