@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <tuple>
 
 #include "ConversionEngine.h"
 #include "Lang.h"
@@ -271,28 +270,12 @@ TEST_F(ConversionEngineTest, OutputsThatDoNotPlayToTheirEndFailTheRestPassExactl
   }
 }
 
-// The process's home and data folder (and so its trash) are `home` while it lives.
-class HomeAt {
- public:
-  explicit HomeAt(const QString& home) {
-    for (const char* name : {"HOME", "XDG_DATA_HOME"}) saved_.push_back({name, qgetenv(name), qEnvironmentVariableIsSet(name)});
-    qputenv("HOME", QFile::encodeName(home));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home + "/share"));
-  }
-  ~HomeAt() {
-    for (const auto& [name, value, set] : saved_) set ? qputenv(name, value) : qunsetenv(name);
-  }
-
- private:
-  std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
-};
-
 // An input goes to the trash only once its MP3 is whole and has played to its end:
 // not one whose MP3 fails its check, nor one written over its own input; in a
 // cancelled run, neither the file the cancel cut nor the one never started.
 TEST_F(ConversionEngineTest, OnlyWholeCheckedOutputsSendTheirInputsToTheTrash) {
-  const HomeAt home(t.Path("home"));
-  const QString trash = t.Path("home/share/Trash/files");
+  const TestHome home(t.Path("home"));
+  const QString trash = home.Trash() + "/files";
   engine.TrashSources = true;
   TTask& done = AddTask("done", 1.0);
   TTask& flipped = AddTask("flipped", 1.0);
