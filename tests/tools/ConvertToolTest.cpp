@@ -217,7 +217,8 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   const QByteArray goodBytes = goodFile.readAll();
   goodFile.close();
 
-  const Result r = RunTool({"--trash-source", "-o", dir.filePath("out"), good, bad, cut}, dir.filePath("config"), {}, home);
+  const Result r =
+      RunTool({"--trash-source", "-o", dir.filePath("out"), good, bad, cut}, dir.filePath("config"), {}, home);
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
   EXPECT_TRUE(ReadMedia(dir.filePath("out/good.mp3")).DecodedCleanly);
   EXPECT_TRUE(r.err.contains(good + ": moved to the trash\n")) << r.err.toStdString();
