@@ -30,20 +30,15 @@ TestFolder::TestFolder() {
 
 TestFolder::~TestFolder() { ResetGlobals(); }
 
-TestHome::TestHome(const QString& home)
-    : home_(home),
-      oldHome_(qgetenv("HOME")),
-      oldData_(qgetenv("XDG_DATA_HOME")),
-      hadHome_(qEnvironmentVariableIsSet("HOME")),
-      hadData_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+TestHome::TestHome(const QString& home) : home_(home), oldHome_(qgetenv("HOME")), oldData_(qgetenv("XDG_DATA_HOME")) {
   QDir().mkpath(home);  // a home that is not there is on no drive: Qt would use the drive's own trash
   qputenv("HOME", QFile::encodeName(home));
   qputenv("XDG_DATA_HOME", QFile::encodeName(home + "/share"));  // not made: the program makes it
 }
 
 TestHome::~TestHome() {
-  hadHome_ ? qputenv("HOME", oldHome_) : qunsetenv("HOME");
-  hadData_ ? qputenv("XDG_DATA_HOME", oldData_) : qunsetenv("XDG_DATA_HOME");
+  qputenv("HOME", oldHome_);
+  oldData_.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData_);
 }
 
 QString TestHome::Trash() const { return home_ + "/share/Trash"; }

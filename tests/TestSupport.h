@@ -31,7 +31,6 @@ class TestHome {
  private:
   QString home_;
   QByteArray oldHome_, oldData_;
-  bool hadHome_, hadData_;
 };
 
 #include <ostream>

@@ -211,11 +211,7 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   QFile f(bad);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
   f.close();
-  const QByteArray badBytes = QByteArray(5000, 'z');
-  QFile goodFile(good);
-  ASSERT_TRUE(goodFile.open(QIODevice::ReadOnly));
-  const QByteArray goodBytes = goodFile.readAll();
-  goodFile.close();
+  const qint64 goodSize = QFileInfo(good).size();
 
   const Result r =
       RunTool({"--trash-source", "-o", dir.filePath("out"), good, bad, cut}, dir.filePath("config"), {}, home);
@@ -224,18 +220,13 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   EXPECT_TRUE(r.err.contains(good + ": moved to the trash\n")) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains("converted 1, skipped 0, failed 2, moved to the trash 1 in ")) << r.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(good));
-  QFile kept(trash + "/files/good.wma");
-  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-  EXPECT_EQ(kept.readAll(), goodBytes);
+  EXPECT_EQ(QFileInfo(trash + "/files/good.wma").size(), goodSize);
   QFile info(trash + "/info/good.wma.trashinfo");
   ASSERT_TRUE(info.open(QIODevice::ReadOnly));
   const QString infoText = QString::fromUtf8(info.readAll());
   EXPECT_TRUE(infoText.startsWith("[Trash Info]\nPath=" + QUrl::toPercentEncoding(good, "/") + "\nDeletionDate="))
       << infoText.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(cut));
-  QFile stays(bad);
-  ASSERT_TRUE(stays.open(QIODevice::ReadOnly));
-  EXPECT_EQ(stays.readAll(), badBytes);
+  EXPECT_TRUE(QFileInfo::exists(cut) && QFileInfo::exists(bad));
   EXPECT_EQ(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden), QStringList{"good.wma"});
   EXPECT_FALSE(QFileInfo::exists(home + "/files"));  // nothing went astray in the working folder
 
