@@ -197,9 +197,8 @@ TEST(ConvertTool, OptionsAUnixUserExpects) {
   EXPECT_EQ(written, QStringList({out + "/a(2).mp3", out + "/a.mp3"}));
 }
 
-// With --trash-source, or the saved setting, an input whose MP3 is made goes to the
-// user's trash with its info file and is named as it goes; a garbage input and a
-// cut one stay where they are.
+// With --trash-source an input whose MP3 is made goes to the user's trash with its
+// info file and is named as it goes; a garbage input and a cut one stay where they are.
 TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   QTemporaryDir dir;
   const QString home = dir.filePath("home"), trash = home + "/.local/share/Trash";
@@ -229,19 +228,6 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   EXPECT_TRUE(QFileInfo::exists(cut) && QFileInfo::exists(bad));
   EXPECT_EQ(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden), QStringList{"good.wma"});
   EXPECT_FALSE(QFileInfo::exists(home + "/files"));  // nothing went astray in the working folder
-
-  // The saved setting does the same without the option.
-  const QString saved = dir.filePath("in/saved.wma");
-  ASSERT_TRUE(MakeWma(saved, {1.0, 44100, 2, {}}));
-  QDir().mkpath(dir.filePath("config/Kelvaro"));
-  QFile store(dir.filePath("config/Kelvaro/Brindlewave.conf"));
-  ASSERT_TRUE(store.open(QIODevice::WriteOnly) && store.write("[General]\nTrashSources=1\n") > 0);
-  store.close();
-  const Result again = RunTool({"-q", "-o", dir.filePath("out"), saved}, dir.filePath("config"), {}, home);
-  EXPECT_EQ(again.code, 0) << again.err.toStdString();
-  EXPECT_EQ(again.err, "");
-  EXPECT_FALSE(QFileInfo::exists(saved));
-  EXPECT_TRUE(QFileInfo::exists(trash + "/files/saved.wma"));
 }
 
 // Interrupted, the converter discards the file being written and says so in its status.
