@@ -29,6 +29,19 @@ TestFolder::TestFolder() {
 
 TestFolder::~TestFolder() { ResetGlobals(); }
 
+TestHome::TestHome(const QString& home) : home_(home), oldHome_(qgetenv("HOME")), oldData_(qgetenv("XDG_DATA_HOME")) {
+  QDir().mkpath(home);  // a home that is not there is on no drive: Qt would use the drive's own trash
+  qputenv("HOME", QFile::encodeName(home));
+  qputenv("XDG_DATA_HOME", QFile::encodeName(home + "/share"));  // not made: the program makes it
+}
+
+TestHome::~TestHome() {
+  qputenv("HOME", oldHome_);
+  oldData_.isEmpty() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", oldData_);
+}
+
+QString TestHome::Trash() const { return home_ + "/share/Trash"; }
+
 QString TestFolder::Path(const QString& name) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
 
 QString TestFolder::SettingsFile() const { return Path("config/Kelvaro/Brindlewave.conf"); }

@@ -21,6 +21,18 @@ class TestFolder {
 
 void ResetGlobals();
 
+// The process's home and data folder, and so its trash, are `home` while it lives.
+class TestHome {
+ public:
+  explicit TestHome(const QString& home);
+  ~TestHome();
+  QString Trash() const;  // the home trash
+
+ private:
+  QString home_;
+  QByteArray oldHome_, oldData_;
+};
+
 #include <ostream>
 // Readable QString values in assertion messages.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -43,7 +43,7 @@ const char* const Usage =
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
     "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
-    "                           [--shard K/N]\n"
+    "                           [--trash-source] [--shard K/N]\n"
     "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
@@ -75,6 +75,9 @@ const char* const Help =
     "  --verify, --no-verify\n"
     "                   decode each MP3 made to its end, and count one that does not play\n"
     "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
+    "  --trash-source   move each input to the desktop's trash once its MP3 is made (and\n"
+    "                   checked); one that failed, ended early or was interrupted stays\n"
+    "                   (default: the saved choice, off)\n"
     "  --no-split       never encode one file on several cores (by default a long file\n"
     "                   is split into parts while fewer files than jobs are running)\n"
     "  --shard K/N      convert only the K-th of N shares of the inputs, so N machines\n"
@@ -98,6 +101,7 @@ struct Options {
   std::optional<TExistingOutput> existing;
   std::optional<TReplayGainMode> replayGain;
   std::optional<bool> verify;
+  bool trashSource = false;
   std::optional<QString> namePattern;
   std::optional<TShard> shard;
   QString watch;
@@ -165,6 +169,8 @@ Options Parse(const QStringList& args) {
       if (!o.shard) BadUsage(lang::ShardUsage);
     } else if (a == "--keep-time") {
       o.keepTime = true;
+    } else if (a == "--trash-source") {
+      o.trashSource = true;
     } else if (a == "--watch") {
       o.watch = value();
     } else if (a == "--verify" || a == "--no-verify") {
@@ -442,6 +448,9 @@ int main(int argc, char** argv) {
   engine->KeepFileTime = options.keepTime || DefaultSettings.KeepFileTime;
   engine->ReplayGain = options.replayGain.value_or(DefaultSettings.ReplayGain);
   engine->Verify = options.verify.value_or(DefaultSettings.VerifyOutput);
+  engine->TrashSources = options.trashSource || DefaultSettings.TrashSources;
+  const bool trashing = engine->TrashSources;
+  int trashed = 0;
   const bool terminal = ::isatty(2) && !options.quiet;
   bool interrupted = false;
   QEventLoop loop;
@@ -478,6 +487,12 @@ int main(int argc, char** argv) {
       std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
       std::fflush(stdout);
     }
+    if (!result.Trashed.isEmpty()) {
+      ++trashed;
+      if (!options.quiet) Report(name, lang::TrashedNote);
+    }
+    // Said even when quiet: the input was asked to go and is still there.
+    if (!result.NotTrashed.isEmpty()) Report(name, QString(lang::NotTrashedFormat).arg(result.NotTrashed));
     if (!result.Problem().isEmpty()) {
       Report(name, result.Problem());
       ++failed;
@@ -507,7 +522,8 @@ int main(int argc, char** argv) {
   engine.reset();
   FreeAllTasks();
   if (!options.quiet)
-    std::fprintf(stderr, "converted %d, skipped %d, failed %d in %s\n", converted, skipped, failed,
+    std::fprintf(stderr, "converted %d, skipped %d, failed %d%s in %s\n", converted, skipped, failed,
+                 trashing ? QString(lang::TrashedCountFormat).arg(trashed).toLocal8Bit().constData() : "",
                  Duration(clock.elapsed()).toLocal8Bit().constData());
   if (interrupted) return 130;
   return failed ? 1 : 0;

@@ -124,6 +124,7 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
                          lang::PrefsExistingInfo, out);
   for (const char* mode : lang::PrefsExistingModes) existingBox->addItem(mode);  // in TExistingOutput order
   timeCheck = Check("timeCheck", lang::PrefsKeepFileTime, lang::PrefsKeepFileTimeInfo, out);
+  trashCheck = Check("trashCheck", lang::PrefsTrashSources, lang::PrefsTrashSourcesInfo, out);
   out->addWidget(Explanation(lang::PrefsNamesLater), out->rowCount(), 0, 1, 2);
 
   runNote = new QLabel(lang::PrefsRunKeeps, this);
@@ -161,6 +162,7 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   treeCheck->setChecked(d.KeepFolderTree);
   existingBox->setCurrentIndex(int(d.ExistingOutput));
   timeCheck->setChecked(d.KeepFileTime);
+  trashCheck->setChecked(d.TrashSources);
   ShowPatternError();
 
   setFixedWidth(FormWidth);
@@ -205,6 +207,7 @@ void TPrefsForm::okBtnClick() {
   d.KeepFolderTree = treeCheck->isChecked();
   d.ExistingOutput = TExistingOutput(existingBox->currentIndex());
   d.KeepFileTime = timeCheck->isChecked();
+  d.TrashSources = trashCheck->isChecked();
   SaveDefaultSettings();
   accept();
 }

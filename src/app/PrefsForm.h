@@ -26,6 +26,7 @@ class TPrefsForm : public QDialog {
   QCheckBox* treeCheck;
   QComboBox* existingBox;
   QCheckBox* timeCheck;
+  QCheckBox* trashCheck;
   QCheckBox* notifyCheck;
   QLabel* runNote;
   QPushButton* okBtn;

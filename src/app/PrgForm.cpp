@@ -197,6 +197,7 @@ void TprgFrm::StartRun() {
   Engine_->KeepFileTime = DefaultSettings.KeepFileTime;
   Engine_->ReplayGain = DefaultSettings.ReplayGain;
   Engine_->Verify = DefaultSettings.VerifyOutput;
+  Engine_->TrashSources = DefaultSettings.TrashSources;
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
   Notify_ = DefaultSettings.NotifyWhenDone;
   AlreadyDone_ = 0;
@@ -212,6 +213,8 @@ void TprgFrm::StartRun() {
   Failures_.clear();
   KeptShort_.clear();
   AlbumNotes_.clear();
+  Trashed_.clear();
+  NotTrashed_.clear();
   hideBtn->setEnabled(true);
   Hidden_ = false;
   TrayIcon->hide();
@@ -360,6 +363,8 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
   if (!result.Shortfall.isEmpty()) Failures_ << RunTasks_[index]->SrcFile + ": " + result.Shortfall;
   if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
   if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
+  if (!result.Trashed.isEmpty()) Trashed_ << FileNamePart(result.Trashed);
+  if (!result.NotTrashed.isEmpty()) NotTrashed_ << RunTasks_[index]->SrcFile + ": " + result.NotTrashed;
   EndTask(index, result);
 }
 
@@ -397,6 +402,16 @@ void TprgFrm::FinishBatch() {
   if (!KeptShort_.isEmpty()) result += QString("\n") + lang::KeptShort;
   for (const QString& f : KeptShort_) result += "\n " + f;
   for (const QString& n : AlbumNotes_) result += "\n" + n;
+  // Long lists are cut, so the report still fits on the screen.
+  auto list = [&result](const char* title, const QStringList& lines) {
+    constexpr int shown = 20;
+    if (lines.isEmpty()) return;
+    result += QString("\n") + title;
+    for (const QString& line : lines.mid(0, shown)) result += "\n " + line;
+    if (lines.size() > shown) result += "\n " + QString(lang::AndMoreFormat).arg(lines.size() - shown);
+  };
+  list(lang::MovedToTrash, Trashed_);
+  list(lang::NotMovedToTrash, NotTrashed_);
   // Whatever came first, the cancel, the hiding or the end, the window now only
   // reports, and closes with OK, Escape or its close button.
   Timer2->stop();

@@ -121,6 +121,8 @@ class TprgFrm : public QDialog {
   QStringList Failures_;
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
   QStringList AlbumNotes_;    // what an album's gain left out, once per album
+  QStringList Trashed_;       // names of the inputs moved to the trash
+  QStringList NotTrashed_;    // inputs that could not be, with the reason of each
   int AlreadyDone_ = 0;  // outputs found complete and left alone
   bool Notify_ = false;  // the run's NotifyWhenDone
   QString NoticeBody_;

@@ -10,8 +10,10 @@
 #include <exception>
 #include <system_error>
 #include <thread>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -64,6 +66,7 @@ struct TConversionEngine::TVerification {
   std::string Problem;
   std::thread Thread;
   std::unique_ptr<TLoudnessMeter> Meter;  // for the album, once the file has passed
+  bool Uncut = false;  // its conversion ran to its end unasked
 };
 
 namespace {
@@ -72,17 +75,45 @@ constexpr qint64 WholeWithin = 5000000;
 // An output this much shorter than its input was not made from all of it.
 constexpr qint64 ShortOfInput = 10000000;
 
-void GiveInputTime(const TTask& task, TConvertResult& result) {
-  const QByteArray from = QFile::encodeName(task.SrcFile), to = QFile::encodeName(task.DstFile);
+// Gives `to` the modification time `from` has (had, when `time` is given instead).
+void GiveTime(const QString& from, const QString& to, QString& note, const timespec* time = nullptr) {
   struct stat input {};
-  bool done = ::stat(from.constData(), &input) == 0;
+  bool done = time || ::stat(QFile::encodeName(from).constData(), &input) == 0;
   if (done) {
-    const timespec times[2] = {{0, UTIME_OMIT}, input.st_mtim};
-    done = ::utimensat(AT_FDCWD, to.constData(), times, 0) == 0;
+    const timespec times[2] = {{0, UTIME_OMIT}, time ? *time : input.st_mtim};
+    done = ::utimensat(AT_FDCWD, QFile::encodeName(to).constData(), times, 0) == 0;
   }
   if (!done)
-    result.Note += (result.Note.isEmpty() ? "" : "; ") + QString("the input's time was not given to the MP3: ") +
-                   QString::fromLocal8Bit(std::strerror(errno));
+    note += (note.isEmpty() ? "" : "; ") + QString("the input's time was not given to the MP3: ") +
+            QString::fromLocal8Bit(std::strerror(errno));
+}
+
+void GiveInputTime(const TTask& task, TConvertResult& result) { GiveTime(task.SrcFile, task.DstFile, result.Note); }
+
+// Moves `source` to the desktop's trash; empty, or why it stays. This runs on the
+// engine's thread, like the time given to an MP3: a rename and a small info file,
+// never a copy, as a drive without a trash of its own is refused, not copied
+// across to the home trash.
+QString MoveToTrash(const QString& source, const QString& output) {
+  struct stat in {}, out {};
+  if (::stat(QFile::encodeName(source).constData(), &in) != 0)
+    return lang::TrashSourceGone + QString::fromLocal8Bit(std::strerror(errno));
+  // Written over its own input, or over a link to it, the file is the MP3 now.
+  if (::stat(QFile::encodeName(output).constData(), &out) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+    return lang::TrashIsOutput;
+  // Qt uses a "files" folder of the working directory when it cannot make the home
+  // trash (when the data folder is missing, as in a new account): it is made first.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const QString home = data + "/Trash";
+  if (data.isEmpty() || !QDir().mkpath(data) ||
+      !(QFileInfo(home).isDir() ||
+        QDir().mkdir(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)))
+    return QString(lang::TrashNoFolderFormat).arg(home);
+  QFile file(source);
+  if (file.moveToTrash()) return {};
+  // The home trash is on another drive, and rename cannot cross it.
+  if (file.errorString() == QString::fromLocal8Bit(std::strerror(EXDEV))) return lang::TrashOtherDrive;
+  return file.errorString();
 }
 }  // namespace
 
@@ -358,25 +389,32 @@ void TConversionEngine::End(TJob& job, TConvertResult result) {
   std::unique_ptr<TLoudnessMeter> meter = job.Sink->TakeLoudness();
   // A file a cancel cut short is short by design: only whole ones are checked.
   const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
+  // Only a file that ran to its end unasked may cost the user its input: one a
+  // cancel ended within half a second of its end counts as converted, but is cut.
+  const bool uncut = result.Outcome == TJobOutcome::Converted && !Cancelled_ && !Terminating_;
   if (Verify && whole && !Terminating_ && result.EncodedSamples > 0)
-    return StartVerification(index, std::move(result), std::move(meter));
-  Report(index, std::move(result), std::move(meter));
+    return StartVerification(index, std::move(result), std::move(meter), uncut);
+  Report(index, std::move(result), std::move(meter), uncut && !Verify);
 }
 
-void TConversionEngine::Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
+void TConversionEngine::Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter, bool whole) {
   if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
     GiveInputTime(*Tasks_[index], result);
+  // After the input's time is read. Album gain rewrites only the MP3, later.
+  if (TrashSources && whole && result.Outcome == TJobOutcome::Converted && !Terminating_) TrashSource(index, result);
   emit JobEnded(index, result);
   AlbumEnded(index, result, std::move(meter));
   if (AutoStart || Terminating_ || Cancelled_)
     Kick();
 }
 
-void TConversionEngine::StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter) {
+void TConversionEngine::StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter,
+                                          bool uncut) {
   if (BeforeVerify) BeforeVerify(result.Output);
   if (Terminating_) return Report(index, std::move(result), std::move(meter));
   auto v = std::make_unique<TVerification>();
   v->Index = index;
+  v->Uncut = uncut;
   v->Result = std::move(result);
   v->Meter = std::move(meter);
   TVerification* p = v.get();
@@ -429,8 +467,28 @@ void TConversionEngine::EndVerifications(bool all) {
       v->Result.Outcome = TJobOutcome::Failed;
       v->Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(v->Problem);
     }
-    if (Active_) Report(v->Index, std::move(v->Result), std::move(v->Meter));
+    // A check stopped before its end passed nothing.
+    const bool passed = v->Uncut && v->Problem.empty() && !all && !Terminating_;
+    if (Active_) Report(v->Index, std::move(v->Result), std::move(v->Meter), passed);
   }
+}
+
+void TConversionEngine::TrashSource(int index, TConvertResult& result) {
+  const QString& source = Tasks_[index]->SrcFile;
+  // A later conversion of the same input in this run (a watched file that changed
+  // meanwhile) still reads it: the last one moves it.
+  auto reads = [&](int i) { return i != index && Tasks_[i]->SrcFile == source; };
+  for (std::size_t i = Next_; i < Tasks_.size(); ++i)
+    if (reads(int(i))) return;
+  for (const auto& job : Jobs_)
+    if (job->Index >= 0 && reads(job->Index)) return;
+  for (const auto& v : Verifying_)
+    if (reads(v->Index)) return;
+  const QString problem = MoveToTrash(source, result.Output);
+  if (problem.isEmpty())
+    result.Trashed = source;
+  else
+    result.NotTrashed = problem;
 }
 
 void TConversionEngine::Pause() {
@@ -538,12 +596,12 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   for (const auto& m : done->Measured) {
     QString note = leftOut;
     try {
+      // The fill touches the file after it was given its input's time; the input
+      // itself may be in the trash by now, so the MP3's own time is given back.
+      struct stat before {};
+      const bool timed = ::stat(QFile::encodeName(m.Output).constData(), &before) == 0;
       TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
-      if (KeepFileTime) {  // the fill touched the file after it was given its input's time
-        TConvertResult timed;
-        GiveInputTime(*Tasks_[m.Index], timed);
-        if (!timed.Note.isEmpty()) note += (note.isEmpty() ? "" : "; ") + timed.Note;
-      }
+      if (KeepFileTime) GiveTime(Tasks_[m.Index]->SrcFile, m.Output, note, timed ? &before.st_mtim : nullptr);
     } catch (const std::exception& e) {
       note = lang::NoAlbumGain + QString::fromUtf8(e.what());
     }

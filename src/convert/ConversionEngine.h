@@ -54,6 +54,10 @@ class TConversionEngine : public QObject {
   // Each MP3 made is decoded, on a thread of its own while the next file encodes,
   // before its end is told: one that does not play cleanly to its length fails.
   bool Verify = true;
+  // Each input whose MP3 was made whole goes to the desktop's trash once its end is
+  // final: after the check with Verify, never after a failure, an early end, a
+  // cancel or the end at once, never when the MP3 is the input itself.
+  bool TrashSources = false;
   // For tests: called on the engine's thread between an MP3's writing and its check.
   std::function<void(const QString& output)> BeforeVerify;
 
@@ -128,8 +132,11 @@ class TConversionEngine : public QObject {
   void SinkDone(TJob& job);
   void SinkFailed(TJob& job, const QString& reason);
   void End(TJob& job, TConvertResult result);
-  void Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
-  void StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter);
+  // `whole`: the file ran to its end uncut and, with Verify, played to its end.
+  void Report(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter, bool whole = false);
+  void StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter, bool uncut);
+  // Moves the task's input to the trash, or says in `result` why it stays.
+  void TrashSource(int index, TConvertResult& result);
   // Reports the checks that have ended; with `all`, stops the others and waits for them first.
   void EndVerifications(bool all);
   // StartNext once the current event is handled.

@@ -22,6 +22,10 @@ struct TConvertResult {
   qint64 Length = 0;       // the input's length in 100-ns units; 0 when unknown
   QString Output;          // the MP3's name
   qint64 EncodedSamples = 0;  // per channel at the MP3's rate, as encoded; 0 when no MP3 was made
+  // With TrashSources: the input's path when it went to the trash, or why it stayed
+  // where it was (the file still counts as converted).
+  QString Trashed;
+  QString NotTrashed;
 
   // What keeps the file from counting as converted; empty when nothing does.
   QString Problem() const { return Failure.isEmpty() ? Shortfall : Failure; }

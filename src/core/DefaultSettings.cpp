@@ -78,6 +78,7 @@ void WriteAll(QSettings& s) {
   s.setValue("NamePattern", d.NamePattern);
   s.setValue("ExistingOutput", int(d.ExistingOutput));
   s.setValue("KeepFileTime", d.KeepFileTime ? 1 : 0);
+  s.setValue("TrashSources", d.TrashSources ? 1 : 0);
   s.setValue("ReplayGain", int(d.ReplayGain));
   s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
   s.setValue("NotifyWhenDone", d.NotifyWhenDone ? 1 : 0);
@@ -147,6 +148,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       }
       DefaultSettings.ExistingOutput = TExistingOutput(existing);
       LoadBool(s, "KeepFileTime", DefaultSettings.KeepFileTime, defaults.KeepFileTime);
+      LoadBool(s, "TrashSources", DefaultSettings.TrashSources, defaults.TrashSources);
       std::int32_t gain = 0;
       LoadInt(s, "ReplayGain", gain, int(defaults.ReplayGain));
       if (gain < 0 || gain > int(TReplayGainMode::Album)) {

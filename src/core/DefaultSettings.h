@@ -34,6 +34,7 @@ struct TDefaultSettings {
   QString NamePattern;            // output names from tags; empty: the input's name
   TExistingOutput ExistingOutput = TExistingOutput::Number;
   bool KeepFileTime = false;      // an MP3 gets its input's modification time
+  bool TrashSources = false;      // an input goes to the desktop's trash once its MP3 is made (and checked)
   TReplayGainMode ReplayGain = TReplayGainMode::Album;
   bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
   bool NotifyWhenDone = true;     // a run that ends out of the user's sight says so on the desktop

@@ -225,6 +225,10 @@ inline constexpr const char* PrefsExistingInfo =
     "Skip leaves a complete MP3 that is not older than its input alone; others are made again.";
 inline constexpr const char* PrefsKeepFileTime = "Give each MP3 its input's modification &time";
 inline constexpr const char* PrefsKeepFileTimeInfo = "The MP3 keeps the date of the file it was made from.";
+inline constexpr const char* PrefsTrashSources = "&Move converted sources to the trash";
+inline constexpr const char* PrefsTrashSourcesInfo =
+    "Once its MP3 is made (and has played to its end, when each MP3 is checked), its input goes to the "
+    "desktop's trash. A file that failed, ended early or was cancelled stays where it is.";
 inline constexpr const char* PrefsNotify = "Show a desktop notice when a run en&ds";
 inline constexpr const char* PrefsNotifyInfo =
     "Only when the progress window is hidden or another program has the focus.";
@@ -232,6 +236,19 @@ inline constexpr const char* PrefsNamesLater = "Names and folders apply to files
 inline constexpr const char* PrefsNamesWhileAdding =
     "Files are being added: names and folders can be changed once they are listed.";
 inline constexpr const char* PrefsRunKeeps = "The run in progress keeps the settings it began with.";
+
+// Sources moved to the trash once converted
+inline constexpr const char* MovedToTrash = "Moved to the trash:";
+inline constexpr const char* AndMoreFormat = "and %1 more";
+inline constexpr const char* NotMovedToTrash = "Not moved to the trash, left where they were:";
+inline constexpr const char* TrashedNote = "moved to the trash";
+inline constexpr const char* NotTrashedFormat = "not moved to the trash: %1";
+inline constexpr const char* TrashedCountFormat = ", moved to the trash %1";
+inline constexpr const char* TrashIsOutput = "it is the MP3 made from it";
+inline constexpr const char* TrashSourceGone = "it cannot be found: ";
+inline constexpr const char* TrashNoFolderFormat = "the trash folder %1 cannot be made";
+inline constexpr const char* TrashOtherDrive =
+    "its drive has no trash folder of its own, and the home trash is on another drive";
 
 // The notice at the end of a run
 inline constexpr const char* NoticeSummary = "Conversion finished";

@@ -318,7 +318,9 @@ TEST_F(MainFormTest, ClosingWhileFilesAreReadEndsTheReading) {
   // The fourth file is held until the window has been closed with three listed.
   std::binary_semaphore closed(0);
   TReadPool::ReadHook = [&](int index) {
-    if (index == 3) EXPECT_TRUE(closed.try_acquire_for(std::chrono::seconds(20)));
+    if (index == 3) {
+      EXPECT_TRUE(closed.try_acquire_for(std::chrono::seconds(20)));
+    }
   };
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [&] {

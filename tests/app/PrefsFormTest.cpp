@@ -42,6 +42,7 @@ TEST_F(PrefsFormTest, ShowsEachValueAndOkSavesEveryChange) {
   d.ExistingOutput = TExistingOutput::Skip;
   d.KeepFileTime = true;
   TPrefsForm w;
+  EXPECT_FALSE(w.trashCheck->isChecked());  // off unless chosen
   EXPECT_EQ(w.jobsSpin->value(), 3);
   EXPECT_FALSE(w.splitCheck->isChecked());
   EXPECT_FALSE(w.verifyCheck->isChecked());
@@ -69,6 +70,7 @@ TEST_F(PrefsFormTest, ShowsEachValueAndOkSavesEveryChange) {
   w.treeCheck->click();
   w.existingBox->setCurrentIndex(2);
   w.timeCheck->click();
+  w.trashCheck->click();
   w.okBtn->click();
   EXPECT_EQ(w.result(), QDialog::Accepted);
   EXPECT_FALSE(w.isVisible());
@@ -81,6 +83,7 @@ TEST_F(PrefsFormTest, ShowsEachValueAndOkSavesEveryChange) {
   EXPECT_EQ(StoredValue("KeepFolderTree").toInt(), 1);
   EXPECT_EQ(StoredValue("ExistingOutput").toInt(), 2);
   EXPECT_EQ(StoredValue("KeepFileTime").toInt(), 0);
+  EXPECT_EQ(StoredValue("TrashSources").toInt(), 1);
   // And the program reads them back as saved.
   DefaultSettings = TDefaultSettings{};
   d.SplitFiles = false;
@@ -89,6 +92,7 @@ TEST_F(PrefsFormTest, ShowsEachValueAndOkSavesEveryChange) {
   EXPECT_EQ(d.ReplayGain, TReplayGainMode::Album);
   EXPECT_EQ(d.NamePattern, "{album}/{track:02} {title}");
   EXPECT_EQ(d.ExistingOutput, TExistingOutput::Overwrite);
+  EXPECT_TRUE(d.TrashSources);
 }
 
 // Cancel and Escape leave the settings as they were; a pattern that cannot be

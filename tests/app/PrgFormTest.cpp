@@ -87,6 +87,32 @@ TEST_F(PrgFormTest, ASecondRunLeavesCompleteOutputsAlone) {
   EXPECT_TRUE(ReadMedia(Tasks[1]->DstFile).DecodedCleanly);
 }
 
+// The report names the inputs moved to the trash, the first 20 of a long list, and
+// those that stayed with why: here one written over by its own MP3.
+TEST_F(PrgFormTest, TheReportNamesTheInputsMovedToTheTrash) {
+  const TestHome home(t.Path("home"));
+  DefaultSettings.TrashSources = true;
+  QStringList names;
+  for (int i = 0; i < 22; ++i) {
+    names << QString::asprintf("f%02d.wav", i);
+    AddTask(names.back().chopped(4), 0.2);
+  }
+  ASSERT_TRUE(MakeMp3(t.Path("self.mp3"), {0.5, 44100, 2, {}}));
+  TTask& self = AddReadTask(t.Path("self.mp3"));
+  self.DstFile = self.SrcFile;
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 1);
+  QString expected = QString(lang::AllConverted) + "\n" + lang::MovedToTrash;
+  for (int i = 0; i < 20; ++i) expected += "\n " + names[i];
+  expected += "\n " + QString(lang::AndMoreFormat).arg(2) + "\n" + lang::NotMovedToTrash + "\n " + self.SrcFile +
+              ": " + lang::TrashIsOutput + "\n" + lang::OpenOutputFolder;
+  EXPECT_EQ(answer.Seen[0], expected);
+  QStringList trashed = QDir(home.Trash() + "/files").entryList(QDir::Files);
+  EXPECT_EQ(trashed, names);
+  EXPECT_TRUE(ReadMedia(self.SrcFile).DecodedCleanly);
+}
+
 TEST_F(PrgFormTest, ConvertsOnlyTheTickedTasksAndNumbersThem) {
   TTask& a = AddTask("alpha", 2.0);
   TTask& b = AddTask("beta", 1.0);

@@ -37,22 +37,22 @@ TEST(Paths, OutputNamesAvoidExistingFilesAndListedTasks) {
   DefaultSettings.OutputFileDir = t.Path("out/");
   QDir().mkpath(t.Path("out"));
   CurrentTask.SrcFile = "/music/song.wma";
-  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song.mp3"));
+  EXPECT_EQ(MakeOutputName(), t.Path("out/song.mp3"));
   t.Touch("out/song.mp3");
-  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song(2).mp3"));
+  EXPECT_EQ(MakeOutputName(), t.Path("out/song(2).mp3"));
   TTask listed;
   listed.DstFile = t.Path("out/song(2).mp3");
   CurrentTask = listed;
   StoreCurrentTask(true, 0);
   CurrentTask.SrcFile = "/music/song.wma";
-  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/song(3).mp3"));
+  EXPECT_EQ(MakeOutputName(), t.Path("out/song(3).mp3"));
   EXPECT_TRUE(IsOutputTaken(t.Path("out/song(2).mp3")));
   EXPECT_FALSE(IsOutputTaken(t.Path("out/SONG(2).mp3")));  // exact comparison
 
   CurrentTask.SrcFile = "/music/track";
-  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/track.mp3"));
+  EXPECT_EQ(MakeOutputName(), t.Path("out/track.mp3"));
   CurrentTask.SrcFile = "/music/a.b.wma";
-  EXPECT_EQ(MakeOutputName(".mp3"), t.Path("out/a.b.mp3"));
+  EXPECT_EQ(MakeOutputName(), t.Path("out/a.b.mp3"));
 }
 
 class UrlCatcher : public QObject {

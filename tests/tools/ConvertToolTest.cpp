@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -18,10 +19,19 @@ struct Result {
   QString out, err;
 };
 
-Result RunTool(const QStringList& args, const QString& configHome, const QByteArray& input = {}) {
+// With `home`, the tool runs there and takes it as its home, its data folder (and
+// so its trash) not made yet.
+Result RunTool(const QStringList& args, const QString& configHome, const QByteArray& input = {},
+               const QString& home = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_CONFIG_HOME", configHome);
+  if (!home.isEmpty()) {
+    QDir().mkpath(home);
+    env.insert("HOME", home);
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    p.setWorkingDirectory(home);
+  }
   p.setProcessEnvironment(env);
   p.start(CONVERT_TOOL, args);
   p.write(input);
@@ -185,6 +195,39 @@ TEST(ConvertTool, OptionsAUnixUserExpects) {
   QStringList written = over.out.split('\n', Qt::SkipEmptyParts);
   written.sort();
   EXPECT_EQ(written, QStringList({out + "/a(2).mp3", out + "/a.mp3"}));
+}
+
+// With --trash-source an input whose MP3 is made goes to the user's trash with its
+// info file and is named as it goes; a garbage input and a cut one stay where they are.
+TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
+  QTemporaryDir dir;
+  const QString home = dir.filePath("home"), trash = home + "/.local/share/Trash";
+  const QString good = dir.filePath("in/good.wma"), bad = dir.filePath("in/bad.wma"), cut = dir.filePath("in/cut.wma");
+  QDir().mkpath(dir.filePath("in"));
+  ASSERT_TRUE(MakeWma(good, {1.0, 44100, 2, {}}));
+  ASSERT_TRUE(MakeWma(dir.filePath("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(dir.filePath("whole.wma"), cut, 0.37));
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
+  f.close();
+  const qint64 goodSize = QFileInfo(good).size();
+
+  const Result r =
+      RunTool({"--trash-source", "-o", dir.filePath("out"), good, bad, cut}, dir.filePath("config"), {}, home);
+  EXPECT_EQ(r.code, 1) << r.err.toStdString();
+  EXPECT_TRUE(ReadMedia(dir.filePath("out/good.mp3")).DecodedCleanly);
+  EXPECT_TRUE(r.err.contains(good + ": moved to the trash\n")) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("converted 1, skipped 0, failed 2, moved to the trash 1 in ")) << r.err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(good));
+  EXPECT_EQ(QFileInfo(trash + "/files/good.wma").size(), goodSize);
+  QFile info(trash + "/info/good.wma.trashinfo");
+  ASSERT_TRUE(info.open(QIODevice::ReadOnly));
+  const QString infoText = QString::fromUtf8(info.readAll());
+  EXPECT_TRUE(infoText.startsWith("[Trash Info]\nPath=" + QUrl::toPercentEncoding(good, "/") + "\nDeletionDate="))
+      << infoText.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(cut) && QFileInfo::exists(bad));
+  EXPECT_EQ(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden), QStringList{"good.wma"});
+  EXPECT_FALSE(QFileInfo::exists(home + "/files"));  // nothing went astray in the working folder
 }
 
 // Interrupted, the converter discards the file being written and says so in its status.

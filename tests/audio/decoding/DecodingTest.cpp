@@ -22,6 +22,7 @@ extern "C" {
 #include "MediaCheck.h"
 #include "MediaMaker.h"
 #include "Paths.h"
+#include "Probe.h"
 #include "TaskReader.h"
 #include "TaskOps.h"
 #include "TestSupport.h"
@@ -36,12 +37,12 @@ class DecodingTest : public ::testing::Test {
   QString Path(const QString& name) { return t.Path(name); }
 
   // Reads a file the way the main window does, with the automatic output name.
-  bool Probe(const QString& path) {
+  TReadOutcome Probe(const QString& path) {
     TReadResult read = TTaskReader(DefaultSettings).Read(path);
-    if (!read.Ok()) return false;
+    if (!read.Ok()) return read.Outcome;
     read.Task.DstFile = OutputNameFor(read.Task, IsOutputTaken);
     CurrentTask = read.Task;
-    return true;
+    return read.Outcome;
   }
 };
 
@@ -62,7 +63,7 @@ TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
     const ToneSpec tone{2.5, c.rate, c.channels, {}};
     const QString in = Path(c.name);
     ASSERT_TRUE(std::string(c.format) == "wma" ? MakeWma(in, tone) : MakeWav(in, tone, c.format));
-    ASSERT_TRUE(Probe(in));
+    ASSERT_EQ(Probe(in), TReadOutcome::Read);
     EXPECT_EQ(CurrentTask.SrcSampleRate, c.rate);
     EXPECT_EQ(CurrentTask.SrcChannels, c.channels);
     EXPECT_NEAR(CurrentTask.Duration / 1e7, 2.5, 0.05);
@@ -86,7 +87,7 @@ TEST_F(DecodingTest, TagsOfWindowsMediaFilesReachTheMp3) {
   ASSERT_TRUE(MakeWma(in, {1.5, 44100, 2,
                            {{"title", "Ünïcode Titel"}, {"artist", "Some Artist"}, {"album", "The Album"},
                             {"date", "2004"}, {"genre", "Jazz"}, {"comment", "Recorded live"}}}));
-  ASSERT_TRUE(Probe(in));
+  ASSERT_EQ(Probe(in), TReadOutcome::Read);
   EXPECT_EQ(CurrentTask.Title, "Ünïcode Titel");
   EXPECT_EQ(CurrentTask.Artist, "Some Artist");
   EXPECT_EQ(CurrentTask.Album, "The Album");
@@ -111,7 +112,7 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   QDir().mkpath(Path("in"));
   const QString in = Path("in/song.WmV");
   ASSERT_TRUE(MakeWma(in, {2.0, 44100, 2, {{"author", "Second Slot"}}}));
-  ASSERT_TRUE(Probe(in));
+  ASSERT_EQ(Probe(in), TReadOutcome::Read);
   // An output folder equal to the last input folder follows the new input.
   EXPECT_EQ(DefaultSettings.OutputFileDir, Path("in/"));
   EXPECT_EQ(CurrentTask.DstFile, Path("in/song.mp3"));
@@ -121,11 +122,11 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   EXPECT_EQ(CurrentTask.EstimatedSize, ProbeSizeEstimate(CurrentTask));
   StoreCurrentTask(true, 0);
   // The same input again: its output is another task's already.
-  ASSERT_TRUE(Probe(in));
+  ASSERT_EQ(Probe(in), TReadOutcome::Read);
   EXPECT_EQ(CurrentTask.DstFile, Path("in/song(2).mp3"));
 
   ASSERT_TRUE(MakeWma(Path("in/long.wma"), {1.0, 44100, 2, {{"title", std::string(300, 'x')}}}));
-  ASSERT_TRUE(Probe(Path("in/long.wma")));
+  ASSERT_EQ(Probe(Path("in/long.wma")), TReadOutcome::Read);
   EXPECT_EQ(CurrentTask.Title.size(), 255);
 }
 
@@ -284,7 +285,7 @@ TEST_F(DecodingTest, FinerSourcesTakeTheFloatPath) {
       EXPECT_NEAR(double(source.Size) / frameBytes / source.GetSampleRate(), 2.0, 0.11);
       source.CloseInput();
     }
-    ASSERT_TRUE(Probe(Path(name)));
+    ASSERT_EQ(Probe(Path(name)), TReadOutcome::Read);
     CurrentTask.Title = "Fine";
     ASSERT_EQ(ConvertTask(CurrentTask, sink).Problem(), "");
     const MediaFacts f = ReadMedia(CurrentTask.DstFile);
@@ -320,7 +321,7 @@ TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
     // Each part carries its encoder's delay and padding.
     const double slack = 0.15;
 
-    ASSERT_TRUE(Probe(joined));
+    ASSERT_EQ(Probe(joined), TReadOutcome::Read);
     EXPECT_NEAR(CurrentTask.Duration / 1e7, seconds, slack);
     {
       TAudioFileReader reader(joined);
@@ -420,7 +421,7 @@ TEST_F(DecodingTest, TheMetadataPlayersShowReachTheMp3) {
   TMP3Out sink;
   for (const char* name : {"tagged.wma", "covered.mp3", "huge.mp3"}) {
     SCOPED_TRACE(name);
-    ASSERT_TRUE(Probe(Path(name)));
+    ASSERT_EQ(Probe(Path(name)), TReadOutcome::Read);
     CurrentTask.DstFile = Path(QString(name) + ".out.mp3");
     const TConvertResult r = ConvertTask(CurrentTask, sink);
     EXPECT_EQ(r.Problem(), "");
@@ -544,19 +545,19 @@ TEST_F(DecodingTest, BadInputsAreRefusedWithoutCrashingOrHanging) {
 
   for (const char* name : {"empty.wma", "random.wma", "notes.txt", "folder.wma", "dangling.wma", "video.avi"}) {
     SCOPED_TRACE(name);
-    const int r = Probe(Path(name));
-    EXPECT_TRUE(r == prUnreadable || r == prNoAudio);
+    const TReadOutcome r = Probe(Path(name));
+    EXPECT_TRUE(r == TReadOutcome::Unreadable || r == TReadOutcome::NoAudio || r == TReadOutcome::Gone);
     EXPECT_THROW(TAudioFileReader reader(Path(name)), EAudioReadError);
   }
-  EXPECT_EQ(Probe(Path("video.avi")), prNoAudio);
-  EXPECT_EQ(Probe(Path("empty.wma")), prUnreadable);
+  EXPECT_EQ(Probe(Path("video.avi")), TReadOutcome::NoAudio);
+  EXPECT_EQ(Probe(Path("empty.wma")), TReadOutcome::Unreadable);
 
   // Damaged but recognisable files either convert what can be decoded or fail
   // with a reason; they never take the run down.
   TMP3Out sink;
   for (const char* name : {"truncated.wma", "corrupted.wma"}) {
     SCOPED_TRACE(name);
-    if (Probe(Path(name)) != prRead) continue;
+    if (Probe(Path(name)) != TReadOutcome::Read) continue;
     const QString failure = ConvertTask(CurrentTask, sink).Problem();
     if (failure.isEmpty()) {
       EXPECT_TRUE(ReadMedia(CurrentTask.DstFile).DecodedCleanly);
