@@ -10,8 +10,6 @@
 #include <exception>
 #include <system_error>
 #include <thread>
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -28,6 +26,7 @@
 #include "MP3FileCheck.h"
 #include "MP3FileWriter.h"
 #include "MP3Out.h"
+#include "NativePath.h"
 #include "OutputVerifier.h"
 #include "Paths.h"
 #include "ReplayGainTag.h"
@@ -73,7 +72,7 @@ constexpr qint64 WholeWithin = 5000000;
 constexpr qint64 ShortOfInput = 10000000;
 
 void GiveInputTime(const TTask& task, TConvertResult& result) {
-  const QByteArray from = QFile::encodeName(task.SrcFile), to = QFile::encodeName(task.DstFile);
+  const QByteArray from = NativePath(task.SrcFile), to = NativePath(task.DstFile);
   struct stat input {};
   bool done = ::stat(from.constData(), &input) == 0;
   if (done) {
@@ -263,9 +262,14 @@ QString TConversionEngine::ReserveOutput(TTask& task) {
 
 bool TConversionEngine::AlreadyConverted(const TTask& task) const {
   if (Existing != TExistingOutput::Skip || Written_.value(task.DstFile, &task) != &task) return false;
-  const QFileInfo output(task.DstFile), input(task.SrcFile);
-  if (!output.isFile() || output.lastModified() < input.lastModified()) return false;
-  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(QFile::encodeName(task.DstFile).toStdString());
+  struct stat output {}, input {};
+  const QByteArray outputName = NativePath(task.DstFile);
+  if (::stat(outputName.constData(), &output) != 0 || !S_ISREG(output.st_mode)) return false;
+  // An input that cannot be read now leaves the output be: its conversion would fail.
+  if (::stat(NativePath(task.SrcFile).constData(), &input) == 0 &&
+      std::pair(output.st_mtim.tv_sec, output.st_mtim.tv_nsec) < std::pair(input.st_mtim.tv_sec, input.st_mtim.tv_nsec))
+    return false;
+  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(outputName.toStdString());
   // A whole file that holds less than the input states (one a cancel ended) is made again.
   return check.Complete && (task.Duration <= 0 || qint64(check.Seconds() * 1e7) >= task.Duration - ShortOfInput);
 }
@@ -378,7 +382,7 @@ void TConversionEngine::StartVerification(int index, TConvertResult result, std:
   v->Meter = std::move(meter);
   TVerification* p = v.get();
   try {
-    p->Thread = std::thread([this, p, path = QFile::encodeName(p->Result.Output).toStdString(),
+    p->Thread = std::thread([this, p, path = NativePath(p->Result.Output).toStdString(),
                              samples = p->Result.EncodedSamples] {
       try {
         TOutputVerifier::TOptions options;
@@ -495,7 +499,7 @@ void TConversionEngine::JoinAlbum(int index) {
   if (ReplayGain != TReplayGainMode::Album) return;
   const TTask& task = *Tasks_[index];
   const QString& artist = task.AlbumArtist.isEmpty() ? task.Artist : task.AlbumArtist;
-  const QString key = task.Album.isEmpty() ? "folder\n" + QFileInfo(task.SrcFile).absolutePath()
+  const QString key = task.Album.isEmpty() ? "folder\n" + FolderPart(NativeAbsolutePath(task.SrcFile))
                                            : "album\n" + task.Album + "\n" + artist;
   AlbumOf_.resize(Tasks_.size());
   AlbumOf_[index] = key;
@@ -513,7 +517,7 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   if (whole && meter)
     album.Measured.push_back({index, result.Output, std::move(meter)});
   else
-    album.LeftOut << FileNamePart(Tasks_[index]->SrcFile);
+    album.LeftOut << ReadableName(FileNamePart(Tasks_[index]->SrcFile));
   if (--album.Pending > 0) return;
   const std::unique_ptr<TAlbum> done = std::move(found->second);
   Albums_.erase(found);
@@ -535,7 +539,7 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   for (const auto& m : done->Measured) {
     QString note = leftOut;
     try {
-      TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
+      TMP3FileWriter::FillPadding(NativePath(m.Output).toStdString(), frames);
       if (KeepFileTime) {  // the fill touched the file after it was given its input's time
         TConvertResult timed;
         GiveInputTime(*Tasks_[m.Index], timed);
