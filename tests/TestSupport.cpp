@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <cstdio>
+#include <ftw.h>
 #include <gtest/gtest.h>
 
 #include "History.h"
@@ -28,7 +30,12 @@ TestFolder::TestFolder() {
   ResetGlobals();
 }
 
-TestFolder::~TestFolder() { ResetGlobals(); }
+TestFolder::~TestFolder() {
+  // Names that are not UTF-8 are beyond QTemporaryDir's removal: the tree goes by its bytes.
+  ::nftw(QFile::encodeName(dir_.path()).constData(),
+         [](const char* path, const struct stat*, int, FTW*) { return std::remove(path); }, 16, FTW_DEPTH | FTW_PHYS);
+  ResetGlobals();
+}
 
 QString TestFolder::Path(const QString& name) const { return name.isEmpty() ? dir_.path() : dir_.filePath(name); }
 

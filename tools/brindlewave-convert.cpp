@@ -5,9 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
-#include <QDir>
-#include <QFileInfo>
-#include <QTextStream>
+#include <QFile>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -26,6 +24,7 @@ extern "C" {
 #include "MP3Out.h"
 #include "Paths.h"
 #include "NamePattern.h"
+#include "NativePath.h"
 #include "Probe.h"
 #include "FolderScan.h"
 #include "FolderWatch.h"
@@ -147,7 +146,7 @@ Options Parse(const QStringList& args) {
       if (!ways.contains(way)) BadUsage("--replaygain takes none, track or album");
       o.replayGain = TReplayGainMode(ways.indexOf(way));
     } else if (a == "--name") {
-      o.namePattern = value();
+      o.namePattern = ReadableName(value());
       const TNamePattern pattern(*o.namePattern);
       if (!pattern.Error().isEmpty()) BadUsage("--name: " + pattern.Error());
     } else if (a == "--keep-time") {
@@ -159,12 +158,16 @@ Options Parse(const QStringList& args) {
     } else if (a == "--no-split") {
       o.noSplit = true;
     } else if (a == "-") {
-      // File names from standard input, one a line.
-      QTextStream in(stdin);
-      for (QString line = in.readLine(); !line.isNull(); line = in.readLine())
-        if (!line.isEmpty()) o.files << line;
+      // File names from standard input, one a line, as the bytes they are.
+      QFile in;
+      if (in.open(stdin, QIODevice::ReadOnly))
+        while (!in.atEnd()) {
+          QByteArray line = in.readLine();
+          if (line.endsWith('\n')) line.chop(line.endsWith("\r\n") ? 2 : 1);
+          if (!line.isEmpty()) o.files << PathFromNative(line);
+        }
     } else if (a == "-o") {
-      o.outDir = value();
+      o.outDir = ReadableName(value());
     } else if (a == "-j") {
       o.jobs = Number(value(), "-j");
       if (o.jobs < 1) BadUsage("-j takes a number of 1 or more");
@@ -187,17 +190,17 @@ Options Parse(const QStringList& args) {
       if (!modes.contains(m)) BadUsage("-m takes dual, stereo, joint or mono");
       o.mode = int(modes.indexOf(m));
     } else if (a == "--title") {
-      o.title = value();
+      o.title = ReadableName(value());
     } else if (a == "--artist") {
-      o.artist = value();
+      o.artist = ReadableName(value());
     } else if (a == "--album") {
-      o.album = value();
+      o.album = ReadableName(value());
     } else if (a == "--year") {
-      o.year = value();
+      o.year = ReadableName(value());
     } else if (a == "--genre") {
-      o.genre = value();
+      o.genre = ReadableName(value());
     } else if (a == "--comment") {
-      o.comment = value();
+      o.comment = ReadableName(value());
     } else if (a.startsWith('-') && a != "-") {
       BadUsage("unknown option " + a);
     } else {
@@ -207,7 +210,7 @@ Options Parse(const QStringList& args) {
   if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
   if (!o.watch.isEmpty()) {
     if (!o.files.isEmpty()) BadUsage("--watch takes its folder alone");
-    if (!QFileInfo(o.watch).isDir()) BadUsage("--watch needs a folder, not '" + o.watch + "'");
+    if (!NativeIsDir(o.watch)) BadUsage("--watch needs a folder, not '" + o.watch + "'");
     if (o.outDir.isEmpty()) BadUsage("--watch needs -o DIR");
     if (o.dryRun) BadUsage("--watch and --dry-run exclude each other");
   } else if (o.files.isEmpty() && !args.contains("-")) {
@@ -236,8 +239,9 @@ void Apply(const Options& o, TTask& t) {
   if (o.comment) t.Comment = *o.comment;
 }
 
+// `file` as the user's own bytes, to be copied into the next command.
 void Report(const QString& file, const QString& why) {
-  std::fprintf(stderr, "%s: %s\n", file.toLocal8Bit().constData(), why.toLocal8Bit().constData());
+  std::fprintf(stderr, "%s: %s\n", NativePath(file).constData(), why.toLocal8Bit().constData());
 }
 
 // Reads inputs into the task list with the saved defaults, the options over them.
@@ -248,7 +252,7 @@ class TInputs {
   // A task for `file` (an earlier one of the same file is used again), or null
   // when it cannot be used; `quiet` says nothing of a file that is gone.
   TTask* Add(const QString& file, const QString& subFolder, bool quietIfGone = false) {
-    const QString path = QFileInfo(file).absoluteFilePath();
+    const QString path = NativeAbsolutePath(file);
     TTask* earlier = nullptr;
     for (const auto& t : Tasks)
       if (t->SrcFile == path) earlier = t.get();
@@ -264,7 +268,7 @@ class TInputs {
     ProbeInputFile();
     if (earlier) earlier->DstFile = earlierName;
     if (ProbeResult != prRead) {
-      if (!(quietIfGone && !QFileInfo::exists(path)))
+      if (!(quietIfGone && !NativeExists(path)))
         Report(file, ProbeResult == prNoAudio ? lang::NoAudioStream : lang::CannotRead);
       return nullptr;
     }
@@ -301,7 +305,10 @@ int main(int argc, char** argv) {
   av_log_set_level(AV_LOG_QUIET);
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
-  const Options options = Parse(app.arguments());
+  // From argv's bytes: the application's arguments lose names that are not UTF-8.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << PathFromNative(QByteArray(argv[i]));
+  const Options options = Parse(args);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DirectShowPresent()) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);
@@ -323,7 +330,7 @@ int main(int argc, char** argv) {
   QString outDir = DefaultSettings.OutputFileDir;
   if (!options.outDir.isEmpty()) {
     QString error;
-    outDir = ForceFolder(QFileInfo(options.outDir).absoluteFilePath(), "/", &error);
+    outDir = ForceFolder(NativeAbsolutePath(options.outDir), "/", &error);
     if (outDir.isEmpty()) {
       Report(options.outDir, "the output folder cannot be created: " + error);
       return 1;
@@ -335,7 +342,7 @@ int main(int argc, char** argv) {
   std::vector<TTask*> tasks;
   auto addAll = [&](const QStringList& files) {
     for (const QString& file : files) {
-      if (!QFileInfo(file).isDir()) {
+      if (!NativeIsDir(file)) {
         if (TTask* t = inputs.Add(file, {})) tasks.push_back(t); else ++failed;
         continue;
       }
@@ -364,8 +371,8 @@ int main(int argc, char** argv) {
       const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
                                   : QString::asprintf(lang::CbrRateFormat, t->BitRate);
       const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
-      std::printf("%s -> %s (%s, %d Hz, %s)\n", t->SrcFile.toLocal8Bit().constData(),
-                  t->DstFile.toLocal8Bit().constData(), rate.toLocal8Bit().constData(), t->SampleRate,
+      std::printf("%s -> %s (%s, %d Hz, %s)\n", NativePath(t->SrcFile).constData(),
+                  NativePath(t->DstFile).constData(), rate.toLocal8Bit().constData(), t->SampleRate,
                   mode.toLocal8Bit().constData());
     }
     FreeAllTasks();
@@ -400,7 +407,7 @@ int main(int argc, char** argv) {
       // The line follows the task with the lowest index while it runs.
       const auto running = engine->Running();
       if (!running.empty() && running.front().Index == index)
-        std::fprintf(stderr, "\r%s: %d%%", inputs.Name(engine->Task(index)).toLocal8Bit().constData(), percent);
+        std::fprintf(stderr, "\r%s: %d%%", NativePath(inputs.Name(engine->Task(index))).constData(), percent);
     });
   QObject::connect(engine.get(), &TConversionEngine::JobEnded, [&](int index, const TConvertResult& result) {
     if (result.Outcome == TJobOutcome::Discarded) return;
@@ -416,7 +423,7 @@ int main(int argc, char** argv) {
       Report(name, QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
     if (!result.Note.isEmpty() && !options.quiet) Report(name, result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
-      std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
+      std::printf("%s\n", NativePath(task.DstFile).constData());
       std::fflush(stdout);
     }
     if (!result.Problem().isEmpty()) {
@@ -438,7 +445,7 @@ int main(int argc, char** argv) {
     QObject::connect(watch.get(), &TFolderWatch::FileReady, engine.get(), [&](const QString& path, const QString& sub) {
       if (TTask* t = inputs.Add(path, sub, true))
         engine->Append(t);
-      else if (QFileInfo::exists(path))
+      else if (NativeExists(path))
         ++failed;
     });
   engine->AutoStart = true;

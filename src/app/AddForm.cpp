@@ -16,6 +16,7 @@
 #include "Globals.h"
 #include "History.h"
 #include "Lang.h"
+#include "NativePath.h"
 #include "MsgForm.h"
 #include "Paths.h"
 #include "Probe.h"
@@ -305,7 +306,7 @@ void TaddFrm::addPage3Show() {
 
 void TaddFrm::FillPage1() {
   const TTask& t = CurrentTask;
-  srcFile->setText(t.SrcFile);
+  srcFile->setText(ReadableName(t.SrcFile));
   dstFile->setText(t.DstFile);
   inFileInfoList->clear();
   inFileInfoList->addItem(QString(" ") + lang::Duration + ": " + TimeText(t.Duration));

@@ -2,12 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QEventLoop>
 #include <QPointer>
 #include <algorithm>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -26,6 +24,7 @@
 #include "FolderSearch.h"
 #include "Globals.h"
 #include "Lang.h"
+#include "NativePath.h"
 #include "MsgForm.h"
 #include "Paths.h"
 #include "PrefsForm.h"
@@ -309,7 +308,7 @@ void TmainFrm::RefreshTaskList() {
   const int selected = Selected();
   TaskList->clear();
   if (!Tasks.empty()) {
-    for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
+    for (const auto& t : Tasks) TaskList->AddLine(ReadableName(t->Title), t->Checked);
     if (selected >= 0) {
       // The selection stays where it was; the information panel keeps its text.
       const QSignalBlocker quiet(TaskList);
@@ -331,8 +330,8 @@ void TmainFrm::ShowTaskInfo(int index) {
     return;
   }
   const TTask& t = *Tasks[index];
-  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(t.SrcFile) + "</u></a>");
-  if (QFileInfo(t.DstFile).isFile())
+  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) + "</u></a>");
+  if (NativeIsFile(t.DstFile))
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
                         "</u></a>");
   else
@@ -362,7 +361,12 @@ void TmainFrm::taskInfo_1HyperLinkClick(const QString& LinkName) {
   }
 }
 
-void TmainFrm::OpenInputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->SrcFile)); }
+void TmainFrm::OpenInputFile(int index) {
+  // Built from the name's bytes, which a path that is not UTF-8 keeps only percent-encoded.
+  QUrl url(QStringLiteral("file://"));
+  url.setPath(QString::fromLatin1(NativePath(Tasks[index]->SrcFile).toPercentEncoding("/")), QUrl::TolerantMode);
+  OpenOnDesktop(url);
+}
 
 void TmainFrm::OpenOutputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
 
@@ -399,7 +403,7 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
   QStringList roots;
   QList<bool> isFolder;
   for (const QString& p : paths) {
-    isFolder << QFileInfo(p).isDir();
+    isFolder << NativeIsDir(p);
     if (isFolder.back()) roots << p;
   }
   std::vector<std::vector<TFoundFile>> found;
@@ -448,7 +452,7 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
     const std::vector<TFoundFile>& under = root < found.size() ? found[root] : none;
     ++root;
     if (under.empty() && !stopped && !ShutdownRequested)
-      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + QDir::toNativeSeparators(paths[i]),
+      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + ReadableName(paths[i]),
                         lang::Help, lang::Ok);
     for (const TFoundFile& f : under) {
       files << f.Path;
@@ -458,7 +462,7 @@ void TmainFrm::ExpandFolders(const QStringList& paths, QStringList& files, QStri
 }
 
 bool TmainFrm::AddTask(const QString& path, bool sameSettings, const QString& subFolder) {
-  statusPanel0->setText(QString(lang::ReadingFile) + ":" + path + " ...");
+  statusPanel0->setText(QString(lang::ReadingFile) + ":" + ReadableName(path) + " ...");
   ProbeFileName = path;
   ProbeSubFolder = subFolder;
   AutoNameOutput = true;
@@ -476,7 +480,7 @@ bool TmainFrm::AddTask(const QString& path, bool sameSettings, const QString& su
 void TmainFrm::AddListedTask(int i) {
   if (Tasks.size() == 1) TaskList->clear();
   if (TaskList->count() < i + 1) {
-    TaskList->AddLine(CurrentTask.Title);
+    TaskList->AddLine(ReadableName(CurrentTask.Title));
     i = TaskList->count() - 1;
   }
   TaskList->SetChecked(i, true);
@@ -509,7 +513,8 @@ void TmainFrm::EditTask(int i) {
   LoadTaskForEdit(i);
   if (Wizard()->exec() != 1) return;
   StoreCurrentTask(false, i);
-  if (TaskList->item(i) && TaskList->item(i)->text() != CurrentTask.Title) TaskList->item(i)->setText(CurrentTask.Title);
+  const QString line = ReadableName(CurrentTask.Title);
+  if (TaskList->item(i) && TaskList->item(i)->text() != line) TaskList->item(i)->setText(line);
   ShowTaskInfo(i);
 }
 
@@ -577,9 +582,8 @@ void TmainFrm::DropFiles(const QStringList& paths) {
   activateWindow();
   QStringList accepted;
   for (const QString& p : paths) {
-    const QFileInfo info(p);
-    if (info.isDir() || (info.isFile() && TFolderScan::IsAudioName(info.fileName())))
-      accepted << info.absoluteFilePath();
+    if (NativeIsDir(p) || (NativeIsFile(p) && TFolderScan::IsAudioName(FileNamePart(p))))
+      accepted << NativeAbsolutePath(p);
   }
   dfFormDropFiles(accepted);
 }
@@ -606,7 +610,8 @@ void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {
 void TmainFrm::dropEvent(QDropEvent* event) {
   QStringList paths;
   for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
+    // The path's own bytes: toLocalFile() would lose a name that is not UTF-8.
+    if (url.isLocalFile()) paths << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
   event->acceptProposedAction();
   // Added after the drop has been answered, so the dragging program is not kept waiting.
   QTimer::singleShot(0, this, [this, paths] { DropFiles(paths); });
