@@ -24,8 +24,8 @@
 #include "FolderSearch.h"
 #include "Globals.h"
 #include "Lang.h"
-#include "NativePath.h"
 #include "MsgForm.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "PrgForm.h"
@@ -330,7 +330,8 @@ void TmainFrm::ShowTaskInfo(int index) {
     return;
   }
   const TTask& t = *Tasks[index];
-  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) + "</u></a>");
+  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) +
+                      "</u></a>");
   if (NativeIsFile(t.DstFile))
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
                         "</u></a>");
@@ -609,9 +610,10 @@ void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TmainFrm::dropEvent(QDropEvent* event) {
   QStringList paths;
+  // The paths' own bytes: toLocalFile() would lose a name that is not UTF-8.
   for (const QUrl& url : event->mimeData()->urls())
-    // The path's own bytes: toLocalFile() would lose a name that is not UTF-8.
-    if (url.isLocalFile()) paths << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+    if (url.isLocalFile())
+      paths << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
   event->acceptProposedAction();
   // Added after the drop has been answered, so the dragging program is not kept waiting.
   QTimer::singleShot(0, this, [this, paths] { DropFiles(paths); });

@@ -18,9 +18,9 @@
 #include "DoneNotice.h"
 #include "Globals.h"
 #include "Lang.h"
-#include "NativePath.h"
 #include "MP3Out.h"
 #include "MsgForm.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "TaskOps.h"
@@ -173,8 +173,8 @@ void TprgFrm::StartRun() {
   for (const auto& task : Tasks) {
     if (!task->Checked) continue;
     if (!NativeIsFile(task->SrcFile))
-      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + ReadableName(task->SrcFile), lang::Help,
-                        lang::Ok);
+      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + ReadableName(task->SrcFile),
+                        lang::Help, lang::Ok);
     ++count;
     total += task->Duration;
   }
@@ -378,7 +378,8 @@ void TprgFrm::TaskFailed(int index, const QString& reason) {
   Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + reason;
   // A folder that takes no files is not offered again as the place for the next ones.
   const QString folder = FolderPart(RunTasks_[index]->DstFile);
-  if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder && ::access(NativePath(folder).constData(), W_OK) != 0)
+  if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder &&
+      ::access(NativePath(folder).constData(), W_OK) != 0)
     DefaultSettings.OutputFileDir.clear();
 }
 

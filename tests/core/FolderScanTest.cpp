@@ -71,7 +71,8 @@ TEST(FolderScan, FindsFilesWhoseNamesAreNotUtf8) {
     shown << ReadableName(f.SubFolder + "|" + f.Path.section('/', -1));
     EXPECT_TRUE(NativeIsFile(f.Path)) << NativePath(f.Path).constData();
   }
-  EXPECT_EQ(shown, QStringList({"Ba/|a.wma", "Björk/|01 Café.wma", "Björk/|02 €.WMA", "Björk/Été/|x.ogg", "Bz/|z.wma"}));
+  EXPECT_EQ(shown,
+            QStringList({"Ba/|a.wma", "Björk/|01 Café.wma", "Björk/|02 €.WMA", "Björk/Été/|x.ogg", "Bz/|z.wma"}));
   ASSERT_EQ(found.size(), 5u);
   EXPECT_EQ(NativePath(found[2].Path), root + "/Bj\xf6rk/02 \x80.WMA");
   // A folder named by its own bytes, and relative to a current folder, is found as well.
