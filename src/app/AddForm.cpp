@@ -331,7 +331,7 @@ void TaddFrm::FillPage2() {
 
 void TaddFrm::FillPage3() {
   const TTask& t = CurrentTask;
-  titleEdit->setText(t.Title);
+  titleEdit->setText(ReadableName(t.Title));  // a title taken from a file name that is not UTF-8
   artistEdit->setEditText(t.Artist);
   GenreEdit->setEditText(t.Genre);
   YearEdit->setEditText(t.Year);
