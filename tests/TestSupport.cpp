@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <cstdio>
+#include <ftw.h>
 #include <gtest/gtest.h>
 
 #include "History.h"
@@ -27,7 +29,12 @@ TestFolder::TestFolder() {
   ResetGlobals();
 }
 
-TestFolder::~TestFolder() { ResetGlobals(); }
+TestFolder::~TestFolder() {
+  // Names that are not UTF-8 are beyond QTemporaryDir's removal: the tree goes by its bytes.
+  ::nftw(QFile::encodeName(dir_.path()).constData(),
+         [](const char* path, const struct stat*, int, FTW*) { return std::remove(path); }, 16, FTW_DEPTH | FTW_PHYS);
+  ResetGlobals();
+}
 
 TestHome::TestHome(const QString& home) : home_(home), oldHome_(qgetenv("HOME")), oldData_(qgetenv("XDG_DATA_HOME")) {
   QDir().mkpath(home);  // a home that is not there is on no drive: Qt would use the drive's own trash

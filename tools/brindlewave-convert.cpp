@@ -5,10 +5,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
-#include <QSet>
 #include <QDir>
-#include <QFileInfo>
-#include <QTextStream>
+#include <QFile>
+#include <QSet>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -27,6 +26,7 @@ extern "C" {
 #include "MP3Out.h"
 #include "Paths.h"
 #include "NamePattern.h"
+#include "NativePath.h"
 #include "ReadPool.h"
 #include "TaskReader.h"
 #include "FolderScan.h"
@@ -161,7 +161,7 @@ Options Parse(const QStringList& args) {
       if (!ways.contains(way)) BadUsage("--replaygain takes none, track or album");
       o.replayGain = TReplayGainMode(ways.indexOf(way));
     } else if (a == "--name") {
-      o.namePattern = value();
+      o.namePattern = ReadableName(value());
       const TNamePattern pattern(*o.namePattern);
       if (!pattern.Error().isEmpty()) BadUsage("--name: " + pattern.Error());
     } else if (a == "--shard") {
@@ -178,12 +178,16 @@ Options Parse(const QStringList& args) {
     } else if (a == "--no-split") {
       o.noSplit = true;
     } else if (a == "-") {
-      // File names from standard input, one a line.
-      QTextStream in(stdin);
-      for (QString line = in.readLine(); !line.isNull(); line = in.readLine())
-        if (!line.isEmpty()) o.files << line;
+      // File names from standard input, one a line, as the bytes they are.
+      QFile in;
+      if (in.open(stdin, QIODevice::ReadOnly))
+        while (!in.atEnd()) {
+          QByteArray line = in.readLine();
+          if (line.endsWith('\n')) line.chop(line.endsWith("\r\n") ? 2 : 1);
+          if (!line.isEmpty()) o.files << PathFromNative(line);
+        }
     } else if (a == "-o") {
-      o.outDir = value();
+      o.outDir = ReadableName(value());
     } else if (a == "-j") {
       o.jobs = Number(value(), "-j");
       if (o.jobs < 1) BadUsage("-j takes a number of 1 or more");
@@ -206,17 +210,17 @@ Options Parse(const QStringList& args) {
       if (!modes.contains(m)) BadUsage("-m takes dual, stereo, joint or mono");
       o.mode = int(modes.indexOf(m));
     } else if (a == "--title") {
-      o.title = value();
+      o.title = ReadableName(value());
     } else if (a == "--artist") {
-      o.artist = value();
+      o.artist = ReadableName(value());
     } else if (a == "--album") {
-      o.album = value();
+      o.album = ReadableName(value());
     } else if (a == "--year") {
-      o.year = value();
+      o.year = ReadableName(value());
     } else if (a == "--genre") {
-      o.genre = value();
+      o.genre = ReadableName(value());
     } else if (a == "--comment") {
-      o.comment = value();
+      o.comment = ReadableName(value());
     } else if (a.startsWith('-') && a != "-") {
       BadUsage("unknown option " + a);
     } else {
@@ -226,7 +230,7 @@ Options Parse(const QStringList& args) {
   if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
   if (!o.watch.isEmpty()) {
     if (!o.files.isEmpty()) BadUsage("--watch takes its folder alone");
-    if (!QFileInfo(o.watch).isDir()) BadUsage("--watch needs a folder, not '" + o.watch + "'");
+    if (!NativeIsDir(o.watch)) BadUsage("--watch needs a folder, not '" + o.watch + "'");
     if (o.outDir.isEmpty()) BadUsage("--watch needs -o DIR");
     if (o.dryRun) BadUsage("--watch and --dry-run exclude each other");
   } else if (o.files.isEmpty() && !args.contains("-")) {
@@ -255,8 +259,9 @@ void Apply(const Options& o, TTask& t) {
   if (o.comment) t.Comment = *o.comment;
 }
 
+// `file` as the user's own bytes, to be copied into the next command.
 void Report(const QString& file, const QString& why) {
-  std::fprintf(stderr, "%s: %s\n", file.toLocal8Bit().constData(), why.toLocal8Bit().constData());
+  std::fprintf(stderr, "%s: %s\n", NativePath(file).constData(), why.toLocal8Bit().constData());
 }
 
 // Reads inputs into the task list with the saved defaults, the options over them.
@@ -307,7 +312,7 @@ class TInputs {
   TTask* Take(TReadResult& r) {
     if (!r.Ok()) {
       if (r.Outcome == TReadOutcome::Protected)
-        std::fprintf(stderr, "%s\n", QString(lang::ProtectedFormat).arg(r.Path).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n", QString(lang::ProtectedFormat).arg(ReadableName(r.Path)).toLocal8Bit().constData());
       else
         Report(r.Path, r.Outcome == TReadOutcome::NoAudio ? QString(lang::NoAudioStream)
                        : r.Reason.isEmpty()                ? QString(lang::CannotRead)
@@ -315,7 +320,7 @@ class TInputs {
       return nullptr;
     }
     TTask& read = r.Task;
-    read.SrcFile = QFileInfo(read.SrcFile).absoluteFilePath();
+    read.SrcFile = NativeAbsolutePath(read.SrcFile);
     TTask* earlier = nullptr;
     for (const auto& t : Tasks)
       if (t->SrcFile == read.SrcFile) earlier = t.get();
@@ -356,7 +361,10 @@ int main(int argc, char** argv) {
   av_log_set_level(AV_LOG_QUIET);
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
-  const Options options = Parse(app.arguments());
+  // From argv's bytes: the application's arguments lose names that are not UTF-8.
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << PathFromNative(QByteArray(argv[i]));
+  const Options options = Parse(args);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DirectShowPresent()) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);
@@ -378,7 +386,7 @@ int main(int argc, char** argv) {
   QString outDir = DefaultSettings.OutputFileDir;
   if (!options.outDir.isEmpty()) {
     QString error;
-    outDir = ForceFolder(QFileInfo(options.outDir).absoluteFilePath(), "/", &error);
+    outDir = ForceFolder(NativeAbsolutePath(options.outDir), "/", &error);
     if (outDir.isEmpty()) {
       Report(options.outDir, "the output folder cannot be created: " + error);
       return 1;
@@ -390,14 +398,14 @@ int main(int argc, char** argv) {
   std::vector<TTask*> tasks;
   // Another share's files are not read at all: on a shared library each machine reads only its own.
   auto inShare = [&](const QString& path, const QString& subFolder) {
-    return !options.shard || options.shard->Holds(subFolder + QFileInfo(path).fileName());
+    return !options.shard || options.shard->Holds(subFolder + FileNamePart(path));
   };
   auto addAll = [&](const QStringList& files) {
     std::vector<TReadRequest> requests;
     int folders = 0;
-    for (const QString& file : files) folders += QFileInfo(file).isDir() ? 1 : 0;
+    for (const QString& file : files) folders += NativeIsDir(file) ? 1 : 0;
     for (const QString& file : files) {
-      if (!QFileInfo(file).isDir()) {
+      if (!NativeIsDir(file)) {
         if (inShare(file, {})) requests.push_back({file, QString()});
         continue;
       }
@@ -429,8 +437,8 @@ int main(int argc, char** argv) {
       const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
                                   : QString::asprintf(lang::CbrRateFormat, t->BitRate);
       const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
-      std::printf("%s -> %s (%s, %d Hz, %s)\n", t->SrcFile.toLocal8Bit().constData(),
-                  t->DstFile.toLocal8Bit().constData(), rate.toLocal8Bit().constData(), t->SampleRate,
+      std::printf("%s -> %s (%s, %d Hz, %s)\n", NativePath(t->SrcFile).constData(),
+                  NativePath(t->DstFile).constData(), rate.toLocal8Bit().constData(), t->SampleRate,
                   mode.toLocal8Bit().constData());
     }
     FreeAllTasks();
@@ -468,7 +476,7 @@ int main(int argc, char** argv) {
       // The line follows the task with the lowest index while it runs.
       const auto running = engine->Running();
       if (!running.empty() && running.front().Index == index)
-        std::fprintf(stderr, "\r%s: %d%%", inputs.Name(engine->Task(index)).toLocal8Bit().constData(), percent);
+        std::fprintf(stderr, "\r%s: %d%%", NativePath(inputs.Name(engine->Task(index))).constData(), percent);
     });
   QObject::connect(engine.get(), &TConversionEngine::JobEnded, [&](int index, const TConvertResult& result) {
     if (result.Outcome == TJobOutcome::Discarded) return;
@@ -484,7 +492,7 @@ int main(int argc, char** argv) {
       Report(name, QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
     if (!result.Note.isEmpty() && !options.quiet) Report(name, result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
-      std::printf("%s\n", task.DstFile.toLocal8Bit().constData());
+      std::printf("%s\n", NativePath(task.DstFile).constData());
       std::fflush(stdout);
     }
     if (!result.Trashed.isEmpty()) {
@@ -513,7 +521,7 @@ int main(int argc, char** argv) {
       if (!inShare(path, sub)) return;
       if (TTask* t = inputs.Add(path, sub, true))
         engine->Append(t);
-      else if (QFileInfo::exists(path))
+      else if (NativeExists(path))
         ++failed;
     });
   engine->AutoStart = true;

@@ -17,6 +17,7 @@
 #include "History.h"
 #include "Lang.h"
 #include "MsgForm.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "ConversionEngine.h"
 #include "TaskReader.h"
@@ -307,7 +308,7 @@ void TaddFrm::addPage3Show() {
 
 void TaddFrm::FillPage1() {
   const TTask& t = CurrentTask;
-  srcFile->setText(t.SrcFile);
+  srcFile->setText(ReadableName(t.SrcFile));
   dstFile->setText(t.DstFile);
   inFileInfoList->clear();
   inFileInfoList->addItem(QString(" ") + lang::Duration + ": " + TimeText(t.Duration));
@@ -332,7 +333,7 @@ void TaddFrm::FillPage2() {
 
 void TaddFrm::FillPage3() {
   const TTask& t = CurrentTask;
-  titleEdit->setText(t.Title);
+  titleEdit->setText(ReadableName(t.Title));  // a title taken from a file name that is not UTF-8
   artistEdit->setEditText(t.Artist);
   GenreEdit->setEditText(t.Genre);
   YearEdit->setEditText(t.Year);

@@ -1,7 +1,8 @@
 #include "InstanceChannel.h"
 
+#include "NativePath.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -21,7 +22,8 @@ bool TInstanceChannel::HandOver(const QStringList& files) {
   socket.connectToServer(SocketPath());
   if (!socket.waitForConnected(1000)) return false;
   QByteArray data;
-  for (const QString& f : files) data += QFileInfo(f).absoluteFilePath().toUtf8() + '\n';
+  // Each name's own bytes, ended by NUL: the one byte no file name holds.
+  for (const QString& f : files) data += NativePath(NativeAbsolutePath(f)) + '\0';
   socket.write(data);
   const bool sent = socket.waitForBytesWritten(3000) || socket.bytesToWrite() == 0;
   socket.disconnectFromServer();
@@ -46,8 +48,8 @@ bool TInstanceChannel::Listen(std::function<void(const QStringList&)> received) 
       connect(socket, &QLocalSocket::disconnected, this, [this, socket, buffer] {
         *buffer += socket->readAll();
         QStringList files;
-        for (const QByteArray& line : buffer->split('\n'))
-          if (!line.isEmpty()) files << QString::fromUtf8(line);
+        for (const QByteArray& name : buffer->split('\0'))
+          if (!name.isEmpty()) files << PathFromNative(name);
         delete buffer;
         socket->deleteLater();
         if (!files.isEmpty() && Received_) Received_(files);

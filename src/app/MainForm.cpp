@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QEventLoop>
 #include <QPointer>
 #include <algorithm>
 #include <limits>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
@@ -29,6 +27,7 @@
 #include "Globals.h"
 #include "Lang.h"
 #include "MsgForm.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "PrgForm.h"
@@ -312,7 +311,7 @@ void TmainFrm::RefreshTaskList() {
   TaskList->clear();
   HintShown_ = Tasks.empty();
   if (!Tasks.empty()) {
-    for (const auto& t : Tasks) TaskList->AddLine(t->Title, t->Checked);
+    for (const auto& t : Tasks) TaskList->AddLine(ReadableName(t->Title), t->Checked);
     if (selected >= 0) {
       // The selection stays where it was; the information panel keeps its text.
       const QSignalBlocker quiet(TaskList);
@@ -334,8 +333,9 @@ void TmainFrm::ShowTaskInfo(int index) {
     return;
   }
   const TTask& t = *Tasks[index];
-  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(t.SrcFile) + "</u></a>");
-  if (QFileInfo(t.DstFile).isFile())
+  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) +
+                      "</u></a>");
+  if (NativeIsFile(t.DstFile))
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
                         "</u></a>" + (DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(t)
                                           ? QString(" (") + lang::AlreadyConverted + ")"
@@ -367,7 +367,12 @@ void TmainFrm::taskInfo_1HyperLinkClick(const QString& LinkName) {
   }
 }
 
-void TmainFrm::OpenInputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->SrcFile)); }
+void TmainFrm::OpenInputFile(int index) {
+  // Built from the name's bytes, which a path that is not UTF-8 keeps only percent-encoded.
+  QUrl url(QStringLiteral("file://"));
+  url.setPath(QString::fromLatin1(NativePath(Tasks[index]->SrcFile).toPercentEncoding("/")), QUrl::TolerantMode);
+  OpenOnDesktop(url);
+}
 
 void TmainFrm::OpenOutputFile(int index) { OpenOnDesktop(QUrl::fromLocalFile(Tasks[index]->DstFile)); }
 
@@ -419,7 +424,7 @@ bool TmainFrm::ExpandFolders(const QStringList& paths, QProgressDialog& progress
   QStringList roots;
   QList<bool> isFolder;
   for (const QString& p : paths) {
-    isFolder << QFileInfo(p).isDir();
+    isFolder << NativeIsDir(p);
     if (isFolder.back()) roots << p;
   }
   std::vector<std::vector<TFoundFile>> found;
@@ -464,7 +469,7 @@ bool TmainFrm::ExpandFolders(const QStringList& paths, QProgressDialog& progress
     const std::vector<TFoundFile>& under = root < found.size() ? found[root] : none;
     ++root;
     if (under.empty() && !stopped && !ShutdownRequested)
-      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + QDir::toNativeSeparators(paths[i]),
+      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + ReadableName(paths[i]),
                         lang::Help, lang::Ok);
     const QString prefix = named ? FileNamePart(QDir::cleanPath(paths[i])) + "/" : QString();
     for (const TFoundFile& f : under) files.push_back({f.Path, prefix + f.SubFolder});
@@ -477,7 +482,7 @@ void TmainFrm::ListNewTasks() {
     const QSignalBlocker quiet(TaskList);
     if (std::exchange(HintShown_, false)) TaskList->clear();
     for (std::size_t i = std::size_t(TaskList->count()); i < Tasks.size(); ++i)
-      TaskList->AddLine(Tasks[i]->Title, Tasks[i]->Checked);
+      TaskList->AddLine(ReadableName(Tasks[i]->Title), Tasks[i]->Checked);
   }
   // The last line added is the one the list shows as current: it is selected too, so
   // Remove, Edit and the information panel are about it.
@@ -508,7 +513,8 @@ void TmainFrm::EditTask(int i) {
   LoadTaskForEdit(i);
   if (Wizard()->exec() != 1) return;
   StoreCurrentTask(false, i);
-  if (TaskList->item(i) && TaskList->item(i)->text() != CurrentTask.Title) TaskList->item(i)->setText(CurrentTask.Title);
+  const QString line = ReadableName(CurrentTask.Title);
+  if (TaskList->item(i) && TaskList->item(i)->text() != line) TaskList->item(i)->setText(line);
   ShowTaskInfo(i);
 }
 
@@ -576,9 +582,8 @@ void TmainFrm::DropFiles(const QStringList& paths) {
   activateWindow();
   QStringList accepted;
   for (const QString& p : paths) {
-    const QFileInfo info(p);
-    if (info.isDir() || (info.isFile() && TFolderScan::IsAudioName(info.fileName())))
-      accepted << info.absoluteFilePath();
+    if (NativeIsDir(p) || (NativeIsFile(p) && TFolderScan::IsAudioName(FileNamePart(p))))
+      accepted << NativeAbsolutePath(p);
   }
   dfFormDropFiles(accepted);
 }
@@ -604,8 +609,10 @@ void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {
 
 void TmainFrm::dropEvent(QDropEvent* event) {
   QStringList paths;
+  // The paths' own bytes: toLocalFile() would lose a name that is not UTF-8.
   for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
+    if (url.isLocalFile())
+      paths << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
   event->acceptProposedAction();
   // Added after the drop has been answered, so the dragging program is not kept waiting.
   QTimer::singleShot(0, this, [this, paths] { DropFiles(paths); });

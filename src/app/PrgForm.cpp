@@ -20,6 +20,7 @@
 #include "Lang.h"
 #include "MP3Out.h"
 #include "MsgForm.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "TaskOps.h"
@@ -171,9 +172,9 @@ void TprgFrm::StartRun() {
   int count = 0;
   for (const auto& task : Tasks) {
     if (!task->Checked) continue;
-    if (!QFileInfo(task->SrcFile).isFile())
-      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + task->SrcFile, lang::Help,
-                        lang::Ok);
+    if (!NativeIsFile(task->SrcFile))
+      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + ReadableName(task->SrcFile),
+                        lang::Help, lang::Ok);
     ++count;
     total += task->Duration;
   }
@@ -303,7 +304,7 @@ void TprgFrm::ShowLeading() {
   ShownIndex_ = lead.Index;
   const TTask& task = *RunTasks_[lead.Index];
   fileLabel->setText(QString(lang::CurrentFile) + QString::asprintf(lang::CurrentFileFormat, lead.Number, CheckedCount,
-                                                                    task.Title.toUtf8().constData()));
+                                                                    ReadableName(task.Title).toUtf8().constData()));
   curPrgbar->setRange(0, static_cast<int>(std::min<qint64>(task.Duration / 10000, INT32_MAX)));
   curPrgbar->setValue(0);
   ShowBars(task.Duration > 0);
@@ -360,7 +361,7 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
     return;
   }
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
-  if (!result.Shortfall.isEmpty()) Failures_ << RunTasks_[index]->SrcFile + ": " + result.Shortfall;
+  if (!result.Shortfall.isEmpty()) Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + result.Shortfall;
   if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
   if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
   if (!result.Trashed.isEmpty()) Trashed_ << FileNamePart(result.Trashed);
@@ -379,10 +380,11 @@ void TprgFrm::NoteKeptShort(int index, const TConvertResult& result) {
 
 void TprgFrm::TaskFailed(int index, const QString& reason) {
   if (Terminating_) return;
-  Failures_ << RunTasks_[index]->SrcFile + ": " + reason;
+  Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + reason;
   // A folder that takes no files is not offered again as the place for the next ones.
   const QString folder = FolderPart(RunTasks_[index]->DstFile);
-  if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder && ::access(folder.toLocal8Bit().constData(), W_OK) != 0)
+  if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder &&
+      ::access(NativePath(folder).constData(), W_OK) != 0)
     DefaultSettings.OutputFileDir.clear();
 }
 

@@ -8,11 +8,15 @@
 #include "Theme.h"
 #include "Lang.h"
 #include "MainForm.h"
+#include "NativePath.h"
 #include "SignalWatch.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const QStringList files = app.arguments().mid(1);
+  // From argv's bytes (Qt has taken its own options out): the application's
+  // arguments would lose names that are not UTF-8.
+  QStringList files;
+  for (int i = 1; i < argc; ++i) files << PathFromNative(QByteArray(argv[i]));
   // Files for a program that already runs go to it; no second window opens.
   if (!files.isEmpty() && TInstanceChannel::HandOver(files)) return 0;
   if (!DirectShowPresent()) {

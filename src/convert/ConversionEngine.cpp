@@ -1,6 +1,10 @@
 #include "ConversionEngine.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMetaMethod>
+#include <QStandardPaths>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -10,10 +14,6 @@
 #include <exception>
 #include <system_error>
 #include <thread>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -30,6 +30,7 @@
 #include "MP3FileCheck.h"
 #include "MP3FileWriter.h"
 #include "MP3Out.h"
+#include "NativePath.h"
 #include "OutputVerifier.h"
 #include "Paths.h"
 #include "ReplayGainTag.h"
@@ -78,10 +79,10 @@ constexpr qint64 ShortOfInput = 10000000;
 // Gives `to` the modification time `from` has (had, when `time` is given instead).
 void GiveTime(const QString& from, const QString& to, QString& note, const timespec* time = nullptr) {
   struct stat input {};
-  bool done = time || ::stat(QFile::encodeName(from).constData(), &input) == 0;
+  bool done = time || ::stat(NativePath(from).constData(), &input) == 0;
   if (done) {
     const timespec times[2] = {{0, UTIME_OMIT}, time ? *time : input.st_mtim};
-    done = ::utimensat(AT_FDCWD, QFile::encodeName(to).constData(), times, 0) == 0;
+    done = ::utimensat(AT_FDCWD, NativePath(to).constData(), times, 0) == 0;
   }
   if (!done)
     note += (note.isEmpty() ? "" : "; ") + QString("the input's time was not given to the MP3: ") +
@@ -96,10 +97,10 @@ void GiveInputTime(const TTask& task, TConvertResult& result) { GiveTime(task.Sr
 // across to the home trash.
 QString MoveToTrash(const QString& source, const QString& output) {
   struct stat in {}, out {};
-  if (::stat(QFile::encodeName(source).constData(), &in) != 0)
+  if (::stat(NativePath(source).constData(), &in) != 0)
     return lang::TrashSourceGone + QString::fromLocal8Bit(std::strerror(errno));
   // Written over its own input, or over a link to it, the file is the MP3 now.
-  if (::stat(QFile::encodeName(output).constData(), &out) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
+  if (::stat(NativePath(output).constData(), &out) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
     return lang::TrashIsOutput;
   // Qt uses a "files" folder of the working directory when it cannot make the home
   // trash (when the data folder is missing, as in a new account): it is made first.
@@ -297,9 +298,14 @@ bool TConversionEngine::AlreadyConverted(const TTask& task) const {
 }
 
 bool TConversionEngine::UpToDate(const TTask& task) {
-  const QFileInfo output(task.DstFile), input(task.SrcFile);
-  if (!output.isFile() || output.lastModified() < input.lastModified()) return false;
-  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(QFile::encodeName(task.DstFile).toStdString());
+  struct stat output {}, input {};
+  const QByteArray outputName = NativePath(task.DstFile);
+  if (::stat(outputName.constData(), &output) != 0 || !S_ISREG(output.st_mode)) return false;
+  // An input that cannot be read now leaves the output be: its conversion would fail.
+  if (::stat(NativePath(task.SrcFile).constData(), &input) == 0 &&
+      std::pair(output.st_mtim.tv_sec, output.st_mtim.tv_nsec) < std::pair(input.st_mtim.tv_sec, input.st_mtim.tv_nsec))
+    return false;
+  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(outputName.toStdString());
   // A whole file that holds less than the input states (one a cancel ended) is made again.
   return check.Complete && (task.Duration <= 0 || qint64(check.Seconds() * 1e7) >= task.Duration - ShortOfInput);
 }
@@ -419,7 +425,7 @@ void TConversionEngine::StartVerification(int index, TConvertResult result, std:
   v->Meter = std::move(meter);
   TVerification* p = v.get();
   try {
-    p->Thread = std::thread([this, p, path = QFile::encodeName(p->Result.Output).toStdString(),
+    p->Thread = std::thread([this, p, path = NativePath(p->Result.Output).toStdString(),
                              samples = p->Result.EncodedSamples] {
       try {
         TOutputVerifier::TOptions options;
@@ -556,7 +562,7 @@ void TConversionEngine::JoinAlbum(int index) {
   if (ReplayGain != TReplayGainMode::Album) return;
   const TTask& task = *Tasks_[index];
   const QString& artist = task.AlbumArtist.isEmpty() ? task.Artist : task.AlbumArtist;
-  const QString key = task.Album.isEmpty() ? "folder\n" + QFileInfo(task.SrcFile).absolutePath()
+  const QString key = task.Album.isEmpty() ? "folder\n" + FolderPart(NativeAbsolutePath(task.SrcFile))
                                            : "album\n" + task.Album + "\n" + artist;
   AlbumOf_.resize(Tasks_.size());
   AlbumOf_[index] = key;
@@ -574,7 +580,7 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   if (whole && meter)
     album.Measured.push_back({index, result.Output, std::move(meter)});
   else
-    album.LeftOut << FileNamePart(Tasks_[index]->SrcFile);
+    album.LeftOut << ReadableName(FileNamePart(Tasks_[index]->SrcFile));
   if (--album.Pending > 0) return;
   const std::unique_ptr<TAlbum> done = std::move(found->second);
   Albums_.erase(found);
@@ -599,8 +605,8 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
       // The fill touches the file after it was given its input's time; the input
       // itself may be in the trash by now, so the MP3's own time is given back.
       struct stat before {};
-      const bool timed = ::stat(QFile::encodeName(m.Output).constData(), &before) == 0;
-      TMP3FileWriter::FillPadding(QFile::encodeName(m.Output).toStdString(), frames);
+      const bool timed = ::stat(NativePath(m.Output).constData(), &before) == 0;
+      TMP3FileWriter::FillPadding(NativePath(m.Output).toStdString(), frames);
       if (KeepFileTime) GiveTime(Tasks_[m.Index]->SrcFile, m.Output, note, timed ? &before.st_mtim : nullptr);
     } catch (const std::exception& e) {
       note = lang::NoAlbumGain + QString::fromUtf8(e.what());

@@ -1,14 +1,15 @@
 #include "FolderScan.h"
 
 #include <QCollator>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include "DoString.h"
 #include "Lang.h"
+#include "NativePath.h"
 
 namespace {
 
@@ -42,35 +43,32 @@ class Scanner {
   // False once the caller has asked to stop.
   bool Folder(const QString& dir, const QString& sub) {
     // An unreadable folder lists nothing.
-    const QFileInfoList entries =
-        QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::NoSort);
-    QFileInfoList files, folders;
-    for (const QFileInfo& e : entries) {
-      if (e.fileName().startsWith('.')) continue;
-      if (e.isDir()) {
-        if (!e.isSymLink()) folders << e;
-      } else if (TFolderScan::IsAudioName(e.fileName())) {
-        files << e;
-      }
-    }
+    QStringList files, folders;
+    TFolderScan::List(dir, files, folders);
+    files.removeIf([](const QString& name) { return !TFolderScan::IsAudioName(name); });
     Sort(files);
     Sort(folders);
-    for (const QFileInfo& f : files) {
-      Found.push_back({f.absoluteFilePath(), sub});
+    const QString base = dir.endsWith('/') ? dir : dir + '/';
+    for (const QString& f : files) {
+      Found.push_back({base + f, sub});
       if (goOn_ && !goOn_(static_cast<int>(Found.size()))) return false;
     }
-    for (const QFileInfo& d : folders)
-      if (!Folder(d.absoluteFilePath(), sub + d.fileName() + '/')) return false;
+    for (const QString& d : folders)
+      if (!Folder(base + d, sub + d + '/')) return false;
     return true;
   }
 
  private:
-  void Sort(QFileInfoList& list) const {
-    std::sort(list.begin(), list.end(), [this](const QFileInfo& a, const QFileInfo& b) {
-      const int c = collator_.compare(a.fileName(), b.fileName());
+  void Sort(QStringList& names) const {
+    // Kept bytes are compared as the characters they are shown as.
+    std::vector<std::pair<QString, QString>> keyed;  // shown, own
+    for (const QString& n : names) keyed.emplace_back(ReadableName(n), n);
+    std::sort(keyed.begin(), keyed.end(), [this](const auto& a, const auto& b) {
+      const int c = collator_.compare(a.first, b.first);
       // Names equal but for letter case still come in one fixed order.
-      return c != 0 ? c < 0 : a.fileName() < b.fileName();
+      return c != 0 ? c < 0 : a.second < b.second;
     });
+    for (qsizetype i = 0; i < names.size(); ++i) names[i] = keyed[std::size_t(i)].second;
   }
 
   const std::function<bool(int)>& goOn_;
@@ -81,9 +79,36 @@ class Scanner {
 
 std::vector<TFoundFile> TFolderScan::Run(const QString& root, const std::function<bool(int found)>& goOn) {
   Scanner scanner(goOn);
-  const QFileInfo info(root);
-  if (info.isDir()) scanner.Folder(info.absoluteFilePath(), QString(""));
+  if (NativeIsDir(root)) scanner.Folder(NativeAbsolutePath(root), QString(""));
   return std::move(scanner.Found);
+}
+
+void TFolderScan::List(const QString& dir, QStringList& files, QStringList& folders) {
+  const QByteArray native = NativePath(dir);
+  DIR* d = ::opendir(native.constData());
+  if (!d) return;
+  const QByteArray base = native.endsWith('/') ? native : native + '/';
+  while (const dirent* e = ::readdir(d)) {
+    if (e->d_name[0] == '.') continue;  // hidden, and "." and ".."
+    const QByteArray bytes(e->d_name);
+    bool folder = e->d_type == DT_DIR, file = e->d_type == DT_REG;
+    if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+      // A link counts as what it leads to, but a link to a folder is not followed (loops);
+      // a broken one is nothing.
+      struct stat st {};
+      const QByteArray full = base + bytes;
+      if (::lstat(full.constData(), &st) != 0) continue;
+      const bool link = S_ISLNK(st.st_mode);
+      if (link && ::stat(full.constData(), &st) != 0) continue;
+      folder = !link && S_ISDIR(st.st_mode);
+      file = S_ISREG(st.st_mode);
+    }
+    if (folder)
+      folders << PathFromNative(bytes);
+    else if (file)
+      files << PathFromNative(bytes);
+  }
+  ::closedir(d);
 }
 
 bool TFolderScan::IsAudioName(const QString& name) {

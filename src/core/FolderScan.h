@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -20,4 +21,7 @@ class TFolderScan {
   // Whether a file name's extension is one of the audio (and audio-carrying video) types the program
   // offers in its open dialog.
   static bool IsAudioName(const QString& name);
+  // The names in folder `dir`, read by its bytes (names as PathFromNative gives them), in no
+  // order: regular files and links to them, folders but not links to them; hidden ones left out.
+  static void List(const QString& dir, QStringList& files, QStringList& folders);
 };

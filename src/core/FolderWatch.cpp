@@ -1,7 +1,5 @@
 #include "FolderWatch.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <cerrno>
@@ -10,6 +8,8 @@
 #include <unistd.h>
 
 #include "FolderScan.h"
+#include "NativePath.h"
+#include "Paths.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ QString WithSlash(QString path) { return path.endsWith('/') ? path : path + '/';
 
 TFolderWatch::TFolderWatch(const QString& root, const QString& ignored, int settleMs, QObject* parent)
     : QObject(parent),
-      Root_(WithSlash(QFileInfo(root).absoluteFilePath())),
-      Ignored_(ignored.isEmpty() ? QString() : WithSlash(QFileInfo(ignored).absoluteFilePath())),
+      Root_(WithSlash(NativeAbsolutePath(root))),
+      Ignored_(ignored.isEmpty() ? QString() : WithSlash(NativeAbsolutePath(ignored))),
       SettleMs_(settleMs) {}
 
 TFolderWatch::~TFolderWatch() {
@@ -56,18 +56,15 @@ bool TFolderWatch::Wanted(const QString& path) const {
 void TFolderWatch::AddFolder(const QString& folder, bool tell) {
   const QString dir = WithSlash(folder);
   if (dir != Root_ && !Wanted(dir.chopped(1))) return;
-  const int wd = ::inotify_add_watch(Fd_, QFile::encodeName(dir).constData(), FolderEvents);
+  const int wd = ::inotify_add_watch(Fd_, NativePath(dir).constData(), FolderEvents);
   if (wd < 0) return;  // gone already, or not ours to read: nothing to tell
   Folders_.insert(wd, dir);
   // Watched first, then listed: a file made in between is told twice at worst.
-  const QFileInfoList entries = QDir(dir).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-  for (const QFileInfo& e : entries) {
-    if (e.fileName().startsWith('.')) continue;
-    if (e.isDir() && !e.isSymLink())
-      AddFolder(e.absoluteFilePath(), tell);
-    else if (tell && e.isFile())
-      Touched(e.absoluteFilePath());
-  }
+  QStringList files, folders;
+  TFolderScan::List(dir, files, folders);
+  for (const QString& f : folders) AddFolder(dir + f, tell);
+  if (tell)
+    for (const QString& f : files) Touched(dir + f);
 }
 
 void TFolderWatch::ReadEvents() {
@@ -89,7 +86,7 @@ void TFolderWatch::ReadEvents() {
       }
       const auto folder = Folders_.constFind(e->wd);
       if (folder == Folders_.constEnd() || e->len == 0) continue;
-      const QString path = *folder + QFile::decodeName(e->name);
+      const QString path = *folder + PathFromNative(QByteArray(e->name));
       if (!Wanted(path)) continue;
       if (e->mask & IN_ISDIR) {
         if (e->mask & (IN_CREATE | IN_MOVED_TO)) AddFolder(path, true);
@@ -115,8 +112,7 @@ void TFolderWatch::Touched(const QString& path) {
 
 void TFolderWatch::Settled(const QString& path) {
   if (QTimer* t = Settling_.take(path)) t->deleteLater();
-  const QFileInfo info(path);
-  if (!info.isFile()) return;  // gone before it settled
-  const QString folder = info.absolutePath() + '/';
+  if (!NativeIsFile(path)) return;  // gone before it settled
+  const QString folder = FolderPart(path);
   emit FileReady(path, folder.startsWith(Root_) ? folder.mid(Root_.size()) : QString());
 }

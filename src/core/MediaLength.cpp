@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "NativePath.h"
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -74,7 +78,7 @@ std::int64_t WavStated(QFile& f) {
 
 std::int64_t Counted(const QString& path, int stream) {
   AVFormatContext* fmt = nullptr;
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = NativePath(path);
   if (avformat_open_input(&fmt, name.constData(), nullptr, nullptr) < 0) return 0;
   AVPacket* packet = av_packet_alloc();
   std::int64_t total = 0;
@@ -95,9 +99,15 @@ std::int64_t Counted(const QString& path, int stream) {
 
 std::int64_t StatedDuration(const QString& path, const AVFormatContext* fmt) {
   const std::string demuxer = fmt->iformat ? fmt->iformat->name : "";
-  QFile f(path);
   if (demuxer == "asf" || demuxer == "wav") {
-    if (!f.open(QIODevice::ReadOnly)) return -1;
+    QFile f;
+    // Opened by its bytes: QFile would lose a name that is not UTF-8.
+    const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      return -1;
+    }
     return demuxer == "asf" ? AsfStated(f) : WavStated(f);
   }
   if (Guessed(fmt) || fmt->duration == AV_NOPTS_VALUE || fmt->duration <= 0) return -1;

@@ -1,6 +1,7 @@
 #include "NamePattern.h"
 
 #include "Lang.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "Task.h"
 
@@ -9,8 +10,9 @@ namespace {
 const QStringList Fields = {"artist", "albumartist", "album", "title", "track", "disc",
                             "year",   "genre",       "filename", "dir"};
 
+// Pieces of the input's path are made readable: an output name is always UTF-8.
 QString Stem(const QString& path) {
-  const QString name = FileNamePart(path);
+  const QString name = ReadableName(FileNamePart(path));
   const int dot = name.lastIndexOf('.');
   return dot <= 0 ? name : name.left(dot);
 }
@@ -77,7 +79,7 @@ QString TNamePattern::Value(const TPiece& p, const TTask& task) const {
   if (f == "year") return text(task.Year, lang::UnknownYear);
   if (f == "genre") return text(task.Genre, lang::UnknownGenre);
   if (f == "filename") return Stem(task.SrcFile);
-  return task.SubFolder;  // dir: its folders stay folders
+  return ReadableName(task.SubFolder);  // dir: its folders stay folders
 }
 
 QString TNamePattern::Expand(const TTask& task, int maxBytes, int reserve) const {
@@ -94,6 +96,8 @@ QString TNamePattern::Expand(const TTask& task, int maxBytes, int reserve) const
       name += QString(Value(p, task)).replace('/', '_');
     }
   }
+  // A title taken from the file name may still hold bytes that are not UTF-8.
+  name = ReadableName(name);
   QStringList parts;
   for (const QString& part : name.split('/', Qt::SkipEmptyParts)) {
     if (part.trimmed().isEmpty()) continue;

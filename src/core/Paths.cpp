@@ -1,7 +1,6 @@
 #include "Paths.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -10,6 +9,7 @@
 #include "DoString.h"
 #include "Globals.h"
 #include "NamePattern.h"
+#include "NativePath.h"
 
 QString ForceFolder(const QString& folder, const QString& fallback, QString* error) {
   // "/" is the only separator: a backslash is an ordinary character of a name here.
@@ -20,7 +20,7 @@ QString ForceFolder(const QString& folder, const QString& fallback, QString* err
   for (const QString& piece : pieces) {
     if (piece.isEmpty()) continue;
     path += "/" + piece;
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = NativePath(path);
     struct stat st {};
     if (::stat(native.constData(), &st) == 0) {
       if (S_ISDIR(st.st_mode)) continue;
@@ -51,7 +51,7 @@ QString FolderPart(const QString& path) {
 QString FileNamePart(const QString& path) { return path.mid(path.lastIndexOf('/') + 1); }
 
 QString RelativeOutputName(const TTask& task, const TDefaultSettings& settings) {
-  const QString tree = settings.KeepFolderTree ? task.SubFolder : QString();
+  const QString tree = settings.KeepFolderTree ? ReadableName(task.SubFolder) : QString();
   if (!settings.NamePattern.isEmpty()) {
     const TNamePattern pattern(settings.NamePattern);
     if (pattern.Error().isEmpty()) {
@@ -59,7 +59,8 @@ QString RelativeOutputName(const TTask& task, const TDefaultSettings& settings) 
       return name.contains('/') ? name : tree + name;
     }
   }
-  const QString name = FileNamePart(task.SrcFile);
+  // The input's name may hold bytes that are not UTF-8; the output's is readable.
+  const QString name = ReadableName(FileNamePart(task.SrcFile));
   const int dot = name.lastIndexOf('.');
   return tree + (dot < 0 ? name : name.left(dot));
 }
@@ -93,7 +94,7 @@ QString NextFreeName(const QString& path, const std::function<bool(const QString
   int dot = path.lastIndexOf('.');
   if (dot <= slash) dot = int(path.size());
   QString candidate = path;
-  for (int n = 2; (existing && QFileInfo::exists(candidate)) || taken(candidate); ++n)
+  for (int n = 2; (existing && NativeExists(candidate)) || taken(candidate); ++n)
     candidate = path.left(dot) + "(" + QString::number(n) + ")" + path.mid(dot);
   return candidate;
 }

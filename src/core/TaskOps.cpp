@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "Globals.h"
+#include "NativePath.h"
 #include "Paths.h"
 #include "Probe.h"
 
@@ -99,15 +100,17 @@ void ApplyTaskToEncoder(const TTask& task, TMP3Settings& settings, TMP3Tags& tag
     case 48000: settings.SampleRate = TMP3SampleRate::sr48kHz; break;
     default: settings.SampleRate = TMP3SampleRate::sr41kHz; break;
   }
-  tags.Title = task.Title.toStdString();
-  tags.Artist = task.Artist.toStdString();
-  tags.Album = task.Album.toStdString();
-  tags.Year = task.Year.toStdString();
-  tags.Genre = task.Genre.toStdString();
-  tags.Comment = task.Comment.toStdString();
-  tags.Track = task.Track.toStdString();
-  tags.AlbumArtist = task.AlbumArtist.toStdString();
-  tags.Disc = task.Disc.toStdString();
-  tags.Composer = task.Composer.toStdString();
+  // A title taken from a file name may hold bytes that are not UTF-8: tags are readable text.
+  auto text = [](const QString& s) { return ReadableName(s).toStdString(); };
+  tags.Title = text(task.Title);
+  tags.Artist = text(task.Artist);
+  tags.Album = text(task.Album);
+  tags.Year = text(task.Year);
+  tags.Genre = text(task.Genre);
+  tags.Comment = text(task.Comment);
+  tags.Track = text(task.Track);
+  tags.AlbumArtist = text(task.AlbumArtist);
+  tags.Disc = text(task.Disc);
+  tags.Composer = text(task.Composer);
   tags.Cover = ReadCoverPicture(task.SrcFile);
 }

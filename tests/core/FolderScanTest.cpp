@@ -2,7 +2,12 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "FolderScan.h"
+#include "NativePath.h"
 #include "TestSupport.h"
 
 namespace {
@@ -45,6 +50,39 @@ TEST(FolderScan, FollowsFileLinksButNotFolderLinks) {
   ASSERT_TRUE(QFile::link(t.Path("elsewhere/real.ogg"), t.Path("in/sub/linked.ogg")));
   ASSERT_TRUE(QFile::link(t.Path("gone.wma"), t.Path("in/sub/broken.wma")));
   EXPECT_EQ(Listed(TFolderScan::Run(t.Path("in"))), QStringList({"|a.wma", "sub/|linked.ogg"}));
+}
+
+// Names copied from Windows as Latin-1 are not UTF-8: found all the same, by paths that open
+// them, and sorted as the letters they show.
+TEST(FolderScan, FindsFilesWhoseNamesAreNotUtf8) {
+  TestFolder t;
+  const QByteArray root = NativePath(t.Path("in"));
+  for (const char* folder : {"", "/Ba", "/Bj\xf6rk", "/Bz", "/Bj\xf6rk/\xc9t\xe9"})
+    ASSERT_EQ(::mkdir((root + folder).constData(), 0777), 0) << folder;
+  for (const char* file : {"/Ba/a.wma", "/Bj\xf6rk/01 Caf\xe9.wma", "/Bj\xf6rk/02 \x80.WMA", "/Bj\xf6rk/notes\xe9.txt",
+                           "/Bj\xf6rk/\xc9t\xe9/x.ogg", "/Bz/z.wma"}) {
+    const int fd = ::open((root + file).constData(), O_CREAT | O_WRONLY, 0666);
+    ASSERT_GE(fd, 0) << file;
+    ::close(fd);
+  }
+  const std::vector<TFoundFile> found = TFolderScan::Run(t.Path("in"));
+  QStringList shown;
+  for (const TFoundFile& f : found) {
+    shown << ReadableName(f.SubFolder + "|" + f.Path.section('/', -1));
+    EXPECT_TRUE(NativeIsFile(f.Path)) << NativePath(f.Path).constData();
+  }
+  EXPECT_EQ(shown,
+            QStringList({"Ba/|a.wma", "Björk/|01 Café.wma", "Björk/|02 €.WMA", "Björk/Été/|x.ogg", "Bz/|z.wma"}));
+  ASSERT_EQ(found.size(), 5u);
+  EXPECT_EQ(NativePath(found[2].Path), root + "/Bj\xf6rk/02 \x80.WMA");
+  // A folder named by its own bytes, and relative to a current folder, is found as well.
+  const QString here = QDir::currentPath();
+  QDir::setCurrent(t.Path("in"));
+  const auto inside = TFolderScan::Run(PathFromNative("Bj\xf6rk"));
+  QDir::setCurrent(here);
+  ASSERT_EQ(inside.size(), 3u);
+  EXPECT_EQ(NativePath(inside[0].Path), root + "/Bj\xf6rk/01 Caf\xe9.wma");
+  EXPECT_EQ(NativePath(inside[2].SubFolder), "\xc9t\xe9/");
 }
 
 TEST(FolderScan, StopsWhenAsked) {

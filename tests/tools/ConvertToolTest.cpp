@@ -7,16 +7,20 @@
 #include <QUrl>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdio>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "MediaCheck.h"
 #include "MediaMaker.h"
+#include "TestSupport.h"
 
 namespace {
 
 struct Result {
   int code;
   QString out, err;
+  QByteArray rawErr;
 };
 
 // With `home`, the tool runs there and takes it as its home, its data folder (and
@@ -37,8 +41,8 @@ Result RunTool(const QStringList& args, const QString& configHome, const QByteAr
   p.write(input);
   p.closeWriteChannel();
   p.waitForFinished(120000);
-  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()),
-          QString::fromLocal8Bit(p.readAllStandardError())};
+  const QByteArray err = p.readAllStandardError();
+  return {p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput()), QString::fromLocal8Bit(err), err};
 }
 
 TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
@@ -291,6 +295,40 @@ TEST(ConvertTool, BadUsageExitsWithTwo) {
   const Result help = RunTool({"--help"}, dir.filePath("config"));
   EXPECT_EQ(help.code, 0);
   EXPECT_TRUE(help.out.startsWith("usage:"));
+}
+
+// A folder copied from Windows as Latin-1: its files are read by their bytes and written
+// under names in UTF-8; names on standard input are bytes too, and a message gives the
+// user's own bytes back.
+TEST(ConvertTool, NamesThatAreNotUtf8AreConvertedUnderReadableNames) {
+  const TestFolder t;  // removes names QTemporaryDir cannot
+  const QDir dir(t.Path());
+  const QByteArray in = QFile::encodeName(dir.filePath("in")), folder = in + "/Bj\xf6rk";
+  ASSERT_EQ(::mkdir(in.constData(), 0777), 0);
+  ASSERT_EQ(::mkdir(folder.constData(), 0777), 0);
+  ASSERT_TRUE(MakeWma(dir.filePath("made.wma"), {1.0, 44100, 2, {}}));
+  const QByteArray song = folder + "/01 Caf\xe9.wma", bad = folder + "/02 \x93" "Bad\x94.wma";
+  ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("made.wma")).constData(), song.constData()), 0);
+  FILE* f = std::fopen(bad.constData(), "wb");
+  ASSERT_TRUE(f);
+  ASSERT_EQ(std::fwrite(QByteArray(5000, 'z').constData(), 1, 5000, f), 5000u);
+  ASSERT_EQ(std::fclose(f), 0);
+  const QString out = dir.filePath("out"), config = dir.filePath("config");
+
+  const Result r = RunTool({"-o", out, dir.filePath("in")}, config);
+  EXPECT_EQ(r.code, 1) << r.err.toStdString();
+  EXPECT_EQ(r.out, out + "/Björk/01 Café.mp3\n");
+  EXPECT_TRUE(r.rawErr.contains(bad + ": ")) << r.rawErr.constData();
+  EXPECT_EQ(QDir(out).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Björk"});
+  const MediaFacts made = ReadMedia(out + "/Björk/01 Café.mp3");
+  EXPECT_TRUE(made.DecodedCleanly);
+  EXPECT_NEAR(made.DecodedFrames / 44100.0, 1.0, 0.1);
+  EXPECT_EQ(made.Tags.at("title"), "01 Café");  // from the file name, made readable as well
+
+  const Result piped = RunTool({"--overwrite", "-o", out, "-"}, config, song + "\n");
+  EXPECT_EQ(piped.code, 0) << piped.err.toStdString();
+  EXPECT_EQ(piped.out, out + "/01 Café.mp3\n");
+  EXPECT_TRUE(ReadMedia(out + "/01 Café.mp3").DecodedCleanly);
 }
 
 }  // namespace

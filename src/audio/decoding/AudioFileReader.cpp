@@ -2,9 +2,8 @@
 
 #include "FrameConverter.h"
 #include "MediaLength.h"
+#include "NativePath.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 
@@ -25,7 +24,7 @@ std::string ErrorText(int code) {
 }
 
 [[noreturn]] void Fail(const QString& file, const std::string& what, int code) {
-  throw EAudioReadError("\"" + file.toStdString() + "\": " + what, code);
+  throw EAudioReadError("\"" + ReadableName(file).toStdString() + "\": " + what, code);
 }
 
 void Check(int result, const QString& file, const char* what) {
@@ -36,8 +35,8 @@ void Check(int result, const QString& file, const char* what) {
 
 TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName) {
   try {
-    if (!QFileInfo(fileName).isFile()) Fail(fileName, "not a file", AVERROR(ENOENT));
-    const QByteArray name = QFile::encodeName(fileName);
+    if (!NativeIsFile(fileName)) Fail(fileName, "not a file", AVERROR(ENOENT));
+    const QByteArray name = NativePath(fileName);
     Check(avformat_open_input(&Format_, name.constData(), nullptr, nullptr), fileName, "cannot open");
     Check(avformat_find_stream_info(Format_, nullptr), fileName, "cannot read the stream information");
     const AVCodec* codec = nullptr;
@@ -64,7 +63,7 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
     OutChannels_ = Decoder_->ch_layout.nb_channels == 1 ? 1 : 2;
     OutBytesPerSample_ = av_get_bytes_per_sample(outFormat);
 
-    Converter_ = std::make_unique<TFrameConverter>(fileName.toStdString(), OutChannels_, outFormat,
+    Converter_ = std::make_unique<TFrameConverter>(ReadableName(fileName).toStdString(), OutChannels_, outFormat,
                                                    Decoder_->sample_rate);
 
     Packet_ = av_packet_alloc();

@@ -1,7 +1,5 @@
 #include "MP3Out.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 extern "C" {
@@ -13,6 +11,7 @@ extern "C" {
 #include "FrameConverter.h"
 #include "Lang.h"
 #include "LoudnessMeter.h"
+#include "NativePath.h"
 #include "MP3Frame.h"
 #include "ReplayGainTag.h"
 
@@ -96,7 +95,8 @@ void TMP3Out::PrepareOutput() {
     Writer_.Attach(*Stream);
   } else {
     if (FileName.isEmpty()) throw EAudioException("File name is not assigned.");
-    Writer_.Create(QFile::encodeName(QFileInfo(FileName).absoluteFilePath()).toStdString());
+    // By its bytes: an output beside its input may lie in a folder whose name is not UTF-8.
+    Writer_.Create(NativePath(NativeAbsolutePath(FileName)).toStdString());
   }
   try {
     Input()->OpenInput();
