@@ -132,6 +132,11 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   runNote->setTextFormat(Qt::PlainText);
   runNote->setWordWrap(true);
   body->addWidget(runNote);
+  addingNote = new QLabel(lang::PrefsNamesWhileAdding, this);
+  addingNote->setObjectName("addingNote");
+  addingNote->setTextFormat(Qt::PlainText);
+  addingNote->setWordWrap(true);
+  body->addWidget(addingNote);
 
   okBtn = new QPushButton(lang::Ok, this);
   okBtn->setObjectName("okBtn");
@@ -178,6 +183,8 @@ void TPrefsForm::FormShow() {
   skinFrame->SetCaption(QString("   ") + lang::PrefsCaption + " ...");
   const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
   runNote->setVisible(run && run->Running());
+  const TmainFrm* main = AppWindows ? AppWindows->mainFrm.get() : nullptr;
+  addingNote->setVisible(main && main->IsAdding());
   setFixedHeight(layout()->totalHeightForWidth(FormWidth));
 }
 

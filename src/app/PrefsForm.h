@@ -29,6 +29,7 @@ class TPrefsForm : public QDialog {
   QCheckBox* trashCheck;
   QCheckBox* notifyCheck;
   QLabel* runNote;
+  QLabel* addingNote;  // shown while files are being added: they keep the naming they began with
   QPushButton* okBtn;
   QPushButton* cancelBtn;
 

@@ -234,7 +234,7 @@ inline constexpr const char* PrefsNotifyInfo =
     "Only when the progress window is hidden or another program has the focus.";
 inline constexpr const char* PrefsNamesLater = "Names and folders apply to files added from now on.";
 inline constexpr const char* PrefsNamesWhileAdding =
-    "Files are being added: names and folders can be changed once they are listed.";
+    "Files are being added: changes to names and folders apply to the next files added.";
 inline constexpr const char* PrefsRunKeeps = "The run in progress keeps the settings it began with.";
 
 // Sources moved to the trash once converted

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include <QProgressDialog>
+#include <QPushButton>
 #include <semaphore>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -303,6 +304,7 @@ TEST(TaskAdding, OneFileThroughTheWizardOrItsOwnMessage) {
 // listed in order, the window answers while they are read, and one message names the rest.
 TEST(TaskAdding, FilesThatCannotBeReadAreNamedOnceAtTheEnd) {
   TestFolder t;
+  QDir().mkpath(t.Path("in"));
   QStringList names;
   for (int i = 0; i < 12; ++i) {
     names << t.Path(QString("in/%1.wma").arg(i, 2, 10, QChar('0')));
@@ -352,7 +354,7 @@ TEST(TaskAdding, StopKeepsWhatWasRead) {
   std::binary_semaphore stopped(0);
   TReadPool::ReadHook = [&](int index) {
     if (index == 4) {
-      QMetaObject::invokeMethod(&progress, [&] { progress.cancel(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(&progress, [&] { progress.findChild<QPushButton*>()->click(); }, Qt::QueuedConnection);
       EXPECT_TRUE(stopped.try_acquire_for(std::chrono::seconds(20)));
     }
   };

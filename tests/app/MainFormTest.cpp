@@ -18,6 +18,7 @@
 #include "MediaCheck.h"
 #include "MediaMaker.h"
 #include "MsgForm.h"
+#include "PrefsForm.h"
 #include "PrgForm.h"
 #include "ReadPool.h"
 #include "ReadInput.h"
@@ -312,6 +313,44 @@ TEST_F(MainFormTest, AConvertedFolderAddedAgainGivesItsSourcesOnly) {
   EXPECT_FALSE(w->taskInfo_2->text().contains(lang::AlreadyConverted));
 }
 
+// The preferences can be opened while files are read; their naming reaches the next adding, and
+// every file of the one under way is named the same way.
+TEST_F(MainFormTest, NamingChangedWhileFilesAreReadWaitsForTheNextAdding) {
+  for (int i = 0; i < 5; ++i) Wma(QString("set/%1.wma").arg(i));
+  Wma("later/x.wma");
+  std::binary_semaphore changed(0);
+  TReadPool::ReadHook = [&](int index) {
+    if (index == 2) {
+      EXPECT_TRUE(changed.try_acquire_for(std::chrono::seconds(20)));
+    }
+  };
+  bool noteShown = false;
+  QTimer prefs;
+  QObject::connect(&prefs, &QTimer::timeout, [&] {
+    if (Tasks.size() != 2 || QApplication::activeModalWidget()) return;
+    prefs.stop();
+    QTimer::singleShot(0, [&] {
+      TPrefsForm* form = PrefsWindow();
+      noteShown = form->addingNote->isVisible();
+      form->patternEdit->setText("{title} new");
+      form->okBtn->click();
+      changed.release();
+    });
+    w->prefsBtn->click();
+  });
+  prefs.start(5);
+  WizardFinisher wizard;
+  MessageAnswerer answer;
+  w->DropFiles({t.Path("set")});
+  TReadPool::ReadHook = nullptr;
+  EXPECT_TRUE(noteShown);
+  ASSERT_EQ(Tasks.size(), 5u);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Tasks[i]->DstFile, t.Path(QString("set/%1.mp3").arg(i)));
+  w->DropFiles({t.Path("later")});
+  ASSERT_EQ(Tasks.size(), 6u);
+  EXPECT_EQ(Tasks[5]->DstFile, t.Path("later/x new.mp3"));
+}
+
 // Closing the window while files are read ends the reading at once; what is listed is whole.
 TEST_F(MainFormTest, ClosingWhileFilesAreReadEndsTheReading) {
   for (int i = 0; i < 6; ++i) Wma(QString("many/%1.wma").arg(i));
@@ -334,7 +373,6 @@ TEST_F(MainFormTest, ClosingWhileFilesAreReadEndsTheReading) {
   QObject::connect(w, &TmainFrm::Closed, [&] { gone = true; });
   WizardFinisher wizard;
   MessageAnswerer answer;
-  w->show();
   w->DropFiles({t.Path("many")});
   TReadPool::ReadHook = nullptr;
   QTest::qWait(50);

@@ -113,9 +113,10 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   const QString in = Path("in/song.WmV");
   ASSERT_TRUE(MakeWma(in, {2.0, 44100, 2, {{"author", "Second Slot"}}}));
   ASSERT_EQ(Probe(in), TReadOutcome::Read);
-  // An output folder equal to the last input folder follows the new input.
-  EXPECT_EQ(DefaultSettings.OutputFileDir, Path("in/"));
+  // An output folder equal to the last input folder puts the output beside the new input;
+  // reading changes no setting.
   EXPECT_EQ(CurrentTask.DstFile, Path("in/song.mp3"));
+  EXPECT_EQ(DefaultSettings.OutputFileDir, Path("last/"));
   EXPECT_EQ(CurrentTask.Title, "song");
   EXPECT_TRUE(CurrentTask.HasAudio);
   EXPECT_EQ(CurrentTask.BitRate, 192);
