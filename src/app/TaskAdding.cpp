@@ -117,17 +117,13 @@ void TTaskAdding::Add(TReadResult& r) {
       Silent_ = ShutdownRequested;
       return;
     }
-    // What the wizard made the defaults holds for the files after it.
-    const TDefaultSettings& d = DefaultSettings;
-    Settings_.InputFileDir = d.InputFileDir;
-    Settings_.OutputFileDir = d.OutputFileDir;
-    Settings_.AudioBitrate = d.AudioBitrate;
-    Settings_.AudioSampleRate = d.AudioSampleRate;
-    Settings_.AudioBitsPerSample = d.AudioBitsPerSample;
-    Settings_.AudioChannels = d.AudioChannels;
-    Settings_.AudioVBR = d.AudioVBR;
-    Settings_.AudioVbrMinBitrate = d.AudioVbrMinBitrate;
-    Settings_.AudioVbrMaxBitrate = d.AudioVbrMaxBitrate;
+    // What the wizard made the defaults holds for the files after it; the naming
+    // stays as it was when the adding began.
+    TDefaultSettings next = DefaultSettings;
+    next.NamePattern = Settings_.NamePattern;
+    next.KeepFolderTree = Settings_.KeepFolderTree;
+    next.ExistingOutput = Settings_.ExistingOutput;
+    Settings_ = next;
   }
   StoreCurrentTask(true, 0);
   Outputs_.insert(Tasks.back()->DstFile);

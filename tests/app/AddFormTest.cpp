@@ -351,14 +351,16 @@ TEST(TaskAdding, StopKeepsWhatWasRead) {
     ASSERT_TRUE(MakeWma(files.back().Path, {0.3, 44100, 2, {}}));
   }
   QProgressDialog progress;
-  std::binary_semaphore stopped(0);
+  // Every file from the fifth on is held until Stop has been pressed.
+  std::counting_semaphore<8> stopped(0);
   TReadPool::ReadHook = [&](int index) {
-    if (index == 4) {
+    if (index == 4)
       QMetaObject::invokeMethod(&progress, [&] { progress.findChild<QPushButton*>()->click(); }, Qt::QueuedConnection);
+    if (index >= 4) {
       EXPECT_TRUE(stopped.try_acquire_for(std::chrono::seconds(20)));
     }
   };
-  QObject::connect(&progress, &QProgressDialog::canceled, [&] { stopped.release(); });
+  QObject::connect(&progress, &QProgressDialog::canceled, [&] { stopped.release(8); });
   WizardFinisher wizard;
   MessageAnswerer answer;
   TTaskAdding(&progress, {}).Run(files, {}, 8);
