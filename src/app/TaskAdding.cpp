@@ -137,6 +137,7 @@ void TTaskAdding::Add(TReadResult& r) {
 }
 
 int TTaskAdding::Ask(const std::function<int()>& question) {
+  ShowCount();
   if (Progress_) Progress_->hide();
   Asking_ = true;
   const int answer = question();

@@ -1,7 +1,10 @@
 #include "ReadPool.h"
 
+#include <QSocketNotifier>
 #include <QThread>
+#include <sys/eventfd.h>
 #include <system_error>
+#include <unistd.h>
 
 std::function<void(int index)> TReadPool::ReadHook;
 
@@ -11,14 +14,26 @@ TReadPool::TReadPool(std::vector<TReadRequest> files, const TTaskReader& reader,
       Reader_(reader),
       Threads_(threads > 0 ? threads : std::max(1, QThread::idealThreadCount())),
       Results_(Files_.size()),
-      Done_(Files_.size(), 0) {}
+      Done_(Files_.size(), 0) {
+  WakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  if (WakeFd_ < 0) return;  // Start then refuses
+  Wake_ = new QSocketNotifier(WakeFd_, QSocketNotifier::Read, this);
+  connect(Wake_, &QSocketNotifier::activated, this, [this] {
+    eventfd_t count = 0;
+    ::eventfd_read(WakeFd_, &count);
+    emit Ready();
+  });
+}
 
 TReadPool::~TReadPool() {
   Stop();
   for (std::thread& w : Workers_) w.join();
+  delete Wake_;
+  if (WakeFd_ >= 0) ::close(WakeFd_);
 }
 
 bool TReadPool::Start() {
+  if (WakeFd_ < 0) return false;
   const int count = std::min<int>(Threads_, std::max<int>(1, int(Files_.size())));
   for (int i = 0; i < count; ++i) {
     try {
@@ -61,15 +76,7 @@ void TReadPool::Run() {
 }
 
 void TReadPool::Tell() {
-  // One report waits in the window's queue at a time; it takes all there is.
-  if (TellPending_.exchange(true)) return;
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        TellPending_ = false;
-        emit Ready();
-      },
-      Qt::QueuedConnection);
+  if (WakeFd_ >= 0) ::eventfd_write(WakeFd_, 1);
 }
 
 bool TReadPool::TakeNext(TReadResult& result) {

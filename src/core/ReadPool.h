@@ -12,6 +12,8 @@
 // Reads a list of files on a pool of threads, one per core, while the window goes
 // on; the results are taken in the order given, each as soon as it and those
 // before it are read.
+class QSocketNotifier;
+
 class TReadPool : public QObject {
   Q_OBJECT
  public:
@@ -50,7 +52,10 @@ class TReadPool : public QObject {
   std::vector<std::thread> Workers_;
   std::atomic<std::size_t> Next_{0};
   std::atomic<bool> Stop_{false};
-  std::atomic<bool> TellPending_{false};
+  // Readers tell the window through an eventfd: a hand-over the race checker can
+  // follow, unlike Qt's event queue; its counter folds many reads into one wake.
+  int WakeFd_ = -1;
+  QSocketNotifier* Wake_ = nullptr;
   std::mutex Mx_;
   std::vector<TReadResult> Results_;  // under Mx_
   std::vector<char> Done_;            // under Mx_
