@@ -384,7 +384,10 @@ int main(int argc, char** argv) {
     DefaultSettings.ExistingOutput = TExistingOutput::Skip;
 
   QString outDir = DefaultSettings.OutputFileDir;
-  if (!options.outDir.isEmpty()) {
+  if (!options.outDir.isEmpty() && options.dryRun) {
+    // A plan writes nothing, not even the folder it names.
+    outDir = QDir::cleanPath(NativeAbsolutePath(options.outDir)) + "/";
+  } else if (!options.outDir.isEmpty()) {
     QString error;
     outDir = ForceFolder(NativeAbsolutePath(options.outDir), "/", &error);
     if (outDir.isEmpty()) {
