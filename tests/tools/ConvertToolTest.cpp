@@ -200,7 +200,6 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   const QString cut = t.Path("in/cut.wma"), trash = home.Trash();
   ASSERT_TRUE(MakeWma(good, {1.0, 44100, 2, {}}) && MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
   ASSERT_TRUE(CutFile(t.Path("whole.wma"), cut, 0.37));
-  const qint64 goodSize = QFileInfo(good).size();
 
   const Result r = RunTool({"--trash-source", "-o", t.Path("out"), good, bad, cut}, t.Path("config"));
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
@@ -208,7 +207,6 @@ TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
   EXPECT_TRUE(r.err.contains(good + ": moved to the trash\n")) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains("converted 1, skipped 0, failed 2, moved to the trash 1 in ")) << r.err.toStdString();
   EXPECT_EQ(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden), QStringList{"good.wma"});
-  EXPECT_EQ(QFileInfo(trash + "/files/good.wma").size(), goodSize);
   EXPECT_TRUE(QFileInfo::exists(trash + "/info/good.wma.trashinfo"));
   EXPECT_TRUE(!QFileInfo::exists(good) && QFileInfo::exists(cut) && QFileInfo::exists(bad));
 }
