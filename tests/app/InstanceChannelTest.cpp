@@ -31,9 +31,7 @@ TEST(InstanceChannel, HandsOverAnyFileName) {
     loop.exec();
   }
   qputenv("XDG_RUNTIME_DIR", before);
-  EXPECT_EQ(received, files);
-  ASSERT_EQ(received.size(), 3);
-  EXPECT_EQ(NativePath(received[0]), "/music/Bj\xf6rk/01 Caf\xe9.wma");
+  EXPECT_EQ(received, files);  // kept bytes and all
 }
 
 }  // namespace

@@ -93,10 +93,7 @@ TEST_F(PrgFormTest, TheReportNamesTheInputsMovedToTheTrash) {
   const TestHome home(t.Path("home"));
   DefaultSettings.TrashSources = true;
   QStringList names;
-  for (int i = 0; i < 22; ++i) {
-    names << QString::asprintf("f%02d.wav", i);
-    AddTask(names.back().chopped(4), 0.2);
-  }
+  for (int i = 0; i < 22; ++i) names << QFileInfo(AddTask(QString::asprintf("f%02d", i), 0.2).SrcFile).fileName();
   ASSERT_TRUE(MakeMp3(t.Path("self.mp3"), {0.5, 44100, 2, {}}));
   TTask& self = AddReadTask(t.Path("self.mp3"));
   self.DstFile = self.SrcFile;
@@ -108,8 +105,7 @@ TEST_F(PrgFormTest, TheReportNamesTheInputsMovedToTheTrash) {
   expected += "\n " + QString(lang::AndMoreFormat).arg(2) + "\n" + lang::NotMovedToTrash + "\n " + self.SrcFile +
               ": " + lang::TrashIsOutput + "\n" + lang::OpenOutputFolder;
   EXPECT_EQ(answer.Seen[0], expected);
-  QStringList trashed = QDir(home.Trash() + "/files").entryList(QDir::Files);
-  EXPECT_EQ(trashed, names);
+  EXPECT_EQ(QDir(home.Trash() + "/files").entryList(QDir::Files), names);
   EXPECT_TRUE(ReadMedia(self.SrcFile).DecodedCleanly);
 }
 

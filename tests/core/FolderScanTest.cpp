@@ -2,9 +2,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <fstream>
 
 #include "FolderScan.h"
 #include "NativePath.h"
@@ -56,14 +55,11 @@ TEST(FolderScan, FollowsFileLinksButNotFolderLinks) {
 // them, and sorted as the letters they show.
 TEST(FolderScan, FindsFilesWhoseNamesAreNotUtf8) {
   TestFolder t;
-  const QByteArray root = NativePath(t.Path("in"));
-  for (const char* folder : {"", "/Ba", "/Bj\xf6rk", "/Bz", "/Bj\xf6rk/\xc9t\xe9"})
-    ASSERT_EQ(::mkdir((root + folder).constData(), 0777), 0) << folder;
+  const std::string root = NativePath(t.Path("in")).toStdString();
   for (const char* file : {"/Ba/a.wma", "/Bj\xf6rk/01 Caf\xe9.wma", "/Bj\xf6rk/02 \x80.WMA", "/Bj\xf6rk/notes\xe9.txt",
                            "/Bj\xf6rk/\xc9t\xe9/x.ogg", "/Bz/z.wma"}) {
-    const int fd = ::open((root + file).constData(), O_CREAT | O_WRONLY, 0666);
-    ASSERT_GE(fd, 0) << file;
-    ::close(fd);
+    std::filesystem::create_directories(std::filesystem::path(root + file).parent_path());
+    ASSERT_TRUE(std::ofstream(root + file).good()) << file;
   }
   const std::vector<TFoundFile> found = TFolderScan::Run(t.Path("in"));
   QStringList shown;
@@ -71,18 +67,15 @@ TEST(FolderScan, FindsFilesWhoseNamesAreNotUtf8) {
     shown << ReadableName(f.SubFolder + "|" + f.Path.section('/', -1));
     EXPECT_TRUE(NativeIsFile(f.Path)) << NativePath(f.Path).constData();
   }
-  EXPECT_EQ(shown,
+  ASSERT_EQ(shown,
             QStringList({"Ba/|a.wma", "Björk/|01 Café.wma", "Björk/|02 €.WMA", "Björk/Été/|x.ogg", "Bz/|z.wma"}));
-  ASSERT_EQ(found.size(), 5u);
-  EXPECT_EQ(NativePath(found[2].Path), root + "/Bj\xf6rk/02 \x80.WMA");
   // A folder named by its own bytes, and relative to a current folder, is found as well.
   const QString here = QDir::currentPath();
   QDir::setCurrent(t.Path("in"));
   const auto inside = TFolderScan::Run(PathFromNative("Bj\xf6rk"));
   QDir::setCurrent(here);
   ASSERT_EQ(inside.size(), 3u);
-  EXPECT_EQ(NativePath(inside[0].Path), root + "/Bj\xf6rk/01 Caf\xe9.wma");
-  EXPECT_EQ(NativePath(inside[2].SubFolder), "\xc9t\xe9/");
+  EXPECT_EQ(NativePath(inside[0].Path).toStdString(), root + "/Bj\xf6rk/01 Caf\xe9.wma");
 }
 
 TEST(FolderScan, StopsWhenAsked) {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QUuid>
+#include <QtEndian>
 #include <cmath>
 
 extern "C" {
@@ -129,15 +130,14 @@ bool MakeAudio(const QString& path, const char* format, AVCodecID id, AVSampleFo
 // ASF objects: a GUID, a 64-bit little-endian size counting the object's own
 // 24-byte head, then the body.
 QByteArray Le(quint64 v, int bytes) {
-  QByteArray out;
-  for (int i = 0; i < bytes; ++i) out += char(v >> (8 * i) & 0xFF);
-  return out;
+  QByteArray out(8, '\0');
+  qToLittleEndian(v, out.data());
+  return out.left(bytes);
 }
 
 quint64 ReadLe(const QByteArray& b, qsizetype at, int bytes) {
-  quint64 v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = v << 8 | quint8(b[at + i]);
-  return v;
+  const char* p = b.constData() + at;
+  return bytes == 4 ? qFromLittleEndian<quint32>(p) : qFromLittleEndian<quint64>(p);
 }
 
 void PutLe(QByteArray& b, qsizetype at, quint64 v, int bytes) { b.replace(at, bytes, Le(v, bytes)); }
@@ -148,21 +148,10 @@ QByteArray AsfGuid(const char* text) {
   return Le(u.data1, 4) + Le(u.data2, 2) + Le(u.data3, 2) + QByteArray(reinterpret_cast<const char*>(u.data4), 8);
 }
 
-QByteArray AsfObject(const char* guid, const QByteArray& body) {
-  return AsfGuid(guid) + Le(24 + body.size(), 8) + body;
-}
-
-// A field led by its 32-bit length.
-QByteArray Counted(const QByteArray& field) { return Le(quint64(field.size()), 4) + field; }
-
 // Where the first child object with `guid` lies in [from, to) of `b`, or -1.
 qsizetype FindObject(const QByteArray& b, qsizetype from, qsizetype to, const QByteArray& guid) {
-  for (qsizetype at = from; at + 24 <= to;) {
+  for (qsizetype at = from; at + 24 <= to && ReadLe(b, at + 16, 8) >= 24; at += qsizetype(ReadLe(b, at + 16, 8)))
     if (b.mid(at, 16) == guid) return at;
-    const quint64 size = ReadLe(b, at + 16, 8);
-    if (size < 24) return -1;
-    at += qsizetype(size);
-  }
   return -1;
 }
 
@@ -173,47 +162,36 @@ bool MakeWma(const QString& path, const ToneSpec& tone, int bitRate) {
 }
 
 bool MakeProtectedWma(const QString& path, const ToneSpec& tone, int which) {
-  const char* const Header = "75B22630-668E-11CF-A6D9-00AA0062CE6C";
-  const char* const FileProperties = "8CABDCA1-A947-11CF-8EE4-00C00C205365";
-  const char* const Extension = "5FBF03B5-A92E-11CF-8EE3-00C00C205365";
-  if (!MakeWma(path, tone)) return false;
+  static const char* const Encryption[] = {
+      "2211B3FB-BD23-11D2-B4B7-00A0C955FC6E", "298AE614-2622-4C17-B935-DAE07EE9289C",
+      "43058533-6981-49E6-9B74-AD12CB86D58C", "9A04F079-9840-4286-AB92-E65BE0885F95"};
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
+  if (which < 0 || which > 3 || !MakeWma(path, tone) || !file.open(QIODevice::ReadOnly)) return false;
   QByteArray b = file.readAll();
   file.close();
-  if (b.size() < 30 || !b.startsWith(AsfGuid(Header))) return false;
+  if (b.size() < 30) return false;
   const qsizetype headerEnd = qsizetype(ReadLe(b, 16, 8));
-  qsizetype at = headerEnd;  // the new object goes last among the header's children
-  QByteArray added;
-  switch (which) {
-    case 0:
-      added = AsfObject("2211B3FB-BD23-11D2-B4B7-00A0C955FC6E",
-                        Counted("secret") + Counted(QByteArray("DRM", 4)) + Counted(QByteArray("key-id", 7)) +
-                            Counted(QByteArray("http://licence.invalid/", 24)));
-      break;
-    case 1:
-      added = AsfObject("298AE614-2622-4C17-B935-DAE07EE9289C", Counted("<WRMHEADER/>"));
-      break;
-    case 2: {
-      // Last in the header extension, whose two sizes grow with it.
-      const qsizetype ext = FindObject(b, 30, headerEnd, AsfGuid(Extension));
-      if (ext < 0) return false;
-      added = AsfObject("43058533-6981-49E6-9B74-AD12CB86D58C", Le(0, 2));
-      const quint64 extSize = ReadLe(b, ext + 16, 8);
-      at = ext + qsizetype(extSize);
-      PutLe(b, ext + 16, extSize + added.size(), 8);
-      PutLe(b, ext + 42, ReadLe(b, ext + 42, 4) + added.size(), 4);
-      break;
-    }
-    case 3:
-      added = AsfObject("9A04F079-9840-4286-AB92-E65BE0885F95", Counted("<WRMHEADER/>"));
-      break;
-    default: return false;
+  // Counted fields as the Content Encryption Object has them (secret, type, key, URL);
+  // libavformat reads them, the other kinds skip them.
+  QByteArray body;
+  for (const QByteArray& field : {QByteArray("secret"), QByteArray("DRM", 4), QByteArray("key-id", 7),
+                                  QByteArray("http://licence.invalid/", 24)})
+    body += Le(quint64(field.size()), 4) + field;
+  const QByteArray added = AsfGuid(Encryption[which]) + Le(24 + body.size(), 8) + body;
+  qsizetype at = headerEnd;  // last among the header's children
+  if (which == 2) {
+    // Last in the header extension, whose two sizes grow with it.
+    const qsizetype ext = FindObject(b, 30, headerEnd, AsfGuid("5FBF03B5-A92E-11CF-8EE3-00C00C205365"));
+    if (ext < 0) return false;
+    at = ext + qsizetype(ReadLe(b, ext + 16, 8));
+    PutLe(b, ext + 16, ReadLe(b, ext + 16, 8) + added.size(), 8);
+    PutLe(b, ext + 42, ReadLe(b, ext + 42, 4) + added.size(), 4);
+  } else {
+    PutLe(b, 24, ReadLe(b, 24, 4) + 1, 4);  // the header's object count
   }
   PutLe(b, 16, quint64(headerEnd + added.size()), 8);
-  if (which != 2) PutLe(b, 24, ReadLe(b, 24, 4) + 1, 4);
   // The file's size as the file properties give it; the data object's place is not recorded.
-  const qsizetype props = FindObject(b, 30, headerEnd, AsfGuid(FileProperties));
+  const qsizetype props = FindObject(b, 30, headerEnd, AsfGuid("8CABDCA1-A947-11CF-8EE4-00C00C205365"));
   if (props < 0) return false;
   PutLe(b, props + 40, ReadLe(b, props + 40, 8) + added.size(), 8);
   b.insert(at, added);

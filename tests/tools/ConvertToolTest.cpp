@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
-#include <QUrl>
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
@@ -23,19 +22,10 @@ struct Result {
   QByteArray rawErr;
 };
 
-// With `home`, the tool runs there and takes it as its home, its data folder (and
-// so its trash) not made yet.
-Result RunTool(const QStringList& args, const QString& configHome, const QByteArray& input = {},
-               const QString& home = {}) {
+Result RunTool(const QStringList& args, const QString& configHome, const QByteArray& input = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_CONFIG_HOME", configHome);
-  if (!home.isEmpty()) {
-    QDir().mkpath(home);
-    env.insert("HOME", home);
-    env.insert("XDG_DATA_HOME", home + "/.local/share");
-    p.setWorkingDirectory(home);
-  }
   p.setProcessEnvironment(env);
   p.start(CONVERT_TOOL, args);
   p.write(input);
@@ -204,34 +194,21 @@ TEST(ConvertTool, OptionsAUnixUserExpects) {
 // With --trash-source an input whose MP3 is made goes to the user's trash with its
 // info file and is named as it goes; a garbage input and a cut one stay where they are.
 TEST(ConvertTool, TrashSourceMovesOnlyTheInputsConverted) {
-  QTemporaryDir dir;
-  const QString home = dir.filePath("home"), trash = home + "/.local/share/Trash";
-  const QString good = dir.filePath("in/good.wma"), bad = dir.filePath("in/bad.wma"), cut = dir.filePath("in/cut.wma");
-  QDir().mkpath(dir.filePath("in"));
-  ASSERT_TRUE(MakeWma(good, {1.0, 44100, 2, {}}));
-  ASSERT_TRUE(MakeWma(dir.filePath("whole.wma"), {20.0, 44100, 2, {}}));
-  ASSERT_TRUE(CutFile(dir.filePath("whole.wma"), cut, 0.37));
-  QFile f(bad);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
-  f.close();
-  const qint64 goodSize = QFileInfo(good).size();
+  const TestFolder t;
+  const TestHome home(t.Path("home"));  // the tool's too: its environment is this process's
+  const QString good = t.Path("in/good.wma"), bad = t.Touch("in/bad.wma", QByteArray(5000, 'z'));
+  const QString cut = t.Path("in/cut.wma"), trash = home.Trash();
+  ASSERT_TRUE(MakeWma(good, {1.0, 44100, 2, {}}) && MakeWma(t.Path("whole.wma"), {20.0, 44100, 2, {}}));
+  ASSERT_TRUE(CutFile(t.Path("whole.wma"), cut, 0.37));
 
-  const Result r =
-      RunTool({"--trash-source", "-o", dir.filePath("out"), good, bad, cut}, dir.filePath("config"), {}, home);
+  const Result r = RunTool({"--trash-source", "-o", t.Path("out"), good, bad, cut}, t.Path("config"));
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
-  EXPECT_TRUE(ReadMedia(dir.filePath("out/good.mp3")).DecodedCleanly);
+  EXPECT_TRUE(ReadMedia(t.Path("out/good.mp3")).DecodedCleanly);
   EXPECT_TRUE(r.err.contains(good + ": moved to the trash\n")) << r.err.toStdString();
   EXPECT_TRUE(r.err.contains("converted 1, skipped 0, failed 2, moved to the trash 1 in ")) << r.err.toStdString();
-  EXPECT_FALSE(QFileInfo::exists(good));
-  EXPECT_EQ(QFileInfo(trash + "/files/good.wma").size(), goodSize);
-  QFile info(trash + "/info/good.wma.trashinfo");
-  ASSERT_TRUE(info.open(QIODevice::ReadOnly));
-  const QString infoText = QString::fromUtf8(info.readAll());
-  EXPECT_TRUE(infoText.startsWith("[Trash Info]\nPath=" + QUrl::toPercentEncoding(good, "/") + "\nDeletionDate="))
-      << infoText.toStdString();
-  EXPECT_TRUE(QFileInfo::exists(cut) && QFileInfo::exists(bad));
   EXPECT_EQ(QDir(trash + "/files").entryList(QDir::Files | QDir::Hidden), QStringList{"good.wma"});
-  EXPECT_FALSE(QFileInfo::exists(home + "/files"));  // nothing went astray in the working folder
+  EXPECT_TRUE(QFileInfo::exists(trash + "/info/good.wma.trashinfo"));
+  EXPECT_TRUE(!QFileInfo::exists(good) && QFileInfo::exists(cut) && QFileInfo::exists(bad));
 }
 
 // Interrupted, the converter discards the file being written and says so in its status.
@@ -250,34 +227,21 @@ TEST(ConvertTool, AnInterruptedRunEndsWith130AndLeavesNoPartialFile) {
 // Two machines sharing a library: each file falls in one share, none in both,
 // and a share never reads another's files (the bad one fails in one run only).
 TEST(ConvertTool, ShardsSplitALibraryBetweenRuns) {
-  QTemporaryDir dir;
-  const QString lib = dir.filePath("lib"), config = dir.filePath("config");
-  QStringList all;
-  for (int i = 0; i < 12; ++i) {
-    all << lib + QString("/Artist %1/Album/%2.wma").arg(i % 3).arg(i);
+  const TestFolder t;
+  QStringList all = {t.Touch("lib/bad.wma", QByteArray(5000, 'z'))}, seen;
+  for (int i = 0; i < 8; ++i) {
+    all << t.Path(QString("lib/Artist %1/%2.wma").arg(i % 3).arg(i));
     QDir().mkpath(QFileInfo(all.back()).path());
     ASSERT_TRUE(MakeWma(all.back(), {0.2, 44100, 2, {}}));
   }
-  const QString bad = lib + "/bad.wma";
-  QFile f(bad);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(5000, 'z')) == 5000);
-  f.close();
-  all << bad;
-  QStringList seen;
-  int badRuns = 0;
   for (const char* shard : {"1/2", "2/2"}) {
-    const Result r = RunTool({"-n", "--shard", shard, "-o", dir.filePath("out"), lib}, config);
-    QStringList mine;
-    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) mine << line.section(" -> ", 0, 0);
-    if (r.err.contains(bad)) {
-      ++badRuns;
-      mine << bad;
-    }
-    EXPECT_EQ(r.code, r.err.contains(bad) ? 1 : 0) << shard << r.err.toStdString();
-    EXPECT_FALSE(mine.isEmpty()) << shard;
-    seen << mine;
+    const Result r = RunTool({"-n", "--shard", shard, "-o", t.Path("out"), t.Path("lib")}, t.Path("config"));
+    const qsizetype before = seen.size();
+    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) seen << line.section(" -> ", 0, 0);
+    if (r.err.contains(all[0])) seen << all[0];
+    EXPECT_EQ(r.code, r.err.contains(all[0]) ? 1 : 0) << shard << r.err.toStdString();
+    EXPECT_GT(seen.size(), before + 1) << shard;
   }
-  EXPECT_EQ(badRuns, 1);
   seen.sort();
   all.sort();
   EXPECT_EQ(seen, all);
@@ -302,33 +266,25 @@ TEST(ConvertTool, BadUsageExitsWithTwo) {
 // user's own bytes back.
 TEST(ConvertTool, NamesThatAreNotUtf8AreConvertedUnderReadableNames) {
   const TestFolder t;  // removes names QTemporaryDir cannot
-  const QDir dir(t.Path());
-  const QByteArray in = QFile::encodeName(dir.filePath("in")), folder = in + "/Bj\xf6rk";
-  ASSERT_EQ(::mkdir(in.constData(), 0777), 0);
-  ASSERT_EQ(::mkdir(folder.constData(), 0777), 0);
-  ASSERT_TRUE(MakeWma(dir.filePath("made.wma"), {1.0, 44100, 2, {}}));
-  const QByteArray song = folder + "/01 Caf\xe9.wma", bad = folder + "/02 \x93" "Bad\x94.wma";
-  ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("made.wma")).constData(), song.constData()), 0);
-  FILE* f = std::fopen(bad.constData(), "wb");
-  ASSERT_TRUE(f);
-  ASSERT_EQ(std::fwrite(QByteArray(5000, 'z').constData(), 1, 5000, f), 5000u);
-  ASSERT_EQ(std::fclose(f), 0);
-  const QString out = dir.filePath("out"), config = dir.filePath("config");
+  const QByteArray folder = QFile::encodeName(t.Path("in")) + "/Bj\xf6rk", song = folder + "/01 Caf\xe9.wma";
+  const QByteArray bad = folder + "/02 \x93" "Bad\x94.wma";
+  ASSERT_TRUE(QDir().mkpath(t.Path("in")) && ::mkdir(folder.constData(), 0777) == 0);
+  ASSERT_TRUE(MakeWma(t.Path("made.wma"), {1.0, 44100, 2, {}}));
+  ASSERT_EQ(::rename(QFile::encodeName(t.Path("made.wma")).constData(), song.constData()), 0);
+  ASSERT_EQ(::rename(QFile::encodeName(t.Touch("bad", QByteArray(5000, 'z'))).constData(), bad.constData()), 0);
+  const QString out = t.Path("out"), config = t.Path("config");
 
-  const Result r = RunTool({"-o", out, dir.filePath("in")}, config);
+  const Result r = RunTool({"-o", out, t.Path("in")}, config);
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
   EXPECT_EQ(r.out, out + "/Björk/01 Café.mp3\n");
   EXPECT_TRUE(r.rawErr.contains(bad + ": ")) << r.rawErr.constData();
-  EXPECT_EQ(QDir(out).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Björk"});
   const MediaFacts made = ReadMedia(out + "/Björk/01 Café.mp3");
   EXPECT_TRUE(made.DecodedCleanly);
-  EXPECT_NEAR(made.DecodedFrames / 44100.0, 1.0, 0.1);
   EXPECT_EQ(made.Tags.at("title"), "01 Café");  // from the file name, made readable as well
 
   const Result piped = RunTool({"--overwrite", "-o", out, "-"}, config, song + "\n");
   EXPECT_EQ(piped.code, 0) << piped.err.toStdString();
   EXPECT_EQ(piped.out, out + "/01 Café.mp3\n");
-  EXPECT_TRUE(ReadMedia(out + "/01 Café.mp3").DecodedCleanly);
 }
 
 }  // namespace
