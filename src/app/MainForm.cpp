@@ -335,13 +335,15 @@ void TmainFrm::ShowTaskInfo(int index) {
   const TTask& t = *Tasks[index];
   taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) +
                       "</u></a>");
-  if (NativeIsFile(t.DstFile))
-    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: <a href=\"dd\"><u>" + Escaped(t.DstFile) +
-                        "</u></a>" + (DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(t)
-                                          ? QString(" (") + lang::AlreadyConverted + ")"
-                                          : QString()));
-  else
+  if (NativeIsFile(t.DstFile)) {
+    // Said before the name, where a long name cannot push it out of sight.
+    const bool done = DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(t);
+    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>" +
+                        (done ? QString(" (") + lang::AlreadyConverted + ")" : QString()) + ": <a href=\"dd\"><u>" +
+                        Escaped(t.DstFile) + "</u></a>");
+  } else {
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: " + Escaped(t.DstFile));
+  }
   // The line describes the selected task's own settings.
   const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : "";
   const QString rate = t.VBR ? QString::asprintf(lang::VbrRateFormat, t.VbrMinBitrate, t.VbrMaxBitrate)
@@ -398,8 +400,8 @@ void TmainFrm::addFileBtnClick(QObject* Sender) {
   FolderProgress = &progress;
   std::vector<TReadRequest> files;
   if (ExpandFolders(AddFilesDlgFiles, progress, files) && !ShutdownRequested) {
-    const int given = int(files.size());
     TTaskReader::LeaveOutOwnOutputs(files, DefaultSettings);
+    const int given = int(files.size());
     TTaskAdding adding(&progress, [this] { ListNewTasks(); });
     connect(&adding, &TTaskAdding::Status, statusPanel0, &QLabel::setText);
     Adding_ = &adding;
