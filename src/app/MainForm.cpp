@@ -534,10 +534,11 @@ void TmainFrm::TaskListKeyDown() {
 
 void TmainFrm::TaskListClickCheck(int row) {
   if (Tasks.empty() || row < 0 || row >= static_cast<int>(Tasks.size())) return;
-  if (Busy()) {
+  const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
+  if (run && run->Running()) {
     // The run reads the ticks: a change now would not be what it converts.
     TaskList->SetChecked(row, Tasks[row]->Checked);
-    if (!Adding) CanAct();
+    CanAct();
     return;
   }
   Tasks[row]->Checked = TaskList->Checked(row);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "MediaCheck.h"
+#include "Lang.h"
 #include "MediaMaker.h"
 #include "TestSupport.h"
 
@@ -47,9 +48,13 @@ TEST(ConvertTool, ConvertsTaggedFilesAndReportsTheBadOneWithoutStopping) {
   f.write(QByteArray(5000, 'z'));
   f.close();
   const QString config = dir.filePath("config");
+  const QString locked = dir.filePath("locked.wma");
+  ASSERT_TRUE(MakeProtectedWma(locked, {1.0, 44100, 2, {}}));
 
-  const Result r = RunTool({"-b", "128", "-o", dir.filePath("out"), a, bad, c}, config);
+  const Result r = RunTool({"-b", "128", "-o", dir.filePath("out"), a, bad, locked, c}, config);
   EXPECT_EQ(r.code, 1) << r.err.toStdString();
+  // A copy-protected file is named as such, and nothing is made of it.
+  EXPECT_TRUE(r.err.contains(QString(lang::ProtectedFormat).arg(locked))) << r.err.toStdString();
   QStringList written = r.out.split('\n', Qt::SkipEmptyParts);
   written.sort();  // printed as each finishes
   EXPECT_EQ(written, QStringList({dir.filePath("out/a.mp3"), dir.filePath("out/c.mp3")}));
