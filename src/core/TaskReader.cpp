@@ -81,16 +81,12 @@ TReadResult TTaskReader::Read(const QString& path, const QString& subFolder) con
   // then no audio is read to find it out.
   const AVCodec* codec = nullptr;
   int si = av_find_best_stream(fmt.Context, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-  std::int64_t stated = -1;
-  const auto complete = [&] {
-    if (si < 0 || !codec) return false;
-    const AVCodecParameters* p = fmt.Context->streams[si]->codecpar;
-    return p->sample_rate > 0 && p->ch_layout.nb_channels > 0 && (stated = StatedDuration(path, fmt.Context)) > 0;
-  };
-  if (!complete()) {
+  const bool described = si >= 0 && codec && fmt.Context->streams[si]->codecpar->sample_rate > 0 &&
+                         fmt.Context->streams[si]->codecpar->ch_layout.nb_channels > 0;
+  std::int64_t stated = described ? StatedDuration(path, fmt.Context) : -1;
+  if (stated <= 0) {
     if (avformat_find_stream_info(fmt.Context, nullptr) < 0) return r;
     si = av_find_best_stream(fmt.Context, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    stated = -1;
   }
   if (si == AVERROR_STREAM_NOT_FOUND) {
     r.Outcome = TReadOutcome::NoAudio;
