@@ -246,6 +246,7 @@ bool TmainFrm::CanAct() {
 }
 
 void TmainFrm::SetAdding(bool on) {
+  SetAddingUnderWay(on);
   if (on) {
     for (QPushButton* b : {addFileBtn, addFolderBtn, rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
     Adding = true;

@@ -55,8 +55,6 @@ class TmainFrm : public QMainWindow {
   bool CanAct();
   // A file is being read or a run is in progress, shown or hidden to the tray.
   bool Busy() const;
-  // Files are being added (found, read, or set in the wizard).
-  bool IsAdding() const { return Adding; }
   // Ends the program as soon as what runs has ended, answering No to every question.
   void EndWhenSettled();
   void SetAdding(bool on);

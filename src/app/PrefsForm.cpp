@@ -19,6 +19,7 @@
 namespace {
 
 QPointer<TPrefsForm> Instance;
+bool AddingUnderWay = false;
 
 constexpr int FormWidth = 470;
 constexpr int CheckIndent = 22;
@@ -183,8 +184,7 @@ void TPrefsForm::FormShow() {
   skinFrame->SetCaption(QString("   ") + lang::PrefsCaption + " ...");
   const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
   runNote->setVisible(run && run->Running());
-  const TmainFrm* main = AppWindows ? AppWindows->mainFrm.get() : nullptr;
-  addingNote->setVisible(main && main->IsAdding());
+  addingNote->setVisible(AddingUnderWay);
   setFixedHeight(layout()->totalHeightForWidth(FormWidth));
 }
 
@@ -220,6 +220,14 @@ void TPrefsForm::okBtnClick() {
 }
 
 TPrefsForm* PrefsWindow() { return Instance; }
+
+void SetAddingUnderWay(bool adding) {
+  AddingUnderWay = adding;
+  if (Instance && Instance->isVisible()) {
+    Instance->addingNote->setVisible(adding);
+    Instance->setFixedHeight(Instance->layout()->totalHeightForWidth(Instance->width()));
+  }
+}
 
 void ShowPrefsWindow() {
   if (Instance) {

@@ -48,5 +48,8 @@ class TPrefsForm : public QDialog {
 // Opens the preferences window modally over the program's windows, or brings
 // forward the one already open.
 void ShowPrefsWindow();
+// Files are being added, or no longer: the window says that naming changed meanwhile
+// reaches the next adding.
+void SetAddingUnderWay(bool adding);
 // The window ShowPrefsWindow has open, if any.
 TPrefsForm* PrefsWindow();
