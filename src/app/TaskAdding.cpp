@@ -74,6 +74,7 @@ void TTaskAdding::Finish() {
 
 void TTaskAdding::Take() {
   if (Taking_ || !Pool_) return;
+  if (ShutdownRequested) Ended_ = Silent_ = true;  // the program is ending: nothing more is listed
   if (Ended_) return Finish();
   Taking_ = true;
   QElapsedTimer slice;
