@@ -120,6 +120,12 @@ void ReadMediaTags(const QString& path, const AVFormatContext* fmt, TMediaTags& 
 std::string ReadCoverPicture(const QString& path) {
   AVFormatContext* fmt = OpenMedia(path);
   if (!fmt) return {};
+  std::string picture = ReadCoverPicture(fmt);
+  avformat_close_input(&fmt);
+  return picture;
+}
+
+std::string ReadCoverPicture(AVFormatContext* fmt) {
   std::string picture;
   for (unsigned i = 0; i < fmt->nb_streams && picture.empty(); ++i) {
     const AVStream* st = fmt->streams[i];
@@ -141,7 +147,6 @@ std::string ReadCoverPicture(const QString& path) {
       av_packet_free(&packet);
     }
   }
-  avformat_close_input(&fmt);
   return picture;
 }
 

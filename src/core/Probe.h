@@ -22,5 +22,7 @@ void ReadMediaTags(const QString& path, const AVFormatContext* fmt, TMediaTags& 
 // The file's picture: its attached picture, or else its first embedded image;
 // empty when it has none.
 std::string ReadCoverPicture(const QString& path);
+// The same from a file the caller has open; it may read packets, so it comes last.
+std::string ReadCoverPicture(AVFormatContext* fmt);
 // The ID3v1 tag at the end of a file, if it has one.
 bool ReadId3v1(const QString& path, TMediaTags& tags);

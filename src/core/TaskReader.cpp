@@ -50,8 +50,8 @@ struct TFormat {
 
 }  // namespace
 
-TTaskReader::TTaskReader(const TDefaultSettings& settings, bool nameOutput)
-    : Settings_(settings), NameOutput_(nameOutput) {}
+TTaskReader::TTaskReader(const TDefaultSettings& settings, bool nameOutput, bool withCover)
+    : Settings_(settings), NameOutput_(nameOutput), WithCover_(withCover) {}
 
 TReadResult TTaskReader::Read(const QString& path, const QString& subFolder) const {
   TReadResult r;
@@ -108,6 +108,7 @@ TReadResult TTaskReader::Read(const QString& path, const QString& subFolder) con
   FillTexts(t, tags);
   if (NameOutput_) t.DstFile = OutputNameFor(t, {}, Settings_);  // names may come from the tags just read
   t.EstimatedSize = ProbeSizeEstimate(t);
+  if (WithCover_) r.Cover = ReadCoverPicture(fmt.Context);
   r.Outcome = TReadOutcome::Read;
   return r;
 }

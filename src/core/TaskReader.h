@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "DefaultSettings.h"
@@ -19,6 +20,7 @@ struct TReadResult {
   QString Path;    // as asked for
   QString Reason;  // the system's words for a file that is gone or cannot be opened
   TTask Task;      // filled when read
+  std::string Cover;  // the file's picture, when the reader was asked for it
   bool Ok() const { return Outcome == TReadOutcome::Read; }
 };
 
@@ -34,8 +36,9 @@ class TTaskReader {
  public:
   // `settings` are the defaults and naming of the adding this reading belongs to,
   // fixed when it starts; `nameOutput` gives the task its output name (unnumbered:
-  // the list numbers it when the task joins).
-  explicit TTaskReader(const TDefaultSettings& settings, bool nameOutput = true);
+  // the list numbers it when the task joins); `withCover` also gives the picture (a
+  // list of thousands does without: a conversion reads it when it writes the tags).
+  explicit TTaskReader(const TDefaultSettings& settings, bool nameOutput = true, bool withCover = false);
 
   // `subFolder`: the file's folder under the folder it was added with ("" or "A/B/").
   TReadResult Read(const QString& path, const QString& subFolder = QString()) const;
@@ -51,4 +54,5 @@ class TTaskReader {
  private:
   TDefaultSettings Settings_;
   bool NameOutput_;
+  bool WithCover_;
 };

@@ -433,6 +433,8 @@ TEST_F(DecodingTest, TheMetadataPlayersShowReachTheMp3) {
     EXPECT_EQ(f.Tags.at("composer"), tags.at("composer"));
     const std::string n = name;
     EXPECT_EQ(f.CoverBytes, n == "covered.mp3" ? small.size() : 0);
+    EXPECT_EQ(TTaskReader(DefaultSettings, false, true).Read(Path(name)).Cover.size(),
+              n == "covered.mp3" ? small.size() : n == "huge.mp3" ? large.size() : 0);
     EXPECT_EQ(r.Note, n == "huge.mp3" ? "cover picture left out: larger than 1 MiB" : "");
   }
 }
