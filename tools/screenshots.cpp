@@ -93,12 +93,11 @@ int main(int argc, char** argv) {
   const char* texts[] = {"The following file can NOT be read correctly.\n /home/user/Music/broken.wma",
                          lang::Busy, lang::SameSettingsQuestion,
                          "The following file has no audio stream and can NOT be converted into MP3!"};
-  QString report = QString::asprintf(lang::FilesFailedFormat, 3, 5);
+  QStringList failed;
   for (const char* name : {"Symphonie fantastique, 1. Rêveries – Passions", "Quartet in F minor", "Live at the hall"})
-    report += QString("\n /home/user/Music/Recordings from the old collection/") + name + ".wma: the input ends at 0:07 of 0:20";
-  report += QString("\n") + lang::OpenOutputFolder;
-  msg->IconIndex = 1;
-  msg->SetText(report);
+    failed << QString("/home/user/Music/Recordings from the old collection/") + name + ".wma: the input ends at 0:07 of 0:20";
+  msg->IconIndex = miWarning;
+  msg->SetText(QString(lang::FilesFailedFormat).arg(3).arg(5), failed.join('\n'), lang::OpenOutputFolder);
   msg->okBtn->setText(lang::Yes);
   msg->helpBtn->setText(lang::No);
   Save(msg, "message-report");

@@ -59,6 +59,11 @@ TmsgFrm::TmsgFrm(QWidget* parent) : QDialog(parent) {
   details->setLineWrapMode(QPlainTextEdit::NoWrap);
   details->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   details->hide();
+  closingLabel = new QLabel(this);
+  closingLabel->setObjectName("closingLabel");
+  closingLabel->setTextFormat(Qt::PlainText);
+  closingLabel->setWordWrap(true);
+  closingLabel->hide();
   okBtn = new QPushButton(lang::Ok, this);
   okBtn->setObjectName("okBtn");
   okBtn->setGeometry(104, 160, 65, 27);
@@ -89,24 +94,29 @@ void TmsgFrm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void TmsgFrm::SetText(const QString& text, const QString& list) {
-  if (list.isEmpty()) return SetText(text);
+void TmsgFrm::SetText(const QString& text, const QString& list, const QString& closing) {
+  if (list.isEmpty()) return SetText(closing.isEmpty() ? text : text + "\n" + closing);
   constexpr int Width = 560, LabelTop = 56, Left = 88, Right = 21, Gap = 8;
   SetText(text);
-  Text = text + "\n" + list;
+  Text = text + "\n" + list + (closing.isEmpty() ? "" : "\n" + closing);
   const int labelWidth = Width - Left - Right;
   msgLabel->setGeometry(Left, LabelTop, labelWidth, std::max(20, msgLabel->heightForWidth(labelWidth)));
+  closingLabel->setText(closing);
+  const int closingHeight = closing.isEmpty() ? 0 : closingLabel->heightForWidth(labelWidth) + Gap;
   details->setPlainText(list);
   details->setAccessibleName(text);
   const QFontMetrics fm(details->font());
   const int lines = int(list.count('\n')) + 1;
+  // However long the list, the text above it, the closing line and the buttons stay on the screen.
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const int room = screen ? screen->availableGeometry().height() - 260 : 400;
-  const int height = std::clamp(lines * fm.lineSpacing() + 12, 3 * fm.lineSpacing(), std::clamp(room, 120, 420));
+  const int room = (screen ? screen->availableGeometry().height() - 260 : 400) - msgLabel->height() - closingHeight;
+  const int height = std::clamp(lines * fm.lineSpacing() + 12, 3 * fm.lineSpacing(), std::clamp(room, 3 * fm.lineSpacing(), 420));
   const int top = msgLabel->geometry().bottom() + Gap;
   details->setGeometry(Left, top, labelWidth, height);
   details->show();
-  const int buttons = top + height + 14;
+  closingLabel->setGeometry(Left, top + height + Gap, labelWidth, closingHeight - Gap);
+  closingLabel->setVisible(!closing.isEmpty());
+  const int buttons = top + height + closingHeight + 14;
   okBtn->move(Width / 2 - 75, buttons);
   helpBtn->move(Width / 2 + 10, buttons);
   skinFrame->setGeometry(0, 0, Width, 26);
@@ -117,6 +127,7 @@ void TmsgFrm::SetText(const QString& text) {
   constexpr int BaseHeight = 215, BaseLabelHeight = 97, LabelWidth = 217;
   details->hide();
   details->clear();
+  closingLabel->hide();
   skinFrame->setGeometry(0, 0, 326, 26);
   Text = text;
   const QFontMetrics fm(msgLabel->font());
@@ -191,6 +202,11 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaptio
 
 int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& SecondCaption,
                       const QString& FirstCaption) {
+  return ShowMessageWindow(Icon, Text, Details, QString(), SecondCaption, FirstCaption);
+}
+
+int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& Closing,
+                      const QString& SecondCaption, const QString& FirstCaption) {
   TmsgFrm* w = MessageWindow();
   // The window is already asking: a second question gets a window of its own
   // rather than a second modal loop on the same one.
@@ -202,7 +218,7 @@ int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, con
     w = extra.get();
   }
   w->IconIndex = Icon;
-  w->SetText(Text, Details);
+  w->SetText(Text, Details, Closing);
   w->helpBtn->setText(SecondCaption);
   w->okBtn->setText(FirstCaption);
   SetOwnerWindow(w, OwnerFor(w));

@@ -21,6 +21,7 @@ class TmsgFrm : public QDialog {
   QLabel* icon;
   QLabel* msgLabel;
   QPlainTextEdit* details;  // a list too long for the label: scrolls, can be copied
+  QLabel* closingLabel;     // under the list: the question the buttons answer
   QPushButton* okBtn;
   QPushButton* helpBtn;
   std::array<QPixmap, 4> iconList;
@@ -30,8 +31,9 @@ class TmsgFrm : public QDialog {
   // Sets the text; grows the window so that all of it shows, long names elided
   // in the middle where a line cannot wrap.
   void SetText(const QString& text);
-  // Sets the text above a list shown in a scrolling area; empty details hide it.
-  void SetText(const QString& text, const QString& details);
+  // Sets the text above a list shown in a scrolling area, and the closing line
+  // under it; empty details hide the area and the closing line follows the text.
+  void SetText(const QString& text, const QString& details, const QString& closing = {});
 
  public slots:
   void okBtnClick();
@@ -48,9 +50,12 @@ class TmsgFrm : public QDialog {
 // Shows the message window modally: 1 when the first button closed it, 2 for the
 // second button or the window's close button.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& SecondCaption, const QString& FirstCaption);
-// The same with a list under the text, in an area that scrolls however long it is.
+// The same with a list under the text, in an area that scrolls however long it is,
+// and a closing line under the list (a question), which stays in sight with the buttons.
 int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& SecondCaption,
                       const QString& FirstCaption);
+int ShowMessageWindow(int Icon, const QString& Text, const QString& Details, const QString& Closing,
+                      const QString& SecondCaption, const QString& FirstCaption);
 
 // Returns once no message is on screen: the user has answered what was asked,
 // so the next question or window does not open beside an unanswered one.

@@ -119,11 +119,16 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
     if (!AlbumNotes_.contains(line)) AlbumNotes_ << line;
   });
   // A job whose file is being checked is free for the next task.
-  connect(Engine_.get(), &TConversionEngine::JobWritten, this, [this] { Timer1->start(); });
+  connect(Engine_.get(), &TConversionEngine::JobWritten, this, [this](int index) {
+    Checking_ += std::max<qint64>(RunTasks_[index]->Duration, 0);
+    CheckingTasks_.insert(index);
+    Advance();
+  });
   connect(Engine_.get(), &TConversionEngine::JobStarted, this, [this] {
     ShowLeading();
-    timeLabel->setText(lang::ConvertingPleaseWait);
-    Timer2->start();
+    if (!TimeLineShown_) timeLabel->setText(lang::ConvertingPleaseWait);
+    // Restarted at every start, it would never tick in a run of files shorter than its interval.
+    if (!Timer2->isActive() && !Paused) Timer2->start();
   });
 
   connect(Timer1, &QTimer::timeout, this, &TprgFrm::Timer1Timer);
@@ -170,13 +175,12 @@ void TprgFrm::reject() {
 void TprgFrm::StartRun() {
   qint64 total = 0;
   int count = 0;
+  // An input gone since it was added fails in its turn, and the report names it
+  // with the others: a question here would come once for each of them.
   for (const auto& task : Tasks) {
     if (!task->Checked) continue;
-    if (!NativeIsFile(task->SrcFile))
-      ShowMessageWindow(miError, QString::fromLocal8Bit(std::strerror(ENOENT)) + "\n " + ReadableName(task->SrcFile),
-                        lang::Help, lang::Ok);
     ++count;
-    total += task->Duration;
+    total += Work(*task);
   }
   if (count == 0) {
     ShowMessageWindow(miQuestion, QString(lang::NothingToConvert) + " " + "\n" + lang::PleaseCheck, lang::Help,
@@ -202,6 +206,11 @@ void TprgFrm::StartRun() {
   Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
   Notify_ = DefaultSettings.NotifyWhenDone;
   AlreadyDone_ = 0;
+  Converted_ = 0;
+  Checking_ = 0;
+  CheckingTasks_.clear();
+  RefusalAsked_ = false;
+  TimeLineShown_ = false;
   Started_ = false;
   ShownIndex_ = -1;
   DoneDuration = 0;
@@ -224,7 +233,7 @@ void TprgFrm::StartRun() {
   setWindowState(windowState() & ~Qt::WindowMinimized);
   setWindowModality(Qt::ApplicationModal);
   Running_ = true;
-  Timer1->start();
+  Timer1->start(100);
   show();
   raise();
   activateWindow();
@@ -275,12 +284,6 @@ void TprgFrm::ShowBars(bool visible) {
 
 void TprgFrm::Timer1Timer() {
   Timer1->stop();
-  if (Asking_ || Paused) {
-    // Nothing starts or ends while the cancel question waits for its answer, and
-    // no task starts while the run is paused.
-    Timer1->start();
-    return;
-  }
   if (!Started_) {
     Started_ = true;
     StartTime.Start(Now());
@@ -288,6 +291,13 @@ void TprgFrm::Timer1Timer() {
   // Tasks start in list order, each in a free job; the run's end comes from the engine.
   Engine_->StartNext();
 }
+
+// The next task starts as soon as a job is free: a pause between files would add
+// up to minutes in a run of thousands. The engine starts none while the run is
+// paused or held for a question.
+void TprgFrm::Advance() { Timer1->start(0); }
+
+qint64 TprgFrm::Work(const TTask& task) { return std::max<qint64>(task.Duration, 0) + FileWork; }
 
 void TprgFrm::RunEnded() {
   if (Terminating_)
@@ -313,60 +323,64 @@ void TprgFrm::ShowLeading() {
 void TprgFrm::Timer2Timer() {
   ShowLeading();
   const auto jobs = Engine_->Running();
-  if (jobs.empty()) return;
-  const auto& lead = jobs.front();
-  // Only tasks of known length count against the total, which holds only theirs.
-  qint64 running = 0;
+  // Only the audio of tasks of known length counts while it converts; each
+  // task's share for opening and finishing counts when it ends.
+  qint64 running = Checking_;
   for (const auto& j : jobs)
     if (j.Reading && RunTasks_[j.Index]->Duration > 0) running += std::min<qint64>(j.Delivered, RunTasks_[j.Index]->Duration);
-  if (lead.Reading)
-    curPrgbar->setValue(static_cast<int>(std::min<qint64>(lead.Delivered / 10000, curPrgbar->maximum())));
-  const qint64 done = DoneDuration + running;
-  if (TotalDuration > 0)
-    totalPrgBar->setValue(std::clamp(static_cast<int>(std::floor((done / 100.0) / (TotalDuration / 10000.0))), 0, 100));
-  if (RunTasks_[lead.Index]->Duration <= 0) {
+  if (!jobs.empty() && jobs.front().Reading)
+    curPrgbar->setValue(static_cast<int>(std::min<qint64>(jobs.front().Delivered / 10000, curPrgbar->maximum())));
+  const qint64 done = std::min(DoneDuration + running, TotalDuration);
+  if (TotalDuration > 0) totalPrgBar->setValue(static_cast<int>(done * 100 / TotalDuration));
+  const qint64 elapsedMs = StartTime.Elapsed(Now());
+  if (!jobs.empty() && RunTasks_[jobs.front().Index]->Duration <= 0) {
     // The window says the time cannot be estimated: no time line beside it.
     timeLabel->setText(lang::ConvertingPleaseWait);
-  } else if (done > 0 && TotalDuration > 0) {
-    const qint64 elapsedMs = StartTime.Elapsed(Now());
+  } else if (TotalDuration > 0 && elapsedMs >= EstimateAfterMs && done * 100 >= TotalDuration * EstimateAfterPercent) {
+    // The remaining time is that of the work the bar shows undone, at the pace so far.
     const qint64 remainingMs = TRunClock::Remaining(elapsedMs, done, TotalDuration);
     timeLabel->setText(QString(lang::TimeElapsed) + ": " + ClockText(elapsedMs * 10000) + ", " + lang::Remained +
                        ": " + lang::AboutWord + " " + ClockText(remainingMs * 10000));
+    TimeLineShown_ = true;
   }
   if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
 }
 
-void TprgFrm::EndTask(int index, const TConvertResult& result) {
-  // A task whose input never opened still counts its length as done, so the total
-  // bar and the remaining time stay right for the rest of the run; one of unknown
-  // length never entered the total, and counts nothing.
-  const qint64 counted = RunTasks_[index]->Duration;
-  if (counted > 0) DoneDuration += result.Length > 0 ? result.Length : counted;
+void TprgFrm::EndTask(int index) {
+  // A task whose input never opened still counts its share as done, so the total
+  // bar and the remaining time stay right for the rest of the run.
+  DoneDuration += Work(*RunTasks_[index]);
+  if (CheckingTasks_.remove(index)) Checking_ -= std::max<qint64>(RunTasks_[index]->Duration, 0);
   if (Terminating_) return;  // the run's end closes the window
   if (index == ShownIndex_) {
     curPrgbar->setValue(curPrgbar->maximum());
     ShownIndex_ = -1;
   }
-  if (!Engine_->AnyRunning()) {
-    Timer2->stop();
-    timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
-  }
-  Timer1->start();
+  if (!Engine_->AnyRunning() && !TimeLineShown_) timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
+  Advance();
 }
 
 void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
   if (!result.Failure.isEmpty()) {
     TaskFailed(index, result.Failure);
-    EndTask(index, result);
+    if (!result.OutputRefused.isEmpty() && !RefusalAsked_) {
+      RefusalAsked_ = true;
+      // Asked once the engine has finished telling this end.
+      QTimer::singleShot(0, this, [this, folder = FolderPart(result.Output), reason = result.OutputRefused] {
+        AskToStop(folder, reason);
+      });
+    }
+    EndTask(index);
     return;
   }
+  if (result.Outcome == TJobOutcome::Converted) ++Converted_;
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
   if (!result.Shortfall.isEmpty()) Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + result.Shortfall;
   if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
   if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
   if (!result.Trashed.isEmpty()) Trashed_ << FileNamePart(result.Trashed);
   if (!result.NotTrashed.isEmpty()) NotTrashed_ << RunTasks_[index]->SrcFile + ": " + result.NotTrashed;
-  EndTask(index, result);
+  EndTask(index);
 }
 
 // A file the cancel stopped is kept with the audio so far: the report says how much.
@@ -388,36 +402,41 @@ void TprgFrm::TaskFailed(int index, const QString& reason) {
     DefaultSettings.OutputFileDir.clear();
 }
 
+// The report's first line says how the run went; the lists under it scroll.
+QString TprgFrm::Summary() const {
+  if (Cancelled) return lang::Canceled;
+  if (!Failures_.isEmpty()) return QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount);
+  if (AlreadyDone_ > 0 && Converted_ == 0)
+    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : QString(lang::NothingNewFormat).arg(AlreadyDone_);
+  if (AlreadyDone_ > 0) return QString(lang::SomeNewFormat).arg(Converted_).arg(AlreadyDone_);
+  return lang::AllConverted;
+}
+
+QString TprgFrm::ReportLists() const {
+  QStringList lines;
+  auto list = [&lines](const QString& title, const QStringList& items) {
+    if (items.isEmpty()) return;
+    if (!title.isEmpty()) lines << title;
+    for (const QString& item : items) lines << " " + item;
+  };
+  list(Cancelled ? QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount) : QString(), Failures_);
+  // Said by the first line when nothing else happened to the run.
+  if (AlreadyDone_ > 0 && (Cancelled || !Failures_.isEmpty())) lines << QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
+  list(lang::KeptShort, KeptShort_);
+  lines << AlbumNotes_;
+  list(lang::MovedToTrash, Trashed_);
+  list(lang::NotMovedToTrash, NotTrashed_);
+  return lines.join('\n');
+}
+
 void TprgFrm::FinishBatch() {
   totalPrgBar->setValue(totalPrgBar->maximum());
   QCoreApplication::processEvents();
-  QString result;
-  if (Cancelled)
-    result = lang::Canceled;
-  else if (!Failures_.isEmpty())
-    result = QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
-  else
-    result = lang::AllConverted;
-  if (!Failures_.isEmpty() && Cancelled) result += "\n" + QString::asprintf(lang::FilesFailedFormat, int(Failures_.size()), CheckedCount);
-  for (const QString& f : Failures_) result += "\n " + f;
-  if (AlreadyDone_ > 0) result += "\n" + QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
-  if (!KeptShort_.isEmpty()) result += QString("\n") + lang::KeptShort;
-  for (const QString& f : KeptShort_) result += "\n " + f;
-  for (const QString& n : AlbumNotes_) result += "\n" + n;
-  // Long lists are cut, so the report still fits on the screen.
-  auto list = [&result](const char* title, const QStringList& lines) {
-    constexpr int shown = 20;
-    if (lines.isEmpty()) return;
-    result += QString("\n") + title;
-    for (const QString& line : lines.mid(0, shown)) result += "\n " + line;
-    if (lines.size() > shown) result += "\n " + QString(lang::AndMoreFormat).arg(lines.size() - shown);
-  };
-  list(lang::MovedToTrash, Trashed_);
-  list(lang::NotMovedToTrash, NotTrashed_);
+  const QString result = Summary();
   // Whatever came first, the cancel, the hiding or the end, the window now only
   // reports, and closes with OK, Escape or its close button.
   Timer2->stop();
-  timeLabel->setText(result.section('\n', 0, 0));
+  timeLabel->setText(result);
   SendNotice();
   pauseBtn->setEnabled(false);
   hideBtn->setEnabled(false);
@@ -433,7 +452,8 @@ void TprgFrm::FinishBatch() {
     if (MainWindow) MainWindow->showNormal();
     showNormal();
   }
-  if (ShowMessageWindow(miInformation, result + "\n" + lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
+  const int icon = Failures_.isEmpty() ? miInformation : Failures_.size() == CheckedCount ? miError : miWarning;
+  if (ShowMessageWindow(icon, result, ReportLists(), lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
     OpenOnDesktop(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
   if (Hidden_ && TrayIcon->isVisible()) {
     // Ended while hidden to the tray: the main window stays hidden and the icon
@@ -455,12 +475,9 @@ void TprgFrm::FinishBatch() {
 void TprgFrm::SendNotice() {
   const bool outOfSight = Hidden_ || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
   if (!Notify_ || !outOfSight) return;
-  if (Cancelled)
-    NoticeBody_ = lang::Canceled;
-  else if (!Failures_.isEmpty())
-    NoticeBody_ = QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(CheckedCount);
-  else
-    NoticeBody_ = lang::AllConverted;
+  NoticeBody_ = !Cancelled && !Failures_.isEmpty()
+                    ? QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(CheckedCount)
+                    : Summary();
   Notice->Send(lang::NoticeSummary, NoticeBody_, DefaultSettings.OutputFileDir);
 }
 
@@ -484,8 +501,9 @@ void TprgFrm::pauseBtnClick() {
     pauseBtn->setText(lang::Pause);
     StartTime.Resume(Now());
     Engine_->Resume();
-    if (Engine_->AnyRunning()) Timer2->start();
+    Timer2->start();
     Paused = false;
+    Advance();
   }
 }
 
@@ -495,10 +513,21 @@ void TprgFrm::cancelBtnClick() {
     return;
   }
   if (!isVisible() || Asking_ || !Running_) return;
+  if (Ask(lang::ConfirmCancel)) CancelRun();
+}
+
+// Nothing starts while a question waits for its answer; what runs goes on.
+bool TprgFrm::Ask(const QString& question) {
   Asking_ = true;
-  const bool yes = ShowMessageWindow(miQuestion, lang::ConfirmCancel, lang::No, lang::Yes) == 1;
+  Engine_->Hold(true);
+  const bool yes = ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) == 1;
+  Engine_->Hold(false);
   Asking_ = false;
-  if (!yes || !Running_) return;
+  if (Running_) Advance();
+  return yes && Running_;
+}
+
+void TprgFrm::CancelRun() {
   // The answer holds even when the task, or the last one, ended meanwhile. Each
   // running file is completed with the audio so far.
   Engine_->Cancel();
@@ -506,6 +535,13 @@ void TprgFrm::cancelBtnClick() {
   StartTime.Resume(Now());
   pauseBtn->setText(lang::Pause);
   Cancelled = true;
+}
+
+// Asked once a run: every file after would fail for the same reason, and the
+// report names them all at the end.
+void TprgFrm::AskToStop(const QString& folder, const QString& reason) {
+  if (!Running_ || Asking_ || Cancelled || Terminating_ || !Engine_->Active()) return;
+  if (Ask(QString(lang::OutputRefusedFormat).arg(ReadableName(folder), reason) + "\n" + lang::StopTheRun)) CancelRun();
 }
 
 void TprgFrm::skinFrameTitleBarCustomBtnsClick(int ButtonIndex) {

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSet>
 #include <QPushButton>
 #include <QStringList>
 #include <QSystemTrayIcon>
@@ -93,10 +94,27 @@ class TprgFrm : public QDialog {
   void FormShow();
   void RunEnded();
   void FinishBatch();
+  QString Summary() const;
+  QString ReportLists() const;
+  // Starts the next tasks once the current event is handled.
+  void Advance();
+  // Puts a yes-or-no question while the run holds its starts; true for yes
+  // when the run still goes on.
+  bool Ask(const QString& question);
+  void CancelRun();
+  void AskToStop(const QString& folder, const QString& reason);
+  // A task's share of the run's work: its audio, and for its opening, tags and
+  // check about what converting a second of audio costs, so that files of
+  // unknown length and runs of short files move the total bar too.
+  static qint64 Work(const TTask& task);
+  static constexpr qint64 FileWork = 10000000;
+  // The time line waits for a pace worth extrapolating.
+  static constexpr qint64 EstimateAfterMs = 3000;
+  static constexpr qint64 EstimateAfterPercent = 2;
   void HideToTray();
   void TaskFailed(int index, const QString& reason);
   void NoteKeptShort(int index, const TConvertResult& result);
-  void EndTask(int index, const TConvertResult& result);
+  void EndTask(int index);
   void ShowLeading();
   void ShowBars(bool visible);
   void CloseWindow();
@@ -107,9 +125,12 @@ class TprgFrm : public QDialog {
   std::vector<TTask*> RunTasks_;  // the ticked tasks, in list order
   bool Started_ = false;  // the run's first tick has come
   int ShownIndex_ = -1;  // the task the file line and bar show
+  // The run's work and the part of it done, in 100-ns units of audio (see Work).
   qint64 TotalDuration = 0;
   int CheckedCount = 0;
   qint64 DoneDuration = 0;
+  qint64 Checking_ = 0;  // the audio of the files written and being checked
+  QSet<int> CheckingTasks_;
   bool Paused = false;
   bool Cancelled = false;
 
@@ -124,6 +145,9 @@ class TprgFrm : public QDialog {
   QStringList Trashed_;       // names of the inputs moved to the trash
   QStringList NotTrashed_;    // inputs that could not be, with the reason of each
   int AlreadyDone_ = 0;  // outputs found complete and left alone
+  int Converted_ = 0;    // files converted whole in this run
+  bool RefusalAsked_ = false;  // the run has asked whether to stop for an output that takes no files
+  bool TimeLineShown_ = false;  // the run has an estimate of its time
   bool Notify_ = false;  // the run's NotifyWhenDone
   QString NoticeBody_;
 };

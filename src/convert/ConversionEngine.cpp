@@ -380,6 +380,8 @@ void TConversionEngine::SinkFailed(TJob& job, const QString& reason) {
   TConvertResult result;
   result.Outcome = Terminating_ ? TJobOutcome::Discarded : TJobOutcome::Failed;
   result.Failure = reason;
+  for (const int refusal : {ENOSPC, EDQUOT, EROFS})
+    if (const QString text = QString::fromLocal8Bit(std::strerror(refusal)); reason.contains(text)) result.OutputRefused = text;
   if (job.Source && job.Source->Reader()) {
     result.Length = std::max<qint64>(job.Source->Reader()->Duration, 0);
     result.SkippedPackets = job.Source->Reader()->SkippedPackets();

@@ -26,6 +26,9 @@ struct TConvertResult {
   // where it was (the file still counts as converted).
   QString Trashed;
   QString NotTrashed;
+  // With Failure: the system's reason when the output's disk is full, over its
+  // quota or read-only, so that the files after this one would fail the same way.
+  QString OutputRefused;
 
   // What keeps the file from counting as converted; empty when nothing does.
   QString Problem() const { return Failure.isEmpty() ? Shortfall : Failure; }

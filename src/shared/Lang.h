@@ -124,7 +124,12 @@ inline constexpr const char* Canceled = "The conversion is canceled.";
 inline constexpr const char* AllConverted = "All files have been converted successfully.";
 inline constexpr const char* OpenOutputFolder = "Would you like to open the output folder for viewing output files?";
 inline constexpr const char* ConfirmCancel = "Are you sure to cancel the conversion?";
-inline constexpr const char* FilesFailedFormat = "%d of %d files could not be converted:";
+inline constexpr const char* FilesFailedFormat = "%L1 of %L2 files could not be converted:";
+inline constexpr const char* NothingNewOne = "Nothing to convert: the file was already converted.";
+inline constexpr const char* NothingNewFormat = "Nothing to convert: %L1 files were already converted.";
+inline constexpr const char* SomeNewFormat = "Converted: %L1. Already converted, left as they were: %L2.";
+inline constexpr const char* OutputRefusedFormat = "The MP3s cannot be written to %1: %2.";
+inline constexpr const char* StopTheRun = "Stop the run?";
 inline constexpr const char* KeptShort = "Kept with the audio converted so far:";
 inline constexpr const char* KeptShortFormat = "%1: %2 of %3";
 inline constexpr const char* CannotOpenFormat = "Nothing on this desktop could open %1";
@@ -239,7 +244,6 @@ inline constexpr const char* PrefsRunKeeps = "The run in progress keeps the sett
 
 // Sources moved to the trash once converted
 inline constexpr const char* MovedToTrash = "Moved to the trash:";
-inline constexpr const char* AndMoreFormat = "and %1 more";
 inline constexpr const char* NotMovedToTrash = "Not moved to the trash, left where they were:";
 inline constexpr const char* TrashedNote = "moved to the trash";
 inline constexpr const char* NotTrashedFormat = "not moved to the trash: %1";

@@ -37,6 +37,7 @@ void MessageAnswerer::Poll() {
   Handled_ = true;
   const QString text = w->Text;
   Seen << text;
+  Icons << w->IconIndex;
   const int button = Answer_ ? Answer_(text) : 1;
   if (button == 1)
     w->okBtn->click();

@@ -13,6 +13,7 @@ class MessageAnswerer : public QObject {
  public:
   explicit MessageAnswerer(std::function<int(const QString&)> answer = {});
   QStringList Seen;
+  QList<int> Icons;  // the icon of each message seen
   std::function<void()> WhileIdle;  // called on every poll while no message is up
 
  protected:
