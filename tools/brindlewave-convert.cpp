@@ -14,15 +14,12 @@
 #include <utility>
 #include <unistd.h>
 
-extern "C" {
-#include <libavutil/log.h>
-}
-
 #include "AudioException.h"
 #include "AudioFileReader.h"
 #include "ConversionEngine.h"
 #include "Globals.h"
 #include "Lang.h"
+#include "LibraryMessages.h"
 #include "MP3Out.h"
 #include "Paths.h"
 #include "NamePattern.h"
@@ -43,7 +40,7 @@ const char* const Usage =
     "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
     "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
     "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
-    "                           [--trash-source] [--shard K/N]\n"
+    "                           [--trash-source] [--shard K/N] [-v]\n"
     "                           FILE|DIR... | --watch DIR\n";
 
 const char* const Help =
@@ -59,6 +56,8 @@ const char* const Help =
     "                   tag texts, in place of the input's own\n"
     "  -q, --quiet      print only failures\n"
     "  -n, --dry-run    print what would be written, where, and with which settings\n"
+    "  -v, --verbose    also print what the decoders and the encoder say of the files\n"
+    "                   (their warnings and notes, on standard error)\n"
     "  --existing WHAT  an output that already exists: skip it when it is complete and\n"
     "                   not older than its input (others are made again), number the\n"
     "                   new one (name(2).mp3), or overwrite it (default: the saved choice)\n"
@@ -97,7 +96,7 @@ const char* const Help =
 struct Options {
   QString outDir;
   int jobs = 0;  // 0: one for each processor core
-  bool quiet = false, dryRun = false, noSplit = false, keepTime = false;
+  bool quiet = false, dryRun = false, noSplit = false, keepTime = false, verbose = false;
   std::optional<TExistingOutput> existing;
   std::optional<TReplayGainMode> replayGain;
   std::optional<bool> verify;
@@ -146,6 +145,8 @@ Options Parse(const QStringList& args) {
       std::exit(0);
     } else if (a == "-q" || a == "--quiet") {
       o.quiet = true;
+    } else if (a == "-v" || a == "--verbose") {
+      o.verbose = true;
     } else if (a == "-n" || a == "--dry-run") {
       o.dryRun = true;
     } else if (a == "--overwrite") {
@@ -358,13 +359,14 @@ QString Duration(qint64 ms) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  av_log_set_level(AV_LOG_QUIET);
+  RouteLibraryMessages();
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
   // From argv's bytes: the application's arguments lose names that are not UTF-8.
   QStringList args;
   for (int i = 0; i < argc; ++i) args << PathFromNative(QByteArray(argv[i]));
   const Options options = Parse(args);
+  ShowLibraryMessages(options.verbose);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DirectShowPresent()) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);

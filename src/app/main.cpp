@@ -3,20 +3,29 @@
 #include <stdexcept>
 
 #include "Application.h"
+#include "Globals.h"
 #include "InstanceChannel.h"
 #include "AudioFileReader.h"
 #include "Theme.h"
 #include "Lang.h"
+#include "LibraryMessages.h"
 #include "MainForm.h"
 #include "NativePath.h"
 #include "SignalWatch.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  RouteLibraryMessages();
   // From argv's bytes (Qt has taken its own options out): the application's
   // arguments would lose names that are not UTF-8.
   QStringList files;
-  for (int i = 1; i < argc; ++i) files << PathFromNative(QByteArray(argv[i]));
+  bool verbose = false;
+  for (int i = 1; i < argc; ++i) {
+    if (QByteArray(argv[i]) == "--verbose")
+      verbose = true;
+    else
+      files << PathFromNative(QByteArray(argv[i]));
+  }
   // Files for a program that already runs go to it; no second window opens.
   if (!files.isEmpty() && TInstanceChannel::HandOver(files)) return 0;
   if (!DirectShowPresent()) {
@@ -34,6 +43,8 @@ int main(int argc, char** argv) {
     QMessageBox::critical(nullptr, lang::AppTitle, QString::fromUtf8(e.what()));
     return 1;
   }
+  // Before any file is read: the settings are loaded by now.
+  ShowLibraryMessages(verbose || DefaultSettings.Debug);
   // The program ends when its main window closes, not when the last visible
   // window does: after a run hidden to the tray, only the tray icon is left.
   app.setQuitOnLastWindowClosed(false);

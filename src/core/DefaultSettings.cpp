@@ -158,6 +158,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       DefaultSettings.ReplayGain = TReplayGainMode(gain);
       LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
       LoadBool(s, "NotifyWhenDone", DefaultSettings.NotifyWhenDone, defaults.NotifyWhenDone);
+      DefaultSettings.Debug = ReadDword(s, "Debug").value_or(0) != 0;
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

@@ -38,6 +38,9 @@ struct TDefaultSettings {
   TReplayGainMode ReplayGain = TReplayGainMode::Album;
   bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
   bool NotifyWhenDone = true;     // a run that ends out of the user's sight says so on the desktop
+  // The window program shows what FFmpeg and the encoder say on standard error. Set
+  // by hand in the store; never written, so it stays out of the way.
+  bool Debug = false;
 };
 
 inline constexpr std::int32_t NoTipsAtStartup = 10000;

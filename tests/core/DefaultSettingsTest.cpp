@@ -39,10 +39,17 @@ TEST(DefaultSettings, FirstRunCreatesEveryValueAtItsDefault) {
   EXPECT_EQ(s.value("AudioVBR").toString(), "0");
   EXPECT_EQ(s.value("tips").toString(), "0");
   EXPECT_EQ(s.value("KeepFolderTree").toString(), "1");
+  EXPECT_FALSE(DefaultSettings.Debug);
+  EXPECT_FALSE(s.contains("Debug"));  // set by hand only
   s.setValue("KeepFolderTree", "0");
+  s.setValue("Debug", "1");
   s.sync();
   LoadDefaultSettings();
   EXPECT_FALSE(DefaultSettings.KeepFolderTree);
+  EXPECT_TRUE(DefaultSettings.Debug);
+  DefaultSettings.Debug = false;
+  SaveDefaultSettings();
+  EXPECT_EQ(Store(t).value("Debug").toString(), "1");  // what the user set stays
 }
 
 TEST(DefaultSettings, MissingValueAloneIsDefaultedAndWrittenBack) {

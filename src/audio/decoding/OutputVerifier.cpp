@@ -68,6 +68,9 @@ class TPass {
     if (!Dec_ || avcodec_parameters_to_context(Dec_.get(), par) < 0) return "its audio cannot be decoded";
     Dec_->err_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE;
     Dec_->thread_count = 1;
+    // Without it the decoder cannot move the timestamps past the encoder's delay and
+    // padding it trims, and says so twice for every file.
+    Dec_->pkt_timebase = Fmt_->streams[Stream_]->time_base;
     if (avcodec_open2(Dec_.get(), codec, nullptr) < 0) return "its audio cannot be decoded";
     Frame_.reset(av_frame_alloc());
     if (!Frame_) return "there is no memory to decode it";

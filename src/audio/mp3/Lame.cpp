@@ -1,8 +1,11 @@
 #include "Lame.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <dlfcn.h>
 #include <mutex>
+
+#include "LibraryMessages.h"
 
 bool LameLoaded = false;
 void* LameModule = nullptr;
@@ -12,6 +15,15 @@ std::string LameLibraryName = "libmp3lame.so.0";
 namespace {
 std::mutex LoadMx;
 int Holders = 0;
+
+// The encoder calls these on the thread that encodes.
+void Report(QtMsgType type, const char* format, va_list args) {
+  char text[1024];
+  if (std::vsnprintf(text, sizeof text, format, args) >= 0) LibraryMessage(type, text);
+}
+void ReportError(const char* format, va_list args) { Report(QtCriticalMsg, format, args); }
+void ReportMessage(const char* format, va_list args) { Report(QtInfoMsg, format, args); }
+void ReportDebug(const char* format, va_list args) { Report(QtDebugMsg, format, args); }
 
 template <typename T>
 void Resolve(T& slot, const char* name) {
@@ -53,6 +65,12 @@ void UnloadLame() {
   if (LameModule) ::dlclose(LameModule);
   LameModule = nullptr;
   Lame = TLameApi{};
+}
+
+void RouteLameMessages(lame_t context) {
+  Lame.lame_set_errorf(context, ReportError);
+  Lame.lame_set_msgf(context, ReportMessage);
+  Lame.lame_set_debugf(context, ReportDebug);
 }
 
 bool beWriteInfoTag(lame_t context, FILE* file) {

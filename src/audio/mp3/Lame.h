@@ -25,6 +25,10 @@ extern std::string LameLibraryName;
 void LoadLame();
 void UnloadLame();
 
+// Sends what the encoder made as `context` says to the libraries' log in place
+// of standard error.
+void RouteLameMessages(lame_t context);
+
 // Writes the VBR header into the first frame of the finished file, open for
 // reading and writing, and releases the context. Returns false when the file
 // could not be updated.

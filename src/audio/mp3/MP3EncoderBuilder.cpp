@@ -85,6 +85,7 @@ lame_t TMP3EncoderBuilder::Build(const TSettings& s, const TRole* role, int lowp
     error = "The MP3 encoder could not be started.";
     return nullptr;
   }
+  RouteLameMessages(context);
   Lame.lame_set_in_samplerate(context, s.InRate);
   Lame.lame_set_num_channels(context, 2);
   Lame.lame_set_out_samplerate(context, s.OutRate);
