@@ -5,15 +5,6 @@
 
 namespace {
 constexpr int LineHeight = 16;
-
-QListWidgetItem* NewLine(const QString& text, bool checked, const QString& toolTip) {
-  auto* item = new QListWidgetItem(text);
-  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-  item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-  if (!toolTip.isEmpty()) item->setToolTip(toolTip);
-  item->setSizeHint(QSize(item->sizeHint().width(), LineHeight));
-  return item;
-}
 }  // namespace
 
 TCheckListBox::TCheckListBox(QWidget* parent) : QListWidget(parent) {
@@ -27,12 +18,6 @@ TCheckListBox::TCheckListBox(QWidget* parent) : QListWidget(parent) {
     QListWidgetItem* current = item(row);
     if (current && !selectionModel()->hasSelection()) current->setSelected(true);
   });
-}
-
-void TCheckListBox::AddLine(const QString& text, bool checked, const QString& toolTip) {
-  Filling_ = true;
-  addItem(NewLine(text, checked, toolTip));
-  Filling_ = false;
 }
 
 void TCheckListBox::AddLines(const QStringList& texts, const std::vector<bool>& checked,

@@ -9,7 +9,6 @@ class TCheckListBox : public QListWidget {
   Q_OBJECT
  public:
   explicit TCheckListBox(QWidget* parent = nullptr);
-  void AddLine(const QString& text, bool checked = false, const QString& toolTip = QString());
   // Appends lines in one step: thousands are laid out once, not line by line.
   void AddLines(const QStringList& texts, const std::vector<bool>& checked, const QStringList& toolTips);
   // Replaces every line.
