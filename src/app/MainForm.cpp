@@ -73,6 +73,19 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   TaskList->installEventFilter(this);
   TaskList->setAccessibleName(lang::TaskListCaption);
   TaskList->setAccessibleDescription(lang::TaskListHelp);
+  // The column of buttons is full: what acts on many lines at once is on the list's own menu.
+  TaskList->setContextMenuPolicy(Qt::CustomContextMenu);
+  taskMenu = new QMenu(TaskList);
+  removeAct = taskMenu->addAction(lang::Remove);
+  removeAct->setShortcut(QKeySequence(Qt::Key_Delete));
+  removeAllAct = taskMenu->addAction(lang::RemoveAll);
+  taskMenu->addSeparator();
+  selectAllAct = taskMenu->addAction(lang::SelectAll);
+  selectAllAct->setShortcut(QKeySequence::SelectAll);
+  for (QAction* a : {removeAct, selectAllAct}) {
+    a->setShortcutContext(Qt::WidgetShortcut);
+    TaskList->addAction(a);  // its key works where the list has the focus
+  }
 
   auto button = [&](const char* name, int y, int h) {
     auto* b = new QPushButton(central);
@@ -143,6 +156,13 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(aboutBtn, &QPushButton::clicked, this, &TmainFrm::aboutBtnClick);
   connect(addFolderBtn, &QPushButton::clicked, this, &TmainFrm::addFolderBtnClick);
   connect(prefsBtn, &QPushButton::clicked, this, &TmainFrm::prefsBtnClick);
+  connect(removeAct, &QAction::triggered, this, &TmainFrm::rmFileBtnClick);
+  connect(removeAllAct, &QAction::triggered, this, &TmainFrm::removeAllClick);
+  connect(selectAllAct, &QAction::triggered, TaskList, &QAbstractItemView::selectAll);
+  connect(TaskList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    // Popped up, not run: the window's events, and a run's, go on while it is open.
+    if (!HintShown_ && !Tasks.empty()) taskMenu->popup(TaskList->viewport()->mapToGlobal(at));
+  });
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
           &TmainFrm::prefsBtnClick);
   setTabOrder(addFileBtn, addFolderBtn);  // the two ways of adding, one after the other
@@ -170,7 +190,6 @@ void TmainFrm::FormCreate() {
 }
 
 void TmainFrm::FormShow() {
-  taskPanel->setTitle(lang::TaskListCaption);
   infoPanel->setTitle(lang::InfoPanelCaption);
   addFileBtn->setText(lang::AddFiles);
   addFolderBtn->setText(lang::AddFolder);
@@ -302,29 +321,57 @@ bool TmainFrm::UpdateButtons() {
   }
   startBtn->setEnabled(true);
   const bool selected = Selected() >= 0;
-  rmFileBtn->setEnabled(selected);
+  rmFileBtn->setEnabled(selected || TaskList->selectionModel()->hasSelection());
   editFileBtn->setEnabled(selected);
   return selected;
 }
 
 void TmainFrm::RefreshTaskList() {
-  const int selected = Selected();
-  TaskList->clear();
+  const std::vector<int> selected = HintShown_ ? std::vector<int>() : TaskList->SelectedRows();
+  const int current = Selected();
+  FillTaskList(current);
+  // The selection stays where it was; the information panel keeps its text.
+  if (!HintShown_ && selected != std::vector<int>{current}) {
+    const QSignalBlocker quiet(TaskList);
+    TaskList->SelectRows(selected);
+    UpdateButtons();
+  }
+}
+
+void TmainFrm::FillTaskList(int current) {
+  const QSignalBlocker quiet(TaskList);
   HintShown_ = Tasks.empty();
-  if (!Tasks.empty()) {
-    for (const auto& t : Tasks) TaskList->AddLine(ReadableName(t->Title), t->Checked);
-    if (selected >= 0) {
-      // The selection stays where it was; the information panel keeps its text.
-      const QSignalBlocker quiet(TaskList);
-      TaskList->setCurrentRow(std::min(selected, TaskList->count() - 1));
-    }
-    startBtn->setEnabled(true);
-  } else {
-    TaskList->AddLine(lang::EmptyListHint, false);
+  if (HintShown_) {
+    Lines_.Fill(Tasks);
+    TaskList->SetLines({lang::EmptyListHint}, {false}, {});
     for (QPushButton* b : {rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
+  } else {
+    std::vector<bool> ticks;
+    ticks.reserve(Tasks.size());
+    QStringList tips;
+    tips.reserve(qsizetype(Tasks.size()));
+    for (const auto& t : Tasks) {
+      ticks.push_back(t->Checked);
+      tips << ReadableName(t->SrcFile);
+    }
+    TaskList->SetLines(Lines_.Fill(Tasks), ticks, tips);
+    if (current >= 0) TaskList->SelectOnly(std::min(current, TaskList->count() - 1));
+    startBtn->setEnabled(true);
   }
   UpdateButtons();
+  ShowCount();
 }
+
+void TmainFrm::ShowCount() {
+  if (Tasks.empty()) {
+    taskPanel->setTitle(lang::TaskListCaption);
+    return;
+  }
+  const auto ticked = std::count_if(Tasks.begin(), Tasks.end(), [](const auto& t) { return t->Checked; });
+  taskPanel->setTitle(QString(lang::TaskCountFormat).arg(qlonglong(ticked)).arg(qlonglong(Tasks.size())));
+}
+
+void TmainFrm::Relabel(int row, const QString& text) { TaskList->SetLineText(row, text); }
 
 void TmainFrm::ShowTaskInfo(int index) {
   if (index > static_cast<int>(Tasks.size()) - 1) return;
@@ -481,21 +528,45 @@ bool TmainFrm::ExpandFolders(const QStringList& paths, QProgressDialog& progress
 }
 
 void TmainFrm::ListNewTasks() {
-  {
+  if (HintShown_ || Lines_.Count() > int(Tasks.size())) {
+    FillTaskList(-1);
+  } else {
     const QSignalBlocker quiet(TaskList);
-    if (std::exchange(HintShown_, false)) TaskList->clear();
-    for (std::size_t i = std::size_t(TaskList->count()); i < Tasks.size(); ++i)
-      TaskList->AddLine(ReadableName(Tasks[i]->Title), Tasks[i]->Checked);
+    const int first = Lines_.Count();
+    // A title met again gives its earlier lines their folders.
+    const QStringList texts = Lines_.Append(Tasks, [this](int row, const QString& text) { Relabel(row, text); });
+    std::vector<bool> ticks;
+    QStringList tips;
+    for (std::size_t i = std::size_t(first); i < Tasks.size(); ++i) {
+      ticks.push_back(Tasks[i]->Checked);
+      tips << ReadableName(Tasks[i]->SrcFile);
+    }
+    TaskList->AddLines(texts, ticks, tips);
+    ShowCount();
   }
-  // The last line added is the one the list shows as current: it is selected too, so
+  // The last line added is the one the list shows as current: it is selected alone, so
   // Remove, Edit and the information panel are about it.
-  if (!Tasks.empty()) TaskList->setCurrentRow(int(Tasks.size()) - 1);
+  if (!Tasks.empty()) TaskList->SelectOnly(int(Tasks.size()) - 1);
 }
 
 void TmainFrm::rmFileBtnClick() {
-  if (!CanAct() || !UpdateButtons() || Selected() < 0) return;
-  RemoveTask(Selected());
-  RefreshTaskList();
+  if (!CanAct() || Tasks.empty() || HintShown_) return;
+  const std::vector<int> rows = TaskList->SelectedRows();
+  if (rows.empty()) return;
+  RemoveTasks(rows);
+  // The line that took the place of the first one removed is selected, and the panel is about it.
+  FillTaskList(Tasks.empty() ? -1 : std::min(rows.front(), int(Tasks.size()) - 1));
+  ShowTaskInfo(Selected());
+}
+
+void TmainFrm::removeAllClick() {
+  if (!CanAct() || Tasks.empty() || HintShown_) return;
+  const QString question = Tasks.size() == 1 ? QString(lang::RemoveOnlyTask)
+                                             : QString(lang::RemoveAllFormat).arg(qlonglong(Tasks.size()));
+  if (ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) != 1) return;
+  FreeAllTasks();
+  FillTaskList(-1);
+  ShowTaskInfo(-1);
 }
 
 void TmainFrm::editFileBtnClick() {
@@ -516,8 +587,9 @@ void TmainFrm::EditTask(int i) {
   LoadTaskForEdit(i);
   if (Wizard()->exec() != 1) return;
   StoreCurrentTask(false, i);
-  const QString line = ReadableName(CurrentTask.Title);
-  if (TaskList->item(i) && TaskList->item(i)->text() != line) TaskList->item(i)->setText(line);
+  // Its title or its file may have changed, and with them the lines sharing its old or new title.
+  Lines_.Changed(Tasks, i, [this](int row, const QString& text) { Relabel(row, text); });
+  TaskList->SetLineToolTip(i, ReadableName(Tasks[i]->SrcFile));
   ShowTaskInfo(i);
 }
 
@@ -544,6 +616,7 @@ void TmainFrm::TaskListClickCheck(int row) {
   }
   Tasks[row]->Checked = TaskList->Checked(row);
   UpdateButtons();
+  ShowCount();
 }
 
 bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "CheckListBox.h"
 #include "LinkLabel.h"
 #include "ReadPool.h"
+#include "TaskLines.h"
 
 class TTaskAdding;
 
@@ -41,6 +43,11 @@ class TmainFrm : public QMainWindow {
   TLinkLabel* TaskInfo_5;
   TLinkLabel* taskinfo_3;
   TLinkLabel* Taskinfo_4;
+  // The task list's context menu: Remove (the Delete key), Remove All, Select All.
+  QMenu* taskMenu;
+  QAction* removeAct;
+  QAction* removeAllAct;
+  QAction* selectAllAct;
   // The chosen or dropped file (and folder) names waiting to be added.
   QStringList AddFilesDlgFiles;
   // Shows the open dialog in a folder; gives the chosen files, none when cancelled. Replaceable, for tests.
@@ -59,6 +66,7 @@ class TmainFrm : public QMainWindow {
   void EndWhenSettled();
   void SetAdding(bool on);
   bool UpdateButtons();
+  // Fills the list anew from Tasks, keeping the selection and the current line.
   void RefreshTaskList();
   void ShowTaskInfo(int index);
   // Shows the tasks appended to Tasks since the list was last filled, the last one selected.
@@ -75,7 +83,10 @@ class TmainFrm : public QMainWindow {
  public slots:
   void addFileBtnClick(QObject* Sender = nullptr);
   void addFolderBtnClick();
+  // Removes the selected tasks from the list; the line after them becomes the selected one.
   void rmFileBtnClick();
+  // Empties the list once the user has said yes.
+  void removeAllClick();
   void editFileBtnClick();
   void startBtnClick();
   void helpBtnClick();
@@ -116,6 +127,12 @@ class TmainFrm : public QMainWindow {
   // Stopped, the files found so far. Gives false when the search could not start.
   bool ExpandFolders(const QStringList& paths, QProgressDialog& progress, std::vector<TReadRequest>& files);
   int Selected() const;
+  // Fills the list from Tasks, `current` the one line selected (-1: none).
+  void FillTaskList(int current);
+  // The header: how many tasks there are, how many of them ticked.
+  void ShowCount();
+  // Sets the text of a line another line's change may have altered.
+  void Relabel(int row, const QString& text);
 
   void OpenPendingFiles();
 
@@ -123,6 +140,7 @@ class TmainFrm : public QMainWindow {
   QPointer<TTaskAdding> Adding_;  // the adding under way, while it reads
   bool CloseWhenAdded_ = false;
   bool HintShown_ = false;  // the list holds the empty list's hint, not tasks
+  TTaskLines Lines_;        // the lines' texts, grouped by title
   bool TipsShown = false;
   bool FirstShowDone_ = false;
   QStringList PendingFiles_;

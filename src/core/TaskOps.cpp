@@ -29,6 +29,16 @@ void RemoveTask(int index) {
   if (index >= 0 && index < static_cast<int>(Tasks.size())) Tasks.erase(Tasks.begin() + index);
 }
 
+void RemoveTasks(const std::vector<int>& rows) {
+  std::vector<bool> drop(Tasks.size());
+  for (int row : rows)
+    if (row >= 0 && row < static_cast<int>(Tasks.size())) drop[row] = true;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < Tasks.size(); ++i)
+    if (!drop[i]) Tasks[kept++] = std::move(Tasks[i]);
+  Tasks.resize(kept);
+}
+
 void FreeAllTasks() { Tasks.clear(); }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "Globals.h"
 #include "Mp3Types.h"
@@ -9,6 +10,8 @@
 void StoreCurrentTask(bool append, int index);
 void LoadTaskForEdit(int index);
 void RemoveTask(int index);
+// Removes the tasks at `rows` (in any order) in one pass, however many they are.
+void RemoveTasks(const std::vector<int>& rows);
 void FreeAllTasks();
 
 void AdoptTaskAsDefaults(const TTask& task);

@@ -30,6 +30,14 @@ inline constexpr const char* Edit = "&Edit";
 inline constexpr const char* Start = "&Start";
 inline constexpr const char* About = "A&bout";
 inline constexpr const char* TaskListCaption = "Task List";
+// The task list's header: how many of its tasks are ticked
+inline constexpr const char* TaskCountFormat = "Task List: %L1 of %L2 ticked";
+// A line whose title other tasks share: the title, and where its file lies ("track01 — Album A/")
+inline constexpr const char* SharedTitleFormat = "%1 — %2";
+inline constexpr const char* RemoveAll = "Remove &All...";
+inline constexpr const char* SelectAll = "&Select All";
+inline constexpr const char* RemoveAllFormat = "Remove all %L1 tasks from the list? The files themselves stay as they are.";
+inline constexpr const char* RemoveOnlyTask = "Remove the task from the list? The file itself stays as it is.";
 inline constexpr const char* InfoPanelCaption = "Conversion Settings ....";
 inline constexpr const char* AddFilesDlgTitle = "Select File(s) to Convert...";
 inline constexpr const char* AddFolder = "Add Fol&der";

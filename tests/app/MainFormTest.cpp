@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -442,6 +443,176 @@ TEST_F(MainFormTest, EditingRemovingAndTheInformationPanel) {
   EXPECT_TRUE(Tasks.empty());
   EXPECT_EQ(w->TaskList->item(0)->text(), lang::EmptyListHint);
   EXPECT_FALSE(w->startBtn->isEnabled());
+}
+
+// Each line tells its file apart: a title other tasks share comes with as much of its folder as
+// differs (with the file's name when they share the folder too), kept so as tasks come, are edited
+// and go; the header counts the ticks.
+TEST_F(MainFormTest, SharedTitlesShowTheirFoldersAndTheHeaderCountsTheTicks) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  for (const char* name : {"A/track01.wma", "B/track01.wma", "solo.wma", "X/CD1/t.wma", "Y/CD1/t.wma"}) Wma(name);
+  QDir().mkpath(t.Path("same"));
+  for (const char* name : {"same/one.wma", "same/two.wma"})
+    ASSERT_TRUE(MakeWma(t.Path(name), {1.0, 44100, 2, {{"title", "song"}}}));
+  WizardFinisher wizard;
+  MessageAnswerer answer([](const QString&) { return 1; });
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    QStringList lines;
+    QString header;
+  };
+  const Step steps[] = {
+      {"two titles", [&] { w->DropFiles({t.Path("A/track01.wma"), t.Path("solo.wma")}); },
+       {"track01", "solo"}, "Task List: 2 of 2 ticked"},
+      {"a title met again names the earlier line's folder too", [&] { w->DropFiles({t.Path("B/track01.wma")}); },
+       {"track01 \u2014 A/", "solo", "track01 \u2014 B/"}, "Task List: 3 of 3 ticked"},
+      {"folders of one name, files of one folder",
+       [&] { w->DropFiles({t.Path("X/CD1/t.wma"), t.Path("Y/CD1/t.wma"), t.Path("same/one.wma"), t.Path("same/two.wma")}); },
+       {"track01 \u2014 A/", "solo", "track01 \u2014 B/", "t \u2014 X/CD1/", "t \u2014 Y/CD1/",
+        "song \u2014 same/one.wma", "song \u2014 same/two.wma"},
+       "Task List: 7 of 7 ticked"},
+      {"untick", [&] { w->TaskList->item(1)->setCheckState(Qt::Unchecked); }, {}, "Task List: 6 of 7 ticked"},
+      {"a title edited away leaves its twin alone",
+       [&] {
+         wizard.change = [](TaddFrm* f) { f->titleEdit->setText("other"); };
+         w->TaskList->setCurrentRow(2);
+         w->editFileBtnClick();
+         wizard.change = nullptr;
+       },
+       {"track01", "solo", "other", "t \u2014 X/CD1/", "t \u2014 Y/CD1/", "song \u2014 same/one.wma",
+        "song \u2014 same/two.wma"},
+       "Task List: 6 of 7 ticked"},
+      {"removed, its twin goes back to its title",
+       [&] {
+         w->TaskList->setCurrentRow(5);
+         w->rmFileBtnClick();
+       },
+       {"track01", "solo", "other", "t \u2014 X/CD1/", "t \u2014 Y/CD1/", "song"}, "Task List: 5 of 6 ticked"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    step.act();
+    QStringList lines;
+    for (int row = 0; row < w->TaskList->count(); ++row) lines << w->TaskList->item(row)->text();
+    if (!step.lines.isEmpty()) {
+      EXPECT_EQ(lines, step.lines);
+    }
+    EXPECT_EQ(w->taskPanel->title(), step.header);
+  }
+  EXPECT_EQ(w->TaskList->item(5)->toolTip(), t.Path("same/two.wma"));  // the full input path
+  EXPECT_EQ(w->TaskList->SelectedRows(), std::vector<int>{5});
+  QLocale::setDefault(QLocale::c());
+}
+
+// Lines selected together go at once, the line after them taking the selection (one line as
+// Remove always did); Remove All asks once; nothing goes while files are read.
+TEST_F(MainFormTest, SelectedLinesGoTogetherAndRemoveAllAsksFirst) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  app->tipsFrm.reset();
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  const auto title = [](int i) { return QString("t%1").arg(i); };
+  const auto click = [&](int row, Qt::KeyboardModifiers keys = {}) {
+    w->TaskList->scrollToItem(w->TaskList->item(row));
+    QTest::mouseClick(w->TaskList->viewport(), Qt::LeftButton, keys,
+                      w->TaskList->visualItemRect(w->TaskList->item(row)).center() + QPoint(20, 0));
+  };
+  const auto key = [&](int k, Qt::KeyboardModifiers keys = {}) {
+    // A shortcut needs its window active, which a question closed a moment ago gives back late.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->TaskList->setFocus();
+    QTest::keyClick(w->TaskList, Qt::Key(k), keys);
+  };
+  struct Case {
+    const char* what;
+    int lines;
+    std::function<void()> act;
+    int answer;
+    std::function<bool(int)> kept;  // by the task's first row
+    int current;
+    QStringList asked;
+  };
+  const Case cases[] = {
+      {"one line by the button", 5, [&] { click(2); w->rmFileBtn->click(); }, 0, [](int i) { return i != 2; }, 2, {}},
+      {"the last line", 5, [&] { click(4); key(Qt::Key_Delete); }, 0, [](int i) { return i != 4; }, 3, {}},
+      {"a shift-click range; the panel and Edit follow the current line",
+       5,
+       [&] {
+         click(1);
+         click(3, Qt::ShiftModifier);
+         EXPECT_TRUE(w->taskInfo_1->text().contains("t3.wma"));
+         EXPECT_TRUE(w->editFileBtn->isEnabled());
+         w->rmFileBtn->click();
+       },
+       0, [](int i) { return i < 1 || i > 3; }, 1, {}},
+      {"every other of 2,000 by the Delete key", 2000,
+       [&] {
+         QItemSelection every;
+         for (int row = 0; row < 2000; row += 2) every.select(w->TaskList->model()->index(row, 0), w->TaskList->model()->index(row, 0));
+         w->TaskList->selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
+         key(Qt::Key_Delete);
+       },
+       0, [](int i) { return i % 2 == 1; }, 0, {}},
+      {"Ctrl+A and Delete", 2000, [&] { click(7); key(Qt::Key_A, Qt::ControlModifier); key(Qt::Key_Delete); }, 0,
+       [](int) { return false; }, -1, {}},
+      {"Remove All answered No", 2000, [&] { w->removeAllAct->trigger(); }, 2, [](int) { return true; }, 1999,
+       {"Remove all 2,000 tasks from the list? The files themselves stay as they are."}},
+      {"Remove All answered Yes", 2000, [&] { w->removeAllAct->trigger(); }, 1, [](int) { return false; }, -1,
+       {"Remove all 2,000 tasks from the list? The files themselves stay as they are."}},
+      {"refused while files are read", 5,
+       [&] {
+         click(1);
+         w->SetAdding(true);
+         key(Qt::Key_Delete);
+         w->removeAllAct->trigger();
+         w->SetAdding(false);
+       },
+       0, [](int) { return true; }, 1, {lang::Busy, lang::Busy}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FreeAllTasks();
+    for (int i = 0; i < c.lines; ++i) {
+      auto task = std::make_unique<TTask>();
+      task->Title = title(i);
+      task->SrcFile = t.Path("in/" + title(i) + ".wma");
+      task->Checked = i % 4 != 0;
+      Tasks.push_back(std::move(task));
+    }
+    w->ListNewTasks();
+    MessageAnswerer answer([&](const QString&) { return c.answer; });
+    c.act();
+    QStringList expected;
+    int ticked = 0;
+    for (int i = 0; i < c.lines; ++i)
+      if (c.kept(i)) {
+        expected << title(i);
+        ticked += i % 4 != 0;
+      }
+    QStringList left;
+    for (const auto& task : Tasks) left << task->Title;
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(answer.Seen, c.asked);
+    const int current = w->TaskList->currentRow();
+    EXPECT_EQ(current >= 0 && w->TaskList->item(current)->isSelected() ? current : -1, c.current);
+    if (expected.isEmpty()) {
+      EXPECT_EQ(w->TaskList->item(0)->text(), lang::EmptyListHint);
+      EXPECT_EQ(w->taskPanel->title(), "Task List");
+      EXPECT_FALSE(w->rmFileBtn->isEnabled());
+    } else {
+      EXPECT_EQ(w->TaskList->count(), expected.size());
+      EXPECT_EQ(w->taskPanel->title(), QString("Task List: %1 of %2 ticked")
+                                           .arg(QLocale().toString(ticked), QLocale().toString(expected.size())));
+      // The panel is about the line now selected, never a task no longer listed.
+      if (c.current >= 0) {
+        EXPECT_TRUE(w->taskInfo_1->text().contains(Tasks[c.current]->Title + ".wma"));
+      }
+    }
+  }
+  QLocale::setDefault(QLocale::c());
 }
 
 // The progress window of a run that has ended only reports: the main window's
