@@ -181,7 +181,7 @@ namespace {
 bool OnScreen(const QWidget* w) { return w && w->isVisible() && !w->isMinimized(); }
 
 // A window on screen, modal or kept on top, that belongs to `owner` and so stands
-// above it: the preferences over the progress window when that came back from the tray.
+// above it: the preferences over the progress window.
 QWidget* WindowAbove(const QWidget* owner, const QWidget* message) {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (w != message && w != owner && OnScreen(w) && (w->isModal() || (w->windowFlags() & Qt::WindowStaysOnTopHint)) &&
@@ -192,8 +192,8 @@ QWidget* WindowAbove(const QWidget* owner, const QWidget* message) {
 
 // The window a question belongs to: the modal window on screen, else one kept
 // above the others (a question owned by a window below it would be hidden under
-// it), else the active one; then the topmost of the windows above that one, which
-// the question blocks and so must not stand above it.
+// it), else the active one; then the topmost window that belongs to that one and
+// stands above it: the question blocks that window too, and must not open under it.
 QWidget* OwnerFor(const QWidget* message) {
   QWidget* owner = nullptr;
   QWidget* modal = QApplication::activeModalWidget();
