@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <memory>
+#include <xcb/xcb.h>
 
 #include "Lang.h"
 #include "Paths.h"
@@ -175,23 +176,52 @@ void SetOwnerWindow(QWidget* window, QWidget* owner) {
     ownerHandle = owner->windowHandle();
   }
   window->windowHandle()->setTransientParent(ownerHandle);
+  // Qt tells the desktop a window's owner only as it shows the window: one already
+  // on screen is told here, or the desktop would go on stacking it by the old one.
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (!ownerHandle || !window->isVisible() || !x11 || !x11->connection()) return;
+  xcb_connection_t* c = x11->connection();
+  const xcb_window_t ownerId = xcb_window_t(ownerHandle->winId());
+  // Checked: refused (a window gone meanwhile), the owner Qt knows is used at the next show.
+  free(xcb_request_check(c, xcb_change_property_checked(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()),
+                                                        XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerId)));
 }
 
 namespace {
 
 bool OnScreen(const QWidget* w) { return w && w->isVisible() && !w->isMinimized(); }
 
+// A window on screen, modal or kept on top, that belongs to `owner` and so stands
+// above it: the preferences over the progress window.
+QWidget* WindowAbove(const QWidget* owner, const QWidget* message) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != message && w != owner && OnScreen(w) && (w->isModal() || (w->windowFlags() & Qt::WindowStaysOnTopHint)) &&
+        w->windowHandle() && w->windowHandle()->transientParent() == owner->windowHandle())
+      return w;
+  return nullptr;
+}
+
 // The window a question belongs to: the modal window on screen, else one kept
 // above the others (a question owned by a window below it would be hidden under
-// it), else the active one.
+// it), else the active one; then the topmost window that belongs to that one and
+// stands above it: the question blocks that window too, and must not open under it.
 QWidget* OwnerFor(const QWidget* message) {
+  QWidget* owner = nullptr;
   QWidget* modal = QApplication::activeModalWidget();
-  if (modal != message && OnScreen(modal)) return modal->window();
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (w != message && OnScreen(w) && (w->windowFlags() & Qt::WindowStaysOnTopHint)) return w;
   QWidget* active = QApplication::activeWindow();
-  if (active != message && OnScreen(active)) return active->window();
-  return nullptr;
+  if (modal != message && OnScreen(modal)) {
+    owner = modal->window();
+  } else {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (!owner && w != message && OnScreen(w) && (w->windowFlags() & Qt::WindowStaysOnTopHint)) owner = w;
+    if (!owner && active != message && OnScreen(active)) owner = active->window();
+  }
+  for (int depth = 0; owner && depth < 8; ++depth) {
+    QWidget* above = WindowAbove(owner, message);
+    if (!above) break;
+    owner = above;
+  }
+  return owner;
 }
 
 }  // namespace

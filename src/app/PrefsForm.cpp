@@ -235,17 +235,24 @@ void ShowPrefsWindow() {
     Instance->activateWindow();
     return;
   }
-  // Opened during a run, it belongs to the progress window: shown again from
-  // the tray, that window would otherwise lock this one out until the run ends.
+  TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
+  // Asked from the tray's menu while the windows are hidden there: they come back
+  // first, and this one opens over them as from the progress window. Opened
+  // alone, it would stand apart from them, and the desktop would stack them and
+  // their questions above or below it by chance as they came back.
+  if (run && run->HiddenToTray() && run->TrayIcon->isVisible()) run->TrayIconClick();
+  // Opened during a run, or over its report, it belongs to the progress window:
+  // shown again from the tray, that window would otherwise lock this one out
+  // until the run ends.
   QWidget* owner = nullptr;
-  const bool running = AppWindows && AppWindows->prgFrm && AppWindows->prgFrm->Running();
-  if (running)
-    owner = AppWindows->prgFrm.get();
+  const bool overRun = run && (run->Running() || run->isVisible());
+  if (overRun)
+    owner = run;
   else if (AppWindows)
     owner = AppWindows->mainFrm.get();
   TPrefsForm w(owner);
   // The progress window is kept above the others; this one goes above it.
-  if (running) w.setWindowFlag(Qt::WindowStaysOnTopHint);
+  if (overRun) w.setWindowFlag(Qt::WindowStaysOnTopHint);
   // Modal to its owner only: the tray icon still answers while it is open.
   if (owner) w.setWindowModality(Qt::WindowModal);
   SetOwnerWindow(&w, owner);  // kept above it by the desktop, when it is on screen

@@ -249,6 +249,10 @@ void TprgFrm::StartRun() {
 void TprgFrm::CloseWindow() {
   Running_ = false;
   const bool minimised = isMinimized();
+  // Preferences opened over this window go to the main window, before this one
+  // goes: that one is then kept under them, as when they are opened from it.
+  TPrefsForm* prefs = PrefsWindow() && PrefsWindow()->isVisible() ? PrefsWindow() : nullptr;
+  if (prefs && MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized()) SetOwnerWindow(prefs, MainWindow);
   hide();
   if (minimised) {
     // A window withdrawn while minimised keeps that state with some window
@@ -259,7 +263,11 @@ void TprgFrm::CloseWindow() {
     destroy();
   }
   // Not every desktop gives the focus back to the owner of a closed window.
-  if (MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized()) MainWindow->activateWindow();
+  // Preferences left open keep it: they are where the user was.
+  if (prefs)
+    prefs->activateWindow();
+  else if (MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized())
+    MainWindow->activateWindow();
   setResult(QDialog::Accepted);
   if (RunLoop_) RunLoop_->quit();
 }

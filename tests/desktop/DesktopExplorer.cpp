@@ -15,10 +15,13 @@
 //   yes, no, ret, esc, key:KEYS               answers and keys (KEYS apart by commas)
 //   close:ROLE, min:ROLE, restore:ROLE        alt+F4, minimise, activate
 //   icon, traykill, trayup                    the tray icon clicked, the tray stopped, started
+//   prefs:WAY     the preferences from the tray icon's menu (tray), the main window's
+//                 button (button), or Ctrl+comma on the progress or main window
 //   wait:SECONDS, term                        time passing, SIGTERM
 //   expect:ROLE[/SECONDS]                     such a window comes on screen (20 s)
-// ROLE is main, progress, message, wizard or add. A step written "+step" follows
-// the one before it at once, before the windows settle.
+//   focus:ROLE                                the focus is with a window of that role
+// ROLE is main, progress, message, prefs, wizard or add. A step written "+step"
+// follows the one before it at once, before the windows settle.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,7 +56,8 @@ QString FileOf(const QString& kind) { return kind == "stream" ? "stream.wav" : k
 
 const QStringList Verbs = {"add",   "dlg",  "wizard",   "start",  "pause",   "resume", "cancel", "hide",
                            "ok",    "yes",  "no",       "ret",    "esc",     "close",  "min",    "restore",
-                           "icon",  "traykill", "trayup", "wait", "term",    "key",    "expect"};
+                           "icon",  "traykill", "trayup", "wait", "term",    "key",    "expect", "prefs",
+                           "focus"};
 const QMap<QString, QString> ProgressKeys = {
     {"pause", "alt+p"}, {"resume", "alt+r"}, {"cancel", "alt+c"}, {"hide", "alt+h"}, {"ok", "alt+o"}};
 
@@ -120,6 +124,8 @@ class Explorer {
   }
   void Type(const QString& text) const { RunTool("xdotool", {"type", "--delay", "15", text}); }
   void Do(const QString& verb, const QString& arg);
+  void OpenPrefs(const QString& way);
+  bool TrayMenuOpen() const;
   void ThroughWizard();
   QString Draw(std::mt19937_64& rng, const DesktopState& st) const;
   void Terminate();
@@ -291,6 +297,19 @@ void Explorer::Do(const QString& verb, const QString& arg) {
     if (const auto* w = Now().Find(arg)) RunTool("xdotool", {"windowminimize", QString::number(w->Id)});
   } else if (verb == "restore") {
     Activate(arg);
+  } else if (verb == "prefs") {
+    OpenPrefs(arg);
+  } else if (verb == "focus") {
+    // Settled, and for a moment more: the window manager may still be handing it on.
+    QElapsedTimer clock;
+    clock.start();
+    for (const DesktopState::Window* w = nullptr;;) {
+      const DesktopState st = Settle();
+      w = st.Focused();
+      if (w && w->Role == arg) break;
+      if (clock.elapsed() > 3000)
+        return Fail(QString("the focus is with %1, not with the %2 window").arg(w ? "the " + w->Role + " window" : "no window of ours", arg));
+    }
   } else if (verb == "icon") {
     program_->ClickTrayIcon();
   } else if (verb == "traykill") {
@@ -305,6 +324,41 @@ void Explorer::Do(const QString& verb, const QString& arg) {
     const int seconds = arg.contains('/') ? arg.section('/', 1).toInt() : 20;
     if (!WaitFor({arg.section('/', 0, 0)}, seconds * 1000))
       Fail(QString("no %1 window on screen within %2 s").arg(arg.section('/', 0, 0)).arg(seconds));
+  }
+}
+
+// The tray icon's menu is on screen: a window of the program's straight on the
+// root that the window manager leaves alone, and no tip (the icon itself is in
+// the tray's panel, a balloon is a tip).
+bool Explorer::TrayMenuOpen() const {
+  const QStringList ids =
+      RunTool("xdotool", {"search", "--onlyvisible", "--pid", QString::number(pid_)}).split('\n', Qt::SkipEmptyParts);
+  for (const QString& id : ids) {
+    const QString info = RunTool("xwininfo", {"-id", id, "-tree"}) + RunTool("xwininfo", {"-id", id});
+    if (info.contains("Override Redirect State: yes") && info.contains("(the root window)") &&
+        !RunTool("xprop", {"-id", id, "_NET_WM_WINDOW_TYPE"}).contains("TOOLTIP"))
+      return true;
+  }
+  return false;
+}
+
+void Explorer::OpenPrefs(const QString& way) {
+  if (way == "tray") {
+    const auto at = ProgramOnDesktop::TrayIcon();
+    if (!at) return;
+    RunTool("xdotool", {"mousemove", QString::number(at->x()), QString::number(at->y()), "click", "3"});
+    QElapsedTimer clock;
+    clock.start();
+    while (!TrayMenuOpen())
+      if (clock.elapsed() > 4000)
+        return Fail("the tray icon's menu did not open within 4 s");
+      else
+        QThread::msleep(50);
+    Key("p");  // its Preferences...
+  } else if (way == "button") {
+    if (Activate("main")) Key("alt+p");
+  } else if (Activate(way)) {
+    Key("ctrl+comma");
   }
 }
 
@@ -346,6 +400,8 @@ void Explorer::WayOut() {
       if (Activate("message")) Key("Return");
     } else if (top && (QStringList{"wizard", "add", "tips", "about"}.contains(top->Role) || top->Role.startsWith("other"))) {
       if (Activate(top->Role)) Key("Escape");
+    } else if (st.Find("prefs")) {
+      if (Activate("prefs")) Key("Escape");
     } else if (st.Find("progress")) {
       if (Activate("progress")) Key(QStringList{"Escape", "alt+o", "alt+F4"}[attempt % 3]);
     } else if (st.Find("main")) {
@@ -374,17 +430,19 @@ QString Explorer::Draw(std::mt19937_64& rng, const DesktopState& st) const {
   const auto kind = [&] { return QStringList{"short", "short", "long", "long", "long", "cut", "garbled", "stream"}[rng() % 8]; };
   QList<std::pair<QString, double>> c = {
       {"wait:" + QString::number(1 + rng() % 3), 1.5}, {"add:" + kind(), 1.5}, {"term", 0.15}};
-  if (st.Find("main")) c += {{"dlg:" + kind(), 0.5}, {"start", 3}, {"min:main", 0.4}, {"close:main", 0.3}};
+  if (st.Find("main"))
+    c += {{"dlg:" + kind(), 0.5}, {"start", 3}, {"min:main", 0.4}, {"close:main", 0.3}, {"prefs:main", 0.2},
+          {"prefs:button", 0.2}};
   if (st.Find("progress"))
     c += {{"pause", 0.8}, {"resume", 0.8}, {"cancel", 2}, {"hide", 2}, {"ok", 1}, {"esc", 0.4}, {"close:progress", 0.4},
-          {"min:progress", 0.4}};
+          {"min:progress", 0.4}, {"prefs:progress", 0.4}};
   if (st.Find("message")) c += {{"ret", 3}, {"yes", 1}, {"no", 2}, {"esc", 0.5}, {"close:message", 0.4}};
   if (st.Find("wizard")) c += {{"wizard", 4}, {"esc", 0.5}};
   for (const auto& w : st.Windows) {
     if (w.Iconic) c += {"restore:" + w.Role, 1};
-    if (QStringList{"add", "tips", "about"}.contains(w.Role) || w.Role.startsWith("other")) c += {"esc", 1.5};
+    if (QStringList{"add", "tips", "about", "prefs"}.contains(w.Role) || w.Role.startsWith("other")) c += {"esc", 1.5};
   }
-  if (st.TrayIcon) c += {"icon", 3};
+  if (st.TrayIcon) c += {{"icon", 3}, {"prefs:tray", 0.6}};
   if (o_.Tray) c += trayer_.state() != QProcess::NotRunning ? std::pair<QString, double>{"traykill", 0.3}
                                                           : std::pair<QString, double>{"trayup", 2};
   double total = 0;

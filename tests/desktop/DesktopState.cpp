@@ -11,6 +11,7 @@ QString RoleOf(const QString& title) {
   // Windows of other titles keep theirs, quoted, to tell them apart in the states met.
   static const QList<std::pair<QString, QString>> roles = {
       {"Brindlewave   (by Kelvaro)", "main"}, {lang::ProgressCaption, "progress"}, {"Message ...", "message"},
+      {lang::PrefsCaption, "prefs"},
       {lang::WizardCaption, "wizard"},       {lang::AddFilesDlgTitle, "add"},     {lang::TipsCaption, "tips"},
       {lang::AboutCaption, "about"}};
   for (const auto& [t, role] : roles)
@@ -49,6 +50,11 @@ const DesktopState::Window* DesktopState::Find(const QString& role) const {
   return nullptr;
 }
 
+const DesktopState::Window* DesktopState::Focused() const {
+  const auto w = std::find_if(Windows.begin(), Windows.end(), [this](const Window& x) { return x.Id == Active; });
+  return w == Windows.end() ? nullptr : &*w;
+}
+
 QString DesktopState::Signature() const {
   QStringList parts;
   for (const Window& w : Windows) {
@@ -74,9 +80,15 @@ QString DesktopState::Problem() const {
   for (int i = 0; i < Windows.size(); ++i) {
     const Window& w = Windows[i];
     if (w.Iconic || !(w.Modal || w.Id == Active)) continue;
-    for (int j = i + 1; j < Windows.size(); ++j)
-      if (!Windows[j].Iconic && !OwnedBy(Windows[j], w.Id))
-        return QString("the %1 %2 window is below the %3 window").arg(w.Modal ? "modal" : "focused", w.Role, Windows[j].Role);
+    for (int j = i + 1; j < Windows.size(); ++j) {
+      const Window& above = Windows[j];
+      if (above.Iconic) continue;
+      if (!OwnedBy(above, w.Id))
+        return QString("the %1 %2 window is below the %3 window").arg(w.Modal ? "modal" : "focused", w.Role, above.Role);
+      // Keys typed would go to a window that cannot take them.
+      if (w.Id == Active && above.Modal)
+        return QString("the focused %1 window is blocked by its modal %2 window").arg(w.Role, above.Role);
+    }
   }
   return {};
 }
