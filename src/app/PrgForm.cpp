@@ -373,7 +373,9 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
     TaskFailed(index, result.Failure);
     if (!result.OutputRefused.isEmpty() && !RefusalAsked_) {
       RefusalAsked_ = true;
-      // Asked once the engine has finished telling this end.
+      // No other file starts to fail the same way; asked once the engine has
+      // finished telling this end.
+      Engine_->Hold(true);
       QTimer::singleShot(0, this, [this, folder = FolderPart(result.Output), reason = result.OutputRefused] {
         AskToStop(folder, reason);
       });
@@ -548,7 +550,12 @@ void TprgFrm::CancelRun() {
 // Asked once a run: every file after would fail for the same reason, and the
 // report names them all at the end.
 void TprgFrm::AskToStop(const QString& folder, const QString& reason) {
-  if (!Running_ || Asking_ || Cancelled || Terminating_ || !Engine_->Active()) return;
+  // The cancel question on screen lets the starts go when it is answered.
+  if (Asking_) return;
+  if (!Running_ || Cancelled || Terminating_ || !Engine_->Active()) {
+    Engine_->Hold(false);
+    return;
+  }
   if (Ask(QString(lang::OutputRefusedFormat).arg(ReadableName(folder), reason) + "\n" + lang::StopTheRun)) CancelRun();
 }
 

@@ -1,3 +1,4 @@
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -40,6 +41,29 @@ TEST(MsgForm, ALongReportFitsWithItsQuestion) {
   EXPECT_GT(needed, 97);
   EXPECT_LE(needed, shown);
   EXPECT_TRUE(buttonsBelow);
+}
+
+// However long its list, a report fits on the screen with its first line, its
+// closing question and its buttons in sight; the list scrolls and holds every line.
+TEST(MsgForm, AReportOfAnyLengthKeepsItsQuestionInSight) {
+  const int screen = QGuiApplication::primaryScreen()->availableGeometry().height();
+  for (const int count : {3, 1584}) {
+    QStringList lines;
+    for (int i = 0; i < count; ++i) lines << QString(" /music/moved/track%1.wma: No such file or directory").arg(i);
+    QTimer::singleShot(50, [&] {
+      TmsgFrm* w = MessageWindow();
+      EXPECT_LE(w->height(), screen) << count;
+      EXPECT_EQ(w->details->document()->blockCount(), count);
+      EXPECT_TRUE(w->closingLabel->isVisible());
+      EXPECT_EQ(w->closingLabel->text(), lang::OpenOutputFolder);
+      EXPECT_GE(w->closingLabel->y(), w->details->geometry().bottom());
+      EXPECT_GE(w->okBtn->y(), w->closingLabel->geometry().bottom());
+      EXPECT_LE(w->okBtn->geometry().bottom(), w->height());
+      EXPECT_EQ(w->Text, "Summary\n" + lines.join('\n') + "\n" + lang::OpenOutputFolder);
+      w->okBtn->click();
+    });
+    EXPECT_EQ(ShowMessageWindow(miWarning, "Summary", lines.join('\n'), lang::OpenOutputFolder, lang::No, lang::Yes), 1);
+  }
 }
 
 TEST(MsgForm, TitleBarCloseReturnsTwo) {

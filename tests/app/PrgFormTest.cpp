@@ -6,8 +6,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "AppTestSupport.h"
+#include "AudioException.h"
 #include "DX9In.h"
 #include "Lang.h"
 #include "MP3Out.h"
@@ -529,3 +532,77 @@ TEST_F(PrgFormTest, HidingWithoutATrayMinimisesAndTheRunGoesOn) {
 }
 
 }  // namespace
+
+// What the report's first line and icon say: all converted, all left as they
+// were, all failed (with no question per missing input on the way).
+TEST_F(PrgFormTest, TheReportSaysHowTheRunWent) {
+  for (const char* name : {"one", "two", "three"}) AddTask(name, 0.3);
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  DefaultSettings.ExistingOutput = TExistingOutput::Skip;
+  w.StartRun();
+  DefaultSettings.ExistingOutput = TExistingOutput::Number;
+  for (const auto& task : Tasks) QFile::remove(task->SrcFile);
+  w.StartRun();
+  ASSERT_EQ(answer.Seen.size(), 3);
+  EXPECT_EQ(answer.Seen[0], QString(lang::AllConverted) + "\n" + lang::OpenOutputFolder);
+  EXPECT_EQ(answer.Seen[1], QString(lang::NothingNewFormat).arg(3) + "\n" + lang::OpenOutputFolder);
+  EXPECT_TRUE(answer.Seen[2].startsWith(QString(lang::FilesFailedFormat).arg(3).arg(3) + "\n " + Tasks[0]->SrcFile + ": "))
+      << answer.Seen[2].toStdString();
+  EXPECT_EQ(answer.Icons, (QList<int>{miInformation, miInformation, miError}));
+}
+
+// An output that takes no more files is asked about once a run: No goes on and
+// the report names every file, Yes stops the run.
+TEST_F(PrgFormTest, AnOutputThatTakesNoMoreFilesIsAskedAboutOnce) {
+  struct Full : TOutputStream {
+    void Write(const void*, std::size_t) override { throw EAudioException(std::strerror(ENOSPC)); }
+  } full;
+  w.MP3Out->Stream = &full;
+  w.MP3Out->StreamAssigned = true;
+  for (int i = 0; i < 4; ++i) AddTask(QString("f%1").arg(i), 0.3);
+  const QString question = QString(lang::OutputRefusedFormat).arg(FolderPart(Tasks[0]->DstFile), std::strerror(ENOSPC)) +
+                           "\n" + lang::StopTheRun;
+  for (const int stop : {2, 1}) {
+    MessageAnswerer answer([&](const QString& text) { return text == question ? stop : 2; });
+    w.StartRun();
+    ASSERT_EQ(answer.Seen.size(), 2);
+    EXPECT_EQ(answer.Seen[0], question);
+    EXPECT_TRUE(answer.Seen[1].startsWith(stop == 2 ? QString(lang::FilesFailedFormat).arg(4).arg(4) : lang::Canceled))
+        << answer.Seen[1].toStdString();
+    EXPECT_EQ(w.Failures().size(), stop == 2 ? 4 : 1) << answer.Seen[1].toStdString();
+  }
+}
+
+// Many short files and a long one among them: the total bar climbs in small
+// steps, never back, also while the long file converts, and the time line,
+// once there, says what the bar says.
+TEST_F(PrgFormTest, TheTotalBarCountsShortFilesAndLongOnes) {
+  DefaultSettings.VerifyOutput = false;
+  for (int i = 0; i < 60; ++i) AddTask(QString("short%1").arg(i), 0.1);
+  AddTask("long", 30.0);
+  for (int i = 60; i < 120; ++i) AddTask(QString("short%1").arg(i), 0.1);
+  QElapsedTimer clock;
+  clock.start();
+  w.Now = [&] { return clock.elapsed() * 20; };
+  QList<int> bar, duringLong;
+  int timeLines = 0, contradictions = 0;
+  QObject::connect(w.Timer2, &QTimer::timeout, [&] {
+    bar << w.totalPrgBar->value();
+    if (w.fileLabel->text().endsWith(": long")) duringLong << bar.back();
+    const auto m = QRegularExpression("^Time elapsed: (\\d+):(\\d\\d):(\\d\\d), remained: about (\\d+):(\\d\\d):(\\d\\d)$")
+                       .match(w.timeLabel->text());
+    if (!m.hasMatch()) return;
+    ++timeLines;
+    auto secs = [&](int at) { return m.captured(at).toInt() * 3600 + m.captured(at + 1).toInt() * 60 + m.captured(at + 2).toInt(); };
+    const double elapsed = secs(1), remaining = secs(4);
+    if (std::abs(100 * elapsed / std::max(elapsed + remaining, 1.0) - bar.back()) > 10) ++contradictions;
+  });
+  MessageAnswerer answer([](const QString&) { return 2; });
+  w.StartRun();
+  EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end()));
+  EXPECT_GE(QSet<int>(bar.begin(), bar.end()).size(), 10) << "distinct values of the total bar";
+  EXPECT_GE(QSet<int>(duringLong.begin(), duringLong.end()).size(), 3);
+  EXPECT_GT(timeLines, 0);
+  EXPECT_EQ(contradictions, 0);
+}
