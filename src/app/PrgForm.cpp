@@ -221,6 +221,7 @@ void TprgFrm::StartRun() {
   Paused = false;
   Terminating_ = false;
   Failures_.clear();
+  FailedAt_.clear();
   KeptShort_.clear();
   AlbumNotes_.clear();
   Trashed_.clear();
@@ -385,7 +386,7 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
   }
   if (result.Outcome == TJobOutcome::Converted) ++Converted_;
   // Its MP3 is kept, but a file whose audio ends early does not count as converted.
-  if (!result.Shortfall.isEmpty()) Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + result.Shortfall;
+  if (!result.Shortfall.isEmpty()) NoteFailure(index, result.Shortfall);
   if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
   if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
   if (!result.Trashed.isEmpty()) Trashed_ << FileNamePart(result.Trashed);
@@ -402,9 +403,16 @@ void TprgFrm::NoteKeptShort(int index, const TConvertResult& result) {
                          length > 0 ? ShortClockText(length) : QString("?"));
 }
 
+// In list order, however the jobs ended.
+void TprgFrm::NoteFailure(int index, const QString& reason) {
+  const auto at = std::upper_bound(FailedAt_.begin(), FailedAt_.end(), index);
+  Failures_.insert(at - FailedAt_.begin(), ReadableName(RunTasks_[index]->SrcFile) + ": " + reason);
+  FailedAt_.insert(at, index);
+}
+
 void TprgFrm::TaskFailed(int index, const QString& reason) {
   if (Terminating_) return;
-  Failures_ << ReadableName(RunTasks_[index]->SrcFile) + ": " + reason;
+  NoteFailure(index, reason);
   // A folder that takes no files is not offered again as the place for the next ones.
   const QString folder = FolderPart(RunTasks_[index]->DstFile);
   if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder &&
@@ -556,7 +564,7 @@ void TprgFrm::AskToStop(const QString& folder, const QString& reason) {
     Engine_->Hold(false);
     return;
   }
-  if (Ask(QString(lang::OutputRefusedFormat).arg(ReadableName(folder), reason) + "\n" + lang::StopTheRun)) CancelRun();
+  if (Ask(QString(lang::OutputRefusedFormat).arg(reason, ReadableName(folder)) + "\n" + lang::StopTheRun)) CancelRun();
 }
 
 void TprgFrm::skinFrameTitleBarCustomBtnsClick(int ButtonIndex) {

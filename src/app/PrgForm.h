@@ -113,6 +113,7 @@ class TprgFrm : public QDialog {
   static constexpr qint64 EstimateAfterPercent = 2;
   void HideToTray();
   void TaskFailed(int index, const QString& reason);
+  void NoteFailure(int index, const QString& reason);
   void NoteKeptShort(int index, const TConvertResult& result);
   void EndTask(int index);
   void ShowLeading();
@@ -140,6 +141,7 @@ class TprgFrm : public QDialog {
   bool Terminating_ = false;
   QEventLoop* RunLoop_ = nullptr;
   QStringList Failures_;
+  std::vector<int> FailedAt_;  // the task of each failure, in order
   QStringList KeptShort_;     // files a cancel ended early, with how much they hold
   QStringList AlbumNotes_;    // what an album's gain left out, once per album
   QStringList Trashed_;       // names of the inputs moved to the trash

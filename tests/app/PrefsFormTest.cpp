@@ -168,8 +168,7 @@ TEST_F(PrefsFormTest, AChangeReachesTheNextRunNotTheOneRunning) {
   ASSERT_TRUE(changed);
   EXPECT_EQ(DefaultSettings.ExistingOutput, TExistingOutput::Overwrite);
   ASSERT_EQ(answer.Seen.size(), 2);
-  EXPECT_EQ(answer.Seen[1], QString(lang::AllConverted) + "\n" + QString(lang::AlreadyConvertedFormat).arg(2) + "\n" +
-                                lang::OpenOutputFolder);
+  EXPECT_EQ(answer.Seen[1], QString(lang::SomeNewFormat).arg(1).arg(2) + "\n" + lang::OpenOutputFolder);
   EXPECT_EQ(QFileInfo(Tasks[1]->DstFile).lastModified(), made);
   EXPECT_NEAR(ReadMedia(c.DstFile).DecodedFrames / 44100.0, 20.0, 0.05);
 }

@@ -561,7 +561,7 @@ TEST_F(PrgFormTest, AnOutputThatTakesNoMoreFilesIsAskedAboutOnce) {
   w.MP3Out->Stream = &full;
   w.MP3Out->StreamAssigned = true;
   for (int i = 0; i < 4; ++i) AddTask(QString("f%1").arg(i), 0.3);
-  const QString question = QString(lang::OutputRefusedFormat).arg(FolderPart(Tasks[0]->DstFile), std::strerror(ENOSPC)) +
+  const QString question = QString(lang::OutputRefusedFormat).arg(std::strerror(ENOSPC), FolderPart(Tasks[0]->DstFile)) +
                            "\n" + lang::StopTheRun;
   for (const int stop : {2, 1}) {
     MessageAnswerer answer([&](const QString& text) { return text == question ? stop : 2; });
