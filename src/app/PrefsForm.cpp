@@ -229,6 +229,13 @@ void SetAddingUnderWay(bool adding) {
   }
 }
 
+void RunOver() {
+  if (Instance && Instance->isVisible() && Instance->runNote->isVisible()) {
+    Instance->runNote->hide();
+    Instance->setFixedHeight(Instance->layout()->totalHeightForWidth(Instance->width()));
+  }
+}
+
 void ShowPrefsWindow() {
   if (Instance) {
     Instance->raise();

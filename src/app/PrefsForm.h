@@ -51,5 +51,7 @@ void ShowPrefsWindow();
 // Files are being added, or no longer: the window says that naming changed meanwhile
 // reaches the next adding.
 void SetAddingUnderWay(bool adding);
+// A run has ended: the window no longer says that it keeps its settings.
+void RunOver();
 // The window ShowPrefsWindow has open, if any.
 TPrefsForm* PrefsWindow();

@@ -471,6 +471,7 @@ void TprgFrm::FinishBatch() {
     showNormal();
   }
   const int icon = Failures_.isEmpty() ? miInformation : Failures_.size() == CheckedCount ? miError : miWarning;
+  RunOver();
   if (ShowMessageWindow(icon, result, ReportLists(), lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
     OpenOnDesktop(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
   if (Hidden_ && TrayIcon->isVisible()) {
