@@ -121,10 +121,19 @@ void TMP3Out::StartEncoding() {
   SplitReport_ = {};
   if (EnableVBR && VBRMaxBitrate < VBRMinBitrate) std::swap(VBRMinBitrate, VBRMaxBitrate);
   TMP3EncoderBuilder builder(EncoderSettings(), Tags());
-  // Parts meet on the frame grid of the output: a file split at another rate than
-  // its own is resampled before it is cut, not by each part's encoder.
-  const int splitRate = SplitRate(builder);
-  if (splitRate > 0 && splitRate != InRate_) builder = builder.AtRate(splitRate);
+  // A file at another rate than the MP3's is resampled before the encoder, never
+  // by it: parts meet on the frame grid of the output, and a file split or whole
+  // comes out the same length.
+  const TEncoderShape shape = Shape(builder);
+  const int splitRate = shape.Split ? shape.Rate : 0;
+  ResampleIn_ = ResampleOut_ = 0;
+  Resampler_.reset();
+  if (shape.Rate > 0 && shape.Rate != InRate_) {
+    builder = builder.AtRate(shape.Rate);
+    Resampler_ = std::make_unique<TFrameConverter>(
+        Writer_.Name(), Input()->GetChannels(),
+        Input()->GetSampleFormat() == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, shape.Rate);
+  }
   std::string error;
   Encoder_ = builder.Build(TMP3EncoderBuilder::TRole::First, error, &CoverNote_);
   if (!Encoder_) throw EAudioException(error);
@@ -135,7 +144,7 @@ void TMP3Out::StartEncoding() {
   if (ReplayGain) {
     // Measured at the rate the encoders get, which a file split is resampled to first.
     const int channels = Input()->GetChannels() == 2 ? 2 : 1;
-    Meter_ = std::make_unique<TLoudnessMeter>(channels, splitRate > 0 ? splitRate : InRate_);
+    Meter_ = std::make_unique<TLoudnessMeter>(channels, shape.Rate > 0 ? shape.Rate : InRate_);
     Head_ = TReplayGainTag::Reserve(id3v2);
     id3v2 = Head_;
   }
@@ -153,12 +162,12 @@ void TMP3Out::StartEncoding() {
   Mp3Buffer_.assign(std::max(17440, static_cast<int>(1.25 * 8192 * scale) + 7200) + 2880, 0);
 }
 
-int TMP3Out::SplitRate(const TMP3EncoderBuilder& builder) const {
+TMP3Out::TEncoderShape TMP3Out::Shape(const TMP3EncoderBuilder& builder) const {
   TAudioInput* in = Input();
-  if (!SplitFiles || in->GetChannels() < 1 || in->GetChannels() > 2) return 0;
+  if (in->GetChannels() < 1 || in->GetChannels() > 2) return {};
   std::string error;
   lame_t probe = builder.Build(TMP3EncoderBuilder::TRole::Later, error);
-  if (!probe) return 0;
+  if (!probe) return {};
   const int outRate = Lame.lame_get_out_samplerate(probe);
   const int frameSamples = Lame.lame_get_framesize(probe);
   Lame.lame_close(probe);
@@ -167,7 +176,7 @@ int TMP3Out::SplitRate(const TMP3EncoderBuilder& builder) const {
   const long long samples = in->Size / (in->GetChannels() * BytesPerSample(in->GetSampleFormat()));
   const bool longEnough = in->Size < 0 || av_rescale(samples, outRate, std::max(1, InRate_)) >=
                                               2LL * std::max(16, SplitPartFrames) * frameSamples;
-  return longEnough ? outRate : 0;
+  return {outRate, SplitFiles && longEnough};
 }
 
 void TMP3Out::StartSplit(const TMP3EncoderBuilder& builder) {
@@ -179,12 +188,7 @@ void TMP3Out::StartSplit(const TMP3EncoderBuilder& builder) {
   layout.Format = in->GetSampleFormat();
   layout.PartFrames = std::max(16, SplitPartFrames);
   if (in->Size > 0) layout.ExpectedSamples = in->Size / (layout.Channels * BytesPerSample(layout.Format));
-  if (rate != InRate_) {
-    layout.ExpectedSamples = av_rescale(layout.ExpectedSamples, rate, std::max(1, InRate_));
-    Resampler_ = std::make_unique<TFrameConverter>(
-        Writer_.Name(), layout.Channels,
-        layout.Format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, rate);
-  }
+  if (rate != InRate_) layout.ExpectedSamples = av_rescale(layout.ExpectedSamples, rate, std::max(1, InRate_));
   if (EnableVBR) {
     // The largest bit-rate index within the user's ceiling.
     const bool mpeg1 = Lame.lame_get_out_samplerate(Encoder_) >= 32000;
@@ -242,26 +246,40 @@ void TMP3Out::Measure(const void* pcm, int samples, TSampleFormat format) {
 }
 
 void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format) {
-  if (!Splitter_) {
-    Measure(pcm, samples, format);
-    Fed_ += samples;
-    const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
-    if (m < 0) throw EAudioException(EncoderFailed(m));
-    return Write(static_cast<std::size_t>(m));
-  }
-  // The parts are cut on the input's own grid: it must keep its format.
-  if (channels != SplitLayout_.Channels || format != SplitLayout_.Format)
+  // The parts are cut on the input's own grid, and the resampler keeps its first format.
+  if ((Splitter_ || Resampler_) && (channels != Input()->GetChannels() || format != Input()->GetSampleFormat()))
     throw EAudioException("The input changed its sample format during the conversion.");
-  if (!Resampler_) {
-    Measure(pcm, samples, format);
-    return Splitter_->Push(pcm, samples);
-  }
+  if (!Resampler_) return Feed(pcm, samples, format, channels);
   Resampled_.clear();
   Resampler_->ConvertPacked(pcm, samples, channels,
                             format == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, InRate_,
                             Resampled_);
-  Measure(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()), format);
-  Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
+  ResampleIn_ += samples;
+  PushResampled(false);
+}
+
+// A resampled file holds in * out / in rate samples, rounded to the nearest: what
+// the resampler holds back or lacks at the end is cut or made up with silence.
+void TMP3Out::PushResampled(bool last) {
+  const long long frameBytes = Resampler_->FrameBytes();
+  long long count = static_cast<long long>(Resampled_.size()) / frameBytes;
+  if (last) {
+    const long long wanted = av_rescale_rnd(ResampleIn_, Resampler_->OutRate(), std::max(1, InRate_), AV_ROUND_NEAR_INF);
+    count = std::max(0LL, wanted - ResampleOut_);
+    Resampled_.resize(std::size_t(count * frameBytes), 0);
+  }
+  ResampleOut_ += count;
+  Feed(Resampled_.data(), static_cast<int>(count), Input()->GetSampleFormat(), Input()->GetChannels());
+}
+
+// Hands samples at the encoder's rate to the one encoder or the parts.
+void TMP3Out::Feed(const std::uint8_t* pcm, int samples, TSampleFormat format, int channels) {
+  Measure(pcm, samples, format);
+  if (Splitter_) return Splitter_->Push(pcm, samples);
+  Fed_ += samples;
+  const int m = EncodePcm(Encoder_, pcm, samples, channels, format, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
+  if (m < 0) throw EAudioException(EncoderFailed(m));
+  Write(static_cast<std::size_t>(m));
 }
 
 void TMP3Out::Write(std::size_t bytes) {
@@ -271,15 +289,16 @@ void TMP3Out::Write(std::size_t bytes) {
 
 std::vector<std::uint8_t> TMP3Out::EndEncoding() {
   std::vector<std::uint8_t> tag(2880, 0);  // room for the largest frame
+  if (Resampler_) {
+    Resampled_.clear();
+    Resampler_->Drain(Resampled_);  // what the resampler holds back
+    PushResampled(true);
+  }
   if (!Splitter_) {
     const int m = Lame.lame_encode_flush(Encoder_, Mp3Buffer_.data(), int(Mp3Buffer_.size()));
     if (m < 0) throw EAudioException(EncoderFailed(m));
     Write(static_cast<std::size_t>(m));
-    // Resampling inside the encoder, only it knows how many samples it made.
-    EncodedSamples_ = Lame.lame_get_out_samplerate(Encoder_) == InRate_
-                          ? Fed_
-                          : static_cast<long long>(Lame.lame_get_frameNum(Encoder_)) * Lame.lame_get_framesize(Encoder_) -
-                                Lame.lame_get_encoder_delay(Encoder_) - Lame.lame_get_encoder_padding(Encoder_);
+    EncodedSamples_ = Fed_;  // at the encoder's own rate: it never resamples
     if (InfoFrame_.empty()) {
       tag.resize(Lame.lame_get_lametag_frame(Encoder_, tag.data(), tag.size()));
       return tag;
@@ -289,12 +308,6 @@ std::vector<std::uint8_t> TMP3Out::EndEncoding() {
     Written_.Samples = Written_.Frames * Written_.FrameSamples - Written_.Delay - Lame.lame_get_encoder_padding(Encoder_);
     TLameTag::Complete(InfoFrame_, Written_);
     return InfoFrame_;
-  }
-  if (Resampler_) {
-    Resampled_.clear();
-    Resampler_->Drain(Resampled_);  // what the resampler holds back
-    Measure(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()), SplitLayout_.Format);
-    Splitter_->Push(Resampled_.data(), static_cast<int>(Resampled_.size() / Resampler_->FrameBytes()));
   }
   tag = Splitter_->Finish();
   EncodedSamples_ = Splitter_->Samples();

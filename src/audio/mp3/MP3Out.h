@@ -82,7 +82,14 @@ class TMP3Out : public TAudioFileOut {
   // Builds the encoders and writes the file's head.
   void StartEncoding();
   // The rate a file encoded in parts is encoded at; 0 when it is encoded whole.
-  int SplitRate(const TMP3EncoderBuilder& builder) const;
+  // The rate the encoders get, and whether the file is long enough to split
+  // (when splitting is on); none when no encoder can be made.
+  struct TEncoderShape {
+    int Rate = 0;
+    bool Split = false;
+  };
+  TEncoderShape Shape(const TMP3EncoderBuilder& builder) const;
+  void Feed(const std::uint8_t* pcm, int samples, TSampleFormat format, int channels);
   void StartSplit(const TMP3EncoderBuilder& builder);
   // Measures what the encoders get, then hands it to them.
   void Measure(const void* pcm, int samples, TSampleFormat format);
@@ -118,6 +125,9 @@ class TMP3Out : public TAudioFileOut {
   TSplitEncoder::TLayout SplitLayout_;
   std::unique_ptr<TFrameConverter> Resampler_;
   std::vector<std::uint8_t> Resampled_;
+  // Samples into and out of the resampler that gives the encoders their rate.
+  long long ResampleIn_ = 0, ResampleOut_ = 0;
+  void PushResampled(bool last);
   TSplitReport SplitReport_;
   // With ReplayGain: the file's ID3v2 tag as written, and the meter of its audio.
   std::vector<std::uint8_t> Head_;
