@@ -293,6 +293,9 @@ void TprgFrm::ShowBars(bool visible) {
 
 void TprgFrm::Timer1Timer() {
   Timer1->stop();
+  // Nothing starts or ends while a question waits for its answer, and the run
+  // does not end while paused: the answer and the resume advance it again.
+  if (Asking_ || Paused) return;
   if (!Started_) {
     Started_ = true;
     StartTime.Start(Now());
