@@ -115,6 +115,9 @@ void TMP3Out::PrepareOutput() {
 
 void TMP3Out::StartEncoding() {
   InRate_ = Input()->GetSampleRate();
+  // Kept: the input may be freed while the encoder still takes what it gave.
+  InChannels_ = Input()->GetChannels();
+  InFormat_ = Input()->GetSampleFormat();
   TCoreBudget::Enter();
   InBudget_ = true;
   CoverNote_.clear();
@@ -131,8 +134,8 @@ void TMP3Out::StartEncoding() {
   if (shape.Rate > 0 && shape.Rate != InRate_) {
     builder = builder.AtRate(shape.Rate);
     Resampler_ = std::make_unique<TFrameConverter>(
-        Writer_.Name(), Input()->GetChannels(),
-        Input()->GetSampleFormat() == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, shape.Rate);
+        Writer_.Name(), InChannels_,
+        InFormat_ == TSampleFormat::sfFloat32 ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16, shape.Rate);
   }
   std::string error;
   Encoder_ = builder.Build(TMP3EncoderBuilder::TRole::First, error, &CoverNote_);
@@ -247,7 +250,7 @@ void TMP3Out::Measure(const void* pcm, int samples, TSampleFormat format) {
 
 void TMP3Out::Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format) {
   // The parts are cut on the input's own grid, and the resampler keeps its first format.
-  if ((Splitter_ || Resampler_) && (channels != Input()->GetChannels() || format != Input()->GetSampleFormat()))
+  if ((Splitter_ || Resampler_) && (channels != InChannels_ || format != InFormat_))
     throw EAudioException("The input changed its sample format during the conversion.");
   if (!Resampler_) return Feed(pcm, samples, format, channels);
   Resampled_.clear();
@@ -269,7 +272,7 @@ void TMP3Out::PushResampled(bool last) {
     Resampled_.resize(std::size_t(count * frameBytes), 0);
   }
   ResampleOut_ += count;
-  Feed(Resampled_.data(), static_cast<int>(count), Input()->GetSampleFormat(), Input()->GetChannels());
+  Feed(Resampled_.data(), static_cast<int>(count), InFormat_, InChannels_);
 }
 
 // Hands samples at the encoder's rate to the one encoder or the parts.

@@ -127,6 +127,8 @@ class TMP3Out : public TAudioFileOut {
   std::vector<std::uint8_t> Resampled_;
   // Samples into and out of the resampler that gives the encoders their rate.
   long long ResampleIn_ = 0, ResampleOut_ = 0;
+  int InChannels_ = 0;
+  TSampleFormat InFormat_ = TSampleFormat::sfInt16;
   void PushResampled(bool last);
   TSplitReport SplitReport_;
   // With ReplayGain: the file's ID3v2 tag as written, and the meter of its audio.
