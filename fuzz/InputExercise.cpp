@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "AudioException.h"
-#include "DX9In.h"
+#include "FFmpegIn.h"
 #include "Globals.h"
 #include "MP3Out.h"
 #include "TaskReader.h"
@@ -46,7 +46,7 @@ class MemoryStream : public TOutputStream {
 constexpr int MostBlocks = 2000;  // about three minutes of stereo float
 
 void ReadThrough(const QString& path) {
-  TDX9In source;
+  TFFmpegIn source;
   source.FileName = path;
   source.OpenInput();
   std::vector<char> buffer(TMP3Out::StepBufferSize);
@@ -66,7 +66,7 @@ void ReadThrough(const QString& path) {
 }
 
 void Encode(const QString& path) {
-  TDX9In source;
+  TFFmpegIn source;
   source.FileName = path;
   TMP3Out sink;
   MemoryStream stream;

@@ -368,7 +368,7 @@ int main(int argc, char** argv) {
   const Options options = Parse(args);
   ShowLibraryMessages(options.verbose);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
-  if (!DirectShowPresent()) {
+  if (!DecodersPresent()) {
     std::fprintf(stderr, "%s\n", lang::NoDecoders);
     return 1;
   }

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   }
   // Files for a program that already runs go to it; no second window opens.
   if (!files.isEmpty() && TInstanceChannel::HandOver(files)) return 0;
-  if (!DirectShowPresent()) {
+  if (!DecodersPresent()) {
     QMessageBox::critical(nullptr, lang::AppTitle, lang::NoDecoders);
     return 1;
   }

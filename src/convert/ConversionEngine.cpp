@@ -23,7 +23,7 @@
 
 #include "AudioException.h"
 #include "CoreBudget.h"
-#include "DX9In.h"
+#include "FFmpegIn.h"
 #include "HouseSettings.h"
 #include "Lang.h"
 #include "LoudnessMeter.h"
@@ -40,7 +40,7 @@
 // One conversion of a run. All but the sinks' workers touch it on the engine's
 // thread only: the sinks' handlers reach it there.
 struct TConversionEngine::TJob {
-  std::unique_ptr<TDX9In> Source;  // declared first: the sink's worker ends before its source goes
+  std::unique_ptr<TFFmpegIn> Source;  // declared first: the sink's worker ends before its source goes
   std::unique_ptr<TMP3Out> Own;
   TMP3Out* Sink = nullptr;
   int Index = -1;  // the task; -1 while the job is free
@@ -326,7 +326,7 @@ void TConversionEngine::StartTask(TJob& job, int index) {
   job.Index = index;
   job.Number = ++Started_;
   job.Sink->FileName = ReserveOutput(task);
-  job.Source = std::make_unique<TDX9In>();
+  job.Source = std::make_unique<TFFmpegIn>();
   job.Sink->SetInput(job.Source.get());
   job.Source->FileName = task.SrcFile;
   emit JobStarted(index);
@@ -354,7 +354,7 @@ void TConversionEngine::SinkDone(TJob& job) {
   if (job.Index < 0 || !Active_) return;
   TConvertResult result;
   const TTask& task = *Tasks_[job.Index];
-  if (TDX9In* source = job.Source.get()) {
+  if (TFFmpegIn* source = job.Source.get()) {
     result.Written = source->DeliveredTime();
     if (source->Reader()) {
       result.Length = std::max<qint64>(source->Reader()->Duration, 0);

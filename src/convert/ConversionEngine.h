@@ -16,7 +16,7 @@ class QSocketNotifier;
 class QTimer;
 class TLoudnessMeter;
 class TMP3Out;
-class TDX9In;
+class TFFmpegIn;
 struct TTask;
 
 // Converts the tasks of one run through up to a given number of sinks at once,

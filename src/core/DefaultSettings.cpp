@@ -12,14 +12,14 @@
 
 namespace {
 
-// The store stands in for a registry key: it exists once its file does.
+// The settings store: it exists once its file does.
 QSettings OpenStore() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kelvaro", "Brindlewave"); }
 
 struct LoadFailed {};
 
 // A value counts as a 32-bit number when its text is a non-negative decimal
 // that the field's signed 32-bit type can hold.
-std::optional<std::int32_t> ReadDword(const QSettings& s, const char* name) {
+std::optional<std::int32_t> ReadNumber(const QSettings& s, const char* name) {
   const QVariant v = s.value(name);
   // Values written in this run are cached with their own type; values read
   // from the file arrive as text. A list is never a number.
@@ -43,7 +43,7 @@ QString ReadString(const QSettings& s, const char* name) {
 }
 
 void LoadInt(QSettings& s, const char* name, std::int32_t& field, std::int32_t fallback) {
-  if (auto v = ReadDword(s, name)) {
+  if (auto v = ReadNumber(s, name)) {
     field = *v;
   } else {
     field = fallback;
@@ -52,7 +52,7 @@ void LoadInt(QSettings& s, const char* name, std::int32_t& field, std::int32_t f
 }
 
 void LoadBool(QSettings& s, const char* name, bool& field, bool fallback) {
-  if (auto v = ReadDword(s, name)) {
+  if (auto v = ReadNumber(s, name)) {
     field = *v != 0;
   } else {
     field = fallback;
@@ -158,7 +158,7 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       DefaultSettings.ReplayGain = TReplayGainMode(gain);
       LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
       LoadBool(s, "NotifyWhenDone", DefaultSettings.NotifyWhenDone, defaults.NotifyWhenDone);
-      DefaultSettings.Debug = ReadDword(s, "Debug").value_or(0) != 0;
+      DefaultSettings.Debug = ReadNumber(s, "Debug").value_or(0) != 0;
     } else {
       DefaultSettings = defaults;
       DefaultSettings.InputFileDir = DocumentsFolder();

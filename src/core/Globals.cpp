@@ -12,7 +12,6 @@ std::int32_t TipsIndex = 0;
 QString AppDir;
 std::array<std::int32_t, 18> BitRateTable{};
 
-QString RegKey;
 QString HelpFile;
 QString TipsFile;
 QString FileFilter;
@@ -28,7 +27,6 @@ void InitAppGlobals(const QString& programPath) {
   QString dir = QFileInfo(programPath).absolutePath();
   if (!dir.endsWith('/')) dir += '/';
   AppDir = dir;
-  RegKey = lang::RegKey;
   HelpFile = lang::HelpFileName;
   TipsFile = lang::TipsFileName;
   FileFilter = lang::FileFilter;

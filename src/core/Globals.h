@@ -18,7 +18,6 @@ extern QString AppDir;  // the program's folder, with a trailing separator
 extern std::array<std::int32_t, 18> BitRateTable;
 
 // Texts set at start-up.
-extern QString RegKey;
 extern QString HelpFile;
 extern QString TipsFile;
 extern QString FileFilter;

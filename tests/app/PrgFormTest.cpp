@@ -11,7 +11,7 @@
 
 #include "AppTestSupport.h"
 #include "AudioException.h"
-#include "DX9In.h"
+#include "FFmpegIn.h"
 #include "Lang.h"
 #include "MP3Out.h"
 #include "MediaCheck.h"

@@ -76,16 +76,16 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
     StatedDuration = ::StatedDuration(fileName, Format_);
     if (Format_->start_time != AV_NOPTS_VALUE) StartTime_ = av_rescale(Format_->start_time, TicksPerSecond, AV_TIME_BASE);
 
-    WaveFormat.wFormatTag = wide ? 3 : 1;  // IEEE float, or integer PCM
-    WaveFormat.nSamplesPerSec = static_cast<std::uint32_t>(Decoder_->sample_rate);
-    WaveFormat.nBlockAlign = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
-    WaveFormat.nAvgBytesPerSec = WaveFormat.nSamplesPerSec * WaveFormat.nBlockAlign;
-    WaveFormat.nChannels = static_cast<std::uint16_t>(OutChannels_);
-    WaveFormat.wBitsPerSample = static_cast<std::uint16_t>(OutBytesPerSample_ * 8);
-    MonoToStereo = WaveFormat.nChannels == 1;
-    if (MonoToStereo) WaveFormat.nChannels = 2;
-    WidenTo16Bit = WaveFormat.wBitsPerSample == 8;
-    if (WidenTo16Bit) WaveFormat.wBitsPerSample = 16;
+    Pcm.Float = wide;
+    Pcm.SampleRate = static_cast<std::uint32_t>(Decoder_->sample_rate);
+    Pcm.FrameBytes = static_cast<std::uint16_t>(OutChannels_ * OutBytesPerSample_);
+    Pcm.BytesPerSecond = Pcm.SampleRate * Pcm.FrameBytes;
+    Pcm.Channels = static_cast<std::uint16_t>(OutChannels_);
+    Pcm.BitsPerSample = static_cast<std::uint16_t>(OutBytesPerSample_ * 8);
+    MonoToStereo = Pcm.Channels == 1;
+    if (MonoToStereo) Pcm.Channels = 2;
+    WidenTo16Bit = Pcm.BitsPerSample == 8;
+    if (WidenTo16Bit) Pcm.BitsPerSample = 16;
   } catch (...) {
     Release();
     throw;
@@ -187,7 +187,7 @@ int TAudioFileReader::Read(void* buffer, int size) {
   }
   if (got > 0) {
     Delivered_ += std::int64_t(got / frameBytes);
-    Position_ = BaseTime_ + av_rescale(Delivered_, TicksPerSecond, WaveFormat.nSamplesPerSec);
+    Position_ = BaseTime_ + av_rescale(Delivered_, TicksPerSecond, Pcm.SampleRate);
   }
   return static_cast<int>(got);
 }
@@ -220,7 +220,7 @@ void TAudioFileReader::Seek(std::int64_t time) {
   RestartAt(0);
 }
 
-bool DirectShowPresent() {
+bool DecodersPresent() {
   return av_find_input_format("asf") && avcodec_find_decoder(AV_CODEC_ID_WMAV1) &&
          avcodec_find_decoder(AV_CODEC_ID_WMAV2);
 }

@@ -13,14 +13,14 @@ struct AVPacket;
 struct AVFrame;
 class TFrameConverter;
 
-struct TWaveFormat {
-  std::uint16_t wFormatTag = 1;  // 1 integer PCM, 3 IEEE float
-  std::uint16_t nChannels = 0;
-  std::uint32_t nSamplesPerSec = 0;
-  std::uint32_t nAvgBytesPerSec = 0;
-  std::uint16_t nBlockAlign = 0;
-  std::uint16_t wBitsPerSample = 0;
-  std::uint16_t cbSize = 0;
+// The layout of the packed PCM a reader delivers.
+struct TPcmFormat {
+  bool Float = false;  // 32-bit IEEE float; else integer PCM
+  std::uint16_t Channels = 0;
+  std::uint32_t SampleRate = 0;
+  std::uint32_t BytesPerSecond = 0;
+  std::uint16_t FrameBytes = 0;
+  std::uint16_t BitsPerSample = 0;
 };
 
 // Decodes the primary audio stream of a media file into packed PCM: 32-bit float
@@ -42,9 +42,9 @@ class TAudioFileReader {
   // Moves to `time`, clamped to the file; a failed seek restarts at 0. Never throws.
   void Seek(std::int64_t time);
 
-  // The format the consumer delivers after widening and duplicating; nBlockAlign
-  // and nAvgBytesPerSec describe what Read itself returns.
-  TWaveFormat WaveFormat;
+  // The format the consumer delivers after widening and duplicating; FrameBytes
+  // and BytesPerSecond describe what Read itself returns.
+  TPcmFormat Pcm;
   QString FileName;
   std::int64_t Duration = 0;  // 0 when unknown
   std::int64_t StatedDuration = -1;  // what the file's header says; -1 when it says nothing
@@ -85,4 +85,4 @@ class TAudioFileReader {
 };
 
 // The decoders this program needs are present.
-bool DirectShowPresent();
+bool DecodersPresent();

@@ -14,7 +14,7 @@ extern "C" {
 
 #include "AudioFileReader.h"
 #include "BlockingConverter.h"
-#include "DX9In.h"
+#include "FFmpegIn.h"
 #include "FrameConverter.h"
 #include "Globals.h"
 #include "MediaLength.h"
@@ -164,7 +164,7 @@ TEST_F(DecodingTest, SourceAsksForBlocksSizedToItsConversions) {
   for (const Case c : {Case{2, "s16", 32768}, Case{1, "s16", 16384}, Case{1, "u8", 8192}, Case{2, "u8", 16384}}) {
     const QString in = Path(QString("block-%1-%2.wav").arg(c.channels).arg(c.format));
     ASSERT_TRUE(MakeWav(in, {1.0, 8000, c.channels, {}}, c.format));
-    TDX9In source;
+    TFFmpegIn source;
     source.FileName = in;
     source.OpenInput();
     EXPECT_EQ(source.GetChannels(), 2);
@@ -188,14 +188,14 @@ TEST_F(DecodingTest, SourceAsksForBlocksSizedToItsConversions) {
 
 TEST_F(DecodingTest, WideningAndDuplicatingWorkInPlace) {
   std::uint8_t block[16] = {0, 128, 255, 1};
-  TDX9In::WidenSamples(block, 4);
+  TFFmpegIn::WidenSamples(block, 4);
   const std::int16_t* s = reinterpret_cast<const std::int16_t*>(block);
   EXPECT_EQ(s[0], -32768);
   EXPECT_EQ(s[1], 0);
   EXPECT_EQ(s[2], 127 * 256);
   EXPECT_EQ(s[3], -127 * 256);
   std::int16_t mono[8] = {1, -2, 300, -400};
-  TDX9In::DuplicateChannels(reinterpret_cast<std::uint8_t*>(mono), 8);
+  TFFmpegIn::DuplicateChannels(reinterpret_cast<std::uint8_t*>(mono), 8);
   EXPECT_EQ(std::vector<std::int16_t>(mono, mono + 8), (std::vector<std::int16_t>{1, 1, -2, -2, 300, 300, -400, -400}));
 }
 
@@ -230,7 +230,7 @@ TEST_F(DecodingTest, ReaderPositionsAndSeeks) {
 TEST_F(DecodingTest, LoopingRestartsAndPendingSeeksApplyAtTheRefill) {
   const QString in = Path("loop.wav");
   ASSERT_TRUE(MakeWav(in, {1.0, 8000, 2, {}}));
-  TDX9In source;
+  TFFmpegIn source;
   source.FileName = in;
   source.Loop = true;
   source.OpenInput();
@@ -250,7 +250,7 @@ TEST_F(DecodingTest, LoopingRestartsAndPendingSeeksApplyAtTheRefill) {
 
   const QString empty = Path("empty.wav");
   ASSERT_TRUE(MakeWav(empty, {0.0, 8000, 2, {}}));
-  TDX9In none;
+  TFFmpegIn none;
   none.FileName = empty;
   none.Loop = true;
   try {
@@ -278,7 +278,7 @@ TEST_F(DecodingTest, FinerSourcesTakeTheFloatPath) {
                                                                      {"byte.wav", TSampleFormat::sfInt16}}) {
     SCOPED_TRACE(name.toStdString());
     {
-      TDX9In source;
+      TFFmpegIn source;
       source.FileName = Path(name);
       source.OpenInput();
       EXPECT_EQ(source.GetSampleFormat(), format);
@@ -348,16 +348,16 @@ TEST_F(DecodingTest, StreamsThatChangeFormatConvertWhole) {
 // queue full neither hang nor lose the file.
 TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
   ASSERT_TRUE(MakeWma(Path("long.wma"), {60.0, 44100, 2, {}}));
-  const double blockSeconds = TDX9In::BlockSize / (44100.0 * 8);  // float stereo
+  const double blockSeconds = TFFmpegIn::BlockSize / (44100.0 * 8);  // float stereo
   {
-    TDX9In source;
+    TFFmpegIn source;
     source.FileName = Path("long.wma");
     source.OpenInput();
     std::vector<char> buffer(16384);
     ASSERT_GT(source.ReadData(buffer.data(), int(buffer.size())), 0);
     // The decoder fills its queue while nobody reads, and then waits: exactly
     // BlocksAhead whole blocks beyond the one handed out.
-    const double bound = TDX9In::BlocksAhead * blockSeconds;
+    const double bound = TFFmpegIn::BlocksAhead * blockSeconds;
     auto ahead = [&] { return (source.Reader()->Position() - source.DeliveredTime()) / 1e7; };
     ASSERT_TRUE(QTest::qWaitFor([&] { return ahead() > bound - 0.5 * blockSeconds; }, 20000)) << ahead();
     QTest::qWait(300);
@@ -371,7 +371,7 @@ TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
   TMP3Out sink;
   std::atomic<int> done{0};
   sink.OnDone = [&](TComponent*) { ++done; };
-  TDX9In source;
+  TFFmpegIn source;
   source.FileName = Path("long.wma");
   sink.SetInput(&source);
   sink.FileName = Path("long.mp3");
@@ -446,7 +446,7 @@ TEST_F(DecodingTest, FreeingTheSourceMidRunIsSafe) {
   TMP3Out sink;
   std::atomic<int> done{0};
   sink.OnDone = [&](TComponent*) { ++done; };
-  auto* source = new TDX9In();
+  auto* source = new TFFmpegIn();
   source->FileName = Path("long.wma");
   sink.SetInput(source);
   sink.FileName = Path("long.mp3");
@@ -517,7 +517,7 @@ TEST_F(DecodingTest, CutFilesAreKnownByTheLengthTheirHeaderStates) {
       EXPECT_NEAR(reader.StatedDuration / 1e7, 20.0, 0.1);
       EXPECT_NEAR(reader.Duration / 1e7, 20.0, 0.1);
     }
-    TDX9In source;
+    TFFmpegIn source;
     source.FileName = cut;
     source.OpenInput();
     std::vector<char> block(16384);

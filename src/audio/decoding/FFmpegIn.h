@@ -17,10 +17,10 @@
 // its own, up to BlocksAhead blocks, so that the encoder does not wait for the
 // decoder. Decoding is many times faster than encoding, so a few seconds ahead
 // are enough, and each block held is memory the conversion peaks at.
-class TDX9In : public TAudioFileIn {
+class TFFmpegIn : public TAudioFileIn {
  public:
   using TAudioFileIn::TAudioFileIn;
-  ~TDX9In() override;
+  ~TFFmpegIn() override;
 
   static constexpr int BlockSize = 32768;
   static constexpr int BlocksAhead = 32;  // about 3 s of 44.1-kHz float stereo, 1 MiB

@@ -1,4 +1,4 @@
-#include "DX9In.h"
+#include "FFmpegIn.h"
 
 #include "Lang.h"
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <stdexcept>
 
-TDX9In::~TDX9In() {
+TFFmpegIn::~TFFmpegIn() {
   // The sink lets go of this source (waiting out a read in progress) before the
   // reader it reads through is freed.
   AnnounceRemoval();
@@ -15,35 +15,35 @@ TDX9In::~TDX9In() {
   Reader_.reset();
 }
 
-void TDX9In::OpenFile() {
+void TFFmpegIn::OpenFile() {
   if (OpenCount == 0) {
     auto reader = std::make_unique<TAudioFileReader>(FileName);
-    const TWaveFormat& w = reader->WaveFormat;
-    const std::int64_t frameBytes = std::int64_t(w.nChannels) * (w.wBitsPerSample / 8);
+    const TPcmFormat& w = reader->Pcm;
+    const std::int64_t frameBytes = std::int64_t(w.Channels) * (w.BitsPerSample / 8);
     // Sized from the exact duration, so short inputs work; unknown length stays unknown.
     const std::int64_t frames =
-        reader->Duration > 0 ? std::llround(double(reader->Duration) * w.nSamplesPerSec / 1e7) : -1;
+        reader->Duration > 0 ? std::llround(double(reader->Duration) * w.SampleRate / 1e7) : -1;
     Size = frames > 0 ? frames * frameBytes : -1;
     TimePerByte = Size > 0 ? double(reader->Duration) / double(Size) : 0;
-    SampleRate = int(w.nSamplesPerSec);
-    BitsPerSample = w.wBitsPerSample;
-    Channels = w.nChannels;
+    SampleRate = int(w.SampleRate);
+    BitsPerSample = w.BitsPerSample;
+    Channels = w.Channels;
     TotalSamples = Size;
-    SampleFormat_ = w.wFormatTag == 3 ? TSampleFormat::sfFloat32 : TSampleFormat::sfInt16;
+    SampleFormat_ = w.Float ? TSampleFormat::sfFloat32 : TSampleFormat::sfInt16;
     OpenOnQuery = true;
     Reader_ = std::move(reader);
   }
   ++OpenCount;
 }
 
-void TDX9In::CloseFile() {
+void TFFmpegIn::CloseFile() {
   if (OpenCount == 1) Reader_.reset();
   if (OpenCount > 0) --OpenCount;
 }
 
-void TDX9In::SeekSample(std::int64_t sampleIndex) { PendingSeek = sampleIndex; }
+void TFFmpegIn::SeekSample(std::int64_t sampleIndex) { PendingSeek = sampleIndex; }
 
-void TDX9In::OpenInput() {
+void TFFmpegIn::OpenInput() {
   TAudioFileIn::OpenInput();
   EndedAt_ = -1;
   DeliveredTime_ = 0;
@@ -51,14 +51,14 @@ void TDX9In::OpenInput() {
   StartDecoding();
 }
 
-void TDX9In::CloseInput() {
+void TFFmpegIn::CloseInput() {
   StopDecoding();
   TAudioFileIn::CloseInput();
   PcmBuffer_.clear();
   PcmBuffer_.shrink_to_fit();
 }
 
-void TDX9In::StartDecoding() {
+void TFFmpegIn::StartDecoding() {
   StopDecoding();
   Queue_.clear();
   Quit_ = false;
@@ -67,7 +67,7 @@ void TDX9In::StartDecoding() {
   Decoder_ = std::thread([this] { DecodeAhead(); });
 }
 
-void TDX9In::StopDecoding() {
+void TFFmpegIn::StopDecoding() {
   if (!Decoder_.joinable()) return;
   {
     std::lock_guard l(QueueMx_);
@@ -78,7 +78,7 @@ void TDX9In::StopDecoding() {
   Queue_.clear();
 }
 
-void TDX9In::DecodeAhead() {
+void TFFmpegIn::DecodeAhead() {
   for (;;) {
     std::int64_t seekTo = -1;
     {
@@ -113,7 +113,7 @@ void TDX9In::DecodeAhead() {
   }
 }
 
-TDX9In::TBlock TDX9In::NextBlock() {
+TFFmpegIn::TBlock TFFmpegIn::NextBlock() {
   std::unique_lock l(QueueMx_);
   QueueCv_.wait(l, [this] { return !Queue_.empty() || (AtEnd_ && SeekTo_ < 0) || Quit_; });
   if (Queue_.empty()) return TBlock{{}, DeliveredTime_, nullptr};
@@ -124,7 +124,7 @@ TDX9In::TBlock TDX9In::NextBlock() {
   return block;
 }
 
-void TDX9In::WidenSamples(std::uint8_t* block, int count) {
+void TFFmpegIn::WidenSamples(std::uint8_t* block, int count) {
   for (int i = count - 1; i >= 0; --i) {
     const std::uint8_t b = block[i];
     block[2 * i + 1] = static_cast<std::uint8_t>(b - 128);
@@ -132,7 +132,7 @@ void TDX9In::WidenSamples(std::uint8_t* block, int count) {
   }
 }
 
-void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount, int sampleBytes) {
+void TFFmpegIn::DuplicateChannels(std::uint8_t* block, int byteCount, int sampleBytes) {
   for (int k = byteCount / sampleBytes - 1; k >= 0; --k) {
     std::uint8_t* to = block + 2 * k * sampleBytes;
     std::memmove(to, block + k * sampleBytes, sampleBytes);
@@ -140,7 +140,7 @@ void TDX9In::DuplicateChannels(std::uint8_t* block, int byteCount, int sampleByt
   }
 }
 
-int TDX9In::Refill(std::uint8_t* buffer) {
+int TFFmpegIn::Refill(std::uint8_t* buffer) {
   int request = BlockSize;
   if (Reader_->MonoToStereo) request /= 2;
   if (Reader_->WidenTo16Bit) request /= 2;
@@ -157,7 +157,7 @@ int TDX9In::Refill(std::uint8_t* buffer) {
   return count;
 }
 
-int TDX9In::ReadData(void* buffer, int bufferSize) {
+int TFFmpegIn::ReadData(void* buffer, int bufferSize) {
   if (!Busy || !Reader_) throw std::runtime_error("The Stream is not opened");
   if (BufStart > BufEnd) {
     if (PendingSeek != 0) {
@@ -206,7 +206,7 @@ QString MinutesText(std::int64_t duration) {
 
 }  // namespace
 
-QString TDX9In::Shortfall() const {
+QString TFFmpegIn::Shortfall() const {
   constexpr std::int64_t Second = 10000000;
   if (EndedAt_ < 0 || Stated_ <= 0) return {};
   const std::int64_t missing = Stated_ - EndedAt_;
