@@ -2,58 +2,44 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
-#include <QPointer>
-#include <algorithm>
-#include <limits>
-#include <QFileDialog>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QProgressBar>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 #include "AboutForm.h"
+#include "AddDialogs.h"
 #include "AddForm.h"
 #include "Application.h"
-#include "ConversionEngine.h"
-#include "DoString.h"
-#include "FolderScan.h"
-#include "FolderSearch.h"
+#include "ButtonColumn.h"
+#include "DroppedPaths.h"
+#include "FolderExpansion.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MsgForm.h"
 #include "NativePath.h"
-#include "Paths.h"
 #include "PrefsForm.h"
 #include "PrgForm.h"
+#include "QuestionRefusal.h"
 #include "ReadInput.h"
 #include "TaskAdding.h"
-#include "TaskReader.h"
+#include "TaskInfoPanel.h"
+#include "TaskListMenu.h"
+#include "TaskListing.h"
 #include "TaskOps.h"
+#include "TaskReader.h"
 #include "TipsForm.h"
 
 namespace {
-
-// "desc|pattern|desc|pattern" as the file dialog wants it.
-QString DialogFilter(const QString& filter) {
-  QStringList parts;
-  SplitString(filter, "|", parts);
-  QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
-  return out.join(";;");
-}
 
 // Margins of the two panels: left, top, right, bottom.
 constexpr int TaskMargins[4] = {28, 24, 7, 11};
 constexpr int InfoMargins[4] = {28, 12, 28, 11};
 constexpr int ButtonColumn = 141;
 constexpr int InfoBand = 128;
-constexpr int PrefsTop = 1, PrefsHeight = 19;
 
 }  // namespace
 
@@ -64,7 +50,19 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(central);
   dfForm = new QObject(this);
   dfForm->setObjectName("dfForm");
+  BuildTaskList(central);
+  BuildButtons(central);
+  BuildInfoPanel(central);
+  BuildStatusBar();
+  SetFileDialogs();
+  ConnectActions();
+  resize(501, 451);
+  FormCreate();
+}
 
+TmainFrm::~TmainFrm() = default;
+
+void TmainFrm::BuildTaskList(QWidget* central) {
   taskPanel = new QGroupBox(central);
   taskPanel->setObjectName("taskPanel");
   TaskList = new TCheckListBox(taskPanel);
@@ -73,56 +71,38 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   TaskList->installEventFilter(this);
   TaskList->setAccessibleName(lang::TaskListCaption);
   TaskList->setAccessibleDescription(lang::TaskListHelp);
-  // The column of buttons is full: what acts on many lines at once is on the list's own menu.
-  TaskList->setContextMenuPolicy(Qt::CustomContextMenu);
-  taskMenu = new QMenu(TaskList);
-  removeAct = taskMenu->addAction(lang::Remove);
-  removeAct->setShortcut(QKeySequence(Qt::Key_Delete));
-  removeAllAct = taskMenu->addAction(lang::RemoveAll);
-  taskMenu->addSeparator();
-  selectAllAct = taskMenu->addAction(lang::SelectAll);
-  selectAllAct->setShortcut(QKeySequence::SelectAll);
-  for (QAction* a : {removeAct, selectAllAct}) {
-    a->setShortcutContext(Qt::WidgetShortcut);
-    TaskList->addAction(a);  // its key works where the list has the focus
-  }
+  Listing_ = std::make_unique<TTaskListing>(TaskList, taskPanel);
+  auto* menu = new TTaskListMenu(TaskList, [this] { return !Listing_->HintShown() && !Tasks.empty(); });
+  taskMenu = menu;
+  removeAct = menu->RemoveAct;
+  removeAllAct = menu->RemoveAllAct;
+  selectAllAct = menu->SelectAllAct;
+}
 
-  auto button = [&](const char* name, int y, int h) {
-    auto* b = new QPushButton(central);
-    b->setObjectName(name);
-    b->setProperty("y0", y);
-    b->resize(97, h);
-    b->setAutoDefault(false);
-    return b;
-  };
-  addFileBtn = button("addFileBtn", 24, 27);
-  rmFileBtn = button("rmFileBtn", 64, 27);
-  editFileBtn = button("editFileBtn", 104, 27);
-  startBtn = button("startBtn", 144, 41);
-  helpBtn = button("helpBtn", 200, 27);
-  aboutBtn = button("aboutBtn", 232, 27);
-  addFolderBtn = button("addFolderBtn", 0, 27);  // placed by FormResize
-  startBtn->setAccessibleDescription(lang::StartHelp);
-  // In the strip above the column, where it moves nothing placed before it.
-  prefsBtn = button("prefsBtn", PrefsTop, PrefsHeight);
-  prefsBtn->setToolTip(lang::PrefsTip);
-  prefsBtn->setAccessibleDescription(lang::PrefsTip);
+void TmainFrm::BuildButtons(QWidget* central) {
+  Buttons_ = std::make_unique<TButtonColumn>(central);
+  addFileBtn = Buttons_->AddFile;
+  rmFileBtn = Buttons_->Remove;
+  editFileBtn = Buttons_->Edit;
+  startBtn = Buttons_->Start;
+  helpBtn = Buttons_->Help;
+  aboutBtn = Buttons_->About;
+  addFolderBtn = Buttons_->AddFolder;
+  prefsBtn = Buttons_->Prefs;
+}
 
-  infoPanel = new QGroupBox(central);
-  infoPanel->setObjectName("infoPanel");
-  auto label = [&](const char* name, int x, int y) {
-    auto* l = new TLinkLabel(infoPanel);
-    l->setObjectName(name);
-    l->move(x, y - 14);
-    connect(l, &QLabel::linkActivated, this, &TmainFrm::taskInfo_1HyperLinkClick);
-    return l;
-  };
-  taskInfo_1 = label("taskInfo_1", 8, 32);
-  taskInfo_2 = label("taskInfo_2", 8, 48);
-  TaskInfo_5 = label("TaskInfo_5", 8, 64);
-  taskinfo_3 = label("taskinfo_3", 8, 80);
-  Taskinfo_4 = label("Taskinfo_4", 224, 80);
+void TmainFrm::BuildInfoPanel(QWidget* central) {
+  Info_ = new TTaskInfoPanel(central);
+  infoPanel = Info_;
+  taskInfo_1 = Info_->InputLine;
+  taskInfo_2 = Info_->OutputLine;
+  TaskInfo_5 = Info_->SettingsLine;
+  taskinfo_3 = Info_->SizeLine;
+  Taskinfo_4 = Info_->EditLine;
+  connect(Info_, &TTaskInfoPanel::LinkClicked, this, &TmainFrm::taskInfo_1HyperLinkClick);
+}
 
+void TmainFrm::BuildStatusBar() {
   statusBar = new QStatusBar(this);
   setStatusBar(statusBar);
   statusPanel0 = new QLabel(statusBar);
@@ -133,21 +113,14 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   statusPanel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   statusBar->addWidget(statusPanel0);
   statusBar->addPermanentWidget(statusPanel1);
+}
 
-  AddFilesDlg = [this](const QString& folder) {
-    QFileDialog dlg(this, lang::AddFilesDlgTitle, folder, DialogFilter(FileFilter + "|" + lang::OtherAudioFilter));
-    dlg.setFileMode(QFileDialog::ExistingFiles);
-    dlg.setOption(QFileDialog::HideNameFilterDetails);  // the filter names once, as the table gives them
-    return dlg.exec() == QDialog::Accepted ? dlg.selectedFiles() : QStringList();
-  };
-  AddFolderDlg = [this](const QString& folder) {
-    QFileDialog dlg(this, lang::AddFolderDlgTitle, folder);
-    dlg.setFileMode(QFileDialog::Directory);
-    dlg.setOption(QFileDialog::ShowDirsOnly);
-    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
-                                                                            : QString();
-  };
+void TmainFrm::SetFileDialogs() {
+  AddFilesDlg = [this](const QString& folder) { return TAddDialogs::ChooseFiles(this, folder); };
+  AddFolderDlg = [this](const QString& folder) { return TAddDialogs::ChooseFolder(this, folder); };
+}
 
+void TmainFrm::ConnectActions() {
   connect(addFileBtn, &QPushButton::clicked, this, [this] { addFileBtnClick(); });
   connect(rmFileBtn, &QPushButton::clicked, this, &TmainFrm::rmFileBtnClick);
   connect(editFileBtn, &QPushButton::clicked, this, &TmainFrm::editFileBtnClick);
@@ -158,11 +131,6 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   connect(prefsBtn, &QPushButton::clicked, this, &TmainFrm::prefsBtnClick);
   connect(removeAct, &QAction::triggered, this, &TmainFrm::rmFileBtnClick);
   connect(removeAllAct, &QAction::triggered, this, &TmainFrm::removeAllClick);
-  connect(selectAllAct, &QAction::triggered, TaskList, &QAbstractItemView::selectAll);
-  connect(TaskList, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    // Popped up, not run: the window's events, and a run's, go on while it is open.
-    if (!HintShown_ && !Tasks.empty()) taskMenu->popup(TaskList->viewport()->mapToGlobal(at));
-  });
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this,
           &TmainFrm::prefsBtnClick);
   setTabOrder(addFileBtn, addFolderBtn);  // the two ways of adding, one after the other
@@ -172,12 +140,6 @@ TmainFrm::TmainFrm(QWidget* parent) : QMainWindow(parent) {
   // The buttons follow the selection the user sees, however it came about.
   connect(TaskList, &QListWidget::itemSelectionChanged, this, &TmainFrm::TaskListKeyDown);
   connect(TaskList, &TCheckListBox::ClickCheck, this, &TmainFrm::TaskListClickCheck);
-
-  resize(501, 451);
-  rmFileBtn->setEnabled(false);
-  editFileBtn->setEnabled(false);
-  startBtn->setEnabled(false);
-  FormCreate();
 }
 
 void TmainFrm::FormCreate() {
@@ -191,30 +153,18 @@ void TmainFrm::FormCreate() {
 
 void TmainFrm::FormShow() {
   infoPanel->setTitle(lang::InfoPanelCaption);
-  addFileBtn->setText(lang::AddFiles);
-  addFolderBtn->setText(lang::AddFolder);
-  rmFileBtn->setText(lang::Remove);
-  editFileBtn->setText(lang::Edit);
-  startBtn->setText(lang::Start);
-  helpBtn->setText(lang::Help);
-  aboutBtn->setText(lang::About);
-  prefsBtn->setText(QString(lang::Preferences) + lang::Dots);
+  Buttons_->SetTexts();
   RefreshTaskList();
   ShowTaskInfo(-1);
-  if (TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm) {
-    TipsShown = true;
-    // After the window is on screen, so the tip stands in front of it.
-    QTimer::singleShot(0, this, [this] {
-      if (AppWindows && AppWindows->tipsFrm) AppWindows->tipsFrm->exec();
-      FirstShowDone_ = true;
-      OpenPendingFiles();
-    });
-  } else if (!FirstShowDone_) {
-    QTimer::singleShot(0, this, [this] {
-      FirstShowDone_ = true;
-      OpenPendingFiles();
-    });
-  }
+  const bool tips = TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm;
+  if (!tips && FirstShowDone_) return;
+  TipsShown = TipsShown || tips;
+  // After the window is on screen, so the tip stands in front of it.
+  QTimer::singleShot(0, this, [this, tips] {
+    if (tips && AppWindows && AppWindows->tipsFrm) AppWindows->tipsFrm->exec();
+    FirstShowDone_ = true;
+    OpenPendingFiles();
+  });
 }
 
 void TmainFrm::showEvent(QShowEvent* event) {
@@ -236,12 +186,8 @@ void TmainFrm::FormResize() {
   TaskList->setGeometry(8, 20, taskPanel->width() - 16, taskPanel->height() - 28);
   infoPanel->setGeometry(InfoMargins[0], upper + InfoMargins[1], w - InfoMargins[0] - InfoMargins[2],
                          InfoBand - InfoMargins[1] - InfoMargins[3]);
-  for (QPushButton* b : {addFileBtn, rmFileBtn, editFileBtn, startBtn, helpBtn, aboutBtn, prefsBtn})
-    b->move(w - ButtonColumn + 16, b->property("y0").toInt());
-  for (TLinkLabel* l : {taskInfo_1, taskInfo_2, TaskInfo_5}) l->resize(infoPanel->width() - 16, 16);
-  // Add Folder stands at the foot of the column, level with the task list's frame, never over About.
-  const int folderY = std::max(aboutBtn->y() + aboutBtn->height() + 8, taskPanel->geometry().bottom() + 1 - 27);
-  addFolderBtn->move(w - ButtonColumn + 16, folderY);
+  Info_->FitLines();
+  Buttons_->Place(w - ButtonColumn + 16, taskPanel->geometry().bottom() + 1);
 }
 
 int TmainFrm::Selected() const {
@@ -266,13 +212,9 @@ bool TmainFrm::CanAct() {
 
 void TmainFrm::SetAdding(bool on) {
   SetAddingUnderWay(on);
-  if (on) {
-    for (QPushButton* b : {addFileBtn, addFolderBtn, rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
-    Adding = true;
-  } else {
-    addFileBtn->setEnabled(true);
-    addFolderBtn->setEnabled(true);
-    Adding = false;
+  Buttons_->SetAdding(on);
+  Adding = on;
+  if (!on) {
     if (UpdateButtons() && Selected() >= 0) ShowTaskInfo(Selected());
     Unblocked();
   }
@@ -293,24 +235,11 @@ bool TmainFrm::event(QEvent* event) {
 }
 
 void TmainFrm::EndWhenSettled() {
-  // Every question, on screen or yet to come, is answered No as it opens, so a
-  // file being read and a run end; then the window closes.
-  qApp->installEventFilter(this);
-  for (QWidget* w : QApplication::topLevelWidgets()) RejectQuestion(w);
+  new TQuestionRefusal(this);
   connect(this, &TmainFrm::Settled, this, [this] {
     if (!Busy()) close();
   });
   Unblocked();
-}
-
-void TmainFrm::RejectQuestion(QObject* window) {
-  auto* dialog = qobject_cast<QDialog*>(window);
-  // A run's window is no question: it ends with its run.
-  if (!dialog || (AppWindows && dialog == AppWindows->prgFrm.get())) return;
-  // Once its own loop runs, which the answer ends.
-  QPointer<QDialog> d(dialog);
-  QMetaObject::invokeMethod(
-      dialog, [d] { if (d && d->isVisible()) d->done(QDialog::Rejected); }, Qt::QueuedConnection);
 }
 
 bool TmainFrm::UpdateButtons() {
@@ -327,11 +256,11 @@ bool TmainFrm::UpdateButtons() {
 }
 
 void TmainFrm::RefreshTaskList() {
-  const std::vector<int> selected = HintShown_ ? std::vector<int>() : TaskList->SelectedRows();
+  const std::vector<int> selected = Listing_->HintShown() ? std::vector<int>() : TaskList->SelectedRows();
   const int current = Selected();
   FillTaskList(current);
   // The selection stays where it was; the information panel keeps its text.
-  if (!HintShown_ && selected != std::vector<int>{current}) {
+  if (!Listing_->HintShown() && selected != std::vector<int>{current}) {
     const QSignalBlocker quiet(TaskList);
     TaskList->SelectRows(selected);
     UpdateButtons();
@@ -339,80 +268,24 @@ void TmainFrm::RefreshTaskList() {
 }
 
 void TmainFrm::FillTaskList(int current) {
-  const QSignalBlocker quiet(TaskList);
-  HintShown_ = Tasks.empty();
-  if (HintShown_) {
-    Lines_.Fill(Tasks);
-    TaskList->SetLines({lang::EmptyListHint}, {false}, {});
+  Listing_->Fill(current);
+  if (Listing_->HintShown())
     for (QPushButton* b : {rmFileBtn, editFileBtn, startBtn}) b->setEnabled(false);
-  } else {
-    std::vector<bool> ticks;
-    ticks.reserve(Tasks.size());
-    QStringList tips;
-    tips.reserve(qsizetype(Tasks.size()));
-    for (const auto& t : Tasks) {
-      ticks.push_back(t->Checked);
-      tips << ReadableName(t->SrcFile);
-    }
-    TaskList->SetLines(Lines_.Fill(Tasks), ticks, tips);
-    if (current >= 0) TaskList->SelectOnly(std::min(current, TaskList->count() - 1));
+  else
     startBtn->setEnabled(true);
-  }
   UpdateButtons();
-  ShowCount();
 }
 
-void TmainFrm::ShowCount() {
-  if (Tasks.empty()) {
-    taskPanel->setTitle(lang::TaskListCaption);
-    return;
-  }
-  const auto ticked = std::count_if(Tasks.begin(), Tasks.end(), [](const auto& t) { return t->Checked; });
-  taskPanel->setTitle(QString(lang::TaskCountFormat).arg(qlonglong(ticked)).arg(qlonglong(Tasks.size())));
-}
-
-void TmainFrm::Relabel(int row, const QString& text) { TaskList->SetLineText(row, text); }
-
-void TmainFrm::ShowTaskInfo(int index) {
-  if (index > static_cast<int>(Tasks.size()) - 1) return;
-  if (index < 0) {
-    taskInfo_1->setText(QString("<a href=\"aa\">") + Escaped(lang::EmptyListHint) + "</a>");
-    for (QLabel* l : {taskInfo_2, TaskInfo_5, taskinfo_3, Taskinfo_4}) l->clear();
-    return;
-  }
-  const TTask& t = *Tasks[index];
-  taskInfo_1->setText(QString("<b>") + lang::InputFile + "</b>: <a href=\"bb\"><u>" + Escaped(ReadableName(t.SrcFile)) +
-                      "</u></a>");
-  if (NativeIsFile(t.DstFile)) {
-    // Said before the name, where a long name cannot push it out of sight.
-    const bool done = DefaultSettings.ExistingOutput == TExistingOutput::Skip && TConversionEngine::UpToDate(t);
-    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>" +
-                        (done ? QString(" (") + lang::AlreadyConverted + ")" : QString()) + ": <a href=\"dd\"><u>" +
-                        Escaped(t.DstFile) + "</u></a>");
-  } else {
-    taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: " + Escaped(t.DstFile));
-  }
-  // The line describes the selected task's own settings.
-  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : "";
-  const QString rate = t.VBR ? QString::asprintf(lang::VbrRateFormat, t.VbrMinBitrate, t.VbrMaxBitrate)
-                             : QString::asprintf(lang::CbrRateFormat, t.BitRate);
-  TaskInfo_5->setText(QString("<b>") + lang::Mp3Settings + "</b>: " + channels + ", " + rate);
-  taskinfo_3->setText(QString("<b>") + lang::Duration + "</b>: " + TimeText(t.Duration) + ", <b>" +
-                      lang::OutputFileSize + "</b>: about " + SizeText(t.EstimatedSize));
-  taskinfo_3->adjustSize();
-  Taskinfo_4->move(taskinfo_3->x() + taskinfo_3->width() + 10, taskinfo_3->y());
-  Taskinfo_4->setText(QString("<a href=\"cc\"><u>") + lang::EditLink + "...</u></a>");
-  Taskinfo_4->adjustSize();
-}
+void TmainFrm::ShowTaskInfo(int index) { Info_->Show(index); }
 
 void TmainFrm::taskInfo_1HyperLinkClick(const QString& LinkName) {
-  if (LinkName == "aa") {
+  if (LinkName == TTaskInfoPanel::AddLink) {
     addFileBtnClick();
-  } else if (LinkName == "bb") {
+  } else if (LinkName == TTaskInfoPanel::InputLink) {
     if (Selected() >= 0) OpenInputFile(Selected());
-  } else if (LinkName == "cc") {
+  } else if (LinkName == TTaskInfoPanel::EditTaskLink) {
     editFileBtnClick();
-  } else if (LinkName == "dd") {
+  } else if (LinkName == TTaskInfoPanel::OutputLink) {
     if (Selected() >= 0) OpenOutputFile(Selected());
   }
 }
@@ -436,18 +309,11 @@ void TmainFrm::addFileBtnClick(QObject* Sender) {
       return;
     }
   }
-  // One window counts the files found, then those read, with its Stop throughout.
   QProgressDialog progress(this);
-  progress.setWindowModality(Qt::NonModal);  // the window stays usable; its actions say it is busy
-  progress.setWindowTitle(lang::FolderSearchCaption);
-  progress.setCancelButtonText(lang::StopSearch);
-  progress.setAutoClose(false);
-  progress.setAutoReset(false);
-  progress.setMinimumDuration(std::numeric_limits<int>::max());  // shown when we say
-  if (auto* bar = progress.findChild<QProgressBar*>()) bar->setAccessibleName(lang::FolderSearchCaption);
+  TFolderExpansion::PrepareProgress(progress);
   FolderProgress = &progress;
   std::vector<TReadRequest> files;
-  if (ExpandFolders(AddFilesDlgFiles, progress, files) && !ShutdownRequested) {
+  if (TFolderExpansion(progress, statusPanel0).Expand(AddFilesDlgFiles, files) && !ShutdownRequested) {
     TTaskReader::LeaveOutOwnOutputs(files, DefaultSettings);
     const int given = int(files.size());
     TTaskAdding adding(&progress, [this] { ListNewTasks(); });
@@ -470,87 +336,15 @@ void TmainFrm::addFolderBtnClick() {
   addFileBtnClick(dfForm);
 }
 
-bool TmainFrm::ExpandFolders(const QStringList& paths, QProgressDialog& progress, std::vector<TReadRequest>& files) {
-  QStringList roots;
-  QList<bool> isFolder;
-  for (const QString& p : paths) {
-    isFolder << NativeIsDir(p);
-    if (isFolder.back()) roots << p;
-  }
-  std::vector<std::vector<TFoundFile>> found;
-  bool stopped = false;
-  if (!roots.isEmpty()) {
-    TFolderSearch search(roots);
-    progress.setRange(0, 0);
-    // A small folder is searched before the window would come up.
-    QTimer::singleShot(500, &search, [&progress] { progress.show(); });
-    const auto show = [&] {
-      const QString text = QString(lang::FolderSearchFormat).arg(search.Count());
-      progress.setLabelText(text);
-      statusPanel0->setText(text);
-    };
-    show();
-    QEventLoop loop;
-    connect(&search, &TFolderSearch::Progress, &progress, show);
-    connect(&search, &TFolderSearch::Finished, &loop, &QEventLoop::quit);
-    const auto stop = connect(&progress, &QProgressDialog::canceled, &search, &TFolderSearch::Stop);
-    const auto reject = connect(&progress, &QDialog::rejected, &search, &TFolderSearch::Stop);
-    if (!search.Start()) {
-      ShowMessageWindow(miError, lang::ThreadNotCreated, lang::Help, lang::Ok);
-      return false;
-    }
-    loop.exec();
-    disconnect(stop);
-    disconnect(reject);
-    found = search.Found();
-    stopped = search.Stopped();
-    statusPanel0->clear();
-  }
-  // Several folders at once: each keeps its tree under its own name.
-  const bool named = roots.size() > 1;
-  // In the order given; a folder's files where the folder was. Stopped, the files found so far are taken.
-  std::size_t root = 0;
-  for (int i = 0; i < paths.size(); ++i) {
-    if (!isFolder[i]) {
-      files.push_back({paths[i], QString("")});
-      continue;
-    }
-    const std::vector<TFoundFile> none;
-    const std::vector<TFoundFile>& under = root < found.size() ? found[root] : none;
-    ++root;
-    if (under.empty() && !stopped && !ShutdownRequested)
-      ShowMessageWindow(miWarning, QString(lang::NoAudioInFolder) + "\n " + ReadableName(paths[i]),
-                        lang::Help, lang::Ok);
-    const QString prefix = named ? FileNamePart(QDir::cleanPath(paths[i])) + "/" : QString();
-    for (const TFoundFile& f : under) files.push_back({f.Path, prefix + f.SubFolder});
-  }
-  return true;
-}
-
 void TmainFrm::ListNewTasks() {
-  if (HintShown_ || Lines_.Count() > int(Tasks.size())) {
-    FillTaskList(-1);
-  } else {
-    const QSignalBlocker quiet(TaskList);
-    const int first = Lines_.Count();
-    // A title met again gives its earlier lines their folders.
-    const QStringList texts = Lines_.Append(Tasks, [this](int row, const QString& text) { Relabel(row, text); });
-    std::vector<bool> ticks;
-    QStringList tips;
-    for (std::size_t i = std::size_t(first); i < Tasks.size(); ++i) {
-      ticks.push_back(Tasks[i]->Checked);
-      tips << ReadableName(Tasks[i]->SrcFile);
-    }
-    TaskList->AddLines(texts, ticks, tips);
-    ShowCount();
-  }
+  if (!Listing_->Append()) FillTaskList(-1);
   // The last line added is the one the list shows as current: it is selected alone, so
   // Remove, Edit and the information panel are about it.
   if (!Tasks.empty()) TaskList->SelectOnly(int(Tasks.size()) - 1);
 }
 
 void TmainFrm::rmFileBtnClick() {
-  if (!CanAct() || Tasks.empty() || HintShown_) return;
+  if (!CanAct() || Tasks.empty() || Listing_->HintShown()) return;
   const std::vector<int> rows = TaskList->SelectedRows();
   if (rows.empty()) return;
   RemoveTasks(rows);
@@ -560,7 +354,7 @@ void TmainFrm::rmFileBtnClick() {
 }
 
 void TmainFrm::removeAllClick() {
-  if (!CanAct() || Tasks.empty() || HintShown_) return;
+  if (!CanAct() || Tasks.empty() || Listing_->HintShown()) return;
   const QString question = Tasks.size() == 1 ? QString(lang::RemoveOnlyTask)
                                              : QString(lang::RemoveAllFormat).arg(qlonglong(Tasks.size()));
   if (ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) != 1) return;
@@ -588,8 +382,7 @@ void TmainFrm::EditTask(int i) {
   if (Wizard()->exec() != 1) return;
   StoreCurrentTask(false, i);
   // Its title or its file may have changed, and with them the lines sharing its old or new title.
-  Lines_.Changed(Tasks, i, [this](int row, const QString& text) { Relabel(row, text); });
-  TaskList->SetLineToolTip(i, ReadableName(Tasks[i]->SrcFile));
+  Listing_->Changed(i);
   ShowTaskInfo(i);
 }
 
@@ -616,11 +409,10 @@ void TmainFrm::TaskListClickCheck(int row) {
   }
   Tasks[row]->Checked = TaskList->Checked(row);
   UpdateButtons();
-  ShowCount();
+  Listing_->ShowCount();
 }
 
 bool TmainFrm::eventFilter(QObject* watched, QEvent* event) {
-  if (ShutdownRequested && event->type() == QEvent::Show) RejectQuestion(watched);
   // A click is the left button's; a right-click on the empty list adds nothing.
   if (watched == TaskList->viewport() && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
@@ -657,12 +449,7 @@ void TmainFrm::dfFormDropFiles(const QStringList& accepted) {
 void TmainFrm::DropFiles(const QStringList& paths) {
   raise();
   activateWindow();
-  QStringList accepted;
-  for (const QString& p : paths) {
-    if (NativeIsDir(p) || (NativeIsFile(p) && TFolderScan::IsAudioName(FileNamePart(p))))
-      accepted << NativeAbsolutePath(p);
-  }
-  dfFormDropFiles(accepted);
+  dfFormDropFiles(TDroppedPaths::Addable(paths));
 }
 
 void TmainFrm::OpenFiles(const QStringList& paths) {
@@ -685,11 +472,7 @@ void TmainFrm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TmainFrm::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  // The paths' own bytes: toLocalFile() would lose a name that is not UTF-8.
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile())
-      paths << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+  const QStringList paths = TDroppedPaths::FromDrop(*event->mimeData());
   event->acceptProposedAction();
   // Added after the drop has been answered, so the dragging program is not kept waiting.
   QTimer::singleShot(0, this, [this, paths] { DropFiles(paths); });

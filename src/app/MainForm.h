@@ -10,19 +10,23 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "CheckListBox.h"
 #include "LinkLabel.h"
 #include "ReadPool.h"
-#include "TaskLines.h"
 
+class TButtonColumn;
 class TTaskAdding;
+class TTaskInfoPanel;
+class TTaskListing;
 
 // The application's main window: the task list and its actions. Closing it ends the program.
 class TmainFrm : public QMainWindow {
   Q_OBJECT
  public:
   explicit TmainFrm(QWidget* parent = nullptr);
+  ~TmainFrm() override;
 
   TCheckListBox* TaskList;
   QGroupBox* taskPanel;
@@ -115,32 +119,31 @@ class TmainFrm : public QMainWindow {
   bool event(QEvent* event) override;
 
  private:
+  void BuildTaskList(QWidget* central);
+  void BuildButtons(QWidget* central);
+  void BuildInfoPanel(QWidget* central);
+  void BuildStatusBar();
+  // The dialogs Add Files and Add Folder show, until a test replaces them.
+  void SetFileDialogs();
+  void ConnectActions();
   void Unblocked();
-  void RejectQuestion(QObject* window);
   void FormCreate();
   void FormShow();
   bool FormClose();
   void FormResize();
   void dfFormDropFiles(const QStringList& accepted);
-  // `paths` with each folder replaced by the audio files under it, searched while the window goes on,
-  // each knowing its place under its folder (under the folder's own name when several were given).
-  // Stopped, the files found so far. Gives false when the search could not start.
-  bool ExpandFolders(const QStringList& paths, QProgressDialog& progress, std::vector<TReadRequest>& files);
   int Selected() const;
-  // Fills the list from Tasks, `current` the one line selected (-1: none).
+  // Fills the list from Tasks, `current` the one line selected (-1: none), and sets the buttons to it.
   void FillTaskList(int current);
-  // The header: how many tasks there are, how many of them ticked.
-  void ShowCount();
-  // Sets the text of a line another line's change may have altered.
-  void Relabel(int row, const QString& text);
 
   void OpenPendingFiles();
 
   bool Adding = false;
   QPointer<TTaskAdding> Adding_;  // the adding under way, while it reads
   bool CloseWhenAdded_ = false;
-  bool HintShown_ = false;  // the list holds the empty list's hint, not tasks
-  TTaskLines Lines_;        // the lines' texts, grouped by title
+  std::unique_ptr<TTaskListing> Listing_;  // what the list shows of Tasks
+  TTaskInfoPanel* Info_ = nullptr;
+  std::unique_ptr<TButtonColumn> Buttons_;
   bool TipsShown = false;
   bool FirstShowDone_ = false;
   QStringList PendingFiles_;

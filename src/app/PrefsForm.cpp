@@ -80,6 +80,20 @@ QGridLayout* Group(const char* title, const char* name, QVBoxLayout* into) {
   return grid;
 }
 
+// Each check box and the setting it shows, read and saved through this one table.
+struct TCheckSetting {
+  QCheckBox* TPrefsForm::*Box;
+  bool TDefaultSettings::*Setting;
+};
+constexpr TCheckSetting CheckSettings[] = {
+    {&TPrefsForm::splitCheck, &TDefaultSettings::SplitFiles},
+    {&TPrefsForm::verifyCheck, &TDefaultSettings::VerifyOutput},
+    {&TPrefsForm::notifyCheck, &TDefaultSettings::NotifyWhenDone},
+    {&TPrefsForm::treeCheck, &TDefaultSettings::KeepFolderTree},
+    {&TPrefsForm::timeCheck, &TDefaultSettings::KeepFileTime},
+    {&TPrefsForm::trashCheck, &TDefaultSettings::TrashSources},
+};
+
 }  // namespace
 
 TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
@@ -95,7 +109,16 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   body->setContentsMargins(16, 6, 16, 14);
   body->setSpacing(8);
   root->addLayout(body);
+  BuildConverting(body);
+  BuildOutput(body);
+  BuildNotes(body);
+  BuildButtons(body);
+  ShowSettings();
+  setFixedWidth(FormWidth);
+  setFixedHeight(root->totalHeightForWidth(FormWidth));
+}
 
+void TPrefsForm::BuildConverting(QVBoxLayout* body) {
   QGridLayout* run = Group(lang::PrefsConverting, "convertingGroup", body);
   const int cores = std::max(QThread::idealThreadCount(), 1);
   jobsSpin = Labelled(new QSpinBox, "jobsSpin", lang::PrefsParallelJobs, lang::PrefsParallelJobsName,
@@ -108,7 +131,9 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
                      lang::PrefsReplayGainInfo, run);
   for (const char* mode : lang::PrefsReplayGainModes) gainBox->addItem(mode);  // in TReplayGainMode order
   notifyCheck = Check("notifyCheck", lang::PrefsNotify, lang::PrefsNotifyInfo, run);
+}
 
+void TPrefsForm::BuildOutput(QVBoxLayout* body) {
   QGridLayout* out = Group(lang::PrefsOutput, "outputGroup", body);
   patternEdit = Labelled(new QLineEdit, "patternEdit", lang::PrefsNamePattern, lang::PrefsNamePatternName,
                          lang::PrefsNamePatternInfo, out);
@@ -127,18 +152,22 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   timeCheck = Check("timeCheck", lang::PrefsKeepFileTime, lang::PrefsKeepFileTimeInfo, out);
   trashCheck = Check("trashCheck", lang::PrefsTrashSources, lang::PrefsTrashSourcesInfo, out);
   out->addWidget(Explanation(lang::PrefsNamesLater), out->rowCount(), 0, 1, 2);
+}
 
-  runNote = new QLabel(lang::PrefsRunKeeps, this);
-  runNote->setObjectName("runNote");
-  runNote->setTextFormat(Qt::PlainText);
-  runNote->setWordWrap(true);
-  body->addWidget(runNote);
-  addingNote = new QLabel(lang::PrefsNamesWhileAdding, this);
-  addingNote->setObjectName("addingNote");
-  addingNote->setTextFormat(Qt::PlainText);
-  addingNote->setWordWrap(true);
-  body->addWidget(addingNote);
+void TPrefsForm::BuildNotes(QVBoxLayout* body) {
+  const auto note = [&](const char* text, const char* name) {
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    body->addWidget(l);
+    return l;
+  };
+  runNote = note(lang::PrefsRunKeeps, "runNote");
+  addingNote = note(lang::PrefsNamesWhileAdding, "addingNote");
+}
 
+void TPrefsForm::BuildButtons(QVBoxLayout* body) {
   okBtn = new QPushButton(lang::Ok, this);
   okBtn->setObjectName("okBtn");
   cancelBtn = new QPushButton(lang::Cancel, this);
@@ -153,26 +182,19 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   }
   okBtn->setDefault(true);
   body->addLayout(buttons);
-
   connect(okBtn, &QPushButton::clicked, this, &TPrefsForm::okBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(patternEdit, &QLineEdit::textChanged, this, &TPrefsForm::ShowPatternError);
+}
 
+void TPrefsForm::ShowSettings() {
   const TDefaultSettings& d = DefaultSettings;
   jobsSpin->setValue(d.ParallelJobs);
-  splitCheck->setChecked(d.SplitFiles);
-  verifyCheck->setChecked(d.VerifyOutput);
   gainBox->setCurrentIndex(int(d.ReplayGain));
-  notifyCheck->setChecked(d.NotifyWhenDone);
   patternEdit->setText(d.NamePattern);
-  treeCheck->setChecked(d.KeepFolderTree);
   existingBox->setCurrentIndex(int(d.ExistingOutput));
-  timeCheck->setChecked(d.KeepFileTime);
-  trashCheck->setChecked(d.TrashSources);
+  for (const TCheckSetting& c : CheckSettings) (this->*c.Box)->setChecked(d.*c.Setting);
   ShowPatternError();
-
-  setFixedWidth(FormWidth);
-  setFixedHeight(root->totalHeightForWidth(FormWidth));
 }
 
 void TPrefsForm::showEvent(QShowEvent* event) {
@@ -206,15 +228,10 @@ void TPrefsForm::okBtnClick() {
   }
   TDefaultSettings& d = DefaultSettings;
   d.ParallelJobs = jobsSpin->value();
-  d.SplitFiles = splitCheck->isChecked();
-  d.VerifyOutput = verifyCheck->isChecked();
   d.ReplayGain = TReplayGainMode(gainBox->currentIndex());
-  d.NotifyWhenDone = notifyCheck->isChecked();
   d.NamePattern = patternEdit->text();
-  d.KeepFolderTree = treeCheck->isChecked();
   d.ExistingOutput = TExistingOutput(existingBox->currentIndex());
-  d.KeepFileTime = timeCheck->isChecked();
-  d.TrashSources = trashCheck->isChecked();
+  for (const TCheckSetting& c : CheckSettings) d.*c.Setting = (this->*c.Box)->isChecked();
   SaveDefaultSettings();
   accept();
 }

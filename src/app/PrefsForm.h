@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "SkinFrame.h"
 
@@ -41,6 +42,12 @@ class TPrefsForm : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void BuildConverting(QVBoxLayout* body);
+  void BuildOutput(QVBoxLayout* body);
+  void BuildNotes(QVBoxLayout* body);
+  void BuildButtons(QVBoxLayout* body);
+  // Shows the saved settings.
+  void ShowSettings();
   void FormShow();
   void ShowPatternError();
 };
