@@ -18,32 +18,34 @@
 #include "Theme.h"
 #include "TipsForm.h"
 
+#include <cstdio>
+
 namespace {
 QString Dir;
+bool SaveFailed = false;
 
 void Save(QWidget* w, const QString& name) {
   w->show();
   QApplication::processEvents();
-  w->grab().save(QDir(Dir).filePath(name + ".png"));
+  const QString path = QDir(Dir).filePath(name + ".png");
+  if (!w->grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    SaveFailed = true;
+  }
 }
-}  // namespace
 
-int main(int argc, char** argv) {
+// "--scale FACTOR" before the folder: the factor is taken and the arguments moved past it.
+void TakeScale(int& argc, char**& argv) {
   if (argc > 2 && QByteArray(argv[1]) == "--scale") {
     qputenv("QT_SCALE_FACTOR", argv[2]);  // read when the application starts
     argv[2] = argv[0];
     argv += 2;
     argc -= 2;
   }
-  QApplication app(argc, argv);
-  ApplyTheme(app);
-  Dir = argc > 1 ? argv[1] : ".";
-  QDir().mkpath(Dir);
-  auto windows = StartApplication(QCoreApplication::applicationFilePath());
-  windows->tipsFrm.reset();
-  TmainFrm* main = windows->mainFrm.get();
-  Save(main, "main-empty");
+}
 
+void ShootMainWindow(TmainFrm* main) {
+  Save(main, "main-empty");
   for (const char* title : {"Morning Raga", "Second Movement", "Live at the Hall"}) {
     CurrentTask = TTask{};
     CurrentTask.SrcFile = QString("/home/user/Music/%1.wma").arg(title);
@@ -65,7 +67,9 @@ int main(int argc, char** argv) {
   main->ShowTaskInfo(1);
   Save(main, "main-tasks");
   main->hide();
+}
 
+void ShootSmallWindows() {
   TipsIndex = 0;
   TTipsFrm tips;
   Save(&tips, "tips");
@@ -76,10 +80,11 @@ int main(int argc, char** argv) {
   prefs.patternEdit->setText("{artist}/{album/{title}");
   Save(&prefs, "preferences-bad-pattern");
   prefs.hide();
+}
 
+void ShootWizard(TaddFrm* wizard) {
   LoadTaskForEdit(1);
   CurrentTask.DstFile = QDir::tempPath() + "/Second Movement.mp3";  // a folder that exists: no question
-  TaddFrm* wizard = windows->addFrm.get();
   Save(wizard, "wizard-1");
   wizard->nextBtn->click();
   Save(wizard, "wizard-2");
@@ -88,8 +93,9 @@ int main(int argc, char** argv) {
   wizard->nextBtn->click();
   Save(wizard, "wizard-3");
   wizard->hide();
+}
 
-  TmsgFrm* msg = windows->msgFrm.get();
+void ShootMessages(TmsgFrm* msg) {
   const char* texts[] = {"The following file can NOT be read correctly.\n /home/user/Music/broken.wma",
                          lang::Busy, lang::SameSettingsQuestion,
                          "The following file has no audio stream and can NOT be converted into MP3!"};
@@ -110,8 +116,9 @@ int main(int argc, char** argv) {
     Save(msg, QString("message-%1").arg(i));
     msg->hide();
   }
+}
 
-  TprgFrm* prg = windows->prgFrm.get();
+void ShootProgress(TprgFrm* prg) {
   prg->fileLabel->setText("Current File(2/3): Second Movement");
   prg->timeLabel->setText("Time elapsed: 0:00:07, remained: about 0:00:12");
   prg->totalPrgBar->setValue(41);
@@ -124,5 +131,22 @@ int main(int argc, char** argv) {
   prg->Label2->show();
   Save(prg, "progress-no-duration");
   prg->hide();
-  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TakeScale(argc, argv);
+  QApplication app(argc, argv);
+  ApplyTheme(app);
+  Dir = argc > 1 ? argv[1] : ".";
+  QDir().mkpath(Dir);
+  auto windows = StartApplication(QCoreApplication::applicationFilePath());
+  windows->tipsFrm.reset();
+  ShootMainWindow(windows->mainFrm.get());
+  ShootSmallWindows();
+  ShootWizard(windows->addFrm.get());
+  ShootMessages(windows->msgFrm.get());
+  ShootProgress(windows->prgFrm.get());
+  return SaveFailed ? 1 : 0;
 }
