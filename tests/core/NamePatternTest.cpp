@@ -59,6 +59,31 @@ TEST(NamePattern, ValuesAreMadeSafeNames) {
   EXPECT_EQ(TNamePattern::CutToBytes(t.Title, 123), QString(119, 'a') + QString::fromUtf8("\xF0\x9F\x8E\xB5"));
 }
 
+// A value with nothing to show falls back as an empty one does; a name of dots loses every
+// trailing one, so no part is "." or ".." (which would climb out of the output folder).
+TEST(NamePattern, BlankAndDotValuesNeverMakeEmptyOrClimbingNames) {
+  const struct {
+    const char* title;
+    const char* album;
+    const char* name;
+  } cases[] = {
+      {"   ", "First", "First/Song One"},  // a title of spaces: the file's name
+      {"\t \t", "First", "First/Song One"},
+      {"Opening", ".", "_/Opening"},
+      {"Opening", "..", "_/Opening"},
+      {"Opening", "....", "_/Opening"},
+      {"Opening", ". . .", "_/Opening"},
+      {"Opening", "A...", "A/Opening"},
+      {"....", "First", "First/_"},
+  };
+  for (const auto& c : cases) {
+    TTask t = Song();
+    t.Title = c.title;
+    t.Album = c.album;
+    EXPECT_EQ(Expand("{album}/{title}", t), QString(c.name)) << c.title << " | " << c.album;
+  }
+}
+
 TEST(NamePattern, AWrongPatternSaysWhy) {
   EXPECT_NE(TNamePattern("{artst}").Error(), "");
   EXPECT_NE(TNamePattern("{title").Error(), "");
