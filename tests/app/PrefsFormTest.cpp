@@ -95,6 +95,35 @@ TEST_F(PrefsFormTest, ShowsEachValueAndOkSavesEveryChange) {
   EXPECT_TRUE(d.TrashSources);
 }
 
+// Each check box shows and saves its own setting and no other: ticked alone, only its
+// setting is stored as on; its setting alone on, only it is ticked.
+TEST_F(PrefsFormTest, EachCheckBoxKeepsToItsOwnSetting) {
+  const struct {
+    QCheckBox* TPrefsForm::*box;
+    bool TDefaultSettings::*setting;
+    const char* key;
+  } checks[] = {
+      {&TPrefsForm::splitCheck, &TDefaultSettings::SplitFiles, "SplitFiles"},
+      {&TPrefsForm::verifyCheck, &TDefaultSettings::VerifyOutput, "VerifyOutput"},
+      {&TPrefsForm::notifyCheck, &TDefaultSettings::NotifyWhenDone, "NotifyWhenDone"},
+      {&TPrefsForm::treeCheck, &TDefaultSettings::KeepFolderTree, "KeepFolderTree"},
+      {&TPrefsForm::timeCheck, &TDefaultSettings::KeepFileTime, "KeepFileTime"},
+      {&TPrefsForm::trashCheck, &TDefaultSettings::TrashSources, "TrashSources"},
+  };
+  TPrefsForm all;
+  EXPECT_EQ(all.findChildren<QCheckBox*>().size(), std::size(checks));  // every box is in the table
+  for (const auto& ticked : checks) {
+    for (const auto& c : checks) DefaultSettings.*c.setting = false;
+    TPrefsForm w;
+    (w.*ticked.box)->click();
+    w.okBtn->click();
+    for (const auto& c : checks) EXPECT_EQ(StoredValue(c.key).toInt(), &c == &ticked) << ticked.key << " ticked, " << c.key;
+    for (const auto& c : checks) DefaultSettings.*c.setting = &c == &ticked;
+    TPrefsForm shown;
+    for (const auto& c : checks) EXPECT_EQ((shown.*c.box)->isChecked(), &c == &ticked) << ticked.key << " on, " << c.key;
+  }
+}
+
 // Cancel and Escape leave the settings as they were; a pattern that cannot be
 // used is refused with its reason, and OK saves once it is mended.
 TEST_F(PrefsFormTest, CancelEscapeAndABadPatternSaveNothing) {
