@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
   Save(prg, "progress");
   prg->totalPrgBar->hide();
   prg->curPrgbar->hide();
-  prg->Label1->show();
-  prg->Label2->show();
+  prg->notEstimatedLabel->show();
+  prg->reportLaterLabel->show();
   Save(prg, "progress-no-duration");
   prg->hide();
   return 0;
