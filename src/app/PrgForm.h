@@ -123,14 +123,13 @@ class TprgFrm : public QDialog {
   void SendNotice();
 
   TRunClock StartTime;  // the run's converting time, pauses left out
+  // Holds the run's state too: running, paused, cancelled or ending at once.
   std::unique_ptr<TConversionEngine> Engine_;
   std::vector<TTask*> RunTasks_;  // the ticked tasks, in list order
   bool Started_ = false;  // the run's first tick has come
   int ShownIndex_ = -1;  // the task the file line and bar show
   int CheckedCount = 0;
   TRunProgress Progress_;
-  // Paused, cancelled or ending at once: the engine's State says.
-
   TTrayHiding* Tray_;
   bool Asking_ = false;       // a question is on screen, the engine's starts held
   QEventLoop* RunLoop_ = nullptr;  // the run's loop, while the window is in a run
