@@ -127,8 +127,8 @@ void ShootProgress(TprgFrm* prg) {
   Save(prg, "progress");
   prg->totalPrgBar->hide();
   prg->curPrgbar->hide();
-  prg->Label1->show();
-  prg->Label2->show();
+  prg->notEstimatedLabel->show();
+  prg->reportLaterLabel->show();
   Save(prg, "progress-no-duration");
   prg->hide();
 }

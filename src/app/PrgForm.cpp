@@ -1,18 +1,11 @@
 #include "PrgForm.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QMenu>
 #include <QShortcut>
-#include <algorithm>
 #include <QUrl>
-#include <cerrno>
-#include <cmath>
-#include <cstring>
+#include <algorithm>
 #include <unistd.h>
 
-#include "AudioException.h"
 #include "ConversionEngine.h"
 #include "DoString.h"
 #include "DoneNotice.h"
@@ -24,27 +17,36 @@
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "TaskOps.h"
-#include "TrayWatch.h"
 
 TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   setObjectName("prgFrm");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint);
   setFixedSize(318, 230);
-
   skinFrame = new TSkinFrame(this);
   skinFrame->setGeometry(0, 0, 318, 26);
   skinFrame->AddCustomButton(QString(QChar(0x2715)), "Cancel");
   skinFrame->AddCustomButton(QString(QChar(0x25BE)), "Hide to Tray");
+  BuildProgressGroup();
+  BuildButtons();
+  BuildTimers();
+  BuildTray();
+  Engine_ = std::make_unique<TConversionEngine>(nullptr);
+  MP3Out = &Engine_->FirstSink();
+  ConnectEngine();
+  ConnectControls();
+  ShowBars(true);
+}
 
+void TprgFrm::BuildProgressGroup() {
   progressGroup = new QGroupBox(this);
   progressGroup->setObjectName("progressGroup");
   progressGroup->setGeometry(24, 48, 265, 121);
   timeLabel = new QLabel(progressGroup);
   timeLabel->setObjectName("timeLabel");
   timeLabel->setGeometry(16, 16, 240, 16);
-  Label1 = new QLabel(lang::TimeNotEstimated, progressGroup);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(64, 40, 190, 16);
+  notEstimatedLabel = new QLabel(lang::TimeNotEstimated, progressGroup);
+  notEstimatedLabel->setObjectName("notEstimatedLabel");
+  notEstimatedLabel->setGeometry(64, 40, 190, 16);
   totalPrgBar = new QProgressBar(progressGroup);
   totalPrgBar->setObjectName("totalPrgBar");
   totalPrgBar->setGeometry(16, 32, 225, 25);
@@ -53,18 +55,20 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   fileLabel->setObjectName("fileLabel");
   fileLabel->setGeometry(16, 64, 225, 16);
   fileLabel->setTextFormat(Qt::PlainText);
-  Label2 = new QLabel(lang::PromptAfterConversion, progressGroup);
-  Label2->setObjectName("Label2");
-  Label2->setGeometry(16, 88, 240, 16);
+  reportLaterLabel = new QLabel(lang::PromptAfterConversion, progressGroup);
+  reportLaterLabel->setObjectName("reportLaterLabel");
+  reportLaterLabel->setGeometry(16, 88, 240, 16);
   curPrgbar = new QProgressBar(progressGroup);
   curPrgbar->setObjectName("curPrgbar");
   curPrgbar->setGeometry(16, 80, 225, 25);
   totalPrgBar->setAccessibleName(lang::TotalProgress);
   curPrgbar->setAccessibleName(lang::CurrentFile);
-  for (QLabel* l : {timeLabel, Label1, Label2}) l->setTextFormat(Qt::PlainText);
+  for (QLabel* l : {timeLabel, notEstimatedLabel, reportLaterLabel}) l->setTextFormat(Qt::PlainText);
   progressGroup->setStyleSheet("QLabel { font-size: 10px; }");
   timeLabel->resize(245, 16);
+}
 
+void TprgFrm::BuildButtons() {
   hideBtn = new QPushButton(lang::HideToTray, this);
   hideBtn->setObjectName("hideBtn");
   pauseBtn = new QPushButton(lang::Pause, this);
@@ -77,32 +81,30 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
     b->setAutoDefault(false);
     x += 92;
   }
+}
 
-  Timer1 = new QTimer(this);
-  Timer1->setObjectName("Timer1");
-  Timer1->setInterval(100);
-  Timer1->setSingleShot(true);
-  Timer2 = new QTimer(this);
-  Timer2->setObjectName("Timer2");
-  Timer2->setInterval(100);
-  TrayIcon = new QSystemTrayIcon(QApplication::windowIcon(), this);
-  TrayIcon->setObjectName("TrayIcon");
-  auto* trayMenu = new QMenu(this);
-  trayMenu->setObjectName("trayMenu");
-  connect(trayMenu->addAction(lang::TrayRestore), &QAction::triggered, this, &TprgFrm::TrayIconClick);
-  connect(trayMenu->addAction(QString(lang::Preferences) + lang::Dots), &QAction::triggered, this, ShowPrefsWindow);
-  TrayIcon->setContextMenu(trayMenu);
+void TprgFrm::BuildTimers() {
+  nextTaskTimer = new QTimer(this);
+  nextTaskTimer->setObjectName("nextTaskTimer");
+  nextTaskTimer->setInterval(100);
+  nextTaskTimer->setSingleShot(true);
+  progressTimer = new QTimer(this);
+  progressTimer->setObjectName("progressTimer");
+  progressTimer->setInterval(100);
+  Now = TRunClock::SteadyMs;
+}
+
+void TprgFrm::BuildTray() {
+  Tray_ = new TTrayHiding(this);
+  TrayIcon = Tray_->Icon;
+  connect(Tray_, &TTrayHiding::RestoreAsked, this, &TprgFrm::TrayIconClick);
   // The preferences from here too; the run keeps its settings, a change is for the next one.
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), this), &QShortcut::activated, this, ShowPrefsWindow);
   Notice = new TDoneNotice(this);
   connect(Notice, &TDoneNotice::Answered, this, &TprgFrm::NoticeAnswered);
+}
 
-  auto steady = std::make_shared<QElapsedTimer>();
-  steady->start();
-  Now = [steady] { return steady->elapsed(); };
-
-  Engine_ = std::make_unique<TConversionEngine>(nullptr);
-  MP3Out = &Engine_->FirstSink();
+void TprgFrm::ConnectEngine() {
   // Other tasks of the list keep their names: a run numbers its outputs around them.
   Engine_->NameClaimed = [](const QString& name, const TTask& task) {
     return std::any_of(Tasks.begin(), Tasks.end(),
@@ -110,60 +112,39 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   };
   connect(Engine_.get(), &TConversionEngine::JobEnded, this, &TprgFrm::MP3OutDone);
   connect(Engine_.get(), &TConversionEngine::Finished, this, &TprgFrm::RunEnded);
-  connect(Engine_.get(), &TConversionEngine::JobNote, this, [this](int index, const QString& note) {
-    // Each file of an album is told the same; the report says it once, after the album's name.
-    const TTask& task = *RunTasks_[index];
-    QString album = task.Album.isEmpty() ? FolderPart(task.SrcFile) : task.Album;
-    if (album.size() > 1 && album.endsWith('/')) album.chop(1);
-    const QString line = album + ": " + note;
-    if (!AlbumNotes_.contains(line)) AlbumNotes_ << line;
-  });
+  connect(Engine_.get(), &TConversionEngine::JobNote, this,
+          [this](int index, const QString& note) { Report_.AlbumNote(*RunTasks_[index], note); });
   // A job whose file is being checked is free for the next task.
   connect(Engine_.get(), &TConversionEngine::JobWritten, this, [this](int index) {
-    Checking_ += std::max<qint64>(RunTasks_[index]->Duration, 0);
-    CheckingTasks_.insert(index);
+    Progress_.Written(index);
     Advance();
   });
   connect(Engine_.get(), &TConversionEngine::JobStarted, this, [this] {
     ShowLeading();
     if (!TimeLineShown_) timeLabel->setText(lang::ConvertingPleaseWait);
     // Restarted at every start, it would never tick in a run of files shorter than its interval.
-    if (!Timer2->isActive() && !Paused) Timer2->start();
+    if (!progressTimer->isActive() && !Engine_->Paused()) progressTimer->start();
   });
+}
 
-  connect(Timer1, &QTimer::timeout, this, &TprgFrm::Timer1Timer);
-  connect(Timer2, &QTimer::timeout, this, &TprgFrm::Timer2Timer);
+void TprgFrm::ConnectControls() {
+  connect(nextTaskTimer, &QTimer::timeout, this, &TprgFrm::StartNextTasks);
+  connect(progressTimer, &QTimer::timeout, this, &TprgFrm::ShowProgress);
   connect(pauseBtn, &QPushButton::clicked, this, &TprgFrm::pauseBtnClick);
   connect(cancelBtn, &QPushButton::clicked, this, &TprgFrm::cancelBtnClick);
   connect(hideBtn, &QPushButton::clicked, this, &TprgFrm::hideBtnClick);
   connect(skinFrame, &TSkinFrame::TitleBarCustomBtnsClick, this, &TprgFrm::skinFrameTitleBarCustomBtnsClick);
-  // The other button opens the icon's menu.
-  connect(TrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-    if (reason != QSystemTrayIcon::Context) TrayIconClick();
-  });
-  connect(new TTrayWatch(this), &TTrayWatch::Changed, this, &TprgFrm::TrayChanged);
-  ShowBars(true);
-  FormCreate();
 }
 
 TprgFrm::~TprgFrm() {
-  Timer1->stop();
-  Timer2->stop();
-}
-
-void TprgFrm::FormCreate() {
-  Paused = false;
-  Cancelled = false;
-}
-
-void TprgFrm::FormShow() {
-  skinFrame->SetCaption(lang::ProgressCaption);
-  setWindowTitle(lang::ProgressCaption);
-  hideBtn->setText(lang::HideToTray);
+  nextTaskTimer->stop();
+  progressTimer->stop();
 }
 
 void TprgFrm::showEvent(QShowEvent* event) {
-  FormShow();
+  skinFrame->SetCaption(lang::ProgressCaption);
+  setWindowTitle(lang::ProgressCaption);
+  hideBtn->setText(lang::HideToTray);
   QDialog::showEvent(event);
 }
 
@@ -173,82 +154,64 @@ void TprgFrm::reject() {
 }
 
 void TprgFrm::StartRun() {
-  qint64 total = 0;
-  int count = 0;
   // An input gone since it was added fails in its turn, and the report names it
   // with the others: a question here would come once for each of them.
-  for (const auto& task : Tasks) {
-    if (!task->Checked) continue;
-    ++count;
-    total += Work(*task);
-  }
-  if (count == 0) {
+  if (std::none_of(Tasks.begin(), Tasks.end(), [](const auto& task) { return task->Checked; })) {
     ShowMessageWindow(miQuestion, QString(lang::NothingToConvert) + " " + "\n" + lang::PleaseCheck, lang::Help,
                       lang::Ok);
     return;
   }
+  // Our own loop rather than exec(): exec() ends when the window is hidden, and
+  // a run hidden to the tray must stay modal.
+  QEventLoop loop;
+  RunLoop_ = &loop;
+  BeginRun();
+  show();
+  raise();
+  activateWindow();
+  loop.exec();
+  RunLoop_ = nullptr;
+}
+
+void TprgFrm::BeginRun() {
   timeLabel->setText(QString(lang::ReadingPleaseWait) + lang::Dots);
   fileLabel->clear();
   totalPrgBar->setValue(0);
   curPrgbar->setRange(0, 100);
   curPrgbar->setValue(0);
   ShowBars(true);
-  TotalDuration = total;
-  CheckedCount = count;
   RunTasks_.clear();
   for (const auto& task : Tasks)
     if (task->Checked) RunTasks_.push_back(task.get());
-  Engine_->Existing = DefaultSettings.ExistingOutput;
-  Engine_->KeepFileTime = DefaultSettings.KeepFileTime;
-  Engine_->ReplayGain = DefaultSettings.ReplayGain;
-  Engine_->Verify = DefaultSettings.VerifyOutput;
-  Engine_->TrashSources = DefaultSettings.TrashSources;
-  Engine_->Begin(RunTasks_, DefaultSettings.ParallelJobs, DefaultSettings.SplitFiles);
+  CheckedCount = int(RunTasks_.size());
+  Progress_.Begin(RunTasks_);
+  Engine_->Begin(RunTasks_, TEngineOptions::FromSettings(DefaultSettings));
   Notify_ = DefaultSettings.NotifyWhenDone;
-  AlreadyDone_ = 0;
-  Converted_ = 0;
-  Checking_ = 0;
-  CheckingTasks_.clear();
   RefusalAsked_ = false;
   TimeLineShown_ = false;
   Started_ = false;
   ShownIndex_ = -1;
-  DoneDuration = 0;
   cancelBtn->setText(lang::Cancel);
   pauseBtn->setText(lang::Pause);
   pauseBtn->setEnabled(true);
-  Cancelled = false;
-  Paused = false;
-  Terminating_ = false;
-  Failures_.clear();
-  FailedAt_.clear();
-  KeptShort_.clear();
-  AlbumNotes_.clear();
-  Trashed_.clear();
-  NotTrashed_.clear();
+  Report_.Clear();
   hideBtn->setEnabled(true);
-  Hidden_ = false;
+  Tray_->Forget();
   TrayIcon->hide();
   // A window that was minimised with its run, or shown from the tray after one,
   // opens normally and modally.
   setWindowState(windowState() & ~Qt::WindowMinimized);
   setWindowModality(Qt::ApplicationModal);
-  Running_ = true;
-  Timer1->start(100);
-  show();
-  raise();
-  activateWindow();
-  // Our own loop rather than exec(): exec() ends when the window is hidden, and
-  // a run hidden to the tray must stay modal.
-  QEventLoop loop;
-  RunLoop_ = &loop;
-  loop.exec();
+  nextTaskTimer->start(100);
+}
+
+void TprgFrm::QuitRunLoop() {
+  if (RunLoop_) RunLoop_->quit();
   RunLoop_ = nullptr;
-  Running_ = false;
 }
 
 void TprgFrm::CloseWindow() {
-  Running_ = false;
+  QuitRunLoop();
   const bool minimised = isMinimized();
   // Preferences opened over this window go to the main window, before this one
   // goes: that one is then kept under them, as when they are opened from it.
@@ -270,32 +233,27 @@ void TprgFrm::CloseWindow() {
   else if (MainWindow && MainWindow->isVisible() && !MainWindow->isMinimized())
     MainWindow->activateWindow();
   setResult(QDialog::Accepted);
-  if (RunLoop_) RunLoop_->quit();
 }
 
 void TprgFrm::Terminate() {
-  if (!Running_) return;
-  Terminating_ = true;
-  Timer1->stop();
-  Timer2->stop();
-  if (Engine_->Active())
-    Engine_->Terminate();  // its end closes the window
-  else
-    CloseWindow();
+  if (!Running()) return;
+  nextTaskTimer->stop();
+  progressTimer->stop();
+  if (!Engine_->Terminate()) CloseWindow();  // else the run's end closes the window
 }
 
 void TprgFrm::ShowBars(bool visible) {
   totalPrgBar->setVisible(visible);
   curPrgbar->setVisible(visible);
-  Label1->setVisible(!visible);
-  Label2->setVisible(!visible);
+  notEstimatedLabel->setVisible(!visible);
+  reportLaterLabel->setVisible(!visible);
 }
 
-void TprgFrm::Timer1Timer() {
-  Timer1->stop();
+void TprgFrm::StartNextTasks() {
+  nextTaskTimer->stop();
   // Nothing starts or ends while a question waits for its answer, and the run
   // does not end while paused: the answer and the resume advance it again.
-  if (Asking_ || Paused) return;
+  if (Asking_ || Engine_->Paused()) return;
   if (!Started_) {
     Started_ = true;
     StartTime.Start(Now());
@@ -307,12 +265,10 @@ void TprgFrm::Timer1Timer() {
 // The next task starts as soon as a job is free: a pause between files would add
 // up to minutes in a run of thousands. The engine starts none while the run is
 // paused or held for a question.
-void TprgFrm::Advance() { Timer1->start(0); }
-
-qint64 TprgFrm::Work(const TTask& task) { return std::max<qint64>(task.Duration, 0) + FileWork; }
+void TprgFrm::Advance() { nextTaskTimer->start(0); }
 
 void TprgFrm::RunEnded() {
-  if (Terminating_)
+  if (Engine_->State() == TRunState::Terminated)
     CloseWindow();
   else
     FinishBatch();
@@ -332,38 +288,26 @@ void TprgFrm::ShowLeading() {
   ShowBars(task.Duration > 0);
 }
 
-void TprgFrm::Timer2Timer() {
+void TprgFrm::ShowProgress() {
   ShowLeading();
   const auto jobs = Engine_->Running();
-  // Only the audio of tasks of known length counts while it converts; each
-  // task's share for opening and finishing counts when it ends.
-  qint64 running = Checking_;
-  for (const auto& j : jobs)
-    if (j.Reading && RunTasks_[j.Index]->Duration > 0) running += std::min<qint64>(j.Delivered, RunTasks_[j.Index]->Duration);
   if (!jobs.empty() && jobs.front().Reading)
     curPrgbar->setValue(static_cast<int>(std::min<qint64>(jobs.front().Delivered / 10000, curPrgbar->maximum())));
-  const qint64 done = std::min(DoneDuration + running, TotalDuration);
-  if (TotalDuration > 0) totalPrgBar->setValue(static_cast<int>(done * 100 / TotalDuration));
-  const qint64 elapsedMs = StartTime.Elapsed(Now());
+  const qint64 done = Progress_.Done(jobs);
+  totalPrgBar->setValue(Progress_.Percent(done));
   if (!jobs.empty() && RunTasks_[jobs.front().Index]->Duration <= 0) {
     // The window says the time cannot be estimated: no time line beside it.
     timeLabel->setText(lang::ConvertingPleaseWait);
-  } else if (TotalDuration > 0 && elapsedMs >= EstimateAfterMs && done * 100 >= TotalDuration * EstimateAfterPercent) {
-    // The remaining time is that of the work the bar shows undone, at the pace so far.
-    const qint64 remainingMs = TRunClock::Remaining(elapsedMs, done, TotalDuration);
-    timeLabel->setText(QString(lang::TimeElapsed) + ": " + ClockText(elapsedMs * 10000) + ", " + lang::Remained +
-                       ": " + lang::AboutWord + " " + ClockText(remainingMs * 10000));
+  } else if (const QString line = Progress_.TimeLine(StartTime.Elapsed(Now()), done); !line.isEmpty()) {
+    timeLabel->setText(line);
     TimeLineShown_ = true;
   }
-  if (TrayIcon->isVisible()) TrayIcon->setToolTip(QString(lang::RestoreHint) + "\n" + timeLabel->text());
+  Tray_->ShowStatus(timeLabel->text());
 }
 
 void TprgFrm::EndTask(int index) {
-  // A task whose input never opened still counts its share as done, so the total
-  // bar and the remaining time stay right for the rest of the run.
-  DoneDuration += Work(*RunTasks_[index]);
-  if (CheckingTasks_.remove(index)) Checking_ -= std::max<qint64>(RunTasks_[index]->Duration, 0);
-  if (Terminating_) return;  // the run's end closes the window
+  Progress_.Ended(index);
+  if (Engine_->State() == TRunState::Terminating) return;  // the run's end closes the window
   if (index == ShownIndex_) {
     curPrgbar->setValue(curPrgbar->maximum());
     ShownIndex_ = -1;
@@ -387,35 +331,13 @@ void TprgFrm::MP3OutDone(int index, const TConvertResult& result) {
     EndTask(index);
     return;
   }
-  if (result.Outcome == TJobOutcome::Converted) ++Converted_;
-  // Its MP3 is kept, but a file whose audio ends early does not count as converted.
-  if (!result.Shortfall.isEmpty()) NoteFailure(index, result.Shortfall);
-  if (result.Outcome == TJobOutcome::Cancelled) NoteKeptShort(index, result);
-  if (result.Outcome == TJobOutcome::Skipped) ++AlreadyDone_;
-  if (!result.Trashed.isEmpty()) Trashed_ << FileNamePart(result.Trashed);
-  if (!result.NotTrashed.isEmpty()) NotTrashed_ << RunTasks_[index]->SrcFile + ": " + result.NotTrashed;
+  Report_.Ended(index, *RunTasks_[index], result);
   EndTask(index);
 }
 
-// A file the cancel stopped is kept with the audio so far: the report says how much.
-void TprgFrm::NoteKeptShort(int index, const TConvertResult& result) {
-  const TTask& task = *RunTasks_[index];
-  const qint64 length = result.Length > 0 ? result.Length : task.Duration;
-  KeptShort_ << QString(lang::KeptShortFormat)
-                    .arg(FileNamePart(task.DstFile), ShortClockText(result.Written),
-                         length > 0 ? ShortClockText(length) : QString("?"));
-}
-
-// In list order, however the jobs ended.
-void TprgFrm::NoteFailure(int index, const QString& reason) {
-  const auto at = std::upper_bound(FailedAt_.begin(), FailedAt_.end(), index);
-  Failures_.insert(at - FailedAt_.begin(), ReadableName(RunTasks_[index]->SrcFile) + ": " + reason);
-  FailedAt_.insert(at, index);
-}
-
 void TprgFrm::TaskFailed(int index, const QString& reason) {
-  if (Terminating_) return;
-  NoteFailure(index, reason);
+  if (Engine_->State() == TRunState::Terminating) return;
+  Report_.Failed(index, *RunTasks_[index], reason);
   // A folder that takes no files is not offered again as the place for the next ones.
   const QString folder = FolderPart(RunTasks_[index]->DstFile);
   if (!folder.isEmpty() && DefaultSettings.OutputFileDir == folder &&
@@ -424,31 +346,7 @@ void TprgFrm::TaskFailed(int index, const QString& reason) {
 }
 
 // The report's first line says how the run went; the lists under it scroll.
-QString TprgFrm::Summary() const {
-  if (Cancelled) return lang::Canceled;
-  if (!Failures_.isEmpty()) return QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount);
-  if (AlreadyDone_ > 0 && Converted_ == 0)
-    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : QString(lang::NothingNewFormat).arg(AlreadyDone_);
-  if (AlreadyDone_ > 0) return QString(lang::SomeNewFormat).arg(Converted_).arg(AlreadyDone_);
-  return lang::AllConverted;
-}
-
-QString TprgFrm::ReportLists() const {
-  QStringList lines;
-  auto list = [&lines](const QString& title, const QStringList& items) {
-    if (items.isEmpty()) return;
-    if (!title.isEmpty()) lines << title;
-    for (const QString& item : items) lines << " " + item;
-  };
-  list(Cancelled ? QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount) : QString(), Failures_);
-  // Said by the first line when nothing else happened to the run.
-  if (AlreadyDone_ > 0 && (Cancelled || !Failures_.isEmpty())) lines << QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
-  list(lang::KeptShort, KeptShort_);
-  lines << AlbumNotes_;
-  list(lang::MovedToTrash, Trashed_);
-  list(lang::NotMovedToTrash, NotTrashed_);
-  return lines.join('\n');
-}
+QString TprgFrm::Summary() const { return Report_.Summary(Engine_->Cancelled(), CheckedCount); }
 
 void TprgFrm::FinishBatch() {
   totalPrgBar->setValue(totalPrgBar->maximum());
@@ -456,7 +354,7 @@ void TprgFrm::FinishBatch() {
   const QString result = Summary();
   // Whatever came first, the cancel, the hiding or the end, the window now only
   // reports, and closes with OK, Escape or its close button.
-  Timer2->stop();
+  progressTimer->stop();
   timeLabel->setText(result);
   SendNotice();
   pauseBtn->setEnabled(false);
@@ -469,37 +367,31 @@ void TprgFrm::FinishBatch() {
     // Minimised, without a tray or by the user: the windows come back with the
     // question, which then stands above them. Asked alone, it would go under
     // this window, which is kept on top, as soon as that was restored.
-    Hidden_ = false;
-    if (MainWindow) MainWindow->showNormal();
+    Tray_->BringBackMain(MainWindow);
     showNormal();
   }
-  const int icon = Failures_.isEmpty() ? miInformation : Failures_.size() == CheckedCount ? miError : miWarning;
+  const QStringList& failures = Report_.Failures();
+  const int icon = failures.isEmpty() ? miInformation : failures.size() == CheckedCount ? miError : miWarning;
   RunOver();
-  if (ShowMessageWindow(icon, result, ReportLists(), lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
+  if (ShowMessageWindow(icon, result, Report_.Lists(Engine_->Cancelled(), CheckedCount), lang::OpenOutputFolder, lang::No, lang::Yes) == 1)
     OpenOnDesktop(QUrl::fromLocalFile(DefaultSettings.OutputFileDir));
-  if (Hidden_ && TrayIcon->isVisible()) {
+  if (Tray_->Hidden() && TrayIcon->isVisible()) {
     // Ended while hidden to the tray: the main window stays hidden and the icon
     // stays until clicked, which brings both windows back.
-    Running_ = false;
-    if (RunLoop_) RunLoop_->quit();
+    QuitRunLoop();
     return;
   }
-  if (Hidden_) {
-    // Minimised without a tray: nothing else would bring the program back.
-    Hidden_ = false;
-    if (MainWindow) MainWindow->showNormal();
-  }
+  // Minimised without a tray: nothing else would bring the program back.
+  if (Tray_->Hidden()) Tray_->BringBackMain(MainWindow);
   CloseWindow();
 }
 
 // Hidden, minimised or behind another program's window, the end is told on the
 // desktop as well, before the report takes the focus.
 void TprgFrm::SendNotice() {
-  const bool outOfSight = Hidden_ || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
+  const bool outOfSight = Tray_->Hidden() || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
   if (!Notify_ || !outOfSight) return;
-  NoticeBody_ = !Cancelled && !Failures_.isEmpty()
-                    ? QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(CheckedCount)
-                    : Summary();
+  NoticeBody_ = Report_.NoticeBody(Engine_->Cancelled(), CheckedCount);
   Notice->Send(lang::NoticeSummary, NoticeBody_, DefaultSettings.OutputFileDir);
 }
 
@@ -512,19 +404,16 @@ void TprgFrm::NoticeAnswered(bool delivered) {
     QApplication::alert(this);
 }
 
+// A run being cancelled or ended is not paused: the engine refuses it.
 void TprgFrm::pauseBtnClick() {
-  if (!Paused) {
+  if (Engine_->Pause()) {
     pauseBtn->setText(lang::Resume);
-    Engine_->Pause();
-    Timer2->stop();
+    progressTimer->stop();
     StartTime.Pause(Now());
-    Paused = true;
-  } else {
+  } else if (Engine_->Resume()) {
     pauseBtn->setText(lang::Pause);
     StartTime.Resume(Now());
-    Engine_->Resume();
-    Timer2->start();
-    Paused = false;
+    progressTimer->start();
     Advance();
   }
 }
@@ -534,7 +423,7 @@ void TprgFrm::cancelBtnClick() {
     CloseWindow();
     return;
   }
-  if (!isVisible() || Asking_ || !Running_) return;
+  if (!isVisible() || Asking_ || !Running()) return;
   if (Ask(lang::ConfirmCancel)) CancelRun();
 }
 
@@ -545,18 +434,17 @@ bool TprgFrm::Ask(const QString& question) {
   const bool yes = ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) == 1;
   Engine_->Hold(false);
   Asking_ = false;
-  if (Running_) Advance();
-  return yes && Running_;
+  if (Running()) Advance();
+  return yes && Running();
 }
 
 void TprgFrm::CancelRun() {
   // The answer holds even when the task, or the last one, ended meanwhile. Each
   // running file is completed with the audio so far.
-  Engine_->Cancel();
-  Paused = false;
+  if (!Engine_->Cancel()) return;
   StartTime.Resume(Now());
   pauseBtn->setText(lang::Pause);
-  Cancelled = true;
+  pauseBtn->setEnabled(false);
 }
 
 // Asked once a run: every file after would fail for the same reason, and the
@@ -564,7 +452,7 @@ void TprgFrm::CancelRun() {
 void TprgFrm::AskToStop(const QString& folder, const QString& reason) {
   // The cancel question on screen lets the starts go when it is answered.
   if (Asking_) return;
-  if (!Running_ || Cancelled || Terminating_ || !Engine_->Active()) {
+  if (!Running() || (Engine_->State() != TRunState::Running && Engine_->State() != TRunState::Paused)) {
     Engine_->Hold(false);
     return;
   }
@@ -581,25 +469,13 @@ void TprgFrm::skinFrameTitleBarCustomBtnsClick(int ButtonIndex) {
 void TprgFrm::hideBtnClick() { HideToTray(); }
 
 void TprgFrm::HideToTray() {
-  if (!Running_) return;  // an ended run's window only reports
-  Hidden_ = true;
-  if (QSystemTrayIcon::isSystemTrayAvailable()) {
-    TrayIcon->setToolTip(lang::RestoreHint);
-    TrayIcon->show();
-    hide();
-    if (MainWindow) MainWindow->hide();
-  } else {
-    // No tray on this desktop: minimise, so the task bar still leads back.
-    if (MainWindow) MainWindow->showMinimized();
-    showMinimized();
-  }
+  if (Running()) Tray_->Hide(MainWindow);  // an ended run's window only reports
 }
 
 void TprgFrm::TrayIconClick() {
-  Hidden_ = false;
-  if (MainWindow) MainWindow->showNormal();
+  Tray_->BringBackMain(MainWindow);
   // After a run that ended hidden, the window comes back to be read and closed.
-  if (!Running_) setWindowModality(Qt::NonModal);
+  if (!Running()) setWindowModality(Qt::NonModal);
   showNormal();
   raise();
   activateWindow();
@@ -613,16 +489,8 @@ void TprgFrm::TrayIconClick() {
 }
 
 void TprgFrm::Dismiss() {
-  if (Running_) return;
+  if (Running()) return;
   TrayIcon->hide();
-  if (Hidden_) {
-    Hidden_ = false;
-    if (MainWindow) MainWindow->showNormal();
-  }
+  if (Tray_->Hidden()) Tray_->BringBackMain(MainWindow);
   if (isVisible()) CloseWindow();
-}
-
-void TprgFrm::TrayChanged(bool available) {
-  // Hidden with no tray to come back from: the windows come back at once.
-  if (!available && Hidden_ && TrayIcon->isVisible()) TrayIconClick();
 }

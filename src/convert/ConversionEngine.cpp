@@ -139,9 +139,8 @@ TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObj
 }
 
 TConversionEngine::~TConversionEngine() {
-  // Handlers that run while the workers end find the engine closing.
-  Active_ = false;
-  Terminating_ = true;
+  // Handlers that run while the workers end find the run ended at once.
+  State_ = TRunState::Terminated;
   for (auto& job : Jobs_) {
     if (job->Index >= 0) {
       job->Sink->DiscardRun();
@@ -207,13 +206,29 @@ void TConversionEngine::SetUpJobs(int count) {
   }
 }
 
-void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
+bool TConversionEngine::Move(TRunEvent event) {
+  const std::optional<TRunState> next = RunStateAfter(State_, event);
+  if (next) State_ = *next;
+  return next.has_value();
+}
+
+bool TConversionEngine::Begin(std::vector<TTask*> tasks, const TEngineOptions& options) {
+  if (Active()) return false;
+  Existing = options.Existing;
+  KeepFileTime = options.KeepFileTime;
+  ReplayGain = options.ReplayGain;
+  Verify = options.Verify;
+  TrashSources = options.TrashSources;
+  return Begin(std::move(tasks), options.Jobs, options.Split);
+}
+
+bool TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
+  if (!Move(TRunEvent::Begin)) return false;
   Tasks_ = std::move(tasks);
   Next_ = 0;
   Started_ = 0;
   Written_.clear();
-  Paused_ = Held_ = Cancelled_ = Terminating_ = false;
-  Active_ = true;
+  Held_ = false;
   Progress_ = isSignalConnected(QMetaMethod::fromSignal(&TConversionEngine::JobProgress));
   const int cores = std::max(QThread::idealThreadCount(), 1);
   if (jobs <= 0) jobs = cores;
@@ -233,13 +248,13 @@ void TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
   Albums_.clear();
   for (int i = 0; i < int(Tasks_.size()); ++i) JoinAlbum(i);
   if (AutoStart) Kick();
+  return true;
 }
 
 bool TConversionEngine::Append(TTask* task) {
-  if (Cancelled_ || Terminating_ || Jobs_.empty()) return false;
+  if (!Move(TRunEvent::Append)) return false;
   Tasks_.push_back(task);
   JoinAlbum(int(Tasks_.size()) - 1);
-  Active_ = true;
   if (AutoStart) Kick();
   return true;
 }
@@ -249,15 +264,15 @@ bool TConversionEngine::AnyRunning() const {
 }
 
 void TConversionEngine::StartNext() {
-  if (!Active_ || Starting_) return;
+  if (!Active() || Starting_) return;
   Starting_ = true;
   for (int k = 0; k < Wanted_; ++k) {
-    if (Paused_ || Held_ || Cancelled_ || Terminating_ || Next_ >= Tasks_.size()) break;
+    if (State_ != TRunState::Running || Held_ || Next_ >= Tasks_.size()) break;
     TJob& job = *Jobs_[k];
     if (job.Index >= 0) continue;
     // Outputs left as they are take no job.
-    while (Next_ < Tasks_.size() && !Terminating_ && !Cancelled_ && AlreadyConverted(*Tasks_[Next_])) Skip(int(Next_++));
-    if (Terminating_ || Cancelled_ || Next_ >= Tasks_.size()) break;
+    while (Next_ < Tasks_.size() && !Stopping() && AlreadyConverted(*Tasks_[Next_])) Skip(int(Next_++));
+    if (Stopping() || Next_ >= Tasks_.size()) break;
     // A task appended again waits for its first conversion to end: both would write one file.
     if (std::any_of(Jobs_.begin(), Jobs_.end(), [this](const auto& j) { return j->Index >= 0 && Tasks_[j->Index] == Tasks_[Next_]; }) ||
         std::any_of(Verifying_.begin(), Verifying_.end(), [this](const auto& v) { return Tasks_[v->Index] == Tasks_[Next_]; }))
@@ -265,14 +280,14 @@ void TConversionEngine::StartNext() {
     StartTask(job, int(Next_++));
   }
   Starting_ = false;
-  const bool left = Next_ < Tasks_.size() && !Cancelled_ && !Terminating_;
+  const bool left = Next_ < Tasks_.size() && !Stopping();
   if (AnyRunning() || !Verifying_.empty()) return;
   if (left) {
     // Tasks that failed at once left their jobs free for the rest.
-    if (AutoStart && !Paused_ && !Held_) Kick();
+    if (AutoStart && !Paused() && !Held_) Kick();
     return;
   }
-  Active_ = false;
+  Move(TRunEvent::Drained);
   Albums_.clear();  // albums a cancel left incomplete keep their files' own gains only
   emit Finished();
 }
@@ -351,7 +366,7 @@ void TConversionEngine::StartTask(TJob& job, int index) {
 }
 
 void TConversionEngine::SinkDone(TJob& job) {
-  if (job.Index < 0 || !Active_) return;
+  if (job.Index < 0 || !Active()) return;
   TConvertResult result;
   const TTask& task = *Tasks_[job.Index];
   if (TFFmpegIn* source = job.Source.get()) {
@@ -360,13 +375,13 @@ void TConversionEngine::SinkDone(TJob& job) {
       result.Length = std::max<qint64>(source->Reader()->Duration, 0);
       result.SkippedPackets = source->Reader()->SkippedPackets();
     }
-    if (!Terminating_) result.Shortfall = source->Shortfall();
+    if (!Discarding()) result.Shortfall = source->Shortfall();
   }
   result.Note = QString::fromStdString(job.Sink->CoverNote());
   result.EncodedSamples = job.Sink->EncodedSamples();
-  if (Terminating_) {
+  if (Discarding()) {
     result.Outcome = TJobOutcome::Discarded;
-  } else if (Cancelled_) {
+  } else if (Cancelled()) {
     const qint64 length = result.Length > 0 ? result.Length : task.Duration;
     if (length <= 0 || result.Written < length - WholeWithin) result.Outcome = TJobOutcome::Cancelled;
   } else if (!result.Shortfall.isEmpty()) {
@@ -376,9 +391,9 @@ void TConversionEngine::SinkDone(TJob& job) {
 }
 
 void TConversionEngine::SinkFailed(TJob& job, const QString& reason) {
-  if (job.Index < 0 || !Active_) return;
+  if (job.Index < 0 || !Active()) return;
   TConvertResult result;
-  result.Outcome = Terminating_ ? TJobOutcome::Discarded : TJobOutcome::Failed;
+  result.Outcome = Discarding() ? TJobOutcome::Discarded : TJobOutcome::Failed;
   result.Failure = reason;
   for (const int refusal : {ENOSPC, EDQUOT, EROFS})
     if (const QString text = QString::fromLocal8Bit(std::strerror(refusal)); reason.contains(text)) result.OutputRefused = text;
@@ -399,8 +414,8 @@ void TConversionEngine::End(TJob& job, TConvertResult result) {
   const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
   // Only a file that ran to its end unasked may cost the user its input: one a
   // cancel ended within half a second of its end counts as converted, but is cut.
-  const bool uncut = result.Outcome == TJobOutcome::Converted && !Cancelled_ && !Terminating_;
-  if (Verify && whole && !Terminating_ && result.EncodedSamples > 0)
+  const bool uncut = result.Outcome == TJobOutcome::Converted && !Stopping();
+  if (Verify && whole && !Discarding() && result.EncodedSamples > 0)
     return StartVerification(index, std::move(result), std::move(meter), uncut);
   Report(index, std::move(result), std::move(meter), uncut && !Verify);
 }
@@ -409,17 +424,17 @@ void TConversionEngine::Report(int index, TConvertResult result, std::unique_ptr
   if (KeepFileTime && (result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly))
     GiveInputTime(*Tasks_[index], result);
   // After the input's time is read. Album gain rewrites only the MP3, later.
-  if (TrashSources && whole && result.Outcome == TJobOutcome::Converted && !Terminating_) TrashSource(index, result);
+  if (TrashSources && whole && result.Outcome == TJobOutcome::Converted && !Discarding()) TrashSource(index, result);
   emit JobEnded(index, result);
   AlbumEnded(index, result, std::move(meter));
-  if (AutoStart || Terminating_ || Cancelled_)
+  if (AutoStart || Stopping())
     Kick();
 }
 
 void TConversionEngine::StartVerification(int index, TConvertResult result, std::unique_ptr<TLoudnessMeter> meter,
                                           bool uncut) {
   if (BeforeVerify) BeforeVerify(result.Output);
-  if (Terminating_) return Report(index, std::move(result), std::move(meter));
+  if (Discarding()) return Report(index, std::move(result), std::move(meter));
   auto v = std::make_unique<TVerification>();
   v->Index = index;
   v->Uncut = uncut;
@@ -476,8 +491,8 @@ void TConversionEngine::EndVerifications(bool all) {
       v->Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(v->Problem);
     }
     // A check stopped before its end passed nothing.
-    const bool passed = v->Uncut && v->Problem.empty() && !all && !Terminating_;
-    if (Active_) Report(v->Index, std::move(v->Result), std::move(v->Meter), passed);
+    const bool passed = v->Uncut && v->Problem.empty() && !all && !Discarding();
+    if (Active()) Report(v->Index, std::move(v->Result), std::move(v->Meter), passed);
   }
 }
 
@@ -499,36 +514,34 @@ void TConversionEngine::TrashSource(int index, TConvertResult& result) {
     result.NotTrashed = problem;
 }
 
-void TConversionEngine::Pause() {
-  if (Paused_) return;
-  Paused_ = true;
+bool TConversionEngine::Pause() {
+  if (!Move(TRunEvent::Pause)) return false;
   for (auto& job : Jobs_) job->Sink->Pause();
+  return true;
 }
 
-void TConversionEngine::Resume() {
-  if (!Paused_) return;
-  Paused_ = false;
+bool TConversionEngine::Resume() {
+  if (!Move(TRunEvent::Resume)) return false;
   for (auto& job : Jobs_)
     if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
   if (AutoStart) Kick();
+  return true;
 }
 
-void TConversionEngine::Cancel() {
-  if (!Active_) return;
+bool TConversionEngine::Cancel() {
+  if (!Move(TRunEvent::Cancel)) return false;
   // The answer holds even when the task, or the last one, ended meanwhile. Each
   // running file is completed with the audio so far.
   for (auto& job : Jobs_) {
     if (job->Sink->Status() == TOutputStatus::Paused) job->Sink->Resume();
     if (job->Index >= 0) job->Sink->Stop();
   }
-  Paused_ = false;
-  Cancelled_ = true;
   if (!AnyRunning()) Kick();
+  return true;
 }
 
-void TConversionEngine::Terminate() {
-  if (!Active_) return;
-  Terminating_ = true;
+bool TConversionEngine::Terminate() {
+  if (!Move(TRunEvent::Terminate)) return false;
   EndVerifications(true);  // their files are whole: they stay, unchecked
   for (auto& job : Jobs_) {
     if (job->Index < 0) continue;
@@ -538,6 +551,7 @@ void TConversionEngine::Terminate() {
     job->Sink->Stop();
   }
   if (!AnyRunning()) StartNext();  // nothing to wait for: the run is over now
+  return true;
 }
 
 std::vector<TConversionEngine::TJobView> TConversionEngine::Running() const {

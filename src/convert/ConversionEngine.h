@@ -11,6 +11,8 @@
 
 #include "ConvertResult.h"
 #include "DefaultSettings.h"
+#include "EngineOptions.h"
+#include "RunState.h"
 
 class QSocketNotifier;
 class QTimer;
@@ -63,8 +65,10 @@ class TConversionEngine : public QObject {
 
   // Begins a run over `tasks` with up to `jobs` at once (0: one for each core);
   // cores the jobs leave free go to splitting long files when `split`. Starts
-  // nothing by itself unless AutoStart is set.
-  void Begin(std::vector<TTask*> tasks, int jobs, bool split);
+  // nothing by itself unless AutoStart is set. Refused while a run is active.
+  bool Begin(std::vector<TTask*> tasks, int jobs, bool split);
+  // The same, with the options of the run set first.
+  bool Begin(std::vector<TTask*> tasks, const TEngineOptions& options);
   // After Begin: adds a task at the end of the run, taking the run up again when it has
   // finished (not when it was cancelled or ended). A task appended again while it
   // still runs is converted again after, into its own output.
@@ -74,19 +78,25 @@ class TConversionEngine : public QObject {
   // held, cancelled or ended. Emits Finished once nothing runs and nothing is left.
   void StartNext();
 
-  void Pause();
-  void Resume();
-  bool Paused() const { return Paused_; }
-  // No task starts while held; those running go on.
-  void Hold(bool held) { Held_ = held; }
+  // Each of these moves the run as RunStateAfter allows, and is refused (false,
+  // nothing done) where it does not.
+  bool Pause();
+  bool Resume();
   // The running files end with the audio so far; no other starts.
-  void Cancel();
-  bool Cancelled() const { return Cancelled_; }
+  bool Cancel();
   // The running files are discarded; no other starts. Those written already stay,
   // their checks stopped.
-  void Terminate();
+  bool Terminate();
+  // No task starts while held, whatever the run's state; those running go on.
+  // For a question put to the user: the answer decides what comes next.
+  void Hold(bool held) { Held_ = held; }
+
+  TRunState State() const { return State_; }
+  bool Paused() const { return State_ == TRunState::Paused; }
+  // Cancelled by the user, ending or ended.
+  bool Cancelled() const { return State_ == TRunState::Cancelling || State_ == TRunState::Cancelled; }
   // A run has begun and not yet finished.
-  bool Active() const { return Active_; }
+  bool Active() const { return RunActive(State_); }
   bool AnyRunning() const;
 
   struct TJobView {
@@ -124,6 +134,12 @@ class TConversionEngine : public QObject {
  private:
   struct TJob;
   struct TVerification;
+  // Moves the run's state on `event`; false when the state allows no such move.
+  bool Move(TRunEvent event);
+  // Nothing more starts: cancelled or ended at once.
+  bool Stopping() const { return Cancelled() || Discarding(); }
+  // Ending or ended at once: the running files are discarded.
+  bool Discarding() const { return State_ == TRunState::Terminating || State_ == TRunState::Terminated; }
   void SetUpJobs(int count);
   void StartTask(TJob& job, int index);
   // The task's output is there, complete and not older than its input.
@@ -158,11 +174,8 @@ class TConversionEngine : public QObject {
   int Started_ = 0;
   int Wanted_ = 1;
   QHash<QString, const TTask*> Written_;  // names written in this run, and by which task
-  bool Active_ = false;
-  bool Paused_ = false;
+  TRunState State_ = TRunState::Idle;
   bool Held_ = false;
-  bool Cancelled_ = false;
-  bool Terminating_ = false;
   bool Starting_ = false;
   bool Progress_ = false;
   QTimer* Kick_ = nullptr;

@@ -1,6 +1,7 @@
 #include "RunClock.h"
 
 #include <algorithm>
+#include <chrono>
 
 void TRunClock::Start(std::int64_t now) {
   Start_ = now;
@@ -26,4 +27,9 @@ std::int64_t TRunClock::Elapsed(std::int64_t now) const {
 std::int64_t TRunClock::Remaining(std::int64_t elapsed, std::int64_t done, std::int64_t total) {
   if (done <= 0 || total <= done) return 0;
   return static_cast<std::int64_t>(double(elapsed) / double(done) * double(total - done));
+}
+
+std::int64_t TRunClock::SteadyMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }

@@ -15,6 +15,9 @@ class TRunClock {
   // What is left of `total` after `done` (any one unit), at the pace `elapsed`
   // took for `done`; 0 before any progress.
   static std::int64_t Remaining(std::int64_t elapsed, std::int64_t done, std::int64_t total);
+  // The real steady clock in milliseconds, from an arbitrary start: what the
+  // progress window reads unless a test gives it another.
+  static std::int64_t SteadyMs();
 
  private:
   std::int64_t Start_ = 0;

@@ -151,11 +151,11 @@ TEST_F(PrgFormTest, UnknownDurationHidesTheBarsForThatTaskOnly) {
   bool hiddenSeen = false, shownAgain = false;
   MessageAnswerer answer([](const QString&) { return 2; });
   answer.WhileIdle = [&] {
-    if (w.fileLabel->text().contains("(1/2)") && !w.totalPrgBar->isVisible() && w.Label1->isVisible() &&
-        w.Label2->isVisible())
+    if (w.fileLabel->text().contains("(1/2)") && !w.totalPrgBar->isVisible() && w.notEstimatedLabel->isVisible() &&
+        w.reportLaterLabel->isVisible())
       hiddenSeen = true;
     if (w.fileLabel->text().contains("(2/2)") && w.totalPrgBar->isVisible() && w.curPrgbar->isVisible() &&
-        !w.Label1->isVisible())
+        !w.notEstimatedLabel->isVisible())
       shownAgain = true;
   };
   w.StartRun();
@@ -212,7 +212,7 @@ TEST_F(PrgFormTest, CancelAnsweredNoGoesOn) {
 TEST_F(PrgFormTest, CancelWhilePausedKeepsTheAudioSoFar) {
   TTask& task = AddTask("song", 60.0);
   TTask& next = AddTask("next", 2.0);
-  bool paused = false, cancelled = false;
+  bool paused = false, cancelled = false, pausableWhileCancelling = true, pausedWhileCancelling = true;
   MessageAnswerer answer([](const QString& text) { return text == lang::ConfirmCancel ? 1 : 2; });
   answer.WhileIdle = [&] {
     if (!paused && w.curPrgbar->value() > 3000) {
@@ -221,9 +221,15 @@ TEST_F(PrgFormTest, CancelWhilePausedKeepsTheAudioSoFar) {
     } else if (paused && !cancelled) {
       cancelled = true;
       w.cancelBtn->click();
+      // Being cancelled, the run is not paused again: its files end as they are.
+      pausableWhileCancelling = w.pauseBtn->isEnabled();
+      w.pauseBtnClick();
+      pausedWhileCancelling = w.pauseBtn->text() == lang::Resume;
     }
   };
   w.StartRun();
+  EXPECT_FALSE(pausableWhileCancelling);
+  EXPECT_FALSE(pausedWhileCancelling);
   ASSERT_EQ(answer.Seen.size(), 2);
   const MediaFacts f = ReadMedia(task.DstFile);
   EXPECT_TRUE(f.DecodedCleanly);
@@ -304,7 +310,7 @@ TEST_F(PrgFormTest, TheTimeLineCountsConvertingTimeAndKnownLengthsOnly) {
     return p.size() == 3 ? p[0].toInt() * 3600 + p[1].toInt() * 60 + p[2].toInt() : -1;
   };
   auto timeLine = [&](int& elapsed, int& remaining) {
-    w.Timer2Timer();
+    w.ShowProgress();
     const auto m = QRegularExpression("^Time elapsed: (\\S+), remained: about (\\S+)$").match(w.timeLabel->text());
     elapsed = m.hasMatch() ? seconds(m.captured(1)) : -1;
     remaining = m.hasMatch() ? seconds(m.captured(2)) : -1;
@@ -314,8 +320,8 @@ TEST_F(PrgFormTest, TheTimeLineCountsConvertingTimeAndKnownLengthsOnly) {
       elapsedResumed = -1, dummy = -1;
   MessageAnswerer answer([](const QString&) { return 2; });
   answer.WhileIdle = [&] {
-    if (w.fileLabel->text().contains("(1/2)") && w.Label1->isVisible()) {
-      w.Timer2Timer();
+    if (w.fileLabel->text().contains("(1/2)") && w.notEstimatedLabel->isVisible()) {
+      w.ShowProgress();
       unknownLines << w.timeLabel->text();
     } else if (w.fileLabel->text().contains("(2/2)") && elapsed1 < 0 && w.curPrgbar->value() > 6000) {
       // 100 s of converting so far; then paused for 500 s.
@@ -494,7 +500,7 @@ TEST_F(PrgFormTest, ProgressTicksStayOnTimeWhileTheWorkerEncodes) {
   QList<qint64> ticks;
   QElapsedTimer clock;
   clock.start();
-  QObject::connect(w.Timer2, &QTimer::timeout, [&] { ticks << clock.elapsed(); });
+  QObject::connect(w.progressTimer, &QTimer::timeout, [&] { ticks << clock.elapsed(); });
   w.Now = [&] { return clock.elapsed() * 10; };  // long enough for an estimate
   MessageAnswerer answer([](const QString&) { return 2; });
   QString timeLine;
@@ -529,6 +535,23 @@ TEST_F(PrgFormTest, HidingWithoutATrayMinimisesAndTheRunGoesOn) {
   EXPECT_TRUE(hidden);
   EXPECT_TRUE(ReadMedia(task.DstFile).DecodedCleanly);
   EXPECT_FALSE(main.isMinimized());  // brought back at the end
+}
+
+// The window's own clock, the one its time line reads unless a test gives it
+// another, keeps time with the system's: over a quarter of a second its count lies
+// between the reference's readings taken just inside and just outside its own.
+TEST_F(PrgFormTest, TheWindowsClockCountsRealMilliseconds) {
+  QElapsedTimer reference;
+  reference.start();
+  const qint64 outerStart = reference.elapsed();
+  const qint64 start = w.Now();
+  const qint64 innerStart = reference.elapsed();
+  QTest::qWait(250);  // time passing is what is measured
+  const qint64 innerEnd = reference.elapsed();
+  const qint64 end = w.Now();
+  const qint64 outerEnd = reference.elapsed();
+  EXPECT_GE(end - start, innerEnd - innerStart - 2);
+  EXPECT_LE(end - start, outerEnd - outerStart + 2);
 }
 
 }  // namespace
@@ -587,7 +610,7 @@ TEST_F(PrgFormTest, TheTotalBarCountsShortFilesAndLongOnes) {
   w.Now = [&] { return clock.elapsed() * 20; };
   QList<int> bar, duringLong;
   int timeLines = 0, contradictions = 0;
-  QObject::connect(w.Timer2, &QTimer::timeout, [&] {
+  QObject::connect(w.progressTimer, &QTimer::timeout, [&] {
     bar << w.totalPrgBar->value();
     if (w.fileLabel->text().endsWith(": long")) duringLong << bar.back();
     const auto m = QRegularExpression("^Time elapsed: (\\d+):(\\d\\d):(\\d\\d), remained: about (\\d+):(\\d\\d):(\\d\\d)$")
