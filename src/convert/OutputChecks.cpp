@@ -24,8 +24,8 @@ bool TOutputChecks::Start(TCheck& check) {
   TRunning* p = r.get();
   p->Check = std::move(check);
   try {
-    p->Thread = std::thread([this, p, path = NativePath(check.Result.Output).toStdString(),
-                             samples = check.Result.EncodedSamples] {
+    p->Thread = std::thread([this, p, path = NativePath(p->Check.Result.Output).toStdString(),
+                             samples = p->Check.Result.EncodedSamples] {
       std::string problem;
       try {
         TOutputVerifier::TOptions options;
