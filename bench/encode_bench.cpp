@@ -61,11 +61,13 @@ using Clock = std::chrono::steady_clock;
 
 double ThroughSink(const std::vector<short>& pcm, const QString& path) {
   TMP3Out sink;
-  sink.BitRate = TMP3BitRate::br192;
-  sink.Quality = TMP3Quality::ql2;
-  sink.SampleRate = TMP3SampleRate::sr41kHz;
-  sink.Mode = TMP3Mode::JOINT_STEREO;
-  sink.Original = false;
+  TMP3OutSettings settings;
+  settings.BitRate = TMP3BitRate::br192;
+  settings.Quality = TMP3Quality::ql2;
+  settings.SampleRate = TMP3SampleRate::sr41kHz;
+  settings.Mode = TMP3Mode::JOINT_STEREO;
+  settings.Original = false;
+  sink.SetSettings(settings);
   MemoryInput input(pcm);
   sink.SetInput(&input);
   sink.FileName = path;

@@ -72,8 +72,10 @@ void Encode(const QString& path) {
   MemoryStream stream;
   sink.Stream = &stream;
   sink.StreamAssigned = true;
-  sink.SplitPartFrames = 16;  // short inputs too are cut into parts and joined
-  sink.SampleRate = TMP3SampleRate::sr41kHz;  // as the program converts: other rates are resampled first
+  TMP3OutSettings settings;
+  settings.SplitPartFrames = 16;  // short inputs too are cut into parts and joined
+  settings.SampleRate = TMP3SampleRate::sr41kHz;  // as the program converts: other rates are resampled first
+  sink.SetSettings(settings);
   std::atomic<bool> ended{false};
   sink.OnDone = [&](TComponent*) { ended = true; };
   sink.OnThreadException = [&](TComponent*, const std::exception&) { ended = true; };

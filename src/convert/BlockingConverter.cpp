@@ -16,7 +16,7 @@ TConvertResult ConvertTask(const TTask& task, TMP3Out& sink, const std::function
   QObject::connect(&engine, &TConversionEngine::Finished, &loop, &QEventLoop::quit);
   if (progress) QObject::connect(&engine, &TConversionEngine::JobProgress, [&progress](int, int p) { progress(p); });
   // Within whatever share of the cores is set already.
-  engine.Begin({&own}, TCoreBudget::Jobs(), sink.SplitFiles);
+  engine.Begin({&own}, TCoreBudget::Jobs(), sink.Settings().SplitFiles);
   loop.exec();
   return result;
 }

@@ -1,19 +1,13 @@
 #include "ConversionEngine.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMetaMethod>
-#include <QStandardPaths>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <exception>
-#include <system_error>
-#include <thread>
+#include <optional>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -21,19 +15,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "AlbumGain.h"
 #include "AudioException.h"
 #include "CoreBudget.h"
 #include "FFmpegIn.h"
 #include "HouseSettings.h"
 #include "Lang.h"
 #include "LoudnessMeter.h"
-#include "MP3FileCheck.h"
 #include "MP3FileWriter.h"
 #include "MP3Out.h"
 #include "NativePath.h"
-#include "OutputVerifier.h"
+#include "OutputChecks.h"
 #include "Paths.h"
-#include "ReplayGainTag.h"
+#include "SourceTrash.h"
 #include "Task.h"
 #include "TaskOps.h"
 
@@ -47,34 +41,9 @@ struct TConversionEngine::TJob {
   int Number = 0;
 };
 
-// The files of one album in a run: those not ended yet, and what the others measured.
-struct TConversionEngine::TAlbum {
-  int Pending = 0;
-  struct TMember {
-    int Index;
-    QString Output;
-    std::unique_ptr<TLoudnessMeter> Meter;
-  };
-  std::vector<TMember> Measured;
-  QStringList LeftOut;  // file names
-};
-
-// One MP3's check: the thread writes Problem and then hands the record over.
-struct TConversionEngine::TVerification {
-  int Index = -1;
-  TConvertResult Result;
-  std::atomic<bool> Stop{false};
-  std::string Problem;
-  std::thread Thread;
-  std::unique_ptr<TLoudnessMeter> Meter;  // for the album, once the file has passed
-  bool Uncut = false;  // its conversion ran to its end unasked
-};
-
 namespace {
 // A file a cancel ends within half a second of its end counts as whole.
 constexpr qint64 WholeWithin = 5000000;
-// An output this much shorter than its input was not made from all of it.
-constexpr qint64 ShortOfInput = 10000000;
 
 // Gives `to` the modification time `from` has (had, when `time` is given instead).
 void GiveTime(const QString& from, const QString& to, QString& note, const timespec* time = nullptr) {
@@ -91,31 +60,6 @@ void GiveTime(const QString& from, const QString& to, QString& note, const times
 
 void GiveInputTime(const TTask& task, TConvertResult& result) { GiveTime(task.SrcFile, task.DstFile, result.Note); }
 
-// Moves `source` to the desktop's trash; empty, or why it stays. This runs on the
-// engine's thread, like the time given to an MP3: a rename and a small info file,
-// never a copy, as a drive without a trash of its own is refused, not copied
-// across to the home trash.
-QString MoveToTrash(const QString& source, const QString& output) {
-  struct stat in {}, out {};
-  if (::stat(NativePath(source).constData(), &in) != 0)
-    return lang::TrashSourceGone + QString::fromLocal8Bit(std::strerror(errno));
-  // Written over its own input, or over a link to it, the file is the MP3 now.
-  if (::stat(NativePath(output).constData(), &out) == 0 && in.st_dev == out.st_dev && in.st_ino == out.st_ino)
-    return lang::TrashIsOutput;
-  // Qt uses a "files" folder of the working directory when it cannot make the home
-  // trash (when the data folder is missing, as in a new account): it is made first.
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  const QString home = data + "/Trash";
-  if (data.isEmpty() || !QDir().mkpath(data) ||
-      !(QFileInfo(home).isDir() ||
-        QDir().mkdir(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)))
-    return QString(lang::TrashNoFolderFormat).arg(home);
-  QFile file(source);
-  if (file.moveToTrash()) return {};
-  // The home trash is on another drive, and rename cannot cross it.
-  if (file.errorString() == QString::fromLocal8Bit(std::strerror(EXDEV))) return lang::TrashOtherDrive;
-  return file.errorString();
-}
 }  // namespace
 
 TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObject(parent), Configure(ApplyHouseSettings) {
@@ -127,6 +71,11 @@ TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObj
   if (WakeFd_ < 0) throw EAudioException("The conversion engine cannot be set up: no event descriptor");
   Wake_ = new QSocketNotifier(WakeFd_, QSocketNotifier::Read, this);
   connect(Wake_, &QSocketNotifier::activated, this, &TConversionEngine::CollectFailures);
+  Checks_ = std::make_unique<TOutputChecks>([fd = WakeFd_] {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = ::write(fd, &one, sizeof one);
+  });
+  Albums_ = std::make_unique<TAlbumGain>();
   auto job = std::make_unique<TJob>();
   if (firstSink) {
     job->Sink = firstSink;
@@ -241,11 +190,12 @@ bool TConversionEngine::Begin(std::vector<TTask*> tasks, int jobs, bool split) {
   }
   Wanted_ = std::clamp(jobs, 1, int(Jobs_.size()));
   for (auto& job : Jobs_) {
-    job->Sink->SplitFiles = split;
-    job->Sink->ReplayGain = ReplayGain != TReplayGainMode::None;
+    TMP3OutSettings s = job->Sink->Settings();
+    s.SplitFiles = split;
+    s.ReplayGain = ReplayGain != TReplayGainMode::None;
+    job->Sink->SetSettings(s);
   }
-  AlbumOf_.clear();
-  Albums_.clear();
+  Albums_->Clear();
   for (int i = 0; i < int(Tasks_.size()); ++i) JoinAlbum(i);
   if (AutoStart) Kick();
   return true;
@@ -275,20 +225,20 @@ void TConversionEngine::StartNext() {
     if (Stopping() || Next_ >= Tasks_.size()) break;
     // A task appended again waits for its first conversion to end: both would write one file.
     if (std::any_of(Jobs_.begin(), Jobs_.end(), [this](const auto& j) { return j->Index >= 0 && Tasks_[j->Index] == Tasks_[Next_]; }) ||
-        std::any_of(Verifying_.begin(), Verifying_.end(), [this](const auto& v) { return Tasks_[v->Index] == Tasks_[Next_]; }))
+        Checks_->Any([this](int i) { return Tasks_[i] == Tasks_[Next_]; }))
       break;
     StartTask(job, int(Next_++));
   }
   Starting_ = false;
   const bool left = Next_ < Tasks_.size() && !Stopping();
-  if (AnyRunning() || !Verifying_.empty()) return;
+  if (AnyRunning() || !Checks_->Empty()) return;
   if (left) {
     // Tasks that failed at once left their jobs free for the rest.
     if (AutoStart && !Paused() && !Held_) Kick();
     return;
   }
   Move(TRunEvent::Drained);
-  Albums_.clear();  // albums a cancel left incomplete keep their files' own gains only
+  Albums_->Clear();  // albums a cancel left incomplete keep their files' own gains only
   emit Finished();
 }
 
@@ -312,18 +262,7 @@ bool TConversionEngine::AlreadyConverted(const TTask& task) const {
   return Existing == TExistingOutput::Skip && Written_.value(task.DstFile, &task) == &task && UpToDate(task);
 }
 
-bool TConversionEngine::UpToDate(const TTask& task) {
-  struct stat output {}, input {};
-  const QByteArray outputName = NativePath(task.DstFile);
-  if (::stat(outputName.constData(), &output) != 0 || !S_ISREG(output.st_mode)) return false;
-  // An input that cannot be read now leaves the output be: its conversion would fail.
-  if (::stat(NativePath(task.SrcFile).constData(), &input) == 0 &&
-      std::pair(output.st_mtim.tv_sec, output.st_mtim.tv_nsec) < std::pair(input.st_mtim.tv_sec, input.st_mtim.tv_nsec))
-    return false;
-  const TMP3FileCheck::TResult check = TMP3FileCheck::Read(outputName.toStdString());
-  // A whole file that holds less than the input states (one a cancel ended) is made again.
-  return check.Complete && (task.Duration <= 0 || qint64(check.Seconds() * 1e7) >= task.Duration - ShortOfInput);
-}
+bool TConversionEngine::UpToDate(const TTask& task) { return TOutputChecks::UpToDate(task); }
 
 void TConversionEngine::Skip(int index) {
   TTask& task = *Tasks_[index];
@@ -357,11 +296,11 @@ void TConversionEngine::StartTask(TJob& job, int index) {
     SinkFailed(job, QString::fromUtf8(e.what()));
     return;
   }
-  TMP3Settings settings = job.Sink->Settings();
+  TMP3OutSettings settings = job.Sink->Settings();
   TMP3Tags tags;
   ApplyTaskToEncoder(task, settings, tags);
-  job.Sink->ApplySettings(settings);
-  job.Sink->ApplyTags(tags);
+  job.Sink->SetSettings(settings);
+  job.Sink->SetTags(tags);
   job.Sink->Run();  // a failure to start arrives through SinkFailed
 }
 
@@ -435,64 +374,18 @@ void TConversionEngine::StartVerification(int index, TConvertResult result, std:
                                           bool uncut) {
   if (BeforeVerify) BeforeVerify(result.Output);
   if (Discarding()) return Report(index, std::move(result), std::move(meter));
-  auto v = std::make_unique<TVerification>();
-  v->Index = index;
-  v->Uncut = uncut;
-  v->Result = std::move(result);
-  v->Meter = std::move(meter);
-  TVerification* p = v.get();
-  try {
-    p->Thread = std::thread([this, p, path = NativePath(p->Result.Output).toStdString(),
-                             samples = p->Result.EncodedSamples] {
-      try {
-        TOutputVerifier::TOptions options;
-        options.Stop = &p->Stop;
-        // A core no conversion is using decodes the file's back half.
-        options.TakeCore = TCoreBudget::TryTakeHelper;
-        options.GiveCore = TCoreBudget::GiveHelper;
-        p->Problem = TOutputVerifier::Check(path, samples, options);
-      } catch (const std::exception& e) {
-        p->Problem = std::string("it cannot be checked: ") + e.what();
-      }
-      {
-        std::lock_guard l(FailedMx_);
-        Verified_.push_back(p);
-      }
-      const std::uint64_t one = 1;
-      [[maybe_unused]] ssize_t n = ::write(WakeFd_, &one, sizeof one);
-    });
-  } catch (const std::system_error&) {
-    return Report(index, std::move(v->Result), std::move(v->Meter));  // no thread to be had: the file stays unchecked
-  }
-  Verifying_.push_back(std::move(v));
+  TOutputChecks::TCheck check{index, std::move(result), std::move(meter), uncut, {}};
+  // No thread to be had: the file stays unchecked.
+  if (!Checks_->Start(check)) return Report(index, std::move(check.Result), std::move(check.Meter));
   emit JobWritten(index);
   if (AutoStart) Kick();
 }
 
 void TConversionEngine::EndVerifications(bool all) {
-  if (all) {
-    for (auto& v : Verifying_) v->Stop = true;
-    for (auto& v : Verifying_)
-      if (v->Thread.joinable()) v->Thread.join();
-  }
-  std::vector<TVerification*> ended;
-  {
-    std::lock_guard l(FailedMx_);
-    ended.swap(Verified_);
-  }
-  for (TVerification* p : ended) {
-    const auto at = std::find_if(Verifying_.begin(), Verifying_.end(), [p](const auto& v) { return v.get() == p; });
-    if (at == Verifying_.end()) continue;
-    std::unique_ptr<TVerification> v = std::move(*at);
-    Verifying_.erase(at);
-    if (v->Thread.joinable()) v->Thread.join();
-    if (!v->Problem.empty()) {
-      v->Result.Outcome = TJobOutcome::Failed;
-      v->Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(v->Problem);
-    }
+  for (TOutputChecks::TCheck& c : Checks_->TakeEnded(all)) {
     // A check stopped before its end passed nothing.
-    const bool passed = v->Uncut && v->Problem.empty() && !all && !Discarding();
-    if (Active()) Report(v->Index, std::move(v->Result), std::move(v->Meter), passed);
+    const bool passed = c.Uncut && c.Problem.empty() && !all && !Discarding();
+    if (Active()) Report(c.Index, std::move(c.Result), std::move(c.Meter), passed);
   }
 }
 
@@ -505,9 +398,8 @@ void TConversionEngine::TrashSource(int index, TConvertResult& result) {
     if (reads(int(i))) return;
   for (const auto& job : Jobs_)
     if (job->Index >= 0 && reads(job->Index)) return;
-  for (const auto& v : Verifying_)
-    if (reads(v->Index)) return;
-  const QString problem = MoveToTrash(source, result.Output);
+  if (Checks_->Any(reads)) return;
+  const QString problem = TSourceTrash::Move(source, result.Output);
   if (problem.isEmpty())
     result.Trashed = source;
   else
@@ -577,52 +469,23 @@ std::vector<TConversionEngine::TJobView> TConversionEngine::Running() const {
 void TConversionEngine::JoinAlbum(int index) {
   if (ReplayGain != TReplayGainMode::Album) return;
   const TTask& task = *Tasks_[index];
-  const QString& artist = task.AlbumArtist.isEmpty() ? task.Artist : task.AlbumArtist;
-  const QString key = task.Album.isEmpty() ? "folder\n" + FolderPart(NativeAbsolutePath(task.SrcFile))
-                                           : "album\n" + task.Album + "\n" + artist;
-  AlbumOf_.resize(Tasks_.size());
-  AlbumOf_[index] = key;
-  auto& album = Albums_[key];
-  if (!album) album = std::make_unique<TAlbum>();
-  ++album->Pending;
+  Albums_->Join(index, {task.Album, task.AlbumArtist, task.Artist, FolderPart(NativeAbsolutePath(task.SrcFile))});
 }
 
 void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std::unique_ptr<TLoudnessMeter> meter) {
-  if (ReplayGain != TReplayGainMode::Album || index >= int(AlbumOf_.size())) return;
-  const auto found = Albums_.find(AlbumOf_[index]);
-  if (found == Albums_.end()) return;
-  TAlbum& album = *found->second;
+  if (ReplayGain != TReplayGainMode::Album) return;
   const bool whole = result.Outcome == TJobOutcome::Converted || result.Outcome == TJobOutcome::EndedEarly;
-  if (whole && meter)
-    album.Measured.push_back({index, result.Output, std::move(meter)});
-  else
-    album.LeftOut << ReadableName(FileNamePart(Tasks_[index]->SrcFile));
-  if (--album.Pending > 0) return;
-  const std::unique_ptr<TAlbum> done = std::move(found->second);
-  Albums_.erase(found);
-  std::vector<const TLoudnessMeter*> meters;
-  double peak = 0;
-  for (const auto& m : done->Measured) {
-    meters.push_back(m.Meter.get());
-    peak = std::max(peak, m.Meter->Peak());
-  }
-  const std::vector<std::uint8_t> frames =
-      TReplayGainTag::Frames("ALBUM", TLoudnessMeter::GainOf(TLoudnessMeter::Loudness(meters)), peak);
-  const QString leftOut =
-      done->LeftOut.isEmpty()
-          ? QString()
-          : QString(lang::AlbumGainLeftOutFormat)
-                .arg(done->Measured.size())
-                .arg(done->Measured.size() + std::size_t(done->LeftOut.size()))
-                .arg(done->LeftOut.join(", "));
-  for (const auto& m : done->Measured) {
-    QString note = leftOut;
+  const std::optional<TAlbumGain::TDone> done = Albums_->Ended(
+      index, result.Output, whole ? std::move(meter) : nullptr, ReadableName(FileNamePart(Tasks_[index]->SrcFile)));
+  if (!done) return;
+  for (const TAlbumGain::TMember& m : done->Measured) {
+    QString note = done->LeftOut;
     try {
       // The fill touches the file after it was given its input's time; the input
       // itself may be in the trash by now, so the MP3's own time is given back.
       struct stat before {};
       const bool timed = ::stat(NativePath(m.Output).constData(), &before) == 0;
-      TMP3FileWriter::FillPadding(NativePath(m.Output).toStdString(), frames);
+      TMP3FileWriter::FillPadding(NativePath(m.Output).toStdString(), done->Frames);
       if (KeepFileTime) GiveTime(Tasks_[m.Index]->SrcFile, m.Output, note, timed ? &before.st_mtim : nullptr);
     } catch (const std::exception& e) {
       note = lang::NoAlbumGain + QString::fromUtf8(e.what());

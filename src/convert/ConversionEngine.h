@@ -16,7 +16,9 @@
 
 class QSocketNotifier;
 class QTimer;
+class TAlbumGain;
 class TLoudnessMeter;
+class TOutputChecks;
 class TMP3Out;
 class TFFmpegIn;
 struct TTask;
@@ -133,7 +135,6 @@ class TConversionEngine : public QObject {
 
  private:
   struct TJob;
-  struct TVerification;
   // Moves the run's state on `event`; false when the state allows no such move.
   bool Move(TRunEvent event);
   // Nothing more starts: cancelled or ended at once.
@@ -184,11 +185,8 @@ class TConversionEngine : public QObject {
   std::mutex FailedMx_;
   std::vector<std::pair<TJob*, QString>> Failed_;
   int WakeFd_ = -1;
-  // Checks under way, and (under FailedMx_) those ended, told through the same eventfd.
-  std::vector<std::unique_ptr<TVerification>> Verifying_;
-  std::vector<TVerification*> Verified_;
+  // Checks under way; those ended are told through the same eventfd.
+  std::unique_ptr<TOutputChecks> Checks_;
   QSocketNotifier* Wake_ = nullptr;
-  struct TAlbum;
-  std::vector<QString> AlbumOf_;  // each task's album
-  std::map<QString, std::unique_ptr<TAlbum>> Albums_;
+  std::unique_ptr<TAlbumGain> Albums_;
 };

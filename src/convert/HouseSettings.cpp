@@ -5,9 +5,11 @@
 void ApplyHouseSettings(TMP3Out& sink) {
   sink.SetSuspendWhenIdle(true);
   sink.SetFileMode(TFileOutputMode::foRewrite);
-  sink.BitRate = TMP3BitRate::br192;
-  sink.Quality = TMP3Quality::ql2;
-  sink.SampleRate = TMP3SampleRate::sr41kHz;
-  sink.Original = false;
-  sink.VBRQuality = TMP3Quality::ql2;
+  TMP3OutSettings s = sink.Settings();
+  s.BitRate = TMP3BitRate::br192;
+  s.Quality = TMP3Quality::ql2;
+  s.SampleRate = TMP3SampleRate::sr41kHz;
+  s.Original = false;
+  s.VBRQuality = TMP3Quality::ql2;
+  sink.SetSettings(s);
 }

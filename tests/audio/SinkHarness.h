@@ -10,6 +10,8 @@
 // The failure handler runs on the worker thread, so what it records is guarded.
 struct SinkHarness {
   TMP3Out sink;
+  TMP3OutSettings settings;  // given to the sink with the tags at each Run
+  TMP3Tags tags;
   int done = 0;
   std::atomic<int> failures{0};
   std::mutex failureMx;
@@ -24,6 +26,11 @@ struct SinkHarness {
       }
       ++failures;
     };
+  }
+  void Run() {
+    sink.SetSettings(settings);
+    sink.SetTags(tags);
+    sink.Run();
   }
   std::string Failure() {
     std::lock_guard l(failureMx);

@@ -230,7 +230,9 @@ TEST_F(ConversionEngineTest, OutputsThatDoNotPlayToTheirEndFailTheRestPassExactl
   ASSERT_TRUE(MakeWav(high, {2.0, 48000, 2, {}}));
   AddReadTask(high);
   const qint64 lengths[] = {44100, 88200, 88200, 88200};  // per channel at 44.1 kHz, each task's output rate
-  engine.FirstSink().SplitPartFrames = 16;  // two parts fit in a second
+  TMP3OutSettings settings = engine.FirstSink().Settings();
+  settings.SplitPartFrames = 16;  // two parts fit in a second
+  engine.FirstSink().SetSettings(settings);
   engine.BeforeVerify = [this](const QString& output) {
     QFile f(output);
     if (output == Tasks[1]->DstFile && f.open(QIODevice::ReadWrite)) {

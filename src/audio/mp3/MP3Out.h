@@ -8,18 +8,18 @@
 #include <vector>
 
 #include "AudioFileOut.h"
-#include "Lame.h"
-#include "LameTag.h"
 #include "MP3EncoderBuilder.h"
 #include "MP3FileWriter.h"
+#include "MP3OutSettings.h"
+#include "MP3StreamEncoder.h"
 #include "Mp3Types.h"
-#include "SplitEncoder.h"
 
-class TFrameConverter;
 class TLoudnessMeter;
+class TRateMatcher;
+class TTrackGain;
 
 // The sink that encodes its input into an MP3 file: it reads a step of the input
-// and hands it to the encoder, or to the encoders of a file encoded in parts. The
+// and hands it to the file's encoder, whole or in parts (TMP3EncoderChoice). The
 // file is written beside its final name and moved there only once it is complete.
 class TMP3Out : public TAudioFileOut {
  public:
@@ -27,42 +27,20 @@ class TMP3Out : public TAudioFileOut {
   ~TMP3Out() override;
 
   static constexpr int StepBufferSize = 16384;
-
-  TMP3BitRate BitRate = TMP3BitRate::br128;
-  std::string Id3TagTitle, Id3TagArtist, Id3TagAlbum, Id3TagYear, Id3TagTrack, Id3TagComment, Id3TagGenre;
-  std::string Id3TagAlbumArtist, Id3TagDisc, Id3TagComposer;
-  std::string Id3Cover;  // picture bytes; empty for none
   static constexpr std::size_t MaxCoverBytes = TMP3EncoderBuilder::MaxCoverBytes;
-  TMP3Quality Quality = TMP3Quality::ql5;
-  TMP3SampleRate SampleRate = TMP3SampleRate::srDefault;
-  TMP3Mode Mode = TMP3Mode::STEREO;
-  bool CRC = false;
-  bool Copyright = false;
-  bool Original = true;
-  bool WriteVBRHeader = false;
-  bool EnableVBR = false;
-  TMP3Quality VBRQuality = TMP3Quality::ql5;
-  int VBRMinBitrate = 128;
-  int VBRMaxBitrate = 192;
+  using TSplitReport = TMP3StreamEncoder::TSplitReport;
 
-  void ApplySettings(const TMP3Settings& s);
-  TMP3Settings Settings() const;
-  void ApplyTags(const TMP3Tags& tags);
+  // What the next run encodes with, and the tags it writes.
+  void SetSettings(const TMP3OutSettings& settings) { Settings_ = settings; }
+  const TMP3OutSettings& Settings() const { return Settings_; }
+  void SetTags(const TMP3Tags& tags) { Tags_ = tags; }
+  const TMP3Tags& Tags() const { return Tags_; }
+
   // The run in progress, once stopped, leaves nothing: its file is discarded
   // instead of finished.
   void DiscardRun() { DiscardRequest_ = true; }
-  // A long file is encoded in parts on the cores free while it runs, and joined.
-  bool SplitFiles = true;
-  int SplitPartFrames = 384;  // frames in a part
-  struct TSplitReport {
-    bool Used = false;
-    int Seams = 0, Continued = 0, HelperParts = 0;
-  };
   // How the last run's file was encoded.
   const TSplitReport& SplitReport() const { return SplitReport_; }
-  // Each file is measured as it is encoded and tagged with its ReplayGain; the
-  // audio itself is never changed.
-  bool ReplayGain = false;
   // The last finished file's measurement, once; null when there is none.
   std::unique_ptr<TLoudnessMeter> TakeLoudness();
   // Why the last run's cover picture was left out; empty when it was not.
@@ -77,63 +55,30 @@ class TMP3Out : public TAudioFileOut {
   void FinishOutput() override;
 
  private:
-  TMP3EncoderBuilder::TSettings EncoderSettings() const;
-  TMP3Tags Tags() const;
-  // Builds the encoders and writes the file's head.
+  // Makes the file's encoder and writes the file's head.
   void StartEncoding();
-  // The rate a file encoded in parts is encoded at; 0 when it is encoded whole.
-  // The rate the encoders get, and whether the file is long enough to split
-  // (when splitting is on); none when no encoder can be made.
-  struct TEncoderShape {
-    int Rate = 0;
-    bool Split = false;
-  };
-  TEncoderShape Shape(const TMP3EncoderBuilder& builder) const;
-  void Feed(const std::uint8_t* pcm, int samples, TSampleFormat format, int channels);
-  void StartSplit(const TMP3EncoderBuilder& builder);
-  // Measures what the encoders get, then hands it to them.
-  void Measure(const void* pcm, int samples, TSampleFormat format);
-  void Encode(const std::uint8_t* pcm, int samples, int channels, TSampleFormat format);
-  // Writes `bytes` of the one encoder's output from its buffer.
-  void Write(std::size_t bytes);
-  // Encodes what the encoders hold back; returns the stream's tag frame (empty for none).
-  std::vector<std::uint8_t> EndEncoding();
-  // Releases the run's encoders, core and file (kept only if finished), and closes
-  // the input; quietly when the run has no product.
+  // Hands a step, made fit for the encoder, to it, through the resampler when there is one.
+  void Encode(std::uint8_t* pcm, int samples, int channels, TSampleFormat format);
+  // Encodes what is held back and puts the file in place.
+  void Commit();
+  // Releases the run's encoder and file (kept only if finished), and closes the
+  // input; quietly when the run has no product.
   void EndRun(bool product);
   void CloseInputQuietly();
 
+  TMP3OutSettings Settings_;
+  TMP3Tags Tags_;
   alignas(16) unsigned char StepBuffer[StepBufferSize];
   bool Prepared_ = false;
   bool Failed_ = false;  // the product is broken: it must not reach its name
   std::atomic<bool> DiscardRequest_{false};
   std::string CoverNote_;
-  long long Fed_ = 0;  // samples per channel handed to the encoder
   long long EncodedSamples_ = 0;
-  TMP3FileWriter Writer_;
-  // The stream's Info frame where the encoder leaves it out (empty when it does
-  // not), and, encoded whole, what it counts.
-  std::vector<std::uint8_t> InfoFrame_;
-  TLameTag::TStream Written_;
-  bool InBudget_ = false;
-  int InRate_ = 0;
-  // Encoded whole: one encoder and its output buffer.
-  lame_t Encoder_ = nullptr;
-  std::vector<unsigned char> Mp3Buffer_;
-  // Encoded in parts: resampled first when the encoders work at another rate.
-  std::unique_ptr<TSplitEncoder> Splitter_;
-  TSplitEncoder::TLayout SplitLayout_;
-  std::unique_ptr<TFrameConverter> Resampler_;
-  std::vector<std::uint8_t> Resampled_;
-  // Samples into and out of the resampler that gives the encoders their rate.
-  long long ResampleIn_ = 0, ResampleOut_ = 0;
-  int InChannels_ = 0;
-  TSampleFormat InFormat_ = TSampleFormat::sfInt16;
-  void PushResampled(bool last);
   TSplitReport SplitReport_;
-  // With ReplayGain: the file's ID3v2 tag as written, and the meter of its audio.
-  std::vector<std::uint8_t> Head_;
-  std::unique_ptr<TLoudnessMeter> Meter_;
+  TMP3FileWriter Writer_;
+  std::unique_ptr<TMP3StreamEncoder> Encoder_;
+  std::unique_ptr<TRateMatcher> Resampler_;  // when the encoder works at another rate
+  std::unique_ptr<TTrackGain> Gain_;         // with ReplayGain
   std::mutex MeasuredMx_;  // the finished measurement goes from the worker to the run's owner
   std::unique_ptr<TLoudnessMeter> Measured_;
 };

@@ -57,7 +57,9 @@ TEST_F(DecodingTest, EveryInputFormatConvertsToStereoMp3OfTheSameLength) {
                         {"surround.wav", 48000, 6, "s16"},   {"float.wav", 96000, 2, "flt"},
                         {"stereo.wma", 44100, 2, "wma"},     {"mono.wma", 22050, 1, "wma"}};
   TMP3Out sink;
-  sink.Quality = TMP3Quality::ql2;
+  TMP3OutSettings settings;
+  settings.Quality = TMP3Quality::ql2;
+  sink.SetSettings(settings);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const ToneSpec tone{2.5, c.rate, c.channels, {}};

@@ -11,6 +11,26 @@ namespace {
 // The back half decoded on a lent core must say exactly what one pass says:
 // nothing for a clean file, and the same damage at the same time for a file
 // damaged before or after the split, or cut. Every core taken is given back.
+// A core lent for the back half goes back even when that half never starts: here
+// the file is gone by the time it opens it, and the front decodes it all.
+TEST(OutputVerifierTest, ACoreLentToABackHalfThatCannotOpenTheFileIsGivenBack) {
+  TestFolder t;
+  const QString file = t.Path("gone.mp3");
+  ASSERT_TRUE(MakeMp3(file, {12.0, 44100, 2, {}}, 128000));
+  const DecodedAudio audio = DecodeAudio(file);
+  ASSERT_TRUE(audio.Clean);
+  int taken = 0, given = 0;
+  TOutputVerifier::TOptions options;
+  options.TakeCore = [&] { return QFile::remove(file) && ++taken > 0; };
+  options.GiveCore = [&] { ++given; };
+  options.MinHalfBytes = 1024;
+  EXPECT_EQ(TOutputVerifier::Check(QFile::encodeName(file).toStdString(),
+                                   static_cast<long long>(audio.Samples.size()) / audio.Channels, options),
+            "");
+  EXPECT_EQ(taken, 1);
+  EXPECT_EQ(given, taken);
+}
+
 TEST(OutputVerifierTest, TheBackHalfOnALentCoreSaysWhatOnePassSays) {
   TestFolder t;
   struct TCase {

@@ -162,28 +162,28 @@ struct Encoded {
 };
 
 Encoded Encode(const QString& path, const std::vector<short>& pcm, const Encoding& e, bool split,
-               int partFrames = 16, std::function<void(TMP3Out&)> more = {}) {
+               int partFrames = 16, std::function<void(SinkHarness&)> more = {}) {
   SinkHarness h;
   ToneInput input(e.rate, e.channels, 0);
   input.Samples = pcm;
   h.sink.SetInput(&input);
   h.sink.FileName = path;
-  h.sink.SampleRate = e.out;
-  h.sink.Mode = e.mode;
-  h.sink.Quality = TMP3Quality::ql2;
-  h.sink.VBRQuality = TMP3Quality::ql2;
-  h.sink.EnableVBR = e.vbrMax > 0;
-  h.sink.WriteVBRHeader = e.vbrMax > 0;
-  h.sink.VBRMinBitrate = e.vbrMin;
-  h.sink.VBRMaxBitrate = e.vbrMax;
+  h.settings.SampleRate = e.out;
+  h.settings.Mode = e.mode;
+  h.settings.Quality = TMP3Quality::ql2;
+  h.settings.VBRQuality = TMP3Quality::ql2;
+  h.settings.EnableVBR = e.vbrMax > 0;
+  h.settings.WriteVBRHeader = e.vbrMax > 0;
+  h.settings.VBRMinBitrate = e.vbrMin;
+  h.settings.VBRMaxBitrate = e.vbrMax;
   TMP3BitRate rate = TMP3BitRate::br128;
   for (int i = 0; i < int(std::size(Mp3BitRateKbps)); ++i)
     if (Mp3BitRateKbps[i] == e.kbps) rate = static_cast<TMP3BitRate>(i);
-  h.sink.BitRate = rate;
-  h.sink.SplitFiles = split;
-  h.sink.SplitPartFrames = partFrames;
-  if (more) more(h.sink);
-  h.sink.Run();
+  h.settings.BitRate = rate;
+  h.settings.SplitFiles = split;
+  h.settings.SplitPartFrames = partFrames;
+  if (more) more(h);
+  h.Run();
   EXPECT_TRUE(h.WaitIdle(120000));
   EXPECT_EQ(h.failures, 0) << h.Failure();
   return {DecodeAudio(path), h.sink.SplitReport()};
@@ -334,7 +334,7 @@ TagFields ReadTag(const QString& path) {
 TEST_F(SplitTest, TheJoinedStreamHasOneTagForTheWholeOfIt) {
   const std::vector<short> pcm = MakeSignal(Signal::Clicks, 44100, 6.0);
   const Encoding e{.kbps = 128};
-  auto tagged = [](TMP3Out& sink) { sink.Id3TagTitle = "Joined"; };
+  auto tagged = [](SinkHarness& h) { h.tags.Title = "Joined"; };
   const Encoded serial = Encode(Out("serial.mp3"), pcm, e, false, 16, tagged);
   const Encoded split = Encode(Out("split.mp3"), pcm, e, true, 16, tagged);
   ASSERT_GT(split.report.Seams, 0);
@@ -375,9 +375,9 @@ class InfoFrameTest : public SplitTest, public ::testing::WithParamInterface<std
 TEST_P(InfoFrameTest, HeadsTheStreamAndTrimsItToTheInputsLength) {
   const auto& [c, split] = GetParam();
   const std::vector<short> pcm = MakeSignal(Signal::Clicks, c.e.rate, 3.0, c.e.channels);
-  const Encoded out = Encode(Out("info.mp3"), pcm, c.e, split, 16, [&](TMP3Out& sink) {
-    sink.CRC = c.crc;
-    sink.Id3TagTitle = "Info";
+  const Encoded out = Encode(Out("info.mp3"), pcm, c.e, split, 16, [&](SinkHarness& h) {
+    h.settings.CRC = c.crc;
+    h.tags.Title = "Info";
   });
   EXPECT_EQ(out.report.Used, split);
   ASSERT_TRUE(out.audio.Clean);
@@ -454,8 +454,8 @@ TEST_P(SplitPathTest, PauseStopAndCancelWhileSplit) {
     h.sink.SetInput(&input);
     const QString name = Out(cancel ? "cancelled.mp3" : "stopped.mp3");
     h.sink.FileName = name;
-    h.sink.SplitPartFrames = 32;
-    h.sink.Run();
+    h.settings.SplitPartFrames = 32;
+    h.Run();
     ASSERT_TRUE(QTest::qWaitFor([&] { return input.Delivered > input.TotalBytes() / 4; }, 60000));
     h.sink.Pause();
     QTest::qWait(100);
@@ -505,7 +505,7 @@ TEST_F(SplitTest, EveryFrameLayoutJoinsCleanly) {
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.e.rate << " Hz, " << c.e.kbps << " kbps, vbr " << c.e.vbrMax);
     const std::vector<short> pcm = MakeSignal(Signal::Clicks, c.e.rate, c.e.rate < 32000 ? 10.0 : 4.0, c.e.channels);
-    auto crc = [&](TMP3Out& sink) { sink.CRC = c.crc; };
+    auto crc = [&](SinkHarness& h) { h.settings.CRC = c.crc; };
     const Encoded serial = Encode(Out("serial.mp3"), pcm, c.e, false, 16, crc);
     const Encoded split = Encode(Out("split.mp3"), pcm, c.e, true, 16, crc);
     EXPECT_GE(split.report.Seams + split.report.Continued, 3);
