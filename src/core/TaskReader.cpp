@@ -30,7 +30,7 @@ QString NameTitle(const QString& path) {
 }
 
 void FillTexts(TTask& t, const TMediaTags& tags) {
-  t.Title = !tags.Title.isEmpty() ? tags.Title : NameTitle(t.SrcFile);
+  t.Title = !tags.Title.trimmed().isEmpty() ? tags.Title : NameTitle(t.SrcFile);
   t.Artist = !tags.Artist.isNull() ? tags.Artist : !tags.AltArtist.isNull() ? tags.AltArtist : QString("");
   t.Comment = !tags.Comment.isNull() ? tags.Comment : !tags.AltComment.isNull() ? tags.AltComment : QString("");
   t.Year = tags.Year.isNull() ? QString("") : tags.Year;

@@ -131,6 +131,10 @@ TEST_F(DecodingTest, ProbeNamesOutputsAndFillsTheTask) {
   ASSERT_TRUE(MakeWma(Path("in/long.wma"), {1.0, 44100, 2, {{"title", std::string(300, 'x')}}}));
   ASSERT_EQ(Probe(Path("in/long.wma")), TReadOutcome::Read);
   EXPECT_EQ(CurrentTask.Title.size(), 255);
+  // A title of only spaces would make a blank line in the list: the file's name stands in.
+  ASSERT_TRUE(MakeWma(Path("in/blank.wma"), {1.0, 44100, 2, {{"title", "   "}}}));
+  ASSERT_EQ(Probe(Path("in/blank.wma")), TReadOutcome::Read);
+  EXPECT_EQ(CurrentTask.Title, "blank");
 }
 
 TEST_F(DecodingTest, RealMediaTakesMissingTextsFromItsId3v1Tag) {
