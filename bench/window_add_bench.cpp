@@ -81,21 +81,46 @@ class Lateness : public QObject {
   QTimer Timer_;
 };
 
+struct Arguments {
+  QString folder;
+  std::size_t expected = 0;
+  double timeoutS = 120;
+};
+
+// FOLDER FILES [TIMEOUT_SECONDS]; false when they do not parse.
+bool ParseArguments(const QStringList& args, Arguments& a) {
+  bool ok = args.size() == 3 || args.size() == 4;
+  if (ok) a.folder = args[1];
+  if (ok) a.expected = args[2].toULong(&ok);
+  if (ok && args.size() == 4) a.timeoutS = args[3].toDouble(&ok);
+  return ok && a.expected > 0 && a.timeoutS > 0;
+}
+
+void PrintFigures(std::size_t listed, std::size_t expected, double elapsedS, bool timedOut, const Lateness& lateness,
+                  long peak, long before, int wizardShown, const QMap<QString, int>& others) {
+  std::printf("listed: %zu of %zu in %.3f s%s\n", listed, expected, elapsedS, timedOut ? " (timed out)" : "");
+  std::printf("longest wait of an event: %.3f s (a 10-ms timer's lateness, at %zu listed); %d waits over 0.1 s\n",
+              lateness.WorstNs / 1e9, lateness.ListedAtWorst, lateness.Over100ms);
+  std::printf("peak memory: %ld KiB (%ld KiB before the drop)\n", peak, before);
+  std::printf("wizard shown: %d time(s)\n", wizardShown);
+  for (auto it = others.cbegin(); it != others.cend(); ++it)
+    std::printf("message (%d time(s)): %s\n", it.value(), qPrintable(QString(it.key()).replace('\n', ' ')));
+  std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication qapp(argc, argv);
-  const QStringList args = QCoreApplication::arguments();
-  bool ok = args.size() == 3 || args.size() == 4;
-  const QString folder = ok ? args[1] : QString();
-  const std::size_t expected = ok ? args[2].toULong(&ok) : 0;
-  double timeoutS = 120;
-  if (ok && args.size() == 4) timeoutS = args[3].toDouble(&ok);
-  if (!ok || expected == 0 || timeoutS <= 0) {
+  Arguments a;
+  if (!ParseArguments(QCoreApplication::arguments(), a)) {
     std::fprintf(stderr, "usage: window_add_bench FOLDER FILES [TIMEOUT_SECONDS]\n");
     return 2;
   }
+  const QString folder = a.folder;
+  const std::size_t expected = a.expected;
+  const double timeoutS = a.timeoutS;
 
   std::unique_ptr<TAppWindows> app = StartApplication(QCoreApplication::applicationFilePath());
   TmainFrm* w = app->mainFrm.get();
@@ -154,14 +179,7 @@ int main(int argc, char** argv) {
   });
   qapp.exec();
 
-  std::printf("listed: %zu of %zu in %.3f s%s\n", listed, expected, elapsedS, timedOut ? " (timed out)" : "");
-  std::printf("longest wait of an event: %.3f s (a 10-ms timer's lateness, at %zu listed); %d waits over 0.1 s\n",
-              lateness.WorstNs / 1e9, lateness.ListedAtWorst, lateness.Over100ms);
-  std::printf("peak memory: %ld KiB (%ld KiB before the drop)\n", peak, before);
-  std::printf("wizard shown: %d time(s)\n", wizard.shown);
-  for (auto it = others.cbegin(); it != others.cend(); ++it)
-    std::printf("message (%d time(s)): %s\n", it.value(), qPrintable(QString(it.key()).replace('\n', ' ')));
-  std::fflush(stdout);
+  PrintFigures(listed, expected, elapsedS, timedOut, lateness, peak, before, wizard.shown, others);
   ShutdownApplication(std::move(app));
   return timedOut ? 1 : 0;
 }
