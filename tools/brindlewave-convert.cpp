@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHash>
+#include <QLocale>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -16,6 +17,7 @@
 
 #include "AudioException.h"
 #include "AudioFileReader.h"
+#include "Catalogs.h"
 #include "ConversionEngine.h"
 #include "Globals.h"
 #include "Lang.h"
@@ -33,65 +35,6 @@
 #include "TaskOps.h"
 
 namespace {
-
-const char* const Usage =
-    "usage: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]\n"
-    "                           [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]\n"
-    "                           [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]\n"
-    "                           [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]\n"
-    "                           [--replaygain none|track|album] [--verify | --no-verify]\n"
-    "                           [--trash-source] [--shard K/N] [-v]\n"
-    "                           FILE|DIR... | --watch DIR\n";
-
-const char* const Help =
-    "Converts audio files to MP3 with the program's saved defaults and naming.\n"
-    "\n"
-    "  -j JOBS          conversions at once (default: one for each processor core)\n"
-    "  -o DIR           write the MP3s into DIR (default: the program's output folder)\n"
-    "  -b KBPS          constant bit rate, 8 to 320\n"
-    "  --vbr MIN:MAX    variable bit rate between MIN and MAX kbps\n"
-    "  -r RATE          output sample rate: 32000, 44100 or 48000\n"
-    "  -m MODE          channel mode: dual, stereo, joint or mono\n"
-    "  --title T, --artist A, --album A, --year Y, --genre G, --comment C\n"
-    "                   tag texts, in place of the input's own\n"
-    "  -q, --quiet      print only failures\n"
-    "  -n, --dry-run    print what would be written, where, and with which settings\n"
-    "  -v, --verbose    also print what the decoders and the encoder say of the files\n"
-    "                   (their warnings and notes, on standard error)\n"
-    "  --existing WHAT  an output that already exists: skip it when it is complete and\n"
-    "                   not older than its input (others are made again), number the\n"
-    "                   new one (name(2).mp3), or overwrite it (default: the saved choice)\n"
-    "  --overwrite      the same as --existing overwrite\n"
-    "  --name PATTERN   output names from the tags, \"/\" making folders, e.g.\n"
-    "                   \"{albumartist}/{album}/{track:02} {title}\"; fields: {artist},\n"
-    "                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},\n"
-    "                   {filename}, {dir} (the folder under DIR); {track:02} pads with zeros\n"
-    "  --keep-time      give each MP3 its input's modification time\n"
-    "  --replaygain WHAT  tag each MP3 with the gain that plays it at a common loudness:\n"
-    "                   none, its own (track), or also that of its album among the\n"
-    "                   files converted (album; default: the saved choice). The audio\n"
-    "                   is not changed\n"
-    "  --verify, --no-verify\n"
-    "                   decode each MP3 made to its end, and count one that does not play\n"
-    "                   cleanly to its input's length as failed (default: the saved choice, on)\n"
-    "  --trash-source   move each input to the desktop's trash once its MP3 is made (and\n"
-    "                   checked); one that failed, ended early or was interrupted stays\n"
-    "                   (default: the saved choice, off)\n"
-    "  --no-split       never encode one file on several cores (by default a long file\n"
-    "                   is split into parts while fewer files than jobs are running)\n"
-    "  --shard K/N      convert only the K-th of N shares of the inputs, so N machines\n"
-    "                   running the same command, each with its own K, convert every\n"
-    "                   file once; a file's share follows from its path under DIR\n"
-    "                   (a FILE's from its name). With --existing skip a share that\n"
-    "                   failed can be run again\n"
-    "  --version        print the version\n"
-    "  FILE             an input file; - reads file names from standard input, one a line\n"
-    "  DIR              every audio file under DIR, its folders kept under the output folder\n"
-    "  --watch DIR      convert what is under DIR (skipping what is done), then each file\n"
-    "                   that appears or changes there, until interrupted; needs -o\n"
-    "\n"
-    "Each finished MP3's path is printed as it finishes, and a summary at the end.\n"
-    "Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 interrupted.\n";
 
 struct Options {
   QString outDir;
@@ -116,14 +59,15 @@ bool IsTableRate(int kbps) {
 }
 
 [[noreturn]] void BadUsage(const QString& why) {
-  std::fprintf(stderr, "brindlewave-convert: %s\n%s", why.toLocal8Bit().constData(), Usage);
+  std::fprintf(stderr, "brindlewave-convert: %s\n%s", why.toLocal8Bit().constData(),
+               QString(lang::ConvertUsage).toLocal8Bit().constData());
   std::exit(2);
 }
 
 int Number(const QString& text, const char* option) {
   bool ok = false;
   const int v = text.toInt(&ok);
-  if (!ok) BadUsage(QString("%1 needs a number, not '%2'").arg(option, text));
+  if (!ok) BadUsage(QString(lang::NeedsNumberFormat).arg(option, text));
   return v;
 }
 
@@ -132,13 +76,13 @@ Options Parse(const QStringList& args) {
   for (int i = 1; i < args.size(); ++i) {
     const QString& a = args[i];
     auto value = [&]() -> QString {
-      if (i + 1 >= args.size()) BadUsage(a + " needs a value");
+      if (i + 1 >= args.size()) BadUsage(QString(lang::NeedsValueFormat).arg(a));
       return args[++i];
     };
     if (a == "--help" || a == "-h") {
-      std::fputs(Usage, stdout);
+      std::fputs(QString(lang::ConvertUsage).toLocal8Bit().constData(), stdout);
       std::fputs("\n", stdout);
-      std::fputs(Help, stdout);
+      std::fputs(QString(lang::ConvertHelp).toLocal8Bit().constData(), stdout);
       std::exit(0);
     } else if (a == "--version") {
       std::printf("brindlewave-convert %s\n", BRINDLEWAVE_VERSION);
@@ -154,12 +98,12 @@ Options Parse(const QStringList& args) {
     } else if (a == "--existing") {
       const QStringList ways = {"number", "skip", "overwrite"};
       const QString way = value();
-      if (!ways.contains(way)) BadUsage("--existing takes skip, number or overwrite");
+      if (!ways.contains(way)) BadUsage(lang::ExistingUsage);
       o.existing = TExistingOutput(ways.indexOf(way));
     } else if (a == "--replaygain") {
       const QStringList ways = {"none", "track", "album"};
       const QString way = value();
-      if (!ways.contains(way)) BadUsage("--replaygain takes none, track or album");
+      if (!ways.contains(way)) BadUsage(lang::ReplayGainUsage);
       o.replayGain = TReplayGainMode(ways.indexOf(way));
     } else if (a == "--name") {
       o.namePattern = ReadableName(value());
@@ -191,24 +135,24 @@ Options Parse(const QStringList& args) {
       o.outDir = ReadableName(value());
     } else if (a == "-j") {
       o.jobs = Number(value(), "-j");
-      if (o.jobs < 1) BadUsage("-j takes a number of 1 or more");
+      if (o.jobs < 1) BadUsage(lang::JobsUsage);
     } else if (a == "-b") {
       o.bitRate = Number(value(), "-b");
-      if (!IsTableRate(*o.bitRate)) BadUsage("-b takes one of 8, 16, ... 320 kbps");
+      if (!IsTableRate(*o.bitRate)) BadUsage(lang::BitRateUsage);
     } else if (a == "--vbr") {
       const QStringList parts = value().split(':');
-      if (parts.size() != 2) BadUsage("--vbr takes MIN:MAX");
+      if (parts.size() != 2) BadUsage(lang::VbrUsage);
       o.vbrMin = Number(parts[0], "--vbr");
       o.vbrMax = Number(parts[1], "--vbr");
-      if (!IsTableRate(*o.vbrMin) || !IsTableRate(*o.vbrMax)) BadUsage("--vbr takes rates of 8, 16, ... 320 kbps");
+      if (!IsTableRate(*o.vbrMin) || !IsTableRate(*o.vbrMax)) BadUsage(lang::VbrRatesUsage);
     } else if (a == "-r") {
       o.sampleRate = Number(value(), "-r");
       if (*o.sampleRate != 32000 && *o.sampleRate != 44100 && *o.sampleRate != 48000)
-        BadUsage("-r takes 32000, 44100 or 48000");
+        BadUsage(lang::SampleRateUsage);
     } else if (a == "-m") {
       const QString m = value();
       const QStringList modes = {"dual", "stereo", "joint", "mono"};
-      if (!modes.contains(m)) BadUsage("-m takes dual, stereo, joint or mono");
+      if (!modes.contains(m)) BadUsage(lang::ModeUsage);
       o.mode = int(modes.indexOf(m));
     } else if (a == "--title") {
       o.title = ReadableName(value());
@@ -223,19 +167,19 @@ Options Parse(const QStringList& args) {
     } else if (a == "--comment") {
       o.comment = ReadableName(value());
     } else if (a.startsWith('-') && a != "-") {
-      BadUsage("unknown option " + a);
+      BadUsage(QString(lang::UnknownOptionFormat).arg(a));
     } else {
       o.files << a;
     }
   }
-  if (o.bitRate && o.vbrMin) BadUsage("-b and --vbr exclude each other");
+  if (o.bitRate && o.vbrMin) BadUsage(lang::BitRateAndVbr);
   if (!o.watch.isEmpty()) {
-    if (!o.files.isEmpty()) BadUsage("--watch takes its folder alone");
-    if (!NativeIsDir(o.watch)) BadUsage("--watch needs a folder, not '" + o.watch + "'");
-    if (o.outDir.isEmpty()) BadUsage("--watch needs -o DIR");
-    if (o.dryRun) BadUsage("--watch and --dry-run exclude each other");
+    if (!o.files.isEmpty()) BadUsage(lang::WatchAlone);
+    if (!NativeIsDir(o.watch)) BadUsage(QString(lang::WatchNeedsFolderFormat).arg(o.watch));
+    if (o.outDir.isEmpty()) BadUsage(lang::WatchNeedsOutput);
+    if (o.dryRun) BadUsage(lang::WatchAndDryRun);
   } else if (o.files.isEmpty() && !args.contains("-")) {
-    BadUsage("no FILE given");
+    BadUsage(lang::NoFileGiven);
   }
   return o;
 }
@@ -359,6 +303,7 @@ QString Duration(qint64 ms) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  const TCatalogs catalogs(QLocale::system().uiLanguages());
   RouteLibraryMessages();
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
@@ -369,7 +314,7 @@ int main(int argc, char** argv) {
   ShowLibraryMessages(options.verbose);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DirectShowPresent()) {
-    std::fprintf(stderr, "%s\n", lang::NoDecoders);
+    std::fprintf(stderr, "%s\n", QString(lang::NoDecoders).toLocal8Bit().constData());
     return 1;
   }
   QElapsedTimer clock;
@@ -377,7 +322,7 @@ int main(int argc, char** argv) {
   const bool watching = !options.watch.isEmpty();
   if (options.namePattern) DefaultSettings.NamePattern = *options.namePattern;
   if (!TNamePattern(DefaultSettings.NamePattern).Error().isEmpty()) {
-    Report("NamePattern", "the saved name pattern cannot be used: " + TNamePattern(DefaultSettings.NamePattern).Error());
+    Report("NamePattern", QString(lang::SavedPatternFormat).arg(TNamePattern(DefaultSettings.NamePattern).Error()));
     DefaultSettings.NamePattern.clear();
   }
   if (options.existing)
@@ -393,7 +338,7 @@ int main(int argc, char** argv) {
     QString error;
     outDir = ForceFolder(NativeAbsolutePath(options.outDir), "/", &error);
     if (outDir.isEmpty()) {
-      Report(options.outDir, "the output folder cannot be created: " + error);
+      Report(options.outDir, QString(lang::OutputNotCreatedFormat).arg(error));
       return 1;
     }
   }
@@ -415,7 +360,7 @@ int main(int argc, char** argv) {
         continue;
       }
       const auto found = TFolderScan::Run(file);
-      if (found.empty() && !options.quiet) Report(file, "no audio files in this folder");
+      if (found.empty() && !options.quiet) Report(file, lang::NoAudioFilesHere);
       // Several folders at once: each keeps its tree under its own name.
       const QString prefix = folders > 1 ? FileNamePart(QDir::cleanPath(file)) + "/" : QString();
       for (const TFoundFile& f : found)
@@ -429,7 +374,7 @@ int main(int argc, char** argv) {
     watch = std::make_unique<TFolderWatch>(options.watch, outDir);
     QString error;
     if (!watch->Start(&error)) {
-      Report(options.watch, "the folder cannot be watched: " + error);
+      Report(options.watch, QString(lang::NotWatchedFormat).arg(error));
       return 1;
     }
     addAll({options.watch});
@@ -439,9 +384,9 @@ int main(int argc, char** argv) {
 
   if (options.dryRun) {
     for (const TTask* t : tasks) {
-      const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
-                                  : QString::asprintf(lang::CbrRateFormat, t->BitRate);
-      const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
+      const QString rate = t->VBR ? QString(lang::VbrRateFormat).arg(t->VbrMinBitrate).arg(t->VbrMaxBitrate)
+                                  : QString(lang::CbrRateFormat).arg(t->BitRate);
+      const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : QString();
       std::printf("%s -> %s (%s, %d Hz, %s)\n", NativePath(t->SrcFile).constData(),
                   NativePath(t->DstFile).constData(), rate.toLocal8Bit().constData(), t->SampleRate,
                   mode.toLocal8Bit().constData());
@@ -494,7 +439,7 @@ int main(int argc, char** argv) {
       return;
     }
     if (result.SkippedPackets > 0 && !options.quiet)
-      Report(name, QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+      Report(name, lang::SkippedPacketsFormat(result.SkippedPackets));
     if (!result.Note.isEmpty() && !options.quiet) Report(name, result.Note);
     if (result.Failure.isEmpty() && !options.quiet) {
       std::printf("%s\n", NativePath(task.DstFile).constData());
@@ -535,9 +480,11 @@ int main(int argc, char** argv) {
   engine.reset();
   FreeAllTasks();
   if (!options.quiet)
-    std::fprintf(stderr, "converted %d, skipped %d, failed %d%s in %s\n", converted, skipped, failed,
-                 trashing ? QString(lang::TrashedCountFormat).arg(trashed).toLocal8Bit().constData() : "",
-                 Duration(clock.elapsed()).toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n",
+                 QString(lang::ConvertSummaryFormat)
+                     .arg(converted).arg(skipped).arg(failed)
+                     .arg(trashing ? QString(lang::TrashedCountFormat).arg(trashed) : QString(), Duration(clock.elapsed()))
+                     .toLocal8Bit().constData());
   if (interrupted) return 130;
   return failed ? 1 : 0;
 }

@@ -393,9 +393,9 @@ void TmainFrm::ShowTaskInfo(int index) {
     taskInfo_2->setText(QString("<b>") + lang::OutputFile + "</b>: " + Escaped(t.DstFile));
   }
   // The line describes the selected task's own settings.
-  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : "";
-  const QString rate = t.VBR ? QString::asprintf(lang::VbrRateFormat, t.VbrMinBitrate, t.VbrMaxBitrate)
-                             : QString::asprintf(lang::CbrRateFormat, t.BitRate);
+  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : QString();
+  const QString rate = t.VBR ? QString(lang::VbrRateFormat).arg(t.VbrMinBitrate).arg(t.VbrMaxBitrate)
+                             : QString(lang::CbrRateFormat).arg(t.BitRate);
   TaskInfo_5->setText(QString("<b>") + lang::Mp3Settings + "</b>: " + channels + ", " + rate);
   taskinfo_3->setText(QString("<b>") + lang::Duration + "</b>: " + TimeText(t.Duration) + ", <b>" +
                       lang::OutputFileSize + "</b>: about " + SizeText(t.EstimatedSize));
@@ -562,7 +562,7 @@ void TmainFrm::rmFileBtnClick() {
 void TmainFrm::removeAllClick() {
   if (!CanAct() || Tasks.empty() || HintShown_) return;
   const QString question = Tasks.size() == 1 ? QString(lang::RemoveOnlyTask)
-                                             : QString(lang::RemoveAllFormat).arg(qlonglong(Tasks.size()));
+                                             : lang::RemoveAllFormat(qsizetype(Tasks.size()));
   if (ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) != 1) return;
   FreeAllTasks();
   FillTaskList(-1);

@@ -426,9 +426,9 @@ void TprgFrm::TaskFailed(int index, const QString& reason) {
 // The report's first line says how the run went; the lists under it scroll.
 QString TprgFrm::Summary() const {
   if (Cancelled) return lang::Canceled;
-  if (!Failures_.isEmpty()) return QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount);
+  if (!Failures_.isEmpty()) return lang::FilesFailedFormat(CheckedCount).arg(Failures_.size());
   if (AlreadyDone_ > 0 && Converted_ == 0)
-    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : QString(lang::NothingNewFormat).arg(AlreadyDone_);
+    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : lang::NothingNewFormat(AlreadyDone_);
   if (AlreadyDone_ > 0) return QString(lang::SomeNewFormat).arg(Converted_).arg(AlreadyDone_);
   return lang::AllConverted;
 }
@@ -440,9 +440,9 @@ QString TprgFrm::ReportLists() const {
     if (!title.isEmpty()) lines << title;
     for (const QString& item : items) lines << " " + item;
   };
-  list(Cancelled ? QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(CheckedCount) : QString(), Failures_);
+  list(Cancelled ? lang::FilesFailedFormat(CheckedCount).arg(Failures_.size()) : QString(), Failures_);
   // Said by the first line when nothing else happened to the run.
-  if (AlreadyDone_ > 0 && (Cancelled || !Failures_.isEmpty())) lines << QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
+  if (AlreadyDone_ > 0 && (Cancelled || !Failures_.isEmpty())) lines << lang::AlreadyConvertedFormat(AlreadyDone_);
   list(lang::KeptShort, KeptShort_);
   lines << AlbumNotes_;
   list(lang::MovedToTrash, Trashed_);
@@ -498,7 +498,7 @@ void TprgFrm::SendNotice() {
   const bool outOfSight = Hidden_ || isMinimized() || QGuiApplication::applicationState() != Qt::ApplicationActive;
   if (!Notify_ || !outOfSight) return;
   NoticeBody_ = !Cancelled && !Failures_.isEmpty()
-                    ? QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(CheckedCount)
+                    ? lang::NoticeFailedFormat(CheckedCount).arg(Failures_.size())
                     : Summary();
   Notice->Send(lang::NoticeSummary, NoticeBody_, DefaultSettings.OutputFileDir);
 }

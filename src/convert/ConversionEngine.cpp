@@ -597,9 +597,8 @@ void TConversionEngine::AlbumEnded(int index, const TConvertResult& result, std:
   const QString leftOut =
       done->LeftOut.isEmpty()
           ? QString()
-          : QString(lang::AlbumGainLeftOutFormat)
+          : lang::AlbumGainLeftOutFormat(qsizetype(done->Measured.size()) + done->LeftOut.size())
                 .arg(done->Measured.size())
-                .arg(done->Measured.size() + std::size_t(done->LeftOut.size()))
                 .arg(done->LeftOut.join(", "));
   for (const auto& m : done->Measured) {
     QString note = leftOut;
