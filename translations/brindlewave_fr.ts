@@ -5,611 +5,612 @@
     <name>lang</name>
     <message>
         <source>(by Kelvaro)</source>
-        <translation type="unfinished"></translation>
+        <translation>(par Kelvaro)</translation>
     </message>
     <message>
         <source>All available Files|*.wma;*.wmv;*.asf|Windows Meida Files(*.wma;*.wmv;*.asf)|*.wma;*.wmv;*.asf</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers pris en charge|*.wma;*.wmv;*.asf|Fichiers Windows Media(*.wma;*.wmv;*.asf)|*.wma;*.wmv;*.asf</translation>
     </message>
     <message>
         <source>Other audio files|*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.wav;*.aif;*.aiff;*.ape;*.wv</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fichiers audio|*.flac;*.ogg;*.oga;*.opus;*.mp3;*.m4a;*.aac;*.wav;*.aif;*.aiff;*.ape;*.wv</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Add Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter des &amp;fichiers</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Déma&amp;rrer</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>Task List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des tâches</translation>
     </message>
     <message>
         <source>Task List: %L1 of %L2 ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des tâches : %L1 cochée(s) sur %L2</translation>
     </message>
     <message>
         <source>Remove &amp;All...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer &amp;tout...</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sél&amp;ectionner</translation>
     </message>
     <message numerus="yes">
         <source>Remove all %Ln tasks from the list? The files themselves stay as they are.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Retirer la tâche de la liste ? Le fichier lui-même reste tel quel.</numerusform>
+            <numerusform>Retirer les %Ln tâches de la liste ? Les fichiers eux-mêmes restent tels quels.</numerusform>
         </translation>
     </message>
     <message>
         <source>Remove the task from the list? The file itself stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la tâche de la liste ? Le fichier lui-même reste tel quel.</translation>
     </message>
     <message>
         <source>Conversion Settings ....</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de conversion ....</translation>
     </message>
     <message>
         <source>Select File(s) to Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner le(s) fichier(s) à convertir...</translation>
     </message>
     <message>
         <source>Add Fol&amp;der</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un &amp;dossier</translation>
     </message>
     <message>
         <source>Select a Folder to Convert...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier à convertir...</translation>
     </message>
     <message>
         <source>Adding a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajout d&apos;un dossier</translation>
     </message>
     <message>
         <source>Looking for audio files: %1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de fichiers audio : %1 trouvé(s)</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>The following folder has no audio files to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier suivant ne contient aucun fichier audio à convertir.</translation>
     </message>
     <message>
         <source>Please click the &quot;Add Files&quot; button to add files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le bouton « Ajouter des fichiers » pour ajouter des fichiers.</translation>
     </message>
     <message>
         <source>Can NOT do the action while reading or converting files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Action IMPOSSIBLE pendant la lecture ou la conversion des fichiers.</translation>
     </message>
     <message>
         <source>Would you like to use same settings to other files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous utiliser les mêmes paramètres pour les autres fichiers ?</translation>
     </message>
     <message>
         <source>There is nothing to convert! </source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien à convertir ! </translation>
     </message>
     <message>
         <source>Reading file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du fichier : </translation>
     </message>
     <message>
         <source>Input File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;entrée</translation>
     </message>
     <message>
         <source>Output File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie</translation>
     </message>
     <message>
         <source>MP3 Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres MP3</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Output File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du fichier de sortie</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>%1 - %2 Kbps, VBR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 kbit/s, VBR</translation>
     </message>
     <message>
         <source>%1 Kbps, CBR</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kbit/s, CBR</translation>
     </message>
     <message>
         <source>Dual Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux canaux</translation>
     </message>
     <message>
         <source>Stero</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>Joint Stero</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo jointe</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Settings ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres ...</translation>
     </message>
     <message>
         <source>Input File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;entrée :</translation>
     </message>
     <message>
         <source>Input File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le fichier d&apos;entrée</translation>
     </message>
     <message>
         <source>Output File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie :</translation>
     </message>
     <message>
         <source>Tag Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur d&apos;étiquettes</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant &gt;</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Précédent</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>single channel</source>
-        <translation type="unfinished"></translation>
+        <translation>un canal</translation>
     </message>
     <message>
         <source>dual channels</source>
-        <translation type="unfinished"></translation>
+        <translation>deux canaux</translation>
     </message>
     <message>
         <source> Use &amp;Variable Bitrate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation> Utiliser le débit &amp;variable</translation>
     </message>
     <message>
         <source>Min:</source>
-        <translation type="unfinished"></translation>
+        <translation>Min :</translation>
     </message>
     <message>
         <source>Max:</source>
-        <translation type="unfinished"></translation>
+        <translation>Max :</translation>
     </message>
     <message>
         <source>MP3 Bitrate </source>
-        <translation type="unfinished"></translation>
+        <translation>Débit MP3 </translation>
     </message>
     <message>
         <source> Sample Rate </source>
-        <translation type="unfinished"></translation>
+        <translation> Fréquence d&apos;échantillonnage </translation>
     </message>
     <message>
         <source>Channel Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode des canaux</translation>
     </message>
     <message>
         <source>Title:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre :</translation>
     </message>
     <message>
         <source>Album:</source>
-        <translation type="unfinished"></translation>
+        <translation>Album :</translation>
     </message>
     <message>
         <source>Artist:</source>
-        <translation type="unfinished"></translation>
+        <translation>Artiste :</translation>
     </message>
     <message>
         <source>Genre:</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre :</translation>
     </message>
     <message>
         <source>Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Année :</translation>
     </message>
     <message>
         <source>Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire :</translation>
     </message>
     <message>
         <source>Would you like to replace the old file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous remplacer l&apos;ancien fichier ?</translation>
     </message>
     <message>
         <source>The specified output folder doesn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie indiqué n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Would you like to create the new folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous créer le nouveau dossier ?</translation>
     </message>
     <message>
         <source>The output folder could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de sortie n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>MP3 Files(*.mp3)|*.mp3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers MP3(*.mp3)|*.mp3</translation>
     </message>
     <message>
         <source>Thread can&apos;t be created while reading files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un thread pendant la lecture des fichiers !</translation>
     </message>
     <message>
         <source>The following file can NOT be read correctly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier suivant ne peut PAS être lu correctement.</translation>
     </message>
     <message>
         <source>You need update your DirectX to version 8.1 or higher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez mettre à jour DirectX en version 8.1 ou supérieure.</translation>
     </message>
     <message>
         <source>Normally, you need only install the required codecs to solve the problem. Please click the Help button to get more information on installing codecs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalement, il suffit d&apos;installer les codecs nécessaires pour résoudre le problème. Cliquez sur le bouton Aide pour en savoir plus sur l&apos;installation des codecs.</translation>
     </message>
     <message>
         <source>The following file has no audio stream and can NOT be converted into MP3!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier suivant n&apos;a pas de flux audio et ne peut PAS être converti en MP3 !</translation>
     </message>
     <message>
         <source>no audio stream</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de flux audio</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>an MP3 another file of this adding writes</source>
-        <translation type="unfinished"></translation>
+        <translation>un MP3 qu&apos;écrit un autre fichier de cet ajout</translation>
     </message>
     <message>
         <source>%1 is protected by DRM and cannot be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est protégé par DRM et ne peut pas être converti</translation>
     </message>
     <message numerus="yes">
         <source>Reading %L1 of %Ln files...</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lecture de %L1 fichier sur %Ln...</numerusform>
+            <numerusform>Lecture de %L1 fichiers sur %Ln...</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>1 of the %Ln files was not added:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier n&apos;a pas été ajouté :</numerusform>
+            <numerusform>1 des %Ln fichiers n&apos;a pas été ajouté :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%L1 of the %Ln files were not added:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%L1 fichier sur %Ln n&apos;a pas été ajouté :</numerusform>
+            <numerusform>%L1 des %Ln fichiers n&apos;ont pas été ajoutés :</numerusform>
         </translation>
     </message>
     <message>
         <source>Conversion Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de la conversion</translation>
     </message>
     <message>
         <source>&amp;Hide to Tray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer dans la zone de notification</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <source>The time can not be  estimated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps ne peut pas être  estimé.</translation>
     </message>
     <message>
         <source>The prompt window will popup after conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre de message s&apos;affichera après la conversion</translation>
     </message>
     <message>
         <source>Please check the checkbox to select conversting tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les cases des tâches à convertir.</translation>
     </message>
     <message>
         <source>Reading file, please have a wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du fichier, veuillez patienter</translation>
     </message>
     <message>
         <source>Current File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier en cours</translation>
     </message>
     <message>
         <source>Converting file, please have a wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion du fichier, veuillez patienter...</translation>
     </message>
     <message>
         <source>Time elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>remained</source>
-        <translation type="unfinished"></translation>
+        <translation>restant</translation>
     </message>
     <message>
         <source>about</source>
-        <translation type="unfinished"></translation>
+        <translation>environ</translation>
     </message>
     <message>
         <source>Click here to restore the main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour restaurer la fenêtre principale</translation>
     </message>
     <message>
         <source>The conversion is canceled.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion est annulée.</translation>
     </message>
     <message>
         <source>All files have been converted successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers ont été convertis avec succès.</translation>
     </message>
     <message>
         <source>Would you like to open the output folder for viewing output files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous ouvrir le dossier de sortie pour voir les fichiers créés ?</translation>
     </message>
     <message>
         <source>Are you sure to cancel the conversion?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment annuler la conversion ?</translation>
     </message>
     <message numerus="yes">
         <source>%L1 of %Ln files could not be converted:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%L1 fichier sur %Ln n&apos;a pas pu être converti :</numerusform>
+            <numerusform>%L1 fichiers sur %Ln n&apos;ont pas pu être convertis :</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing to convert: the file was already converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à convertir : le fichier a déjà été converti.</translation>
     </message>
     <message numerus="yes">
         <source>Nothing to convert: %Ln files were already converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rien à convertir : %Ln fichier a déjà été converti.</numerusform>
+            <numerusform>Rien à convertir : %Ln fichiers ont déjà été convertis.</numerusform>
         </translation>
     </message>
     <message>
         <source>Converted: %L1. Already converted, left as they were: %L2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertis : %L1. Déjà convertis, laissés tels quels : %L2.</translation>
     </message>
     <message>
         <source>The MP3s cannot be written to this folder: %1.
  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les MP3 ne peuvent pas être écrits dans ce dossier : %1.
+ %2</translation>
     </message>
     <message>
         <source>Stop the run?</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la conversion ?</translation>
     </message>
     <message>
         <source>Kept with the audio converted so far:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservés avec l&apos;audio converti jusqu&apos;ici :</translation>
     </message>
     <message>
         <source>%1: %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 sur %3</translation>
     </message>
     <message>
         <source>Nothing on this desktop could open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien sur ce bureau n&apos;a pu ouvrir %1</translation>
     </message>
     <message>
         <source>the input ends at %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entrée s&apos;arrête à %1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>warning: %n damaged packets were skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>avertissement : %n paquet endommagé a été ignoré</numerusform>
+            <numerusform>avertissement : %n paquets endommagés ont été ignorés</numerusform>
         </translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Tip of the Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce du jour</translation>
     </message>
     <message>
         <source>Did you know?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le saviez-vous ?</translation>
     </message>
     <message>
         <source>Show &amp;Tips on Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;astuces au démarrage</translation>
     </message>
     <message>
         <source>&amp;Next Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Astuce &amp;suivante</translation>
     </message>
     <message>
         <source>No tips found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune astuce trouvée !</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Home &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site &amp;Web</translation>
     </message>
     <message>
         <source>Support Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Courriel d&apos;assistance</translation>
     </message>
     <message>
         <source>No info</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information</translation>
     </message>
     <message>
         <source>(Build </source>
-        <translation type="unfinished"></translation>
+        <translation>(Build </translation>
     </message>
     <message>
         <source>Each line is a file to convert; the ticked ones are converted on Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque ligne est un fichier à convertir ; les lignes cochées sont converties par Démarrer</translation>
     </message>
     <message>
         <source>Converts the ticked files to MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit les fichiers cochés en MP3</translation>
     </message>
     <message>
         <source>Choose the input file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier d&apos;entrée</translation>
     </message>
     <message>
         <source>Choose the output file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fichier de sortie</translation>
     </message>
     <message>
         <source>Any key opens the file dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute touche ouvre la boîte de dialogue de fichier</translation>
     </message>
     <message>
         <source>Lowest bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit le plus bas</translation>
     </message>
     <message>
         <source>Highest bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit le plus haut</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Cannot start DX9In without the FFmpeg decoders present, Please install the FFmpeg libraries</source>
-        <translation type="unfinished"></translation>
+        <translation>DX9In ne peut pas démarrer sans les décodeurs FFmpeg. Veuillez installer les bibliothèques FFmpeg</translation>
     </message>
     <message>
         <source>libmp3lame.so.0 library could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque libmp3lame.so.0 n&apos;a pas pu être chargée.</translation>
     </message>
     <message>
         <source>Unknown Artist</source>
-        <translation type="unfinished"></translation>
+        <translation>Artiste inconnu</translation>
     </message>
     <message>
         <source>Unknown Album</source>
-        <translation type="unfinished"></translation>
+        <translation>Album inconnu</translation>
     </message>
     <message>
         <source>Unknown Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre inconnu</translation>
     </message>
     <message>
         <source>Unknown Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genre inconnu</translation>
     </message>
     <message>
         <source>Unknown Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année inconnue</translation>
     </message>
     <message>
         <source>already converted</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà converti</translation>
     </message>
     <message numerus="yes">
         <source>%n already converted, left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n déjà converti, laissé tel quel.</numerusform>
+            <numerusform>%n déjà convertis, laissés tels quels.</numerusform>
         </translation>
     </message>
     <message>
@@ -621,7 +622,14 @@
                            [--trash-source] [--shard K/N] [-v]
                            FILE|DIR... | --watch DIR
 </source>
-        <translation type="unfinished"></translation>
+        <translation>usage : brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]
+                            [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]
+                            [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]
+                            [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]
+                            [--replaygain none|track|album] [--verify | --no-verify]
+                            [--trash-source] [--shard K/N] [-v]
+                            FILE|DIR... | --watch DIR
+</translation>
     </message>
     <message>
         <source>Converts audio files to MP3 with the program&apos;s saved defaults and naming.
@@ -673,321 +681,372 @@
 Each finished MP3&apos;s path is printed as it finishes, and a summary at the end.
 Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 interrupted.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Convertit des fichiers audio en MP3 avec les réglages enregistrés et le nommage du programme.
+
+  -j JOBS          conversions simultanées (par défaut : une par cœur du processeur)
+  -o DIR           écrire les MP3 dans DIR (par défaut : le dossier de sortie du programme)
+  -b KBPS          débit constant, de 8 à 320
+  --vbr MIN:MAX    débit variable entre MIN et MAX kbit/s
+  -r RATE          fréquence d&apos;échantillonnage de sortie : 32000, 44100 ou 48000
+  -m MODE          mode des canaux : dual, stereo, joint ou mono
+  --title T, --artist A, --album A, --year Y, --genre G, --comment C
+                   textes des étiquettes, à la place de ceux de l&apos;entrée
+  -q, --quiet      n&apos;afficher que les échecs
+  -n, --dry-run    afficher ce qui serait écrit, où, et avec quels réglages
+  -v, --verbose    afficher aussi ce que les décodeurs et l&apos;encodeur disent des fichiers
+                   (leurs avertissements et remarques, sur la sortie d&apos;erreur)
+  --existing WHAT  une sortie qui existe déjà : l&apos;ignorer si elle est complète et pas
+                   plus ancienne que son entrée (les autres sont refaites), numéroter la
+                   nouvelle (name(2).mp3) ou l&apos;écraser (par défaut : le choix enregistré)
+  --overwrite      identique à --existing overwrite
+  --name PATTERN   noms de sortie tirés des étiquettes, « / » créant des dossiers, ex.
+                   &quot;{albumartist}/{album}/{track:02} {title}&quot; ; champs : {artist},
+                   {albumartist}, {album}, {title}, {track}, {disc}, {year}, {genre},
+                   {filename}, {dir} (le dossier sous DIR) ; {track:02} complète par des zéros
+  --keep-time      donner à chaque MP3 la date de modification de son entrée
+  --replaygain WHAT  étiqueter chaque MP3 avec le gain qui le joue à un volume commun :
+                   none, le sien (track), ou aussi celui de son album parmi les fichiers
+                   convertis (album ; par défaut : le choix enregistré). L&apos;audio n&apos;est
+                   pas modifié
+  --verify, --no-verify
+                   décoder chaque MP3 créé jusqu&apos;au bout, et compter comme échec celui qui
+                   ne se lit pas proprement jusqu&apos;à la durée de son entrée (par défaut :
+                   le choix enregistré, activé)
+  --trash-source   mettre chaque entrée à la corbeille une fois son MP3 créé (et vérifié) ;
+                   celle qui a échoué, s&apos;est arrêtée trop tôt ou a été interrompue reste
+                   (par défaut : le choix enregistré, désactivé)
+  --no-split       ne jamais encoder un fichier sur plusieurs cœurs (par défaut un long
+                   fichier est découpé tant que moins de fichiers que de tâches tournent)
+  --shard K/N      ne convertir que la K-ième de N parts des entrées, afin que N machines
+                   lançant la même commande, chacune avec son K, convertissent chaque
+                   fichier une fois ; la part d&apos;un fichier découle de son chemin sous DIR
+                   (celle d&apos;un FILE, de son nom). Avec --existing skip, une part en échec
+                   peut être relancée
+  --version        afficher la version
+  FILE             un fichier d&apos;entrée ; - lit les noms de fichiers sur l&apos;entrée standard,
+                   un par ligne
+  DIR              chaque fichier audio sous DIR, ses dossiers conservés sous le dossier
+                   de sortie
+  --watch DIR      convertir ce qui se trouve sous DIR (en ignorant ce qui est fait), puis
+                   chaque fichier qui y apparaît ou change, jusqu&apos;à interruption ; exige -o
+
+Le chemin de chaque MP3 terminé est affiché dès qu&apos;il est fini, et un résumé à la fin.
+Code de sortie : 0 tout converti, 1 échecs ou fins prématurées, 2 mauvais usage, 130 interrompu.
+</translation>
     </message>
     <message>
         <source>%1 needs a number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre, pas « %2 »</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>--existing takes skip, number or overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>--existing accepte skip, number ou overwrite</translation>
     </message>
     <message>
         <source>--replaygain takes none, track or album</source>
-        <translation type="unfinished"></translation>
+        <translation>--replaygain accepte none, track ou album</translation>
     </message>
     <message>
         <source>-j takes a number of 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>-j attend un nombre supérieur ou égal à 1</translation>
     </message>
     <message>
         <source>-b takes one of 8, 16, ... 320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>-b accepte l&apos;une des valeurs 8, 16, ... 320 kbit/s</translation>
     </message>
     <message>
         <source>--vbr takes MIN:MAX</source>
-        <translation type="unfinished"></translation>
+        <translation>--vbr attend MIN:MAX</translation>
     </message>
     <message>
         <source>--vbr takes rates of 8, 16, ... 320 kbps</source>
-        <translation type="unfinished"></translation>
+        <translation>--vbr accepte des débits de 8, 16, ... 320 kbit/s</translation>
     </message>
     <message>
         <source>-r takes 32000, 44100 or 48000</source>
-        <translation type="unfinished"></translation>
+        <translation>-r accepte 32000, 44100 ou 48000</translation>
     </message>
     <message>
         <source>-m takes dual, stereo, joint or mono</source>
-        <translation type="unfinished"></translation>
+        <translation>-m accepte dual, stereo, joint ou mono</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue %1</translation>
     </message>
     <message>
         <source>-b and --vbr exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>-b et --vbr s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>--watch takes its folder alone</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch n&apos;accepte que son dossier</translation>
     </message>
     <message>
         <source>--watch needs a folder, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch attend un dossier, pas « %1 »</translation>
     </message>
     <message>
         <source>--watch needs -o DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch nécessite -o DIR</translation>
     </message>
     <message>
         <source>--watch and --dry-run exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--watch et --dry-run s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>no FILE given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun FILE indiqué</translation>
     </message>
     <message>
         <source>the saved name pattern cannot be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le modèle de nom enregistré est inutilisable : %1</translation>
     </message>
     <message>
         <source>the output folder cannot be created: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de sortie ne peut pas être créé : %1</translation>
     </message>
     <message>
         <source>no audio files in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier audio dans ce dossier</translation>
     </message>
     <message>
         <source>the folder cannot be watched: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être surveillé : %1</translation>
     </message>
     <message>
         <source>converted %1, skipped %2, failed %3%4 in %5</source>
-        <translation type="unfinished"></translation>
+        <translation>convertis %1, ignorés %2, en échec %3%4 en %5</translation>
     </message>
     <message>
         <source>--shard takes K/N, the K-th of N shares, 1 &lt;= K &lt;= N</source>
-        <translation type="unfinished"></translation>
+        <translation>--shard attend K/N, la K-ième de N parts, 1 &lt;= K &lt;= N</translation>
     </message>
     <message numerus="yes">
         <source>album gain from %1 of %n files, without %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>gain d&apos;album sur %1 fichier sur %n, sans %2</numerusform>
+            <numerusform>gain d&apos;album sur %1 fichiers sur %n, sans %2</numerusform>
         </translation>
     </message>
     <message>
         <source>no album gain: </source>
-        <translation type="unfinished"></translation>
+        <translation>pas de gain d&apos;album : </translation>
     </message>
     <message>
         <source>&amp;Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfére&amp;nces</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>How runs convert and name their files (Ctrl+,)</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les conversions traitent et nomment leurs fichiers (Ctrl+,)</translation>
     </message>
     <message>
         <source>Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion</translation>
     </message>
     <message>
         <source>Output Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de sortie</translation>
     </message>
     <message>
         <source>&amp;Files converted at once:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichiers convertis en même temps :</translation>
     </message>
     <message>
         <source>Files converted at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers convertis en même temps</translation>
     </message>
     <message>
         <source>One per core</source>
-        <translation type="unfinished"></translation>
+        <translation>Un par cœur</translation>
     </message>
     <message>
         <source>One per core uses every processor core (%1 on this computer); 1 converts one file at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un par cœur utilise chaque cœur du processeur (%1 sur cet ordinateur) ; 1 convertit un fichier à la fois.</translation>
     </message>
     <message>
         <source>Encode a long file on &amp;several cores</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoder un long fichier sur &amp;plusieurs cœurs</translation>
     </message>
     <message>
         <source>While fewer files than that are left, a long file is encoded in parts on the free cores and joined into one gapless MP3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tant qu&apos;il reste moins de fichiers que cela, un long fichier est encodé par parties sur les cœurs libres puis réuni en un seul MP3 sans blanc.</translation>
     </message>
     <message>
         <source>C&amp;heck each MP3 once it is made</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier chaque MP3 une fois créé</translation>
     </message>
     <message>
         <source>Each new MP3 is decoded to its end; one that does not play cleanly to its input&apos;s length counts as failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque nouveau MP3 est décodé jusqu&apos;au bout ; celui qui ne se lit pas proprement jusqu&apos;à la durée de son entrée compte comme un échec.</translation>
     </message>
     <message>
         <source>&amp;ReplayGain:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;ReplayGain :</translation>
     </message>
     <message>
         <source>ReplayGain</source>
-        <translation type="unfinished"></translation>
+        <translation>ReplayGain</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste</translation>
     </message>
     <message>
         <source>Track and album</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste et album</translation>
     </message>
     <message>
         <source>Tags each MP3 with the gain that plays it at a common loudness, alone or with its album. The audio is not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étiquette chaque MP3 avec le gain qui le joue à un volume commun, seul ou avec son album. L&apos;audio n&apos;est pas modifié.</translation>
     </message>
     <message>
         <source>Output file &amp;names:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noms des fichiers de sortie :</translation>
     </message>
     <message>
         <source>Output file names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des fichiers de sortie</translation>
     </message>
     <message>
         <source>Empty: the input&apos;s name. Fields from the tags make names and folders, such as {artist}/{album}/{track:02} {title}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide : le nom de l&apos;entrée. Les champs des étiquettes forment noms et dossiers, par exemple {artist}/{album}/{track:02} {title}.</translation>
     </message>
     <message>
         <source>This name pattern cannot be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce modèle de nom est inutilisable : %1</translation>
     </message>
     <message>
         <source>&amp;Keep the folder tree of an added folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder l&apos;arborescence d&apos;un dossier ajouté</translation>
     </message>
     <message>
         <source>Files added with a folder keep their place under it in the output folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers ajoutés avec un dossier gardent leur place sous celui-ci dans le dossier de sortie.</translation>
     </message>
     <message>
         <source>When the MP3 &amp;exists:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le MP3 &amp;existe :</translation>
     </message>
     <message>
         <source>When the MP3 exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le MP3 existe</translation>
     </message>
     <message>
         <source>Number the new file</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéroter le nouveau fichier</translation>
     </message>
     <message>
         <source>Skip what is done</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer ce qui est fait</translation>
     </message>
     <message>
         <source>Overwrite it</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écraser</translation>
     </message>
     <message>
         <source>Skip leaves a complete MP3 that is not older than its input alone; others are made again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer laisse intact un MP3 complet qui n&apos;est pas plus ancien que son entrée ; les autres sont refaits.</translation>
     </message>
     <message>
         <source>Give each MP3 its input&apos;s modification &amp;time</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner à chaque MP3 la date de &amp;modification de son entrée</translation>
     </message>
     <message>
         <source>The MP3 keeps the date of the file it was made from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le MP3 garde la date du fichier dont il est issu.</translation>
     </message>
     <message>
         <source>&amp;Move converted sources to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre les sources converties à la &amp;corbeille</translation>
     </message>
     <message>
         <source>Once its MP3 is made (and has played to its end, when each MP3 is checked), its input goes to the desktop&apos;s trash. A file that failed, ended early or was cancelled stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois son MP3 créé (et lu jusqu&apos;au bout, si chaque MP3 est vérifié), l&apos;entrée va dans la corbeille du bureau. Un fichier en échec, terminé trop tôt ou annulé reste où il est.</translation>
     </message>
     <message>
         <source>Show a desktop notice when a run en&amp;ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une notification du bureau en fin de &amp;lot</translation>
     </message>
     <message>
         <source>Only when the progress window is hidden or another program has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement quand la fenêtre de progression est masquée ou qu&apos;un autre programme a le focus.</translation>
     </message>
     <message>
         <source>Names and folders apply to files added from now on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms et dossiers s&apos;appliquent aux fichiers ajoutés à partir de maintenant.</translation>
     </message>
     <message>
         <source>Files are being added: changes to names and folders apply to the next files added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des fichiers sont en cours d&apos;ajout : les changements de noms et de dossiers s&apos;appliquent aux prochains fichiers ajoutés.</translation>
     </message>
     <message>
         <source>The run in progress keeps the settings it began with.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conversion en cours garde les paramètres avec lesquels elle a commencé.</translation>
     </message>
     <message>
         <source>Moved to the trash:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à la corbeille :</translation>
     </message>
     <message>
         <source>Not moved to the trash, left where they were:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mis à la corbeille, laissés où ils étaient :</translation>
     </message>
     <message>
         <source>moved to the trash</source>
-        <translation type="unfinished"></translation>
+        <translation>mis à la corbeille</translation>
     </message>
     <message>
         <source>not moved to the trash: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non mis à la corbeille : %1</translation>
     </message>
     <message>
         <source>, moved to the trash %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, mis à la corbeille %1</translation>
     </message>
     <message>
         <source>it is the MP3 made from it</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est le MP3 créé à partir de lui</translation>
     </message>
     <message>
         <source>it cannot be found: </source>
-        <translation type="unfinished"></translation>
+        <translation>il est introuvable : </translation>
     </message>
     <message>
         <source>the trash folder %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de corbeille %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>its drive has no trash folder of its own, and the home trash is on another drive</source>
-        <translation type="unfinished"></translation>
+        <translation>son disque n&apos;a pas de corbeille propre, et la corbeille personnelle est sur un autre disque</translation>
     </message>
     <message>
         <source>Conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversion terminée</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n files could not be converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier sur %n n&apos;a pas pu être converti.</numerusform>
+            <numerusform>%1 fichiers sur %n n&apos;ont pas pu être convertis.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>&amp;Show the Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher les fenêtres</translation>
     </message>
 </context>
 </TS>
