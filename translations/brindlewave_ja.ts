@@ -615,12 +615,12 @@
                            FILE|DIR... | --watch DIR
 </source>
         <translation>使い方: brindlewave-convert [-j JOBS] [-o DIR] [-b KBPS | --vbr MIN:MAX] [-r 32000|44100|48000]
-                         [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]
-                         [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]
-                         [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]
-                         [--replaygain none|track|album] [--verify | --no-verify]
-                         [--trash-source] [--shard K/N] [-v]
-                         FILE|DIR... | --watch DIR
+                            [-m dual|stereo|joint|mono] [--title T] [--artist A] [--album A]
+                            [--year Y] [--genre G] [--comment C] [-q] [-n] [--no-split]
+                            [--name PATTERN] [--existing skip|number|overwrite] [--keep-time]
+                            [--replaygain none|track|album] [--verify | --no-verify]
+                            [--trash-source] [--shard K/N] [-v]
+                            FILE|DIR... | --watch DIR
 </translation>
     </message>
     <message>
