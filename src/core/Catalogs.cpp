@@ -13,6 +13,7 @@ TCatalogs::TCatalogs(const QStringList& languages, const QString& folder) {
     if (!Own_.load(locale, "brindlewave", "_", folder)) continue;
     QCoreApplication::installTranslator(&Own_);
     Language_ = Own_.language();
+    Installed_ = Language_;
     // Without Qt's own, the standard dialogs would mix English buttons into translated windows.
     QtInstalled_ = Qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
                    QCoreApplication::installTranslator(&Qt_);
@@ -22,7 +23,9 @@ TCatalogs::TCatalogs(const QStringList& languages, const QString& folder) {
 
 TCatalogs::~TCatalogs() {
   if (QtInstalled_) QCoreApplication::removeTranslator(&Qt_);
-  if (!Language_.isEmpty()) QCoreApplication::removeTranslator(&Own_);
+  if (Language_.isEmpty()) return;
+  QCoreApplication::removeTranslator(&Own_);
+  if (Installed_ == Language_) Installed_.clear();
 }
 
 QString TCatalogs::Folder() {

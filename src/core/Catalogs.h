@@ -22,8 +22,13 @@ class TCatalogs {
   // Where the catalogs lie: beside the program in the build tree, under share/ once installed.
   static QString Folder();
 
+  // The language of the catalogs installed now, empty for English: for data files
+  // that come in the user's language too (tips_de.txt beside tips.txt).
+  static QString Installed() { return Installed_; }
+
  private:
   QTranslator Own_, Qt_;
   bool QtInstalled_ = false;
   QString Language_;
+  inline static QString Installed_;  // read and written on the main thread only
 };

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Catalogs.h"
+#include "Globals.h"
 #include "Lang.h"
 
 namespace {
@@ -105,6 +106,22 @@ TEST(Catalogs, EachHoldsEveryEntryOfTheTableTranslatedWithItsPlaceholders) {
   }
 }
 
+// The tips are shown by their index, saved across runs: each language has them all, in order.
+TEST(Catalogs, EachLanguageHasEveryTip) {
+  auto lines = [](const QString& name) {
+    QFile f(QString(BRINDLEWAVE_SOURCE_DIR) + "/data/" + name);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+    return QString::fromUtf8(f.readAll()).split('\n');
+  };
+  const QStringList english = lines("tips.txt");
+  for (const QString& language : Languages) {
+    const QStringList tips = lines("tips_" + language + ".txt");
+    ASSERT_EQ(tips.size(), english.size()) << language.toStdString();
+    for (qsizetype i = 0; i < tips.size(); ++i)
+      EXPECT_EQ(tips[i].isEmpty(), english[i].isEmpty()) << language.toStdString() << " " << i;
+  }
+}
+
 // The controls each window shows at once whose texts carry a mnemonic.
 struct TWindowGroup {
   const char* window;
@@ -180,6 +197,13 @@ TEST(Catalogs, TheFirstLanguageTheProgramHasWinsAndEnglishEndsTheSearch) {
     }
     EXPECT_EQ(QString(lang::Remove), "&Remove");  // gone with the object
   }
+  // The tips come in the language installed, and in English again once it is gone.
+  InitAppGlobals(QString(BRINDLEWAVE_BINARY_DIR) + "/brindlewave");
+  {
+    const TCatalogs german({"de"}, folder);
+    EXPECT_EQ(DataFilePath(TipsFile), QString(BRINDLEWAVE_BINARY_DIR) + "/tips_de.txt");
+  }
+  EXPECT_EQ(DataFilePath(TipsFile), QString(BRINDLEWAVE_BINARY_DIR) + "/tips.txt");
   // Counts take the language's plural forms.
   const TCatalogs russian({"ru"}, folder);
   EXPECT_EQ(lang::NothingNewFormat(1), "Нечего конвертировать: 1 файл уже конвертирован.");
