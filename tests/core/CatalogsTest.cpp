@@ -106,19 +106,30 @@ TEST(Catalogs, EachHoldsEveryEntryOfTheTableTranslatedWithItsPlaceholders) {
   }
 }
 
-// The tips are shown by their index, saved across runs: each language has them all, in order.
-TEST(Catalogs, EachLanguageHasEveryTip) {
-  auto lines = [](const QString& name) {
-    QFile f(QString(BRINDLEWAVE_SOURCE_DIR) + "/data/" + name);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-    return QString::fromUtf8(f.readAll()).split('\n');
+QString DataText(const QString& name) {
+  QFile f(QString(BRINDLEWAVE_SOURCE_DIR) + "/data/" + name);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+  return QString::fromUtf8(f.readAll());
+}
+
+// The tips are shown by their index, saved across runs: each language has them all, in
+// order. The help page keeps every section's anchor.
+TEST(Catalogs, EachLanguageHasEveryTipAndEveryHelpSection) {
+  const QStringList english = DataText("tips.txt").split('\n');
+  auto anchors = [](const QString& page) {
+    QStringList ids;
+    for (const auto& m : QRegularExpression(R"re( id="([^"]+)")re").globalMatch(page)) ids << m.captured(1);
+    return ids.join(' ').toStdString();
   };
-  const QStringList english = lines("tips.txt");
+  const std::string sections = anchors(DataText("brindlewave.html"));
   for (const QString& language : Languages) {
-    const QStringList tips = lines("tips_" + language + ".txt");
-    ASSERT_EQ(tips.size(), english.size()) << language.toStdString();
-    for (qsizetype i = 0; i < tips.size(); ++i)
-      EXPECT_EQ(tips[i].isEmpty(), english[i].isEmpty()) << language.toStdString() << " " << i;
+    SCOPED_TRACE(language.toStdString());
+    const QStringList tips = DataText("tips_" + language + ".txt").split('\n');
+    ASSERT_EQ(tips.size(), english.size());
+    for (qsizetype i = 0; i < tips.size(); ++i) EXPECT_EQ(tips[i].isEmpty(), english[i].isEmpty()) << i;
+    const QString page = DataText("brindlewave_" + language + ".html");
+    EXPECT_EQ(anchors(page), sections);
+    EXPECT_TRUE(page.contains(QString("<html lang=\"%1\">").arg(QString(language).replace('_', '-'))));
   }
 }
 
