@@ -36,7 +36,7 @@ void TConvertInputs::AddPaths(const QStringList& paths, std::vector<TTask*>& tas
       continue;
     }
     const auto found = TFolderScan::Run(path);
-    if (found.empty() && !O_.quiet) ReportFile(path, "no audio files in this folder");
+    if (found.empty() && !O_.quiet) ReportFile(path, lang::NoAudioFilesHere);
     // Several folders at once: each keeps its tree under its own name.
     const QString prefix = folders > 1 ? FileNamePart(QDir::cleanPath(path)) + "/" : QString();
     for (const TFoundFile& f : found)

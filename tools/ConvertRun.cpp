@@ -42,7 +42,7 @@ bool TConvertRun::ReadInputs() {
   Watch_ = std::make_unique<TFolderWatch>(O_.watch, OutDir_);
   QString error;
   if (!Watch_->Start(&error)) {
-    ReportFile(O_.watch, "the folder cannot be watched: " + error);
+    ReportFile(O_.watch, QString(lang::NotWatchedFormat).arg(error));
     return false;
   }
   Inputs_.AddPaths({O_.watch}, Tasks_, Failed_);
@@ -51,9 +51,9 @@ bool TConvertRun::ReadInputs() {
 
 int TConvertRun::PrintPlan() {
   for (const TTask* t : Tasks_) {
-    const QString rate = t->VBR ? QString::asprintf(lang::VbrRateFormat, t->VbrMinBitrate, t->VbrMaxBitrate)
-                                : QString::asprintf(lang::CbrRateFormat, t->BitRate);
-    const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : "";
+    const QString rate = t->VBR ? QString(lang::VbrRateFormat).arg(t->VbrMinBitrate).arg(t->VbrMaxBitrate)
+                                : QString(lang::CbrRateFormat).arg(t->BitRate);
+    const QString mode = t->ChannelMode >= 0 && t->ChannelMode < 4 ? lang::ChannelModes[t->ChannelMode] : QString();
     std::printf("%s -> %s (%s, %d Hz, %s)\n", NativePath(t->SrcFile).constData(), NativePath(t->DstFile).constData(),
                 rate.toLocal8Bit().constData(), t->SampleRate, mode.toLocal8Bit().constData());
   }
@@ -135,7 +135,7 @@ void TConvertRun::TellEnd(int index, const TConvertResult& result) {
     if (!O_.quiet && !Watching_) ReportFile(name, lang::AlreadyConverted);
     return;
   }
-  if (result.SkippedPackets > 0 && !O_.quiet) ReportFile(name, QString(lang::SkippedPacketsFormat).arg(result.SkippedPackets));
+  if (result.SkippedPackets > 0 && !O_.quiet) ReportFile(name, lang::SkippedPacketsFormat(result.SkippedPackets));
   if (!result.Note.isEmpty() && !O_.quiet) ReportFile(name, result.Note);
   if (result.Failure.isEmpty() && !O_.quiet) {
     std::printf("%s\n", NativePath(task.DstFile).constData());
@@ -163,7 +163,9 @@ void TConvertRun::TellNote(int index, const QString& note) {
 
 void TConvertRun::PrintSummary(qint64 elapsedMs) const {
   if (O_.quiet) return;
-  std::fprintf(stderr, "converted %d, skipped %d, failed %d%s in %s\n", Converted_, Skipped_, Failed_,
-               Trashing_ ? QString(lang::TrashedCountFormat).arg(Trashed_).toLocal8Bit().constData() : "",
-               Duration(elapsedMs).toLocal8Bit().constData());
+  std::fprintf(stderr, "%s\n",
+               QString(lang::ConvertSummaryFormat)
+                   .arg(Converted_).arg(Skipped_).arg(Failed_)
+                   .arg(Trashing_ ? QString(lang::TrashedCountFormat).arg(Trashed_) : QString(), Duration(elapsedMs))
+                   .toLocal8Bit().constData());
 }

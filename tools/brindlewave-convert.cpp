@@ -4,9 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <cstdio>
 
 #include "AudioFileReader.h"
+#include "Catalogs.h"
 #include "ConvertInputs.h"
 #include "ConvertOptions.h"
 #include "ConvertRun.h"
@@ -25,7 +27,7 @@ void SetUpSettings(const TConvertOptions& options) {
   options.ApplyTo(DefaultSettings);
   const QString error = TNamePattern(DefaultSettings.NamePattern).Error();
   if (!error.isEmpty()) {
-    ReportFile("NamePattern", "the saved name pattern cannot be used: " + error);
+    ReportFile("NamePattern", QString(lang::SavedPatternFormat).arg(error));
     DefaultSettings.NamePattern.clear();
   }
 }
@@ -42,7 +44,7 @@ bool OutputFolder(const TConvertOptions& options, QString& outDir) {
   }
   QString error;
   outDir = ForceFolder(NativeAbsolutePath(options.outDir), "/", &error);
-  if (outDir.isEmpty()) ReportFile(options.outDir, "the output folder cannot be created: " + error);
+  if (outDir.isEmpty()) ReportFile(options.outDir, QString(lang::OutputNotCreatedFormat).arg(error));
   return !outDir.isEmpty();
 }
 
@@ -50,6 +52,7 @@ bool OutputFolder(const TConvertOptions& options, QString& outDir) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  const TCatalogs catalogs(QLocale::system().uiLanguages());
   RouteLibraryMessages();
   InitAppGlobals(QCoreApplication::applicationFilePath());
   FillBitRateTable();
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
   ShowLibraryMessages(options.verbose);
   LoadDefaultSettings(TSettingsAccess::ReadOnly);
   if (!DecodersPresent()) {
-    std::fprintf(stderr, "%s\n", lang::NoDecoders);
+    std::fprintf(stderr, "%s\n", QString(lang::NoDecoders).toLocal8Bit().constData());
     return 1;
   }
   QElapsedTimer clock;

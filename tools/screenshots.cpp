@@ -96,14 +96,13 @@ void ShootWizard(TaddFrm* wizard) {
 }
 
 void ShootMessages(TmsgFrm* msg) {
-  const char* texts[] = {"The following file can NOT be read correctly.\n /home/user/Music/broken.wma",
-                         lang::Busy, lang::SameSettingsQuestion,
-                         "The following file has no audio stream and can NOT be converted into MP3!"};
+  const QString texts[] = {QString(lang::CannotRead) + "\n /home/user/Music/broken.wma", lang::Busy,
+                           lang::SameSettingsQuestion, lang::NoAudioStream};
   QStringList failed;
   for (const char* name : {"Symphonie fantastique, 1. Rêveries – Passions", "Quartet in F minor", "Live at the hall"})
     failed << QString("/home/user/Music/Recordings from the old collection/") + name + ".wma: the input ends at 0:07 of 0:20";
   msg->IconIndex = miWarning;
-  msg->SetText(QString(lang::FilesFailedFormat).arg(3).arg(5), failed.join('\n'), lang::OpenOutputFolder);
+  msg->SetText(lang::FilesFailedFormat(5).arg(3), failed.join('\n'), lang::OpenOutputFolder);
   msg->okBtn->setText(lang::Yes);
   msg->helpBtn->setText(lang::No);
   Save(msg, "message-report");

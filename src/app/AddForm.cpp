@@ -213,7 +213,7 @@ QWidget* TaddFrm::MakePage2() {
   ChannelModeSel = new QComboBox(modeBox);
   ChannelModeSel->setObjectName("ChannelModeSel");
   ChannelModeSel->setAccessibleName(lang::ChannelModeGroup);
-  for (const char* m : lang::ChannelModes) ChannelModeSel->addItem(m);
+  for (const auto& m : lang::ChannelModes) ChannelModeSel->addItem(m);
   (new QVBoxLayout(modeBox))->addWidget(ChannelModeSel);
 
   auto* l = new QGridLayout(page);
@@ -237,7 +237,7 @@ QWidget* TaddFrm::MakePage3() {
   YearEdit = EditableBox(tagPanel_, "YearEdit");
   commentEdit = EditableBox(tagPanel_, "commentEdit");
   auto* g = new QGridLayout(tagPanel_);
-  const std::pair<const char*, QWidget*> rows[] = {{lang::TitleLabel, titleEdit}, {lang::AlbumLabel, albumEdit},
+  const std::pair<lang::TTranslatedText, QWidget*> rows[] = {{lang::TitleLabel, titleEdit}, {lang::AlbumLabel, albumEdit},
                                                    {lang::ArtistLabel, artistEdit}, {lang::GenreLabel, GenreEdit},
                                                    {lang::YearLabel, YearEdit},   {lang::CommentLabel, commentEdit}};
   int r = 0;
@@ -313,7 +313,7 @@ void TaddFrm::FillPage1() {
   inFileInfoList->clear();
   inFileInfoList->addItem(QString(" ") + lang::Duration + ": " + TimeText(t.Duration));
   if (t.HasAudio) {
-    const QString channels = t.SrcChannels == 1 ? lang::SingleChannel : t.SrcChannels == 2 ? lang::DualChannels : "";
+    const QString channels = t.SrcChannels == 1 ? lang::SingleChannel : t.SrcChannels == 2 ? lang::DualChannels : QString();
     inFileInfoList->addItem(QString(" ") + lang::Audio + ": " + QString::number(t.SrcSampleRate) + "HZ, " + channels);
   } else {
     inFileInfoList->addItem(QString(" ") + lang::Audio + ": " + lang::AudioNone);

@@ -356,7 +356,7 @@ void TmainFrm::rmFileBtnClick() {
 void TmainFrm::removeAllClick() {
   if (!CanAct() || Tasks.empty() || Listing_->HintShown()) return;
   const QString question = Tasks.size() == 1 ? QString(lang::RemoveOnlyTask)
-                                             : QString(lang::RemoveAllFormat).arg(qlonglong(Tasks.size()));
+                                             : lang::RemoveAllFormat(qsizetype(Tasks.size()));
   if (ShowMessageWindow(miQuestion, question, lang::No, lang::Yes) != 1) return;
   FreeAllTasks();
   FillTaskList(-1);

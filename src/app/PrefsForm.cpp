@@ -26,7 +26,7 @@ constexpr int CheckIndent = 22;
 constexpr int ChoiceWidth = 170;  // an explanation under a check box starts under its text
 
 // A caption without its "&" key marker, for a screen reader.
-QString Plain(const char* text) { return QString(text).remove('&'); }
+QString Plain(QString text) { return text.remove('&'); }
 
 QLabel* Explanation(const QString& text, int indent = 0) {
   auto* l = new QLabel(text);
@@ -38,7 +38,7 @@ QLabel* Explanation(const QString& text, int indent = 0) {
   return l;
 }
 
-QCheckBox* Check(const char* name, const char* caption, const char* info, QGridLayout* grid) {
+QCheckBox* Check(const char* name, const QString& caption, const QString& info, QGridLayout* grid) {
   auto* c = new QCheckBox(caption);
   c->setObjectName(name);
   c->setAccessibleName(Plain(caption));
@@ -51,7 +51,7 @@ QCheckBox* Check(const char* name, const char* caption, const char* info, QGridL
 
 // A labelled control in the grid, its explanation under both.
 template <class T>
-T* Labelled(T* control, const char* name, const char* caption, const QString& accessible, const QString& info,
+T* Labelled(T* control, const char* name, const QString& caption, const QString& accessible, const QString& info,
             QGridLayout* grid) {
   control->setObjectName(name);
   control->setAccessibleName(accessible);
@@ -67,7 +67,7 @@ T* Labelled(T* control, const char* name, const char* caption, const QString& ac
   return control;
 }
 
-QGridLayout* Group(const char* title, const char* name, QVBoxLayout* into) {
+QGridLayout* Group(const QString& title, const char* name, QVBoxLayout* into) {
   auto* box = new QGroupBox(title);
   box->setObjectName(name);
   box->setAccessibleName(title);
@@ -129,7 +129,7 @@ void TPrefsForm::BuildConverting(QVBoxLayout* body) {
   verifyCheck = Check("verifyCheck", lang::PrefsVerify, lang::PrefsVerifyInfo, run);
   gainBox = Labelled(new QComboBox, "gainBox", lang::PrefsReplayGain, lang::PrefsReplayGainName,
                      lang::PrefsReplayGainInfo, run);
-  for (const char* mode : lang::PrefsReplayGainModes) gainBox->addItem(mode);  // in TReplayGainMode order
+  for (const auto& mode : lang::PrefsReplayGainModes) gainBox->addItem(mode);  // in TReplayGainMode order
   notifyCheck = Check("notifyCheck", lang::PrefsNotify, lang::PrefsNotifyInfo, run);
 }
 
@@ -148,14 +148,14 @@ void TPrefsForm::BuildOutput(QVBoxLayout* body) {
   treeCheck = Check("treeCheck", lang::PrefsKeepFolderTree, lang::PrefsKeepFolderTreeInfo, out);
   existingBox = Labelled(new QComboBox, "existingBox", lang::PrefsExisting, lang::PrefsExistingName,
                          lang::PrefsExistingInfo, out);
-  for (const char* mode : lang::PrefsExistingModes) existingBox->addItem(mode);  // in TExistingOutput order
+  for (const auto& mode : lang::PrefsExistingModes) existingBox->addItem(mode);  // in TExistingOutput order
   timeCheck = Check("timeCheck", lang::PrefsKeepFileTime, lang::PrefsKeepFileTimeInfo, out);
   trashCheck = Check("trashCheck", lang::PrefsTrashSources, lang::PrefsTrashSourcesInfo, out);
   out->addWidget(Explanation(lang::PrefsNamesLater), out->rowCount(), 0, 1, 2);
 }
 
 void TPrefsForm::BuildNotes(QVBoxLayout* body) {
-  const auto note = [&](const char* text, const char* name) {
+  const auto note = [&](const QString& text, const char* name) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);
     l->setTextFormat(Qt::PlainText);

@@ -45,9 +45,9 @@ void TRunReport::AlbumNote(const TTask& task, const QString& note) {
 
 QString TRunReport::Summary(bool cancelled, int count) const {
   if (cancelled) return lang::Canceled;
-  if (!Failures_.isEmpty()) return QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(count);
+  if (!Failures_.isEmpty()) return lang::FilesFailedFormat(count).arg(Failures_.size());
   if (AlreadyDone_ > 0 && Converted_ == 0)
-    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : QString(lang::NothingNewFormat).arg(AlreadyDone_);
+    return AlreadyDone_ == 1 ? QString(lang::NothingNewOne) : lang::NothingNewFormat(AlreadyDone_);
   if (AlreadyDone_ > 0) return QString(lang::SomeNewFormat).arg(Converted_).arg(AlreadyDone_);
   return lang::AllConverted;
 }
@@ -59,9 +59,9 @@ QString TRunReport::Lists(bool cancelled, int count) const {
     if (!title.isEmpty()) lines << title;
     for (const QString& item : items) lines << " " + item;
   };
-  list(cancelled ? QString(lang::FilesFailedFormat).arg(Failures_.size()).arg(count) : QString(), Failures_);
+  list(cancelled ? lang::FilesFailedFormat(count).arg(Failures_.size()) : QString(), Failures_);
   // Said by the first line when nothing else happened to the run.
-  if (AlreadyDone_ > 0 && (cancelled || !Failures_.isEmpty())) lines << QString(lang::AlreadyConvertedFormat).arg(AlreadyDone_);
+  if (AlreadyDone_ > 0 && (cancelled || !Failures_.isEmpty())) lines << lang::AlreadyConvertedFormat(AlreadyDone_);
   list(lang::KeptShort, KeptShort_);
   lines << AlbumNotes_;
   list(lang::MovedToTrash, Trashed_);
@@ -70,6 +70,6 @@ QString TRunReport::Lists(bool cancelled, int count) const {
 }
 
 QString TRunReport::NoticeBody(bool cancelled, int count) const {
-  return !cancelled && !Failures_.isEmpty() ? QString(lang::NoticeFailedFormat).arg(Failures_.size()).arg(count)
+  return !cancelled && !Failures_.isEmpty() ? lang::NoticeFailedFormat(count).arg(Failures_.size())
                                             : Summary(cancelled, count);
 }

@@ -57,8 +57,8 @@ void TTaskAdding::Run(std::vector<TReadRequest> files, QStringList leftOut, int 
   if (Progress_) Progress_->hide();
   emit Status(QString());
   if (Silent_ || LeftOut_.isEmpty() || ShutdownRequested) return;
-  const QString head = LeftOut_.size() == 1 ? QString(lang::LeftOutOneFormat).arg(Given_)
-                                            : QString(lang::LeftOutFormat).arg(LeftOut_.size()).arg(Given_);
+  const QString head = LeftOut_.size() == 1 ? lang::LeftOutOneFormat(Given_)
+                                            : lang::LeftOutFormat(Given_).arg(LeftOut_.size());
   ShowMessageWindow(miWarning, head, LeftOut_.join('\n'), lang::Help, lang::Ok);
 }
 
@@ -154,7 +154,7 @@ void TTaskAdding::ShowProgress() {
 
 void TTaskAdding::ShowCount() {
   if (!Pool_) return;
-  const QString text = QString(lang::ReadingFormat).arg(Pool_->Taken()).arg(Pool_->Total());
+  const QString text = lang::ReadingFormat(Pool_->Total()).arg(Pool_->Taken());
   if (Progress_) {
     Progress_->setLabelText(text);
     Progress_->setValue(Pool_->Taken());

@@ -8,7 +8,7 @@
 
 namespace {
 
-QString Bold(const char* text) { return QString("<b>") + text + "</b>"; }
+QString Bold(const QString& text) { return QString("<b>") + text + "</b>"; }
 
 QString Link(const char* name, const QString& text) { return QString("<a href=\"") + name + "\"><u>" + text + "</u></a>"; }
 
@@ -46,9 +46,9 @@ void TTaskInfoPanel::Show(int index) {
   InputLine->setText(Bold(lang::InputFile) + ": " + Link(InputLink, Escaped(ReadableName(t.SrcFile))));
   ShowOutput(t);
   // The line describes the selected task's own settings.
-  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : "";
-  const QString rate = t.VBR ? QString::asprintf(lang::VbrRateFormat, t.VbrMinBitrate, t.VbrMaxBitrate)
-                             : QString::asprintf(lang::CbrRateFormat, t.BitRate);
+  const QString channels = t.ChannelMode >= 0 && t.ChannelMode < 4 ? lang::ChannelModes[t.ChannelMode] : QString();
+  const QString rate = t.VBR ? QString(lang::VbrRateFormat).arg(t.VbrMinBitrate).arg(t.VbrMaxBitrate)
+                             : QString(lang::CbrRateFormat).arg(t.BitRate);
   SettingsLine->setText(Bold(lang::Mp3Settings) + ": " + channels + ", " + rate);
   SizeLine->setText(Bold(lang::Duration) + ": " + TimeText(t.Duration) + ", " + Bold(lang::OutputFileSize) +
                     ": about " + SizeText(t.EstimatedSize));

@@ -1,8 +1,10 @@
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <stdexcept>
 
 #include "Application.h"
+#include "Catalogs.h"
 #include "Globals.h"
 #include "InstanceChannel.h"
 #include "AudioFileReader.h"
@@ -15,6 +17,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  const TCatalogs catalogs(QLocale::system().uiLanguages());
   RouteLibraryMessages();
   // From argv's bytes (Qt has taken its own options out): the application's
   // arguments would lose names that are not UTF-8.

@@ -16,7 +16,7 @@ namespace {
 // The extensions ("wma", "flac", ...) of the open dialog's first entry and of the other audio files.
 QStringList AudioExtensions() {
   QStringList exts;
-  for (const char* filter : {lang::FileFilter, lang::OtherAudioFilter}) {
+  for (const char* filter : {lang::FileFilter.source, lang::OtherAudioFilter.source}) {
     QStringList parts;
     SplitString(filter, "|", parts);
     if (parts.size() < 2) continue;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "Catalogs.h"
 #include "Lang.h"
 
 std::vector<std::unique_ptr<TTask>> Tasks;
@@ -33,6 +34,13 @@ void InitAppGlobals(const QString& programPath) {
 }
 
 QString DataFilePath(const QString& name) {
+  // The user's language first ("tips_de.txt" for "tips.txt"), when the program has it.
+  if (const QString language = TCatalogs::Installed(); !language.isEmpty()) {
+    const QFileInfo info(name);
+    const QString local = info.completeBaseName() + "_" + language + "." + info.suffix();
+    for (const QString& path : {AppDir + local, QDir::cleanPath(AppDir + "../share/brindlewave/" + local)})
+      if (QFileInfo::exists(path)) return path;
+  }
   const QString beside = AppDir + name;
   if (QFileInfo::exists(beside)) return beside;
   const QString installed = QDir::cleanPath(AppDir + "../share/brindlewave/" + name);

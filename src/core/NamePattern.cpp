@@ -68,7 +68,7 @@ TNamePattern::TNamePattern(const QString& pattern) {
 }
 
 QString TNamePattern::Value(const TPiece& p, const TTask& task) const {
-  auto text = [](const QString& v, const char* unknown) { return v.trimmed().isEmpty() ? QString(unknown) : v; };
+  auto text = [](const QString& v, const QString& unknown) { return v.trimmed().isEmpty() ? unknown : v; };
   const QString& f = p.Text;
   if (f == "artist") return text(task.Artist, lang::UnknownArtist);
   if (f == "albumartist") return text(task.AlbumArtist.trimmed().isEmpty() ? task.Artist : task.AlbumArtist, lang::UnknownArtist);

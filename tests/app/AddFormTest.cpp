@@ -336,7 +336,7 @@ TEST(TaskAdding, FilesThatCannotBeReadAreNamedOnceAtTheEnd) {
   EXPECT_EQ(Tasks[8]->SrcFile, names[11]);
   EXPECT_GE(ticks, 10);
   ASSERT_EQ(answer.Seen.size(), 2);
-  EXPECT_EQ(answer.Seen[1], QString(lang::LeftOutFormat).arg(3).arg(12) + "\n" + garbage + ": " +
+  EXPECT_EQ(answer.Seen[1], lang::LeftOutFormat(12).arg(3) + "\n" + garbage + ": " +
                                 lang::UnreadableReason + "\n" + empty + ": " + lang::UnreadableReason + "\n" + gone +
                                 ": " + QString::fromLocal8Bit(std::strerror(ENOENT)));
   EXPECT_TRUE(MessageWindow()->details->isVisibleTo(MessageWindow()) || !MessageWindow()->isVisible());

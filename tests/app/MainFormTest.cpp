@@ -125,7 +125,7 @@ TEST_F(MainFormTest, AnUnreadableFileNeverEndsTheAdding) {
   w->addFileBtnClick();
   ASSERT_EQ(Tasks.size(), 2u);
   EXPECT_EQ(Tasks[1]->SrcFile, files[2]);
-  EXPECT_EQ(answer.Seen, (QStringList{lang::SameSettingsQuestion, QString(lang::LeftOutOneFormat).arg(3) + "\n" +
+  EXPECT_EQ(answer.Seen, (QStringList{lang::SameSettingsQuestion, lang::LeftOutOneFormat(3) + "\n" +
                                                                        bad + ": " + lang::UnreadableReason}));
   EXPECT_TRUE(w->addFileBtn->isEnabled());
   EXPECT_EQ(w->TaskList->count(), 2);

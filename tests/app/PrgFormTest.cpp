@@ -61,8 +61,8 @@ class PrgFormTest : public ::testing::Test {
   }
 };
 
-bool EndsWithFolderQuestion(const QString& text, const char* result) {
-  return text == QString(result) + "\n" + lang::OpenOutputFolder;
+bool EndsWithFolderQuestion(const QString& text, const QString& result) {
+  return text == result + "\n" + lang::OpenOutputFolder;
 }
 
 // Set to skip what is done, a second run leaves the complete outputs alone and
@@ -83,7 +83,7 @@ TEST_F(PrgFormTest, ASecondRunLeavesCompleteOutputsAlone) {
   // The file left alone was not measured: the album gain written now is the new file's alone, and says so.
   QString folder = FolderPart(a.SrcFile);
   folder.chop(1);
-  EXPECT_EQ(answer.Seen[1], QString(lang::SomeNewFormat).arg(1).arg(1) + "\n" + folder + ": " + QString(lang::AlbumGainLeftOutFormat).arg(1).arg(2).arg("alpha.wav") +
+  EXPECT_EQ(answer.Seen[1], QString(lang::SomeNewFormat).arg(1).arg(1) + "\n" + folder + ": " + lang::AlbumGainLeftOutFormat(2).arg(1).arg("alpha.wav") +
                                 "\n" + lang::OpenOutputFolder);
   EXPECT_EQ(QFileInfo(a.DstFile).lastModified(), written);
   EXPECT_TRUE(ReadMedia(Tasks[1]->DstFile).DecodedCleanly);
@@ -396,7 +396,7 @@ TEST_F(PrgFormTest, MissingDamagedAndCutInputsAreReportedAndTheRunGoesOn) {
   EXPECT_TRUE(ReadMedia(cut.DstFile).DecodedCleanly);
   EXPECT_FALSE(report.contains(lang::AllConverted));
   // The folder's files share one album gain, which leaves out the two that failed, once.
-  const QString album = "\n" + FolderPart(a.SrcFile).chopped(1) + ": " + QString(lang::AlbumGainLeftOutFormat).arg(3).arg(5).arg("");
+  const QString album = "\n" + FolderPart(a.SrcFile).chopped(1) + ": " + lang::AlbumGainLeftOutFormat(5).arg(3).arg("");
   EXPECT_EQ(report.count(album), 1) << report.toStdString();
   EXPECT_TRUE(report.contains(QRegularExpression(", without (missing.wav, bad.wma|bad.wma, missing.wav)\n")));
   EXPECT_TRUE(report.endsWith(lang::OpenOutputFolder));
@@ -569,8 +569,8 @@ TEST_F(PrgFormTest, TheReportSaysHowTheRunWent) {
   w.StartRun();
   ASSERT_EQ(answer.Seen.size(), 3);
   EXPECT_EQ(answer.Seen[0], QString(lang::AllConverted) + "\n" + lang::OpenOutputFolder);
-  EXPECT_EQ(answer.Seen[1], QString(lang::NothingNewFormat).arg(3) + "\n" + lang::OpenOutputFolder);
-  EXPECT_TRUE(answer.Seen[2].startsWith(QString(lang::FilesFailedFormat).arg(3).arg(3) + "\n " + Tasks[0]->SrcFile + ": "))
+  EXPECT_EQ(answer.Seen[1], lang::NothingNewFormat(3) + "\n" + lang::OpenOutputFolder);
+  EXPECT_TRUE(answer.Seen[2].startsWith(lang::FilesFailedFormat(3).arg(3) + "\n " + Tasks[0]->SrcFile + ": "))
       << answer.Seen[2].toStdString();
   EXPECT_EQ(answer.Icons, (QList<int>{miInformation, miInformation, miError}));
 }
@@ -591,7 +591,7 @@ TEST_F(PrgFormTest, AnOutputThatTakesNoMoreFilesIsAskedAboutOnce) {
     w.StartRun();
     ASSERT_EQ(answer.Seen.size(), 2);
     EXPECT_EQ(answer.Seen[0], question);
-    EXPECT_TRUE(answer.Seen[1].startsWith(stop == 2 ? QString(lang::FilesFailedFormat).arg(4).arg(4) : lang::Canceled))
+    EXPECT_TRUE(answer.Seen[1].startsWith(stop == 2 ? lang::FilesFailedFormat(4).arg(4) : lang::Canceled))
         << answer.Seen[1].toStdString();
     EXPECT_EQ(w.Failures().size(), stop == 2 ? 4 : 1) << answer.Seen[1].toStdString();
   }

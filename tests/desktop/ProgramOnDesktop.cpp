@@ -43,6 +43,7 @@ QProcessEnvironment ProgramOnDesktop::Environment(const QString& home) {
   env.insert("XDG_CONFIG_HOME", home + "/config");
   env.insert("XDG_DATA_HOME", home + "/data");
   env.insert("XDG_RUNTIME_DIR", home + "/run");
+  env.insert("LANGUAGE", "en");  // the texts checked are the English ones, whatever the machine's language
   QDir().mkpath(home + "/run");
   QFile::setPermissions(home + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   return env;

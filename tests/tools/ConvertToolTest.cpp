@@ -29,6 +29,7 @@ Result RunTool(const QStringList& args, const QString& configHome, const QByteAr
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("XDG_CONFIG_HOME", configHome);
   env.remove("QT_LOGGING_RULES");  // what the libraries say is shown by the options alone
+  env.insert("LANGUAGE", "en");    // the messages checked are the English ones, whatever the machine's language
   p.setProcessEnvironment(env);
   p.start(CONVERT_TOOL, args);
   p.write(input);
@@ -299,6 +300,34 @@ TEST(ConvertTool, BadUsageExitsWithTwo) {
   const Result help = RunTool({"--help"}, dir.filePath("config"));
   EXPECT_EQ(help.code, 0);
   EXPECT_TRUE(help.out.startsWith("usage:"));
+}
+
+TEST(ConvertTool, SpeaksTheLanguageTheEnvironmentAsksFor) {
+  QTemporaryDir dir;
+  const QString bad = dir.filePath("bad.wma");
+  QFile f(bad);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(4096, 'x')) == 4096);
+  f.close();
+  auto run = [&](const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    env.insert("LANGUAGE", "de_DE:en");
+    p.setProcessEnvironment(env);
+    p.start(CONVERT_TOOL, args);
+    p.waitForFinished(120000);
+    return std::pair(p.exitCode(), QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError()));
+  };
+  const auto [usageCode, usage] = run({"-b", "100", "x.wma"});
+  EXPECT_EQ(usageCode, 2);
+  EXPECT_TRUE(usage.startsWith("brindlewave-convert: -b nimmt einen der Werte 8, 16, ... 320 kbit/s\n"
+                               "Aufruf: brindlewave-convert [-j JOBS]")) << usage.toStdString();
+  const auto [helpCode, help] = run({"--help"});
+  EXPECT_EQ(helpCode, 0);
+  EXPECT_TRUE(help.contains("\nKonvertiert Audiodateien mit den gespeicherten Vorgaben")) << help.toStdString();
+  const auto [runCode, report] = run({"-o", dir.filePath("out"), bad});
+  EXPECT_EQ(runCode, 1);
+  EXPECT_TRUE(report.contains("konvertiert 0, übersprungen 0, fehlgeschlagen 1 in ")) << report.toStdString();
 }
 
 // A folder copied from Windows as Latin-1: its files are read by their bytes and written

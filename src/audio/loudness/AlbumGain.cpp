@@ -41,9 +41,8 @@ std::optional<TAlbumGain::TDone> TAlbumGain::Ended(int index, const QString& out
   }
   done.Frames = TReplayGainTag::Frames("ALBUM", TLoudnessMeter::GainOf(TLoudnessMeter::Loudness(meters)), peak);
   if (!ended.LeftOut.isEmpty())
-    done.LeftOut = QString(lang::AlbumGainLeftOutFormat)
+    done.LeftOut = lang::AlbumGainLeftOutFormat(qsizetype(ended.Measured.size()) + ended.LeftOut.size())
                        .arg(ended.Measured.size())
-                       .arg(ended.Measured.size() + std::size_t(ended.LeftOut.size()))
                        .arg(ended.LeftOut.join(", "));
   return done;
 }

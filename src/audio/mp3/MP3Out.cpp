@@ -10,7 +10,7 @@
 
 TMP3Out::TMP3Out(TComponent* owner) : TAudioFileOut(owner) {
   LoadLame();
-  if (!LameLoaded) throw EAudioException(lang::NoLame);
+  if (!LameLoaded) throw EAudioException(QString(lang::NoLame).toStdString());
 }
 
 TMP3Out::~TMP3Out() {
