@@ -50,8 +50,10 @@ class TSplitScheduler {
   TParts& Parts() { return Parts_; }
   // The lead-out the encoders are given now, in frames.
   int LeadOut() const { return LeadOut_; }
-  // No seam joins `a` to `b`: `a` goes on through `b`'s input and takes its place.
-  void Continue(TPartEncoder& a, TPartEncoder& b);
+  // Joins and writes what can be, in order: a part whose frames are all laid is
+  // closed and dropped; where no seam joins two parts, the earlier goes on
+  // through the later. With `ending`, waits for the helpers still at work.
+  void Join(bool ending);
 
   long long Total() const { return Store_.Total(); }
   int Continued() const { return Continued_; }
@@ -65,7 +67,9 @@ class TSplitScheduler {
   void EncodeHere(TPartEncoder& part, long long to, bool flush);
   void FinishLeadOut(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
-  std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first);
+  std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first, long long until = -1);
+  // No seam joins `a` to `b`: `a` goes on through `b`'s input and takes its place.
+  void Continue(TPartEncoder& a, TPartEncoder& b);
   long long KeepFrom() const;
   long long HeldLimit() const;
   long long FeedEnd(const TPartEncoder& part) const;
