@@ -110,34 +110,43 @@ void TPartEncoder::DropBefore(long long frame) {
   Head_ += drop;
 }
 
-template <class TOut>
-void TPartEncoder::EncodeSpan(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel,
-                        TOut out) {
+template <class TClip, class TOut>
+long long TPartEncoder::EncodeSpan(long long from, const TPcmStore::TSpan& pcm, const std::atomic<bool>& cancel,
+                                   TClip clip, TOut out) {
   unsigned char slice[SliceBytes];
-  for (long long at = from; at < pcm.To && !cancel;) {
-    const int n = static_cast<int>(std::min({static_cast<long long>(SliceSamples), pcm.To - at, pcm.RunFrom(at)}));
+  long long at = from;
+  while (at < pcm.To && !cancel) {
+    const long long most = std::min({static_cast<long long>(SliceSamples), pcm.To - at, pcm.RunFrom(at)});
+    const int n = static_cast<int>(clip(at, most));
+    if (n <= 0) break;
     const int m = EncodePcm(Ctx_, pcm.At(at), n, L_.Channels, L_.Format, slice, SliceBytes);
     if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
     out(slice, m);
     at += n;
     Progress_.store(at, std::memory_order_release);
   }
-  if (flush && !cancel) {
-    const int m = Lame.lame_encode_flush(Ctx_, slice, SliceBytes);
-    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
-    out(slice, m);
-  }
+  return at;
+}
+
+template <class TOut>
+void TPartEncoder::Flush(TOut out) {
+  unsigned char slice[SliceBytes];
+  const int m = Lame.lame_encode_flush(Ctx_, slice, SliceBytes);
+  if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+  out(slice, m);
 }
 
 void TPartEncoder::Encode(const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel) {
   std::vector<std::uint8_t> out;
-  EncodeSpan(FedTo_, pcm, flush, cancel, [&out](const unsigned char* p, int n) { out.insert(out.end(), p, p + n); });
+  const auto keep = [&out](const unsigned char* p, int n) { out.insert(out.end(), p, p + n); };
+  EncodeSpan(FedTo_, pcm, cancel, [](long long, long long n) { return n; }, keep);
+  if (flush && !cancel) Flush(keep);
   FedTo_ = std::max(FedTo_, pcm.To);
   Reader_.Add(out.data(), out.size());
 }
 
 void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
-  HelperTo_ = FedTo_;
+  HelperTo_ = Reading_ = FedTo_;
   Pending_.From = Pending_.To = FedTo_;
   Move(TPartState::Helping);
   {
@@ -147,39 +156,51 @@ void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
   Worker_ = std::thread([this, &cancel, from = FedTo_] {
     std::exception_ptr error;
     bool ended = false;  // all its input encoded
+    // Each slice's frames are handed over at once: the seam before this part
+    // can be found, and its input let go of, while the helper is still at work.
+    const auto hand = [this](const unsigned char* p, int n) {
+      std::lock_guard l(Mx_);
+      Out_.insert(Out_.end(), p, p + n);
+    };
+    // Each slice goes no further than the part's input ends now: the calling
+    // thread may take the part's later frames over meanwhile (Shorten).
+    const auto clip = [this](long long at, long long n) {
+      std::lock_guard l(Mx_);
+      n = std::min(n, Pending_.To - at);
+      Reading_ = at + std::max(n, 0LL);
+      return n;
+    };
     try {
       // The helper follows the input as it comes, so that it starts once its
       // lead-in is in and the input held stays small.
       for (long long at = from;;) {
         TPcmStore::TSpan pcm;
-        bool last, flush;
+        bool flush = false;
         {
           std::unique_lock l(Mx_);
-          if (at >= Pending_.To && HandOver_ == THandOver::Fed) {
-            Hand(THandOver::Hungry);
-            DoneCv_.notify_all();
+          if (at >= Pending_.To && HandOver_ == THandOver::LastFed) {
+            flush = DoneState_ == TPartState::Ended;
+            ended = true;
+          } else {
+            if (at >= Pending_.To && HandOver_ == THandOver::Fed) {
+              Hand(THandOver::Hungry);
+              DoneCv_.notify_all();
+            }
+            if (HandOver_ == THandOver::Hungry)
+              MoreCv_.wait(l, [&] { return HandOver_ != THandOver::Hungry || cancel; });
+            if (HandOver_ == THandOver::Stopping || cancel) break;
+            pcm = Pending_;
           }
-          if (HandOver_ == THandOver::Hungry)
-            MoreCv_.wait(l, [&] { return HandOver_ != THandOver::Hungry || cancel; });
-          if (HandOver_ == THandOver::Stopping || cancel) break;
-          pcm = Pending_;
-          last = HandOver_ == THandOver::LastFed;
-          flush = DoneState_ == TPartState::Ended;
         }
-        const bool done = last && at >= pcm.To;
-        // Each slice's frames are handed over at once: the seam before this part
-        // can be found, and its input let go of, while the helper is still at work.
-        EncodeSpan(at, pcm, done && flush, cancel, [this](const unsigned char* p, int n) {
-          std::lock_guard l(Mx_);
-          Out_.insert(Out_.end(), p, p + n);
-        });
-        at = std::max(at, pcm.To);
-        if (done || cancel) {
-          ended = done && !cancel;
+        if (ended) {
+          if (flush && !cancel) Flush(hand);
           break;
         }
+        at = EncodeSpan(at, pcm, cancel, clip, hand);
+        if (cancel) break;
       }
     } catch (...) {
+      ended = false;
       error = std::current_exception();
     }
     TCoreBudget::GiveHelper();
@@ -190,6 +211,17 @@ void TPartEncoder::EncodeOnHelper(const std::atomic<bool>& cancel) {
     Hand(all ? THandOver::Done : THandOver::Stopped);
     DoneCv_.notify_all();
   });
+}
+
+bool TPartEncoder::Shorten(long long until, long long stopAt) {
+  if (State_ != TPartState::Helping || until < First_ + LeadIn) return false;
+  std::lock_guard l(Mx_);
+  // Only a helper that has all its input and has not yet read past the new end.
+  if (HandOver_ != THandOver::LastFed || stopAt < Reading_ || stopAt >= Pending_.To) return false;
+  Until_ = until;
+  DoneState_ = TPartState::Encoded;
+  Pending_.To = HelperTo_ = stopAt;
+  return true;
 }
 
 void TPartEncoder::Feed(TPcmStore::TSpan pcm, bool last, bool flush) {

@@ -106,6 +106,11 @@ class TPartEncoder {
   // Hands a helper its input up to `pcm.To`; with `last`, that is all of it, and
   // with `flush`, it ends with the encoder's last frames.
   void Feed(TPcmStore::TSpan pcm, bool last, bool flush);
+  // A helper that has been given all its input and is still at work leaves the
+  // frames from `until` on to a later part: it stops at input sample `stopAt`
+  // (its lead-out's end) with no last frames. False, and nothing changed, where
+  // it has already read that far, or has not been given all its input.
+  bool Shorten(long long until, long long stopAt);
   // All of a helper's input has been handed over.
   bool FedAll() const;
   long long HelperTo() const { return HelperTo_; }
@@ -134,9 +139,15 @@ class TPartEncoder {
   void LookForSeamAt(long long frames) { SeamAt_ = frames; }
 
  private:
-  // Encodes from `from` to `pcm.To`, handing each slice's output to `out`.
+  // Encodes from `from` to `pcm.To`, each slice of `n` samples from `at` no
+  // longer than clip(at, n) allows, handing each slice's output to `out`.
+  // Returns the sample it came to.
+  template <class TClip, class TOut>
+  long long EncodeSpan(long long from, const TPcmStore::TSpan& pcm, const std::atomic<bool>& cancel, TClip clip,
+                       TOut out);
+  // The encoder's last frames to `out`.
   template <class TOut>
-  void EncodeSpan(long long from, const TPcmStore::TSpan& pcm, bool flush, const std::atomic<bool>& cancel, TOut out);
+  void Flush(TOut out);
   // Moves the hand-over, under Mx_.
   void Hand(THandOver to);
   // The helper has ended, under Mx_.
@@ -156,7 +167,7 @@ class TPartEncoder {
 
   std::atomic<long long> Progress_;
   std::thread Worker_;
-  long long HelperTo_ = 0;  // the input sample a helper is given up to
+  long long HelperTo_ = 0;  // the input sample a helper is given up to; the calling thread's
   TPartState DoneState_ = TPartState::Encoded;  // what the part is once its helper is done
   // What a helper is given, its output as it comes, and how it ended: under Mx_.
   // It waits on MoreCv_ for more; the calling thread on DoneCv_.
@@ -164,6 +175,7 @@ class TPartEncoder {
   std::condition_variable MoreCv_, DoneCv_;
   THandOver HandOver_ = THandOver::None;
   TPcmStore::TSpan Pending_;
+  long long Reading_ = 0;  // the input sample the helper's slice reads to
   std::vector<std::uint8_t> Out_;
   std::exception_ptr Error_;
 };

@@ -14,6 +14,9 @@ constexpr int MaxLeadOut = 48;
 constexpr int SliceSamples = TPartEncoder::SliceSamples;
 constexpr int HelperFirst = LeadIn + 16;  // frames in before a helper starts: its lead-in and a little more
 constexpr long long HelperAhead = 8LL * SliceSamples;  // input a helper is given beyond where it is
+// The least a helper must have left for half of it to be taken over: each half
+// longer than what the seam between them costs, with room to find it.
+constexpr int LeastStolen = 2 * 32;
 }  // namespace
 
 TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
@@ -88,6 +91,29 @@ long long TSplitScheduler::HeldLimit() const {
 }
 
 bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > HeldLimit(); }
+
+bool TSplitScheduler::Steal() {
+  const long long grid = L_.FrameSamples;
+  for (std::size_t i = 0; i < Parts_.size(); ++i) {
+    TPartEncoder& part = *Parts_[i];
+    if (!part.Busy() || !part.FedAll()) continue;
+    // A helper's part that ends with the input ends where the input does; the
+    // half taken over must be all in, or it could not be taken at once.
+    const long long total = Store_.Total();
+    const long long end = part.Until() < 0 ? (total + grid - 1) / grid : part.Until();
+    if (!InputEnded_ && (end + LeadOut_) * grid > total) continue;
+    // Past where it reads now, by a slice and the lead-out it must still encode.
+    const long long at = (part.Progress() + SliceSamples) / grid + 1;
+    if (end - at < LeastStolen + LeadOut_) continue;
+    // Each takes half of what is left, this thread with its lead-in, the helper with its lead-out.
+    const long long until = at + (end - at) / 2;
+    if (!part.Shorten(until, (until + LeadOut_) * grid)) continue;
+    Parts_.insert(Parts_.begin() + static_cast<std::ptrdiff_t>(i) + 1, NewPart(TPartState::Planned, until - LeadIn, end));
+    ++Stolen_;
+    return true;
+  }
+  return false;
+}
 
 bool TSplitScheduler::WaitForHelper() {
   for (auto& part : Parts_)

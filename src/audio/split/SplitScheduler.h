@@ -39,6 +39,10 @@ class TSplitScheduler {
   // Starts a part set aside for a helper whose input is in, on this thread when
   // no core is free; false when there is none.
   bool TakeOver();
+  // Rather than wait for a helper that has all its input and much of it still
+  // to encode, sets the later half of its part aside for this thread: TakeOver
+  // encodes it. False when no helper has enough left for that to pay.
+  bool Steal();
   // Waits until the first helper still at work is done or wants more input;
   // false when none is at work.
   bool WaitForHelper();
@@ -58,6 +62,7 @@ class TSplitScheduler {
   long long Total() const { return Store_.Total(); }
   int Continued() const { return Continued_; }
   int HelperParts() const { return HelperParts_; }
+  int Stolen() const { return Stolen_; }
 
  private:
   void Advance(bool ending, long long budget);
@@ -87,5 +92,5 @@ class TSplitScheduler {
   long long NextStart_ = 0;  // the frame the next part begins at
   bool InputEnded_ = false;
   std::atomic<bool> Cancel_{false};
-  int Continued_ = 0, HelperParts_ = 0;
+  int Continued_ = 0, HelperParts_ = 0, Stolen_ = 0;
 };
