@@ -16,7 +16,7 @@ constexpr int HelperFirst = LeadIn + 16;  // frames in before a helper starts: i
 constexpr long long HelperAhead = 8LL * SliceSamples;  // input a helper is given beyond where it is
 // The least a helper must have left for half of it to be taken over: each half
 // longer than what the seam between them costs, with room to find it.
-constexpr int LeastStolen = 2 * 32;
+constexpr int LeastStolen = 2 * 16;
 }  // namespace
 
 TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
