@@ -165,7 +165,10 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
     if (backlog == 0 || (!ending && backlog <= most && !OverHeld() && (HelperIdle() || budget <= 0))) break;
     for (auto& part : Parts_)
       if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo()) {
-        const long long n = std::min({FeedEnd(*part) - part->FedTo(), static_cast<long long>(SliceSamples), std::max(budget, 1LL)});
+        // Past the budget (the input held is at its bound), whole slices: a
+        // few samples at a time would cost more in these calls than in the encoder.
+        const long long n = std::min({FeedEnd(*part) - part->FedTo(), static_cast<long long>(SliceSamples),
+                                      budget > 0 ? budget : static_cast<long long>(SliceSamples)});
         EncodeHere(*part, part->FedTo() + n, false);
         budget -= n;
         break;
