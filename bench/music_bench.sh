@@ -115,6 +115,9 @@ sp=$(median "${split[@]}"); ns=$(median "${nosplit[@]}"); t180=$(median "${their
 hv=$(median "${halves[@]}")
 echo "median 180 s piece: split $sp s, --no-split $ns s, ffmpeg $t180 s, ffmpeg on both halves at once $hv s"
 awk -v a="$sp" -v b="$hv" 'BEGIN { printf "single 180 s split convert/ffmpeg-on-both-halves-at-once time ratio: %.3f\n", a / b }'
+# Round by round too: a slow round is as much a fault as a slow median.
+for k in "${!split[@]}"; do awk -v a="${split[$k]}" -v b="${halves[$k]}" 'BEGIN { printf "%.3f\n", a / b }'; done | sort -g |
+  awk '{ r[NR] = $1 } END { printf "single 180 s split convert/ffmpeg-on-both-halves-at-once, by round: min %.3f, median %.3f, max %.3f (bench/split_bench.sh for more rounds)\n", r[1], r[int((NR + 1) / 2)], r[NR] }'
 echo "peak memory, split: 180 s ${peak180} KiB (ffmpeg ${peakff180} KiB); 30 min ${peak30} KiB in ${time30} s (ffmpeg ${peakff30} KiB in ${timeff30} s)"
 echo "decoded samples of the 180 s piece: source $((lensrc / 4)), split $((lensplit / 4)), --no-split $((lenone / 4))"
 awk -v a="$sp" -v b="$t180" 'BEGIN { printf "single 180 s split convert/ffmpeg time ratio: %.2f\n", a / b }'

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "AudioException.h"
-#include "SplitScheduler.h"
 
 namespace {
 constexpr int LeadIn = TPartEncoder::LeadIn;
@@ -23,26 +22,23 @@ TFrameRepacker::TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutput
 
 void TFrameRepacker::Close(TPartEncoder& part) {
   part.Join();
-  if (part.Ctx) {
-    if (part.Ctx == First_) {
-      // The first encoder's Info frame is the model of the stream's.
-      if (InfoWritten_ && InfoTemplate_.empty()) {
-        InfoTemplate_.assign(2880, 0);
-        InfoTemplate_.resize(Lame.lame_get_lametag_frame(part.Ctx, InfoTemplate_.data(), InfoTemplate_.size()));
-      }
-      First_ = nullptr;
+  if (part.Encoder() && part.Encoder() == First_) {
+    // The first encoder's Info frame is the model of the stream's.
+    if (InfoWritten_ && InfoTemplate_.empty()) {
+      InfoTemplate_.assign(2880, 0);
+      InfoTemplate_.resize(Lame.lame_get_lametag_frame(part.Encoder(), InfoTemplate_.data(), InfoTemplate_.size()));
     }
-    Lame.lame_close(part.Ctx);
-    part.Ctx = nullptr;
+    First_ = nullptr;
   }
+  part.CloseEncoder();
   if (part.State() != TPartState::Closed) part.Move(TPartState::Closed);
 }
 
 void TFrameRepacker::Take(TPartEncoder& part) {
   part.TakeFrames();
-  if (!InfoWritten_ && part.Ctx && part.Ctx == First_ && !part.Reader.Skipped().empty()) {
+  if (!InfoWritten_ && part.Encoder() && part.Encoder() == First_ && !part.Skipped().empty()) {
     // The first encoder's Info frame holds the place of the stream's.
-    Out_.Write(part.Reader.Skipped().data(), part.Reader.Skipped().size());
+    Out_.Write(part.Skipped().data(), part.Skipped().size());
     InfoWritten_ = true;
   }
 }
@@ -54,11 +50,7 @@ void TFrameRepacker::Append(TPartEncoder& part, long long until) {
     if (!Joiner_.Append(f)) throw EAudioException("The MP3 encoder's output cannot be joined.");
     LastCloses_ = f.ClosesShort;
   }
-  const long long drop = Next_ - part.Head;
-  if (drop > 0) {
-    part.Frames.erase(part.Frames.begin(), part.Frames.begin() + drop);
-    part.Head = Next_;
-  }
+  part.DropBefore(Next_);
   Write(false);
 }
 
@@ -72,18 +64,18 @@ void TFrameRepacker::Write(bool all) {
 
 long long TFrameRepacker::AppendLimit(const TPartEncoder& part) const {
   // The frames before the earliest place a successor could take over.
-  if (part.Until >= 0) return part.Until - LeadIn + WarmUp;
+  if (part.Until() >= 0) return part.Until() - LeadIn + WarmUp;
   if (part.Ended()) return std::numeric_limits<long long>::max();
-  const long long fed = part.State() == TPartState::Helping ? part.Progress() : part.FedTo;
+  const long long fed = part.State() == TPartState::Helping ? part.Progress() : part.FedTo();
   return fed / L_.FrameSamples - LeadIn + WarmUp;
 }
 
-TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int leadOut) {
-  const long long s = a.Until;
-  const long long lo = std::max({Next_, s - LeadIn + WarmUp, b.First + WarmUp});
+TSeamVerdict TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int leadOut) {
+  const long long s = a.Until();
+  const long long lo = std::max({Next_, s - LeadIn + WarmUp, b.First() + WarmUp});
   const long long hi = std::min(s + leadOut - 2, a.Available());
   bool undecided = false;
-  if (!L_.JoinSeams) return TSeam::Failed;
+  if (!L_.JoinSeams) return TSeamVerdict::Continue;
   // The nearer the parts' own boundary, the better: both encoders are settled there.
   for (long long step = 0; step <= 2 * (LeadIn + leadOut); ++step) {
     const long long k = s + (step % 2 ? (step + 1) / 2 : -(step / 2));
@@ -119,52 +111,29 @@ TFrameRepacker::TSeam TFrameRepacker::Seam(TPartEncoder& a, TPartEncoder& b, int
     Joiner_ = std::move(trial);
     LastCloses_ = b.At(j - 1).ClosesShort;
     Next_ = j;
-    b.Frames.erase(b.Frames.begin(), b.Frames.begin() + (j - b.Head));
-    b.Head = j;
+    b.DropBefore(j);
     ++Seams_;
     Write(false);
-    return TSeam::Joined;
+    return TSeamVerdict::Joined;
   }
-  return undecided ? TSeam::Wait : TSeam::Failed;
+  return undecided ? TSeamVerdict::More : TSeamVerdict::Continue;
 }
 
-void TFrameRepacker::Join(TSplitScheduler& scheduler, bool ending) {
-  auto& parts = scheduler.Parts();
-  while (!parts.empty() && !scheduler.Cancelled()) {
-    TPartEncoder& a = *parts.front();
-    if (!a.Collect(ending)) return;
-    Take(a);
-    if (a.Until < 0) {
-      // No successor yet: append what no seam can reach.
-      Append(a, AppendLimit(a));
-      if (!a.Ended()) return;
-      Close(a);
-      parts.pop_front();
-      continue;
-    }
-    Append(a, AppendLimit(a));
-    if (!a.Complete()) return;  // the calling thread has not yet encoded all its lead-out
-    if (parts.size() < 2) return;
-    TPartEncoder& b = *parts[1];
-    if (!b.Collect(ending)) return;
-    Take(b);
-    // A part still being encoded, here or by a helper, comes a few frames at a
-    // time: look for the seam once there is enough of it to find one.
-    if (!b.Complete() && b.Available() < std::max(b.SeamAt, a.Until + 16)) return;
-    const TSeam seam = Seam(a, b, scheduler.LeadOut());
-    if (seam == TSeam::Wait) {
-      b.SeamAt = b.Available() + 16;
-      return;
-    }
-    if (seam == TSeam::Failed) {
-      scheduler.Continue(a, b);
-      Close(b);
-      parts.erase(parts.begin() + 1);
-      continue;
-    }
-    Close(a);
-    parts.pop_front();
-  }
+TSeamVerdict TFrameRepacker::Join(TPartEncoder& a, TPartEncoder* b, int leadOut, bool wait) {
+  if (!a.Collect(wait)) return TSeamVerdict::More;
+  Take(a);
+  // What no seam can reach is appended at once.
+  Append(a, AppendLimit(a));
+  if (a.Until() < 0) return a.Ended() ? TSeamVerdict::Ended : TSeamVerdict::More;
+  if (!a.Complete()) return TSeamVerdict::More;  // the calling thread has not yet encoded all its lead-out
+  if (!b || !b->Collect(wait)) return TSeamVerdict::More;
+  Take(*b);
+  // A part still being encoded, here or by a helper, comes a few frames at a
+  // time: look for the seam once there is enough of it to find one.
+  if (!b->Complete() && b->Available() < std::max(b->SeamAt(), a.Until() + 16)) return TSeamVerdict::More;
+  const TSeamVerdict seam = Seam(a, *b, leadOut);
+  if (seam == TSeamVerdict::More) b->LookForSeamAt(b->Available() + 16);
+  return seam;
 }
 
 std::vector<std::uint8_t> TFrameRepacker::Finish(long long samples) {

@@ -10,8 +10,6 @@
 #include "PartEncoder.h"
 #include "SplitLayout.h"
 
-class TSplitScheduler;
-
 // Joins the frames of a split file's encoders into one stream and writes it.
 //
 // The bit reservoir: a Layer III frame's audio data (its main data) need not sit
@@ -29,19 +27,30 @@ class TSplitScheduler;
 // near the parts' boundary where the block windows of both encoders agree, and
 // from which the later encoder's frames soon fit as they did in its own stream.
 // Where none exists, the earlier encoder goes on through the later part instead.
+// The repacker only lays frames and says what it made of a seam; its caller
+// decides what becomes of the parts.
 // At the end the Xing/Info frame that heads the stream (the first encoder's, or
 // the one made for it where its frames are too small to hold it, kept in place)
 // is completed for the whole of it.
+// What the repacker made of the first part not yet laid and the one after it.
+enum class TSeamVerdict {
+  More,      // it needs more of their frames first
+  Ended,     // the first part has no successor and is all laid: it can be closed
+  Joined,    // the later part's frames go on from the seam: the first part can be closed
+  Continue,  // no seam joins them: the first part is to go on through the later one
+};
+
 class TFrameRepacker {
  public:
   // `first` is the encoder of the file's start, whose Info frame heads the stream;
   // unless `madeInfo` is given, made for it, whose stand-in is written at once.
   TFrameRepacker(const TSplitLayout& layout, lame_t first, TOutputStream& out, std::vector<std::uint8_t> madeInfo);
 
-  // Joins and writes what can be, in order, from the scheduler's parts: a part
-  // whose frames are all laid is closed and dropped. With `ending`, waits for
-  // the helpers still at work.
-  void Join(TSplitScheduler& scheduler, bool ending);
+  // Joins and writes what can be, in order, from `a`, the first part not yet
+  // laid, and `b`, the one after it (null for none yet), whose encoders were given
+  // `leadOut` frames beyond their parts. With `wait`, waits for their helpers
+  // to be done.
+  TSeamVerdict Join(TPartEncoder& a, TPartEncoder* b, int leadOut, bool wait);
   // Moves a part's complete frames to its Frames; the first encoder's stand-in
   // for the Info frame is written as it comes, before any audio frame.
   void Take(TPartEncoder& part);
@@ -54,11 +63,9 @@ class TFrameRepacker {
   int Seams() const { return Seams_; }
 
  private:
-  enum class TSeam { Joined, Wait, Failed };
-
   void Append(TPartEncoder& part, long long until);
   long long AppendLimit(const TPartEncoder& part) const;
-  TSeam Seam(TPartEncoder& a, TPartEncoder& b, int leadOut);
+  TSeamVerdict Seam(TPartEncoder& a, TPartEncoder& b, int leadOut);
   void Write(bool all);
 
   const TSplitLayout& L_;

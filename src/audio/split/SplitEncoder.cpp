@@ -16,20 +16,27 @@ void TSplitEncoder::Cancel() { Scheduler_->Cancel(); }
 
 void TSplitEncoder::Push(const void* pcm, int samples) {
   Scheduler_->Push(static_cast<const std::uint8_t*>(pcm), samples);
-  Repacker_->Join(*Scheduler_, false);
+  Scheduler_->Join(false);
   Scheduler_->Trim();
   // The input held stays within bounds: what a helper still holds goes once it
   // is done and joined. Rather than wait, this thread encodes a part set aside
-  // for a helper, if one is in.
-  while (Scheduler_->OverHeld() && (Scheduler_->TakeOver() || Scheduler_->WaitForHelper())) {
-    Repacker_->Join(*Scheduler_, false);
+  // for a helper, if one is in, or the later half of a helper's part when it
+  // has much left: a helper that lost its core does not hold this thread up.
+  while (Scheduler_->OverHeld() && (Scheduler_->TakeOver() || Scheduler_->Steal() || Scheduler_->WaitForHelper())) {
+    Scheduler_->Join(false);
     Scheduler_->Trim();
   }
 }
 
 std::vector<std::uint8_t> TSplitEncoder::Finish() {
   Scheduler_->EndInput();
-  Repacker_->Join(*Scheduler_, true);
+  // This thread has done its share: rather than wait for a helper that has much
+  // left, it takes the later half of that over.
+  while (Scheduler_->Steal()) {
+    Scheduler_->Join(false);
+    Scheduler_->TakeOver();
+  }
+  Scheduler_->Join(true);
   if (!Scheduler_->Parts().empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");
   return Repacker_->Finish(Scheduler_->Total());
 }

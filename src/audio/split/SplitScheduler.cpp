@@ -14,6 +14,9 @@ constexpr int MaxLeadOut = 48;
 constexpr int SliceSamples = TPartEncoder::SliceSamples;
 constexpr int HelperFirst = LeadIn + 16;  // frames in before a helper starts: its lead-in and a little more
 constexpr long long HelperAhead = 8LL * SliceSamples;  // input a helper is given beyond where it is
+// The least a helper must have left for half of it to be taken over: each half
+// longer than what the seam between them costs, with room to find it.
+constexpr int LeastStolen = 2 * 16;
 }  // namespace
 
 TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool infoFrame, TNewEncoder newEncoder,
@@ -23,8 +26,8 @@ TSplitScheduler::TSplitScheduler(const TSplitLayout& layout, lame_t first, bool 
       Repacker_(repacker),
       Store_(layout.SampleBytes(), 4 * SliceSamples) {
   auto part = std::make_unique<TPartEncoder>(L_, TPartState::Open, 0);
-  part->Ctx = first;
-  if (infoFrame) part->Reader.SkipBlankFirst();
+  part->Start(first);
+  if (infoFrame) part->SkipBlankFirst();
   Parts_.push_back(std::move(part));
 }
 
@@ -36,11 +39,11 @@ void TSplitScheduler::Cancel() {
   Parts_.clear();
 }
 
-std::unique_ptr<TPartEncoder> TSplitScheduler::NewPart(TPartState state, long long first) {
-  auto part = std::make_unique<TPartEncoder>(L_, state, first);
+std::unique_ptr<TPartEncoder> TSplitScheduler::NewPart(TPartState state, long long first, long long until) {
+  auto part = std::make_unique<TPartEncoder>(L_, state, first, until);
   if (state != TPartState::Planned) {
-    part->Ctx = NewEncoder_();
-    if (!part->Ctx) throw EAudioException("The MP3 encoder could not be started.");
+    part->Start(NewEncoder_());
+    if (!part->Encoder()) throw EAudioException("The MP3 encoder could not be started.");
   }
   return part;
 }
@@ -70,9 +73,9 @@ long long TSplitScheduler::KeepFrom() const {
   long long keep = std::min(Store_.Total(), std::max<long long>(0, (NextStart_ - LeadIn) * grid));
   for (std::size_t i = 0; i < Parts_.size(); ++i) {
     const TPartEncoder& part = *Parts_[i];
-    if (i > 0) keep = std::min(keep, part.PcmStart);
-    else if (part.OnCallingThread()) keep = std::min(keep, part.FedTo);
-    else if (part.State() == TPartState::Planned) keep = std::min(keep, part.PcmStart);
+    if (i > 0) keep = std::min(keep, part.PcmStart());
+    else if (part.OnCallingThread()) keep = std::min(keep, part.FedTo());
+    else if (part.State() == TPartState::Planned) keep = std::min(keep, part.PcmStart());
     else if (part.State() == TPartState::Helping) keep = std::min(keep, part.Progress());
   }
   return keep;
@@ -88,6 +91,29 @@ long long TSplitScheduler::HeldLimit() const {
 }
 
 bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > HeldLimit(); }
+
+bool TSplitScheduler::Steal() {
+  const long long grid = L_.FrameSamples;
+  for (std::size_t i = 0; i < Parts_.size(); ++i) {
+    TPartEncoder& part = *Parts_[i];
+    if (!part.Busy() || !part.FedAll()) continue;
+    // A helper's part that ends with the input ends where the input does; the
+    // half taken over must be all in, or it could not be taken at once.
+    const long long total = Store_.Total();
+    const long long end = part.Until() < 0 ? (total + grid - 1) / grid : part.Until();
+    if (!InputEnded_ && (end + LeadOut_) * grid > total) continue;
+    // Past where it reads now, by a slice and the lead-out it must still encode.
+    const long long at = (part.Progress() + SliceSamples) / grid + 1;
+    if (end - at < LeastStolen + LeadOut_) continue;
+    // Each takes half of what is left, this thread with its lead-in, the helper with its lead-out.
+    const long long until = at + (end - at) / 2;
+    if (!part.Shorten(until, (until + LeadOut_) * grid)) continue;
+    Parts_.insert(Parts_.begin() + static_cast<std::ptrdiff_t>(i) + 1, NewPart(TPartState::Planned, until - LeadIn, end));
+    ++Stolen_;
+    return true;
+  }
+  return false;
+}
 
 bool TSplitScheduler::WaitForHelper() {
   for (auto& part : Parts_)
@@ -108,19 +134,19 @@ long long TSplitScheduler::PartEnd(long long start) const {
 void TSplitScheduler::FinishLeadOut(TPartEncoder& part) {
   // A part the calling thread encodes up to its lead-out is done once it has had
   // it all, or all the input there is once the input has ended.
-  if (part.State() == TPartState::LeadingOut && part.FedTo >= (InputEnded_ ? FeedEnd(part) : part.FeedLimit))
+  if (part.State() == TPartState::LeadingOut && part.FedTo() >= (InputEnded_ ? FeedEnd(part) : part.FeedLimit()))
     part.Move(TPartState::Encoded);
 }
 
 void TSplitScheduler::EncodeHere(TPartEncoder& part, long long to, bool flush) {
-  part.Encode(Store_.Span(part.FedTo, to), flush, Cancel_);
+  part.Encode(Store_.Span(part.FedTo(), to), flush, Cancel_);
   if (flush) part.Move(TPartState::Ended);
   FinishLeadOut(part);
   Repacker_.Take(part);
   // The encoder hands out a frame only once the frames after it have taken up
   // the reservoir bytes it left free: at low rates several frames behind. The
   // lead-out covers that.
-  const long long owed = Lame.lame_get_frameNum(part.Ctx) - (part.Available() - part.First);
+  const long long owed = Lame.lame_get_frameNum(part.Encoder()) - (part.Available() - part.First());
   LeadOut_ = static_cast<int>(std::clamp<long long>(owed + LeadOutBeyond, LeadOut_, MaxLeadOut));
 }
 
@@ -138,9 +164,12 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
     const long long backlog = OwnBacklog();
     if (backlog == 0 || (!ending && backlog <= most && !OverHeld() && (HelperIdle() || budget <= 0))) break;
     for (auto& part : Parts_)
-      if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo) {
-        const long long n = std::min({FeedEnd(*part) - part->FedTo, static_cast<long long>(SliceSamples), std::max(budget, 1LL)});
-        EncodeHere(*part, part->FedTo + n, false);
+      if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo()) {
+        // Past the budget (the input held is at its bound), whole slices: a
+        // few samples at a time would cost more in these calls than in the encoder.
+        const long long n = std::min({FeedEnd(*part) - part->FedTo(), static_cast<long long>(SliceSamples),
+                                      budget > 0 ? budget : static_cast<long long>(SliceSamples)});
+        EncodeHere(*part, part->FedTo() + n, false);
         budget -= n;
         break;
       }
@@ -157,7 +186,7 @@ bool TSplitScheduler::HelperIdle() const {
   for (const auto& part : Parts_)
     if (part->Busy() && !part->FedAll() && part->HelperTo() - part->Progress() < HelperAhead) return true;
   for (const auto& part : Parts_)
-    if (part->State() == TPartState::Planned && Store_.Total() >= part->PcmStart + HelperFirst * L_.FrameSamples)
+    if (part->State() == TPartState::Planned && Store_.Total() >= part->PcmStart() + HelperFirst * L_.FrameSamples)
       return false;
   return true;
 }
@@ -176,17 +205,13 @@ void TSplitScheduler::Plan() {
     long long helperWork = 0;
     for (const auto& part : Parts_)
       if (part->State() == TPartState::Planned || part->Busy())
-        helperWork += (part->Until + LeadOut_) * grid - part->Progress();
+        helperWork += (part->Until() + LeadOut_) * grid - part->Progress();
     if (TCoreBudget::Free() + BusyHelpers() > 0 && helperWork < OwnBacklog() + L_.PartFrames * grid / 2) {
       if (TPartEncoder* open = OpenPart()) {
-        open->Until = start;
-        open->FeedLimit = (start + LeadOut_) * grid;
-        open->Move(TPartState::LeadingOut);
+        open->LeadOut(start, (start + LeadOut_) * grid);
         FinishLeadOut(*open);
       }
-      auto part = NewPart(TPartState::Planned, start - LeadIn);
-      part->Until = NextStart_;
-      Parts_.push_back(std::move(part));
+      Parts_.push_back(NewPart(TPartState::Planned, start - LeadIn, NextStart_));
       ++HelperParts_;
     } else if (!OpenPart()) {
       // This thread starts an encoder of its own, with a lead-in.
@@ -196,13 +221,13 @@ void TSplitScheduler::Plan() {
 }
 
 long long TSplitScheduler::FeedEnd(const TPartEncoder& part) const {
-  return part.FeedLimit >= 0 ? std::min(Store_.Total(), part.FeedLimit) : Store_.Total();
+  return part.FeedLimit() >= 0 ? std::min(Store_.Total(), part.FeedLimit()) : Store_.Total();
 }
 
 long long TSplitScheduler::OwnBacklog() const {
   long long backlog = 0;
   for (const auto& part : Parts_)
-    if (part->OnCallingThread()) backlog += FeedEnd(*part) - part->FedTo;
+    if (part->OnCallingThread()) backlog += FeedEnd(*part) - part->FedTo();
   return backlog;
 }
 
@@ -212,11 +237,11 @@ void TSplitScheduler::FeedHelpers(bool ended) {
   const long long grid = L_.FrameSamples, total = Store_.Total();
   for (auto& part : Parts_) {
     if (part->State() != TPartState::Helping || part->FedAll()) continue;
-    const bool last = ended && part->Until * grid >= total;
-    const long long end = last ? total : std::min(total, (part->Until + LeadOut_) * grid);
-    const bool all = ended || end == (part->Until + LeadOut_) * grid;
+    const bool last = ended && part->Until() * grid >= total;
+    const long long end = last ? total : std::min(total, (part->Until() + LeadOut_) * grid);
+    const bool all = ended || end == (part->Until() + LeadOut_) * grid;
     if (end <= part->HelperTo() && !all) continue;
-    if (last) part->Until = -1;
+    if (last) part->BecomeLast();
     part->Feed(Store_.Span(std::min(part->Progress(), end), end), all, last);
   }
 }
@@ -232,29 +257,29 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
   for (auto& owned : Parts_) {
     TPartEncoder& part = *owned;
     if (part.State() != TPartState::Planned) continue;
-    const bool last = ended && part.Until * grid >= total;
-    const long long end = last ? total : std::min(total, (part.Until + LeadOut_) * grid);
+    const bool last = ended && part.Until() * grid >= total;
+    const long long end = last ? total : std::min(total, (part.Until() + LeadOut_) * grid);
     // A helper follows the input once its lead-in is in; this thread encodes a
     // part only once it is all in.
-    const bool in = ended || total >= (part.Until + LeadOut_) * grid;
-    if (!in && total < part.PcmStart + HelperFirst * grid) continue;
+    const bool in = ended || total >= (part.Until() + LeadOut_) * grid;
+    if (!in && total < part.PcmStart() + HelperFirst * grid) continue;
     const bool core = TCoreBudget::TryTakeHelper();
     if (!core && (!in || (BusyHelpers() > 0 && !takeOver))) continue;
     try {
-      part.Ctx = NewEncoder_();
+      part.Start(NewEncoder_());
     } catch (...) {
       if (core) TCoreBudget::GiveHelper();
       throw;
     }
-    if (!part.Ctx) {
+    if (!part.Encoder()) {
       if (core) TCoreBudget::GiveHelper();
       throw EAudioException("The MP3 encoder could not be started.");
     }
     if (core) {
       part.EncodeOnHelper(Cancel_);
     } else {
-      if (last) part.Until = -1;
-      part.Encode(Store_.Span(part.PcmStart, end), last, Cancel_);
+      if (last) part.BecomeLast();
+      part.Encode(Store_.Span(part.PcmStart(), end), last, Cancel_);
       part.Move(last ? TPartState::Ended : TPartState::Encoded);
     }
     started = true;
@@ -270,24 +295,43 @@ int TSplitScheduler::BusyHelpers() const {
   return busy;
 }
 
+void TSplitScheduler::Join(bool ending) {
+  // The repacker says what it made of the first part not yet laid and the one
+  // after it; what becomes of the parts is decided here.
+  while (!Parts_.empty() && !Cancel_) {
+    TPartEncoder& a = *Parts_.front();
+    TPartEncoder* b = Parts_.size() > 1 ? Parts_[1].get() : nullptr;
+    switch (Repacker_.Join(a, b, LeadOut_, ending)) {
+      case TSeamVerdict::More:
+        return;
+      case TSeamVerdict::Ended:
+      case TSeamVerdict::Joined:
+        Repacker_.Close(a);
+        Parts_.pop_front();
+        break;
+      case TSeamVerdict::Continue:
+        Continue(a, *b);
+        Repacker_.Close(*b);
+        Parts_.erase(Parts_.begin() + 1);
+        break;
+    }
+  }
+}
+
 void TSplitScheduler::Continue(TPartEncoder& a, TPartEncoder& b) {
   // The earlier encoder goes on through the later part, as one encoder would.
   if (b.State() == TPartState::Helping && !b.FedAll()) {
     // Its helper has not had all its input: it stops, and this thread goes on
     // with `a` as the input comes.
     b.Join();
-    a.Until = b.Until;
-    a.FeedLimit = (b.Until + LeadOut_) * L_.FrameSamples;
-    a.Move(TPartState::LeadingOut);
+    a.LeadOut(b.Until(), (b.Until() + LeadOut_) * L_.FrameSamples);
     FinishLeadOut(a);
     ++Continued_;
     return;
   }
   b.Collect(true);  // a helper still at work ends first: `a` goes on from where it ended
-  const long long to = std::max(a.FedTo, b.FedTo);
-  if (b.FedTo > a.FedTo || b.Ended()) a.Encode(Store_.Span(a.FedTo, to), b.Ended(), Cancel_);
-  a.Until = b.Until;
-  a.FeedLimit = b.FeedLimit;
-  a.Move(b.State());
+  const long long to = std::max(a.FedTo(), b.FedTo());
+  if (b.FedTo() > a.FedTo() || b.Ended()) a.Encode(Store_.Span(a.FedTo(), to), b.Ended(), Cancel_);
+  a.TakePlaceOf(b);
   ++Continued_;
 }

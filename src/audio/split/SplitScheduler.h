@@ -39,6 +39,10 @@ class TSplitScheduler {
   // Starts a part set aside for a helper whose input is in, on this thread when
   // no core is free; false when there is none.
   bool TakeOver();
+  // Rather than wait for a helper that has all its input and much of it still
+  // to encode, sets the later half of its part aside for this thread: TakeOver
+  // encodes it. False when no helper has enough left for that to pay.
+  bool Steal();
   // Waits until the first helper still at work is done or wants more input;
   // false when none is at work.
   bool WaitForHelper();
@@ -50,12 +54,15 @@ class TSplitScheduler {
   TParts& Parts() { return Parts_; }
   // The lead-out the encoders are given now, in frames.
   int LeadOut() const { return LeadOut_; }
-  // No seam joins `a` to `b`: `a` goes on through `b`'s input and takes its place.
-  void Continue(TPartEncoder& a, TPartEncoder& b);
+  // Joins and writes what can be, in order: a part whose frames are all laid is
+  // closed and dropped; where no seam joins two parts, the earlier goes on
+  // through the later. With `ending`, waits for the helpers still at work.
+  void Join(bool ending);
 
   long long Total() const { return Store_.Total(); }
   int Continued() const { return Continued_; }
   int HelperParts() const { return HelperParts_; }
+  int Stolen() const { return Stolen_; }
 
  private:
   void Advance(bool ending, long long budget);
@@ -65,7 +72,9 @@ class TSplitScheduler {
   void EncodeHere(TPartEncoder& part, long long to, bool flush);
   void FinishLeadOut(TPartEncoder& part);
   TPartEncoder* OpenPart() const;
-  std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first);
+  std::unique_ptr<TPartEncoder> NewPart(TPartState state, long long first, long long until = -1);
+  // No seam joins `a` to `b`: `a` goes on through `b`'s input and takes its place.
+  void Continue(TPartEncoder& a, TPartEncoder& b);
   long long KeepFrom() const;
   long long HeldLimit() const;
   long long FeedEnd(const TPartEncoder& part) const;
@@ -83,5 +92,5 @@ class TSplitScheduler {
   long long NextStart_ = 0;  // the frame the next part begins at
   bool InputEnded_ = false;
   std::atomic<bool> Cancel_{false};
-  int Continued_ = 0, HelperParts_ = 0;
+  int Continued_ = 0, HelperParts_ = 0, Stolen_ = 0;
 };
