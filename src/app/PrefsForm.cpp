@@ -156,7 +156,7 @@ void TPrefsForm::BuildOutput(QVBoxLayout* body) {
 }
 
 void TPrefsForm::BuildLanguage(QVBoxLayout* body) {
-  // Below the groups, its field in line with theirs.
+  // Below the groups, in no group: it is about the windows, not the files. Indented as their fields.
   auto* grid = new QGridLayout;
   grid->setContentsMargins(13, 0, 13, 0);
   grid->setVerticalSpacing(2);

@@ -131,8 +131,6 @@ TEST_F(PrefsFormTest, TheChosenLanguageIsSavedAndReadBack) {
   ASSERT_EQ(w.languageBox->count(), int(std::size(lang::LanguageChoices)) + 1);
   EXPECT_EQ(w.languageBox->itemText(0), lang::PrefsSystemLanguage);  // the default
   EXPECT_EQ(w.languageBox->currentIndex(), 0);
-  EXPECT_EQ(w.languageBox->findText("Deutsch"), w.languageBox->findData("de"));
-  EXPECT_EQ(w.languageBox->findText("简体中文"), w.languageBox->findData("zh_CN"));
   for (int i = w.languageBox->count() - 1; i >= 0; --i) {
     const QString code = w.languageBox->itemData(i).toString();
     SCOPED_TRACE(code.toStdString());
