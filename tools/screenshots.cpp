@@ -1,13 +1,18 @@
 // Renders each window with sample content into PNG files, for looking at the
 // program's windows without clicking through them:
-//   brindlewave-screenshots [--scale FACTOR] DIR
-// --scale draws them as on a screen scaled by FACTOR (2 for most high-density screens).
+//   brindlewave-screenshots [--scale FACTOR] [--lang LANG] DIR
+// --scale draws them as on a screen scaled by FACTOR (2 for most high-density screens);
+// --lang draws them in the language LANG ("de", "pt_BR"); without it they are in English,
+// whatever the environment's language, so that pictures from different machines compare.
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
+#include <optional>
 
 #include "AboutForm.h"
 #include "AddForm.h"
 #include "Application.h"
+#include "Catalogs.h"
 #include "Globals.h"
 #include "Lang.h"
 #include "MainForm.h"
@@ -34,14 +39,20 @@ void Save(QWidget* w, const QString& name) {
   }
 }
 
-// "--scale FACTOR" before the folder: the factor is taken and the arguments moved past it.
-void TakeScale(int& argc, char**& argv) {
-  if (argc > 2 && QByteArray(argv[1]) == "--scale") {
-    qputenv("QT_SCALE_FACTOR", argv[2]);  // read when the application starts
+// "--scale FACTOR" and "--lang LANG", in either order before the folder: the factor
+// is passed on, the language kept, and the arguments moved past them.
+std::optional<QString> TakeOptions(int& argc, char**& argv) {
+  std::optional<QString> language;
+  while (argc > 2 && (QByteArray(argv[1]) == "--scale" || QByteArray(argv[1]) == "--lang")) {
+    if (QByteArray(argv[1]) == "--scale")
+      qputenv("QT_SCALE_FACTOR", argv[2]);  // read when the application starts
+    else
+      language = QString::fromLocal8Bit(argv[2]);
     argv[2] = argv[0];
     argv += 2;
     argc -= 2;
   }
+  return language;
 }
 
 void ShootMainWindow(TmainFrm* main) {
@@ -135,8 +146,14 @@ void ShootProgress(TprgFrm* prg) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  TakeScale(argc, argv);
+  const std::optional<QString> language = TakeOptions(argc, argv);
   QApplication app(argc, argv);
+  // Before any window is made: each takes its texts as it is built.
+  const TCatalogs catalogs(language ? QStringList{*language} : QStringList());
+  if (language && catalogs.Language().isEmpty() && QLocale(*language).language() != QLocale::English) {
+    std::fprintf(stderr, "no catalog for %s in %s\n", qPrintable(*language), qPrintable(TCatalogs::Folder()));
+    return 2;
+  }
   ApplyTheme(app);
   Dir = argc > 1 ? argv[1] : ".";
   QDir().mkpath(Dir);

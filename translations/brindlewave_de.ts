@@ -1049,5 +1049,21 @@ Rückgabewert: 0 alles konvertiert, 1 einiges fehlgeschlagen oder zu früh beend
         <source>&amp;Show the Windows</source>
         <translation>&amp;Fenster anzeigen</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>Spra&amp;che:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>Wirkt beim nächsten Start des Programms.</translation>
+    </message>
 </context>
 </TS>

@@ -1049,5 +1049,21 @@ Estado de salida: 0 todo convertido, 1 algunos fallaron o terminaron antes, 2 us
         <source>&amp;Show the Windows</source>
         <translation>&amp;Mostrar las ventanas</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>Se aplica la próxima vez que se inicie el programa.</translation>
+    </message>
 </context>
 </TS>

@@ -1048,5 +1048,21 @@ Code de sortie : 0 tout converti, 1 échecs ou fins prématurées, 2 mauvais usa
         <source>&amp;Show the Windows</source>
         <translation>&amp;Afficher les fenêtres</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>Langue de l&apos;&amp;interface :</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue de l&apos;interface</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>Prend effet au prochain démarrage du programme.</translation>
+    </message>
 </context>
 </TS>

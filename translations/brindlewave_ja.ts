@@ -1034,5 +1034,21 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>&amp;Show the Windows</source>
         <translation>ウィンドウを表示(&amp;S)</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>言語(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>システムの言語</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>プログラムを次に起動したときに有効になります。</translation>
+    </message>
 </context>
 </TS>

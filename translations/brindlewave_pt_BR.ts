@@ -1046,5 +1046,21 @@ Código de saída: 0 tudo convertido, 1 alguns falharam ou terminaram antes, 2 u
         <source>&amp;Show the Windows</source>
         <translation>&amp;Mostrar as janelas</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>Vale a partir da próxima vez que o programa for aberto.</translation>
+    </message>
 </context>
 </TS>

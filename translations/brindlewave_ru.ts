@@ -1057,5 +1057,21 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>&amp;Show the Windows</source>
         <translation>&amp;Показать окна</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Язык:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>Язык системы</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>Вступит в силу при следующем запуске программы.</translation>
+    </message>
 </context>
 </TS>

@@ -1031,5 +1031,21 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>&amp;Show the Windows</source>
         <translation>显示窗口(&amp;S)</translation>
     </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>The system&apos;s language</source>
+        <translation>系统语言</translation>
+    </message>
+    <message>
+        <source>Takes effect when the program starts again.</source>
+        <translation>将在程序下次启动时生效。</translation>
+    </message>
 </context>
 </TS>

@@ -111,6 +111,7 @@ TPrefsForm::TPrefsForm(QWidget* parent) : QDialog(parent) {
   root->addLayout(body);
   BuildConverting(body);
   BuildOutput(body);
+  BuildLanguage(body);
   BuildNotes(body);
   BuildButtons(body);
   ShowSettings();
@@ -154,6 +155,20 @@ void TPrefsForm::BuildOutput(QVBoxLayout* body) {
   out->addWidget(Explanation(lang::PrefsNamesLater), out->rowCount(), 0, 1, 2);
 }
 
+void TPrefsForm::BuildLanguage(QVBoxLayout* body) {
+  // Below the groups, in no group: it is about the windows, not the files. Indented as their fields.
+  auto* grid = new QGridLayout;
+  grid->setContentsMargins(13, 0, 13, 0);
+  grid->setVerticalSpacing(2);
+  grid->setColumnStretch(1, 1);
+  grid->setColumnMinimumWidth(0, 150);
+  body->addLayout(grid);
+  languageBox = Labelled(new QComboBox, "languageBox", lang::PrefsLanguage, lang::PrefsLanguageName,
+                         lang::PrefsLanguageInfo, grid);
+  languageBox->addItem(lang::PrefsSystemLanguage, QString());
+  for (const lang::TLanguageChoice& c : lang::LanguageChoices) languageBox->addItem(c.Name, QString(c.Code));
+}
+
 void TPrefsForm::BuildNotes(QVBoxLayout* body) {
   const auto note = [&](const QString& text, const char* name) {
     auto* l = new QLabel(text, this);
@@ -193,6 +208,7 @@ void TPrefsForm::ShowSettings() {
   gainBox->setCurrentIndex(int(d.ReplayGain));
   patternEdit->setText(d.NamePattern);
   existingBox->setCurrentIndex(int(d.ExistingOutput));
+  languageBox->setCurrentIndex(std::max(languageBox->findData(d.Language), 0));
   for (const TCheckSetting& c : CheckSettings) (this->*c.Box)->setChecked(d.*c.Setting);
   ShowPatternError();
 }
@@ -231,6 +247,7 @@ void TPrefsForm::okBtnClick() {
   d.ReplayGain = TReplayGainMode(gainBox->currentIndex());
   d.NamePattern = patternEdit->text();
   d.ExistingOutput = TExistingOutput(existingBox->currentIndex());
+  d.Language = languageBox->currentData().toString();
   for (const TCheckSetting& c : CheckSettings) d.*c.Setting = (this->*c.Box)->isChecked();
   SaveDefaultSettings();
   accept();

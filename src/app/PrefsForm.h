@@ -29,6 +29,7 @@ class TPrefsForm : public QDialog {
   QCheckBox* timeCheck;
   QCheckBox* trashCheck;
   QCheckBox* notifyCheck;
+  QComboBox* languageBox;  // each item's data is the language's code, empty for the system's
   QLabel* runNote;
   QLabel* addingNote;  // shown while files are being added: they keep the naming they began with
   QPushButton* okBtn;
@@ -44,6 +45,7 @@ class TPrefsForm : public QDialog {
  private:
   void BuildConverting(QVBoxLayout* body);
   void BuildOutput(QVBoxLayout* body);
+  void BuildLanguage(QVBoxLayout* body);
   void BuildNotes(QVBoxLayout* body);
   void BuildButtons(QVBoxLayout* body);
   // Shows the saved settings.

@@ -5,6 +5,7 @@
 
 #include "Application.h"
 #include "Catalogs.h"
+#include "DefaultSettings.h"
 #include "Globals.h"
 #include "InstanceChannel.h"
 #include "AudioFileReader.h"
@@ -17,7 +18,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  const TCatalogs catalogs(QLocale::system().uiLanguages());
+  // The language chosen in the preferences, read before any window is made, wins over the environment's.
+  const TCatalogs catalogs(TCatalogs::Wanted(SavedLanguage(), QLocale::system().uiLanguages()));
   RouteLibraryMessages();
   // From argv's bytes (Qt has taken its own options out): the application's
   // arguments would lose names that are not UTF-8.

@@ -28,6 +28,10 @@ TCatalogs::~TCatalogs() {
   if (Installed_ == Language_) Installed_.clear();
 }
 
+QStringList TCatalogs::Wanted(const QString& chosen, const QStringList& system) {
+  return chosen.isEmpty() ? system : QStringList{chosen} + system;
+}
+
 QString TCatalogs::Folder() {
   const QString dir = QCoreApplication::applicationDirPath();
   const QString beside = dir + "/translations";

@@ -16,6 +16,11 @@ class TCatalogs {
   TCatalogs(const TCatalogs&) = delete;
   TCatalogs& operator=(const TCatalogs&) = delete;
 
+  // The languages to ask for: the one the user chose in the program ("de", "en"), when
+  // they chose one, before the system's; the system's alone otherwise. Should the chosen
+  // one's catalog be missing, the system's languages are tried next.
+  static QStringList Wanted(const QString& chosen, const QStringList& system);
+
   // The language installed ("de", "pt_BR"), empty when the texts stay in English.
   QString Language() const { return Language_; }
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "Globals.h"
+#include "Lang.h"
 
 namespace {
 
@@ -82,9 +83,20 @@ void WriteAll(QSettings& s) {
   s.setValue("ReplayGain", int(d.ReplayGain));
   s.setValue("VerifyOutput", d.VerifyOutput ? 1 : 0);
   s.setValue("NotifyWhenDone", d.NotifyWhenDone ? 1 : 0);
+  s.setValue("Language", d.Language);
 }
 
 bool StoreExists(const QSettings& s) { return QFileInfo::exists(s.fileName()); }
+
+// A language code the preferences window offers, or empty (the system's) for anything else.
+QString ReadLanguage(const QSettings& s) {
+  const QVariant v = s.value("Language");
+  if (v.typeId() == QMetaType::QStringList || v.typeId() == QMetaType::QVariantList) return {};
+  const QString code = v.toString();
+  for (const lang::TLanguageChoice& c : lang::LanguageChoices)
+    if (code == QLatin1String(c.Code)) return code;
+  return {};
+}
 
 void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults);
 
@@ -158,6 +170,8 @@ void LoadFrom(QSettings& s, bool exists, const TDefaultSettings& defaults) {
       DefaultSettings.ReplayGain = TReplayGainMode(gain);
       LoadBool(s, "VerifyOutput", DefaultSettings.VerifyOutput, defaults.VerifyOutput);
       LoadBool(s, "NotifyWhenDone", DefaultSettings.NotifyWhenDone, defaults.NotifyWhenDone);
+      DefaultSettings.Language = ReadLanguage(s);
+      if (!s.contains("Language") || s.value("Language").toString() != DefaultSettings.Language) s.setValue("Language", DefaultSettings.Language);
       DefaultSettings.Debug = ReadNumber(s, "Debug").value_or(0) != 0;
     } else {
       DefaultSettings = defaults;
@@ -181,3 +195,5 @@ void SaveDefaultSettings() {
   WriteAll(s);
   s.sync();
 }
+
+QString SavedLanguage() { return ReadLanguage(OpenStore()); }

@@ -38,6 +38,9 @@ struct TDefaultSettings {
   TReplayGainMode ReplayGain = TReplayGainMode::Album;
   bool VerifyOutput = true;       // each MP3 made is decoded to its end before it counts as converted
   bool NotifyWhenDone = true;     // a run that ends out of the user's sight says so on the desktop
+  // The windows' language, a code of lang::LanguageChoices; empty: the system's. Read once,
+  // as the window program starts, so a change takes effect at the next start.
+  QString Language;
   // The window program shows what FFmpeg and the encoder say on standard error. Set
   // by hand in the store; never written, so it stays out of the way.
   bool Debug = false;
@@ -55,3 +58,7 @@ enum class TSettingsAccess { ReadWrite, ReadOnly };
 void LoadDefaultSettings(TSettingsAccess access = TSettingsAccess::ReadWrite);
 // Writes DefaultSettings and TipsIndex, when the store already exists.
 void SaveDefaultSettings();
+// The "Language" setting as stored, without loading the others: the catalogs are
+// installed before anything else is read. Empty for the system's, or when the stored
+// value is not a language the program offers.
+QString SavedLanguage();

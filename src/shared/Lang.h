@@ -387,6 +387,23 @@ inline constexpr TTranslatedText PrefsNamesWhileAdding{
     QT_TRANSLATE_NOOP("lang", "Files are being added: changes to names and folders apply to the next files added.")};
 inline constexpr TTranslatedText PrefsRunKeeps{
     QT_TRANSLATE_NOOP("lang", "The run in progress keeps the settings it began with.")};
+inline constexpr TTranslatedText PrefsLanguage{QT_TRANSLATE_NOOP("lang", "&Language:")};
+inline constexpr TTranslatedText PrefsLanguageName{QT_TRANSLATE_NOOP("lang", "Language")};
+inline constexpr TTranslatedText PrefsSystemLanguage{QT_TRANSLATE_NOOP("lang", "The system's language")};
+inline constexpr TTranslatedText PrefsLanguageInfo{
+    QT_TRANSLATE_NOOP("lang", "Takes effect when the program starts again.")};
+
+// The languages the windows can be set to speak, each named in itself: the same in
+// every language, so a user lost in a foreign one still finds their own. The codes
+// are the catalogs' and are what the "Language" setting stores.
+struct TLanguageChoice {
+  const char* Code;
+  const char* Name;
+};
+inline constexpr TLanguageChoice LanguageChoices[] = {
+    {"en", "English"},  {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"}, {"pt_BR", "Português (Brasil)"},
+    {"ru", "Русский"}, {"ja", "日本語"},   {"zh_CN", "简体中文"},
+};
 
 // Sources moved to the trash once converted
 inline constexpr TTranslatedText MovedToTrash{QT_TRANSLATE_NOOP("lang", "Moved to the trash:")};

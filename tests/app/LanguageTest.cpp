@@ -9,6 +9,7 @@
 #include "Application.h"
 #include "Catalogs.h"
 #include "Globals.h"
+#include "Lang.h"
 #include "MainForm.h"
 #include "MsgForm.h"
 #include "TestSupport.h"
@@ -31,6 +32,31 @@ TEST(Language, TheWindowsSpeakGermanWithTheGermanCatalog) {
   QDialogButtonBox box(QDialogButtonBox::Cancel);
   EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
   ShutdownApplication(std::move(app));
+}
+
+// At start the language chosen in the preferences wins over the environment's; with
+// none chosen, or one the program does not offer, the environment's is spoken.
+TEST(Language, TheChosenLanguageWinsOverTheEnvironmentsAtStart) {
+  TestFolder t;
+  LoadDefaultSettings();
+  const struct {
+    QString stored;
+    QStringList environment;  // as LANGUAGE=fr:de would give them
+    QString spoken, remove;
+  } cases[] = {
+      {"de", {"fr-FR", "de"}, "de", "Ent&fernen"},
+      {"pt_BR", {"en-US"}, "pt_BR", "&Remover"},  // before an English environment too
+      {"en", {"fr-FR"}, "", "&Remove"},
+      {"", {"fr-FR"}, "fr", "&Supprimer"},
+      {"xx", {"fr-FR"}, "fr", "&Supprimer"},  // written by hand: not a choice, so ignored
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored.toStdString());
+    QSettings(t.SettingsFile(), QSettings::IniFormat).setValue("Language", c.stored);
+    const TCatalogs catalogs(TCatalogs::Wanted(SavedLanguage(), c.environment), BRINDLEWAVE_CATALOGS);
+    EXPECT_EQ(catalogs.Language(), c.spoken);
+    EXPECT_EQ(QString(lang::Remove), c.remove);
+  }
 }
 
 }  // namespace

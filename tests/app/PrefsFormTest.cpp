@@ -124,6 +124,34 @@ TEST_F(PrefsFormTest, EachCheckBoxKeepsToItsOwnSetting) {
   }
 }
 
+// The language list offers the system's first, then each catalog's in itself; the choice is
+// saved, read back at the next start and shown again.
+TEST_F(PrefsFormTest, TheChosenLanguageIsSavedAndReadBack) {
+  TPrefsForm w;
+  ASSERT_EQ(w.languageBox->count(), int(std::size(lang::LanguageChoices)) + 1);
+  EXPECT_EQ(w.languageBox->itemText(0), lang::PrefsSystemLanguage);  // the default
+  EXPECT_EQ(w.languageBox->currentIndex(), 0);
+  for (int i = w.languageBox->count() - 1; i >= 0; --i) {
+    const QString code = w.languageBox->itemData(i).toString();
+    SCOPED_TRACE(code.toStdString());
+    TPrefsForm chosen;
+    chosen.languageBox->setCurrentIndex(i);
+    chosen.okBtn->click();
+    EXPECT_EQ(StoredValue("Language").toString(), code);
+    EXPECT_EQ(SavedLanguage(), code);
+    DefaultSettings = TDefaultSettings{};
+    LoadDefaultSettings();
+    EXPECT_EQ(DefaultSettings.Language, code);
+    EXPECT_EQ(TPrefsForm().languageBox->currentIndex(), i);
+  }
+  // A value written by hand that is no choice reads as the system's.
+  QSettings(t.SettingsFile(), QSettings::IniFormat).setValue("Language", "Klingon");
+  EXPECT_EQ(SavedLanguage(), "");
+  LoadDefaultSettings();
+  EXPECT_EQ(DefaultSettings.Language, "");
+  EXPECT_EQ(StoredValue("Language").toString(), "");
+}
+
 // Cancel and Escape leave the settings as they were; a pattern that cannot be
 // used is refused with its reason, and OK saves once it is mended.
 TEST_F(PrefsFormTest, CancelEscapeAndABadPatternSaveNothing) {

@@ -151,8 +151,8 @@ const std::vector<TWindowGroup> Groups = {
     {"about window", {lang::HomePage, lang::Ok, lang::Help}},
     {"preferences window", {lang::PrefsParallelJobs, lang::PrefsSplitFiles, lang::PrefsVerify, lang::PrefsReplayGain,
                             lang::PrefsNamePattern, lang::PrefsKeepFolderTree, lang::PrefsExisting,
-                            lang::PrefsKeepFileTime, lang::PrefsTrashSources, lang::PrefsNotify, lang::Ok,
-                            lang::Cancel}},
+                            lang::PrefsKeepFileTime, lang::PrefsTrashSources, lang::PrefsNotify, lang::PrefsLanguage,
+                            lang::Ok, lang::Cancel}},
 };
 
 // The key a text's "&" marks, lower-cased; empty when it has none ("&&" is a plain "&").
