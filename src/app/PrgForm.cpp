@@ -104,7 +104,7 @@ void TprgFrm::PlaceButtons() {
   progressGroup->resize(265 + wider, 121);
   for (QWidget* w : std::initializer_list<QWidget*>{timeLabel, notEstimatedLabel, totalPrgBar, fileLabel,
                                                      reportLaterLabel, curPrgbar})
-    w->resize(w->property("w0").isValid() ? w->property("w0").toInt() + wider : w->width(), w->height());
+    w->resize(w->property("w0").toInt() + wider, w->height());
 }
 
 void TprgFrm::BuildTimers() {
