@@ -1,6 +1,7 @@
 #include "AboutForm.h"
 
 #include <QGridLayout>
+#include <algorithm>
 #include <QUrl>
 #include <memory>
 
@@ -71,6 +72,9 @@ TaboutFrm::TaboutFrm(QWidget* parent) : QDialog(parent), FileVersion(BRINDLEWAVE
 
 void TaboutFrm::showEvent(QShowEvent* event) {
   FormShow();
+  // Wider than drawn for English when a translation needs it.
+  const QSize least = layout()->totalMinimumSize();
+  setFixedSize(std::max(360, least.width()), std::max(230, least.height()));
   QDialog::showEvent(event);
 }
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "Lang.h"
+#include "TextFit.h"
 
 namespace {
 
-constexpr int PrefsTop = 1, PrefsHeight = 19;
+constexpr int PrefsTop = 1, PrefsHeight = 19, LeastWidth = 97;
 
 }  // namespace
 
@@ -30,7 +31,7 @@ QPushButton* TButtonColumn::Button(QWidget* parent, const char* name, int y, int
   auto* b = new QPushButton(parent);
   b->setObjectName(name);
   b->setProperty("y0", y);
-  b->resize(97, h);
+  b->resize(LeastWidth, h);
   b->setAutoDefault(false);
   return b;
 }
@@ -44,7 +45,14 @@ void TButtonColumn::SetTexts() {
   Help->setText(lang::Help);
   About->setText(lang::About);
   Prefs->setText(QString(lang::Preferences) + lang::Dots);
+  // One width for the column, its widest text's: English keeps its width.
+  int width = LeastWidth;
+  for (QPushButton* b : {AddFile, Remove, Edit, Start, Help, About, AddFolder, Prefs})
+    width = std::max(width, TextFit::ButtonWidth(b, LeastWidth));
+  for (QPushButton* b : {AddFile, Remove, Edit, Start, Help, About, AddFolder, Prefs}) b->resize(width, b->height());
 }
+
+int TButtonColumn::Width() const { return AddFile->width(); }
 
 void TButtonColumn::Place(int x, int floor) {
   for (QPushButton* b : {AddFile, Remove, Edit, Start, Help, About, Prefs}) b->move(x, b->property("y0").toInt());

@@ -9,6 +9,8 @@ class TButtonColumn {
 
   // Their texts, set as the window shows.
   void SetTexts();
+  // The buttons' width: the English one unless a text needs more.
+  int Width() const;
   // Down the column at `x`; Add Folder level with `floor` (the bottom of the task list's
   // frame) but never over About.
   void Place(int x, int floor);

@@ -38,7 +38,8 @@ namespace {
 // Margins of the two panels: left, top, right, bottom.
 constexpr int TaskMargins[4] = {28, 24, 7, 11};
 constexpr int InfoMargins[4] = {28, 12, 28, 11};
-constexpr int ButtonColumn = 141;
+// The button column takes its buttons' width and this beside the task list.
+constexpr int ButtonColumnMargins = 44;
 constexpr int InfoBand = 128;
 
 }  // namespace
@@ -153,7 +154,11 @@ void TmainFrm::FormCreate() {
 
 void TmainFrm::FormShow() {
   infoPanel->setTitle(lang::InfoPanelCaption);
+  const int column = Buttons_->Width();
   Buttons_->SetTexts();
+  // Wider buttons widen the window, not narrow the task list.
+  if (const int wider = Buttons_->Width() - column) resize(width() + wider, height());
+  FormResize();
   RefreshTaskList();
   ShowTaskInfo(-1);
   const bool tips = TipsIndex < NoTipsAtStartup && !TipsShown && AppWindows && AppWindows->tipsFrm;
@@ -181,6 +186,7 @@ void TmainFrm::FormResize() {
   const QWidget* c = centralWidget();
   const int w = c->width(), h = c->height();
   const int upper = h - InfoBand;
+  const int ButtonColumn = Buttons_->Width() + ButtonColumnMargins;
   taskPanel->setGeometry(TaskMargins[0], TaskMargins[1], w - ButtonColumn - TaskMargins[0] - TaskMargins[2],
                          upper - TaskMargins[1] - TaskMargins[3]);
   TaskList->setGeometry(8, 20, taskPanel->width() - 16, taskPanel->height() - 28);

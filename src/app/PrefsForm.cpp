@@ -223,7 +223,10 @@ void TPrefsForm::FormShow() {
   const TprgFrm* run = AppWindows ? AppWindows->prgFrm.get() : nullptr;
   runNote->setVisible(run && run->Running());
   addingNote->setVisible(AddingUnderWay);
-  setFixedHeight(layout()->totalHeightForWidth(FormWidth));
+  // As wide as drawn for English unless a translated caption needs more.
+  const int width = std::max(FormWidth, layout()->totalMinimumSize().width());
+  setFixedWidth(width);
+  setFixedHeight(layout()->totalHeightForWidth(width));
 }
 
 void TPrefsForm::ShowPatternError() {
@@ -233,7 +236,7 @@ void TPrefsForm::ShowPatternError() {
   patternError->setVisible(!text.isEmpty());
   // Read out with the field, so the reason is heard where it is typed.
   patternEdit->setAccessibleDescription(text.isEmpty() ? QString(lang::PrefsNamePatternInfo) : text);
-  if (isVisible()) setFixedHeight(layout()->totalHeightForWidth(FormWidth));
+  if (isVisible()) setFixedHeight(layout()->totalHeightForWidth(width()));
 }
 
 void TPrefsForm::okBtnClick() {

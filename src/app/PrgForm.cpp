@@ -17,6 +17,7 @@
 #include "Paths.h"
 #include "PrefsForm.h"
 #include "TaskOps.h"
+#include "TextFit.h"
 
 TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   setObjectName("prgFrm");
@@ -66,6 +67,10 @@ void TprgFrm::BuildProgressGroup() {
   for (QLabel* l : {timeLabel, notEstimatedLabel, reportLaterLabel}) l->setTextFormat(Qt::PlainText);
   progressGroup->setStyleSheet("QLabel { font-size: 10px; }");
   timeLabel->resize(245, 16);
+  // Their English widths, which grow with the window.
+  for (QWidget* w : std::initializer_list<QWidget*>{timeLabel, notEstimatedLabel, totalPrgBar, fileLabel,
+                                                     reportLaterLabel, curPrgbar})
+    w->setProperty("w0", w->width());
 }
 
 void TprgFrm::BuildButtons() {
@@ -75,12 +80,31 @@ void TprgFrm::BuildButtons() {
   pauseBtn->setObjectName("pauseBtn");
   cancelBtn = new QPushButton(lang::Cancel, this);
   cancelBtn->setObjectName("cancelBtn");
+  for (QPushButton* b : {hideBtn, pauseBtn, cancelBtn}) {
+    b->resize(80, 27);
+    b->setAutoDefault(false);
+  }
+  PlaceButtons();
+}
+
+void TprgFrm::PlaceButtons() {
+  // Each button as wide as its texts need, the window as wide as the row; in English
+  // they are all 80 and the window 318.
+  hideBtn->resize(TextFit::ButtonWidth(hideBtn, {lang::HideToTray}, 80), 27);
+  pauseBtn->resize(TextFit::ButtonWidth(pauseBtn, {lang::Pause, lang::Resume}, 80), 27);
+  cancelBtn->resize(TextFit::ButtonWidth(cancelBtn, {lang::Cancel, lang::Ok}, 80), 27);
   int x = 24;
   for (QPushButton* b : {hideBtn, pauseBtn, cancelBtn}) {
-    b->setGeometry(x, 184, 80, 27);
-    b->setAutoDefault(false);
-    x += 92;
+    b->move(x, 184);
+    x += b->width() + 12;
   }
+  const int wider = std::max(0, x - 12 - 288);
+  setFixedSize(318 + wider, 230);
+  skinFrame->resize(318 + wider, 26);
+  progressGroup->resize(265 + wider, 121);
+  for (QWidget* w : std::initializer_list<QWidget*>{timeLabel, notEstimatedLabel, totalPrgBar, fileLabel,
+                                                     reportLaterLabel, curPrgbar})
+    w->resize(w->property("w0").toInt() + wider, w->height());
 }
 
 void TprgFrm::BuildTimers() {
@@ -145,6 +169,7 @@ void TprgFrm::showEvent(QShowEvent* event) {
   skinFrame->SetCaption(lang::ProgressCaption);
   setWindowTitle(lang::ProgressCaption);
   hideBtn->setText(lang::HideToTray);
+  PlaceButtons();
   QDialog::showEvent(event);
 }
 

@@ -97,6 +97,7 @@ class TprgFrm : public QDialog {
  private:
   void BuildProgressGroup();
   void BuildButtons();
+  void PlaceButtons();
   void BuildTimers();
   void BuildTray();
   void ConnectEngine();

@@ -33,6 +33,15 @@ TLinkLabel* TTaskInfoPanel::Line(const char* name, int x, int y) {
 
 void TTaskInfoPanel::FitLines() {
   for (TLinkLabel* l : {InputLine, OutputLine, SettingsLine}) l->resize(width() - 16, 16);
+  PlaceEditLine();
+}
+
+void TTaskInfoPanel::PlaceEditLine() {
+  const int beside = SizeLine->x() + SizeLine->width() + 10;
+  if (SizeLine->text().isEmpty() || beside + EditLine->width() <= width() - 8)
+    EditLine->move(beside, SizeLine->y());
+  else
+    EditLine->move(SizeLine->x(), SizeLine->y() + 16);
 }
 
 void TTaskInfoPanel::Show(int index) {
@@ -53,9 +62,9 @@ void TTaskInfoPanel::Show(int index) {
   SizeLine->setText(Bold(lang::Duration) + ": " + TimeText(t.Duration) + ", " + Bold(lang::OutputFileSize) +
                     ": about " + SizeText(t.EstimatedSize));
   SizeLine->adjustSize();
-  EditLine->move(SizeLine->x() + SizeLine->width() + 10, SizeLine->y());
   EditLine->setText(Link(EditTaskLink, QString(lang::EditLink) + "..."));
   EditLine->adjustSize();
+  PlaceEditLine();
 }
 
 void TTaskInfoPanel::ShowOutput(const TTask& t) {

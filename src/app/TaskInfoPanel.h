@@ -34,5 +34,7 @@ class TTaskInfoPanel : public QGroupBox {
 
  private:
   TLinkLabel* Line(const char* name, int x, int y);
+  // The Edit link after the size line, or under it when a translation leaves no room beside it.
+  void PlaceEditLine();
   void ShowOutput(const TTask& t);
 };

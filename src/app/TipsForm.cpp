@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "Globals.h"
@@ -56,6 +57,9 @@ TTipsFrm::TTipsFrm(QWidget* parent) : QDialog(parent) {
   l->addLayout(bottom);
   connect(nextTipBtn, &QPushButton::clicked, this, &TTipsFrm::nextTipBtnClick);
   connect(tipsOkBtn, &QPushButton::clicked, this, &TTipsFrm::tipsOkBtnClick);
+  // Wider than drawn for English when a translated caption needs it.
+  const QSize least = l->totalMinimumSize();
+  setFixedSize(std::max(452, least.width()), std::max(303, least.height()));
   FormCreate();
 }
 
