@@ -60,7 +60,7 @@ void TTaskInfoPanel::Show(int index) {
                              : QString(lang::CbrRateFormat).arg(t.BitRate);
   SettingsLine->setText(Bold(lang::Mp3Settings) + ": " + channels + ", " + rate);
   SizeLine->setText(Bold(lang::Duration) + ": " + TimeText(t.Duration) + ", " + Bold(lang::OutputFileSize) +
-                    ": about " + SizeText(t.EstimatedSize));
+                    ": " + lang::AboutWord + " " + SizeText(t.EstimatedSize));
   SizeLine->adjustSize();
   EditLine->setText(Link(EditTaskLink, QString(lang::EditLink) + "..."));
   EditLine->adjustSize();
