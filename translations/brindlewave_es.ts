@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>about</source>
-        <translation>aproximadamente</translation>
+        <translation>aprox.</translation>
     </message>
     <message>
         <source>Click here to restore the main Window</source>

@@ -16,6 +16,7 @@
 #include "Globals.h"
 #include "History.h"
 #include "Lang.h"
+#include "TextFit.h"
 #include "MsgForm.h"
 #include "NativePath.h"
 #include "Paths.h"
@@ -88,7 +89,9 @@ TaddFrm::TaddFrm(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (QPushButton* b : {cancelBtn, backBtn, nextBtn}) {
-    b->setFixedSize(80, 27);
+    // Next turns into OK on the last page: room for both.
+    const QStringList texts = b == nextBtn ? QStringList{lang::Next, lang::Ok} : QStringList{b->text()};
+    b->setFixedSize(TextFit::ButtonWidth(b, texts, 80), 27);
     b->setAutoDefault(false);
     buttons->addWidget(b);
   }

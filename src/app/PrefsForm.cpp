@@ -11,6 +11,7 @@
 #include "DefaultSettings.h"
 #include "Globals.h"
 #include "Lang.h"
+#include "TextFit.h"
 #include "MainForm.h"
 #include "MsgForm.h"
 #include "NamePattern.h"
@@ -190,7 +191,7 @@ void TPrefsForm::BuildButtons(QVBoxLayout* body) {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (QPushButton* b : {okBtn, cancelBtn}) {
-    b->setFixedSize(80, 27);
+    b->setFixedSize(TextFit::ButtonWidth(b, 80), 27);
     b->setAutoDefault(false);
     b->setAccessibleName(Plain(b == okBtn ? lang::Ok : lang::Cancel));
     buttons->addWidget(b);
