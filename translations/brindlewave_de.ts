@@ -1065,5 +1065,181 @@ Rückgabewert: 0 alles konvertiert, 1 einiges fehlgeschlagen oder zu früh beend
         <source>Takes effect when the program starts again.</source>
         <translation>Wirkt beim nächsten Start des Programms.</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>In den Infobereich</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>die Stream-Informationen können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>kein Decoder für den Ton</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>kein Audiostream: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>ungültige Stream-Parameter: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>der Decoder kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>der Audiostream hat kein verwendbares Format</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>der Ton wechselt in ein Format ohne Abtastrate oder Kanäle</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>Die Eingabe hat ihr Sample-Format während der Umwandlung geändert.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Die Datei „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>Der VBR-Header kann nicht in „%1“ geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>Das ID3v2-Tag kann nicht in „%1“ geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>Das Tag von „%1“ kann nicht vervollständigt werden: %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>das ID3v2-Tag hat keinen Platz für das Album-Gain</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>Die Lautheitsmessung kann für %1 Hz nicht eingerichtet werden.</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>Die Lautheitsmessung ist fehlgeschlagen (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>Coverbild weggelassen: größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>Coverbild weggelassen: der Encoder nimmt sein Format nicht an</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>die Änderungszeit der Eingabe wurde nicht auf die MP3 übertragen: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>Die Umwandlung kann nicht eingerichtet werden: kein Event-Deskriptor</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>die MP3 lässt sich nicht bis zum Ende abspielen: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>sie kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>sie kann nicht geöffnet werden (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>ihr Format wird nicht erkannt</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>sie enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>ihr Ton kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>zum Dekodieren fehlt der Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>sie kann nicht bis zum Ende gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>ihr Ton ist bei %1 beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>sie ergibt beim Dekodieren %1 von %2 (%3 von %4 Samples)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>ein „}“ ohne sein „{“ an Stelle %1</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>ein „{“ ohne sein „}“ an Stelle %1</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>kein Feld namens {%1}; es gibt {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}: nur {track} und {disc} nehmen eine Breite an, von 1 bis 9 Ziffern</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>die Samples können nicht umgewandelt werden (%1 Hz, %2 Kanäle)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>die Samples können nicht umgewandelt werden</translation>
+    </message>
 </context>
 </TS>

@@ -1065,5 +1065,181 @@ Estado de salida: 0 todo convertido, 1 algunos fallaron o terminaron antes, 2 us
         <source>Takes effect when the program starts again.</source>
         <translation>Se aplica la próxima vez que se inicie el programa.</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>Ocultar en la bandeja</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>no se puede leer la información del flujo: %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>no hay decodificador para su audio</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>no hay flujo de audio: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>parámetros de flujo no válidos: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>no se puede abrir el decodificador: %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>el flujo de audio no tiene un formato utilizable</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>no se puede decodificar: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>su audio cambia a un formato sin frecuencia ni canales</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>La entrada cambió su formato de muestra durante la conversión.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>No se puede escribir «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>No se puede crear el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>No se puede abrir «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>No se puede escribir el encabezado VBR en «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>No se puede escribir la etiqueta ID3v2 en «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>No se puede completar la etiqueta de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>su etiqueta ID3v2 no tiene espacio para la ganancia del álbum</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>El medidor de sonoridad no se puede preparar para %1 Hz.</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>El medidor de sonoridad falló (error %1).</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>carátula omitida: mayor de 1 MiB</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>carátula omitida: el codificador no admite su formato</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>la fecha de la entrada no se pasó al MP3: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>El motor de conversión no se puede preparar: no hay descriptor de eventos</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>el MP3 no se reproduce hasta el final: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>no se puede comprobar: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>no se puede abrir (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>su formato no se reconoce</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>no contiene audio</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>su audio no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>no hay memoria para decodificarlo</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>no se puede leer hasta el final (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>su audio está dañado en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>se decodifica en %1 de %2 (%3 de %4 muestras)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>una «}» sin su «{» en la posición %1</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>una «{» sin su «}» en la posición %1</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>no hay ningún campo llamado {%1}; hay {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}: solo {track} y {disc} admiten un ancho, de 1 a 9 dígitos</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>sus muestras no se pueden convertir (%1 Hz, %2 canales)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>no se pueden convertir sus muestras</translation>
+    </message>
 </context>
 </TS>

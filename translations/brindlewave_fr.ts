@@ -1064,5 +1064,181 @@ Code de sortie : 0 tout converti, 1 échecs ou fins prématurées, 2 mauvais usa
         <source>Takes effect when the program starts again.</source>
         <translation>Prend effet au prochain démarrage du programme.</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>Masquer dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>ouverture impossible : %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>impossible de lire les informations du flux : %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>aucun décodeur pour son audio</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>aucun flux audio : %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>paramètres de flux incorrects : %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>impossible d&apos;ouvrir le décodeur : %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>le flux audio n&apos;a aucun format utilisable</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>décodage impossible : %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>son audio passe à un format sans fréquence ni canaux</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>L&apos;entrée a changé de format d&apos;échantillon pendant la conversion.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Impossible de créer le fichier « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire l&apos;en-tête VBR dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;écrire la balise ID3v2 dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>Impossible de compléter la balise de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>sa balise ID3v2 n&apos;a pas de place pour le gain d&apos;album</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>Le mesureur de sonie ne peut pas être préparé pour %1 Hz.</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>Le mesureur de sonie a échoué (erreur %1).</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>pochette omise : plus grande que 1 Mio</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>pochette omise : l&apos;encodeur n&apos;accepte pas son format</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>la date de l&apos;entrée n&apos;a pas été reportée sur le MP3 : %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>le dossier %1 ne peut pas être créé : %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>Le moteur de conversion ne peut pas être préparé : aucun descripteur d&apos;événement</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>le MP3 ne se lit pas jusqu&apos;au bout : %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>il ne peut pas être vérifié : %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>il ne peut pas être ouvert (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>son format n&apos;est pas reconnu</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>il ne contient pas d&apos;audio</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>son audio ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>la mémoire manque pour le décoder</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>il ne peut pas être lu jusqu&apos;au bout (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>son audio est endommagé à %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>il se décode en %1 sur %2 (%3 échantillons sur %4)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>un « } » sans son « { » à la position %1</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>un « { » sans son « } » à la position %1</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>aucun champ nommé {%1} ; les champs sont {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1} : seuls {track} et {disc} acceptent une largeur, de 1 à 9 chiffres</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>ses échantillons ne peuvent pas être convertis (%1 Hz, %2 canaux)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>impossible de convertir ses échantillons</translation>
+    </message>
 </context>
 </TS>

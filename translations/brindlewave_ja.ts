@@ -1050,5 +1050,181 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>Takes effect when the program starts again.</source>
         <translation>プログラムを次に起動したときに有効になります。</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>トレイに隠す</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>ファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>開けません: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>ストリーム情報を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>音声のデコーダーがありません</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>オーディオストリームがありません: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>ストリームのパラメーターが不正です: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>デコーダーを開けません: %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>オーディオストリームに使える形式がありません</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>デコードできません: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>音声がサンプルレートやチャンネルのない形式に変わっています</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>変換中に入力のサンプル形式が変わりました。</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>ファイル &quot;%1&quot; を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; を開けません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; に VBR ヘッダーを書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; に ID3v2 タグを書き込めません。</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; のタグを完成できません: %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>ID3v2 タグにアルバム ゲインを入れる余地がありません</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>%1 Hz ではラウドネス測定を準備できません。</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>ラウドネス測定に失敗しました (エラー %1)。</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>カバー画像を省きました: 1 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>カバー画像を省きました: エンコーダーがその形式に対応していません</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>入力の日時を MP3 に設定できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>変換エンジンを準備できません: イベント記述子がありません</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>MP3 が最後まで再生できません: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>検査できません: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>開けません (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>形式を認識できません</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>音声が含まれていません</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>音声をデコードできません</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>デコードするためのメモリがありません</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>最後まで読み取れません (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>音声が %1 の位置で壊れています (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>デコードすると %2 のうち %1 です (%4 サンプル中 %3)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>%1 文字目の &quot;}&quot; に対応する &quot;{&quot; がありません</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>%1 文字目の &quot;{&quot; に対応する &quot;}&quot; がありません</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>{%1} というフィールドはありません。使えるのは {%2} です</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}: 桁数を指定できるのは {track} と {disc} だけで、1〜9 桁です</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>サンプルを変換できません (%1 Hz、%2 チャンネル)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>サンプルを変換できません</translation>
+    </message>
 </context>
 </TS>

@@ -1062,5 +1062,181 @@ Código de saída: 0 tudo convertido, 1 alguns falharam ou terminaram antes, 2 u
         <source>Takes effect when the program starts again.</source>
         <translation>Vale a partir da próxima vez que o programa for aberto.</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>Minimizar para a bandeja</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>não é um arquivo</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>não é possível abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>não é possível ler as informações do fluxo: %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>não há decodificador para o seu áudio</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>não há fluxo de áudio: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>parâmetros de fluxo inválidos: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>não é possível abrir o decodificador: %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>o fluxo de áudio não tem um formato utilizável</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>não é possível decodificar: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>não é possível ler: %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>o seu áudio muda para um formato sem taxa ou canais</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>A entrada mudou o formato de amostra durante a conversão.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>Não é possível gravar &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Não é possível criar o arquivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Não é possível abrir &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>Não é possível gravar o cabeçalho VBR em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>Não é possível gravar a tag ID3v2 em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>Não é possível completar a tag de &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>a sua tag ID3v2 não tem espaço para o ganho do álbum</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>O medidor de volume não pode ser preparado para %1 Hz.</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>O medidor de volume falhou (erro %1).</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>capa deixada de fora: maior que 1 MiB</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>capa deixada de fora: o codificador não aceita o seu formato</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>a data da entrada não foi passada ao MP3: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>O mecanismo de conversão não pode ser preparado: não há descritor de eventos</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>o MP3 não toca até o fim: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>não é possível verificá-lo: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>não é possível abri-lo (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>o seu formato não é reconhecido</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>ele não contém áudio</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>o seu áudio não pode ser decodificado</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>não há memória para decodificá-lo</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>não é possível lê-lo até o fim (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>o seu áudio está danificado em %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>ele decodifica para %1 de %2 (%3 de %4 amostras)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>um &quot;}&quot; sem o seu &quot;{&quot; na posição %1</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>um &quot;{&quot; sem o seu &quot;}&quot; na posição %1</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>não há campo chamado {%1}; há {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}: só {track} e {disc} aceitam uma largura, de 1 a 9 dígitos</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>as suas amostras não podem ser convertidas (%1 Hz, %2 canais)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>não é possível converter as suas amostras</translation>
+    </message>
 </context>
 </TS>

@@ -1073,5 +1073,181 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>Takes effect when the program starts again.</source>
         <translation>Вступит в силу при следующем запуске программы.</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>Свернуть в трей</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>это не файл</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>не удаётся открыть: %1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>не удаётся прочитать сведения о потоке: %1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>нет декодера для его звука</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>нет звукового потока: %1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>неверные параметры потока: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>не удаётся открыть декодер: %1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>у звукового потока нет пригодного формата</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>не удаётся декодировать: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>его звук переходит в формат без частоты или каналов</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>Входной файл сменил формат сэмплов во время преобразования.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>Не удаётся записать «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Не удаётся создать файл «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Не удаётся открыть «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>Не удаётся записать заголовок VBR в «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>Не удаётся записать тег ID3v2 в «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>Не удаётся дополнить тег «%1»: %2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>в его теге ID3v2 нет места для усиления альбома</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>Измеритель громкости не удаётся настроить на %1 Гц.</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>Сбой измерителя громкости (ошибка %1).</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>обложка пропущена: больше 1 МиБ</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>обложка пропущена: кодировщик не принимает её формат</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>время входного файла не передано MP3: %1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>не удаётся создать папку %1: %2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>Не удаётся подготовить механизм преобразования: нет дескриптора событий</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>MP3 не воспроизводится до конца: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>его не удаётся проверить: %1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>его не удаётся открыть (%1)</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>его формат не распознан</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>в нём нет звука</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>его звук не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>не хватает памяти для декодирования</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>его не удаётся прочитать до конца (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>его звук повреждён на %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>декодируется %1 из %2 (%3 из %4 сэмплов)</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>«}» без своей «{» в позиции %1</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>«{» без своей «}» в позиции %1</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>нет поля {%1}; есть {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}: ширину принимают только {track} и {disc}, от 1 до 9 цифр</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>его сэмплы не удаётся преобразовать (%1 Гц, каналов: %2)</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>не удаётся преобразовать его сэмплы</translation>
+    </message>
 </context>
 </TS>

@@ -1047,5 +1047,181 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>Takes effect when the program starts again.</source>
         <translation>将在程序下次启动时生效。</translation>
     </message>
+    <message>
+        <source>Hide to Tray</source>
+        <translation>隐藏到托盘</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>不是文件</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation>无法打开：%1</translation>
+    </message>
+    <message>
+        <source>cannot read the stream information: %1</source>
+        <translation>无法读取流信息：%1</translation>
+    </message>
+    <message>
+        <source>no decoder for its audio</source>
+        <translation>没有适用于其音频的解码器</translation>
+    </message>
+    <message>
+        <source>no audio stream: %1</source>
+        <translation>没有音频流：%1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>bad stream parameters: %1</source>
+        <translation>流参数无效：%1</translation>
+    </message>
+    <message>
+        <source>cannot open the decoder: %1</source>
+        <translation>无法打开解码器：%1</translation>
+    </message>
+    <message>
+        <source>the audio stream has no usable format</source>
+        <translation>音频流没有可用的格式</translation>
+    </message>
+    <message>
+        <source>cannot be decoded: %1</source>
+        <translation>无法解码：%1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>its audio changes to a format without a rate or channels</source>
+        <translation>其音频变为没有采样率或声道的格式</translation>
+    </message>
+    <message>
+        <source>The input changed its sample format during the conversion.</source>
+        <translation>转换过程中输入的采样格式发生了变化。</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;.</source>
+        <translation>无法写入“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>无法创建文件“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>无法打开“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot write the VBR header into &quot;%1&quot;.</source>
+        <translation>无法将 VBR 头写入“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot write the ID3v2 tag into &quot;%1&quot;.</source>
+        <translation>无法将 ID3v2 标签写入“%1”。</translation>
+    </message>
+    <message>
+        <source>Cannot complete the tag of &quot;%1&quot;: %2</source>
+        <translation>无法完成“%1”的标签：%2</translation>
+    </message>
+    <message>
+        <source>its ID3v2 tag has no room for the album gain</source>
+        <translation>其 ID3v2 标签没有空间存放专辑增益</translation>
+    </message>
+    <message>
+        <source>The loudness meter cannot be set up for %1 Hz.</source>
+        <translation>无法为 %1 Hz 设置响度测量。</translation>
+    </message>
+    <message>
+        <source>The loudness meter failed (error %1).</source>
+        <translation>响度测量失败（错误 %1）。</translation>
+    </message>
+    <message>
+        <source>cover picture left out: larger than 1 MiB</source>
+        <translation>已省略封面图片：大于 1 MiB</translation>
+    </message>
+    <message>
+        <source>cover picture left out: the encoder does not take its format</source>
+        <translation>已省略封面图片：编码器不支持其格式</translation>
+    </message>
+    <message>
+        <source>the input&apos;s time was not given to the MP3: %1</source>
+        <translation>未能将输入文件的时间赋予 MP3：%1</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>The conversion engine cannot be set up: no event descriptor</source>
+        <translation>无法设置转换引擎：没有事件描述符</translation>
+    </message>
+    <message>
+        <source>the MP3 does not play to its end: %1</source>
+        <translation>MP3 无法播放到结尾：%1</translation>
+    </message>
+    <message>
+        <source>it cannot be checked: %1</source>
+        <translation>无法检查：%1</translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1)</source>
+        <translation>无法打开（%1）</translation>
+    </message>
+    <message>
+        <source>its format is not recognised</source>
+        <translation>无法识别其格式</translation>
+    </message>
+    <message>
+        <source>it holds no audio</source>
+        <translation>不含音频</translation>
+    </message>
+    <message>
+        <source>its audio cannot be decoded</source>
+        <translation>其音频无法解码</translation>
+    </message>
+    <message>
+        <source>there is no memory to decode it</source>
+        <translation>没有足够的内存来解码</translation>
+    </message>
+    <message>
+        <source>it cannot be read to its end (%1)</source>
+        <translation>无法读取到结尾（%1）</translation>
+    </message>
+    <message>
+        <source>its audio is damaged at %1 (%2)</source>
+        <translation>其音频在 %1 处损坏（%2）</translation>
+    </message>
+    <message>
+        <source>it decodes to %1 of %2 (%3 of %4 samples)</source>
+        <translation>解码得到 %2 中的 %1（%4 个采样中的 %3 个）</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; without its &quot;{&quot; at %1</source>
+        <translation>第 %1 个字符处的“}”没有对应的“{”</translation>
+    </message>
+    <message>
+        <source>a &quot;{&quot; without its &quot;}&quot; at %1</source>
+        <translation>第 %1 个字符处的“{”没有对应的“}”</translation>
+    </message>
+    <message>
+        <source>no field called {%1}; there are {%2}</source>
+        <translation>没有名为 {%1} 的字段；可用的有 {%2}</translation>
+    </message>
+    <message>
+        <source>{%1}: only {track} and {disc} take a width, of 1 to 9 digits</source>
+        <translation>{%1}：只有 {track} 和 {disc} 可以指定宽度，为 1 到 9 位</translation>
+    </message>
+    <message>
+        <source>its samples cannot be converted (%1 Hz, %2 channels)</source>
+        <translation>其采样无法转换（%1 Hz，%2 个声道）</translation>
+    </message>
+    <message>
+        <source>cannot convert its samples</source>
+        <translation>无法转换其采样</translation>
+    </message>
 </context>
 </TS>

@@ -26,7 +26,7 @@ TprgFrm::TprgFrm(QWidget* parent) : QDialog(parent) {
   skinFrame = new TSkinFrame(this);
   skinFrame->setGeometry(0, 0, 318, 26);
   skinFrame->AddCustomButton(QString(QChar(0x2715)), "Cancel");
-  skinFrame->AddCustomButton(QString(QChar(0x25BE)), "Hide to Tray");
+  skinFrame->AddCustomButton(QString(QChar(0x25BE)), lang::HideToTrayTip);
   BuildProgressGroup();
   BuildButtons();
   BuildTimers();

@@ -54,8 +54,8 @@ void GiveTime(const QString& from, const QString& to, QString& note, const times
     done = ::utimensat(AT_FDCWD, NativePath(to).constData(), times, 0) == 0;
   }
   if (!done)
-    note += (note.isEmpty() ? "" : "; ") + QString("the input's time was not given to the MP3: ") +
-            QString::fromLocal8Bit(std::strerror(errno));
+    note += (note.isEmpty() ? "" : "; ") +
+            QString(lang::InputTimeNotGivenFormat).arg(QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 void GiveInputTime(const TTask& task, TConvertResult& result) { GiveTime(task.SrcFile, task.DstFile, result.Note); }
@@ -68,7 +68,7 @@ TConversionEngine::TConversionEngine(TMP3Out* firstSink, QObject* parent) : QObj
   Kick_->setInterval(0);
   connect(Kick_, &QTimer::timeout, this, &TConversionEngine::StartNext);
   WakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-  if (WakeFd_ < 0) throw EAudioException("The conversion engine cannot be set up: no event descriptor");
+  if (WakeFd_ < 0) throw EAudioException(lang::Say(lang::EngineSetupFailed));
   Wake_ = new QSocketNotifier(WakeFd_, QSocketNotifier::Read, this);
   connect(Wake_, &QSocketNotifier::activated, this, &TConversionEngine::CollectFailures);
   Checks_ = std::make_unique<TOutputChecks>([fd = WakeFd_] {
@@ -287,7 +287,7 @@ void TConversionEngine::StartTask(TJob& job, int index) {
   // Names from tags and kept folder trees put files in folders not made yet.
   QString error;
   if (ForceFolder(FolderPart(task.DstFile), {}, &error).isEmpty()) {
-    SinkFailed(job, QString("the folder %1 cannot be made: %2").arg(FolderPart(task.DstFile), error));
+    SinkFailed(job, QString(lang::FolderNotMadeFormat).arg(FolderPart(task.DstFile), error));
     return;
   }
   try {

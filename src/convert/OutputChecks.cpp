@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include "CoreBudget.h"
+#include "Lang.h"
 #include "LoudnessMeter.h"
 #include "MP3FileCheck.h"
 #include "NativePath.h"
@@ -35,7 +36,7 @@ bool TOutputChecks::Start(TCheck& check) {
         options.GiveCore = TCoreBudget::GiveHelper;
         problem = TOutputVerifier::Check(path, samples, options);
       } catch (const std::exception& e) {
-        problem = std::string("it cannot be checked: ") + e.what();
+        problem = lang::Say(lang::CannotBeCheckedFormat, std::string(e.what()));
       }
       p->Check.Problem = std::move(problem);
       {
@@ -73,7 +74,7 @@ std::vector<TOutputChecks::TCheck> TOutputChecks::TakeEnded(bool all) {
     TCheck& c = r->Check;
     if (!c.Problem.empty()) {
       c.Result.Outcome = TJobOutcome::Failed;
-      c.Result.Failure = "the MP3 does not play to its end: " + QString::fromStdString(c.Problem);
+      c.Result.Failure = QString(lang::NotPlayingToEndFormat).arg(QString::fromStdString(c.Problem));
     }
     ended.push_back(std::move(c));
   }

@@ -32,7 +32,7 @@ TNamePattern::TNamePattern(const QString& pattern) {
   QString literal;
   for (int i = 0; i < pattern.size(); ++i) {
     if (pattern[i] == '}') {
-      Error_ = QString("a \"}\" without its \"{\" at %1").arg(i + 1);
+      Error_ = QString(lang::PatternLoneCloseFormat).arg(i + 1);
       return;
     }
     if (pattern[i] != '{') {
@@ -41,13 +41,13 @@ TNamePattern::TNamePattern(const QString& pattern) {
     }
     const int close = pattern.indexOf('}', i);
     if (close < 0) {
-      Error_ = QString("a \"{\" without its \"}\" at %1").arg(i + 1);
+      Error_ = QString(lang::PatternLoneOpenFormat).arg(i + 1);
       return;
     }
     const QString inside = pattern.mid(i + 1, close - i - 1);
     TPiece field{inside.section(':', 0, 0).trimmed().toLower(), true, 0};
     if (!Fields.contains(field.Text)) {
-      Error_ = QString("no field called {%1}; there are {%2}").arg(inside, Fields.join("}, {"));
+      Error_ = QString(lang::PatternNoFieldFormat).arg(inside, Fields.join("}, {"));
       return;
     }
     if (inside.contains(':')) {
@@ -55,7 +55,7 @@ TNamePattern::TNamePattern(const QString& pattern) {
       const QString width = inside.section(':', 1);
       field.Width = width.toInt(&ok);
       if (!ok || field.Width < 1 || field.Width > 9 || (field.Text != "track" && field.Text != "disc")) {
-        Error_ = QString("{%1}: only {track} and {disc} take a width, of 1 to 9 digits").arg(inside);
+        Error_ = QString(lang::PatternWidthFormat).arg(inside);
         return;
       }
     }

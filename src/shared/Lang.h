@@ -136,6 +136,8 @@ inline constexpr TCountedText LeftOutFormat{QT_TRANSLATE_N_NOOP("lang", "%L1 of 
 // Progress window
 inline constexpr TTranslatedText ProgressCaption{QT_TRANSLATE_NOOP("lang", "Conversion Progress")};
 inline constexpr TTranslatedText HideToTray{QT_TRANSLATE_NOOP("lang", "&Hide to Tray")};
+// The same, as the tip of the window frame's button
+inline constexpr TTranslatedText HideToTrayTip{QT_TRANSLATE_NOOP("lang", "Hide to Tray")};
 inline constexpr TTranslatedText Pause{QT_TRANSLATE_NOOP("lang", "&Pause")};
 inline constexpr TTranslatedText Resume{QT_TRANSLATE_NOOP("lang", "&Resume")};
 inline constexpr TTranslatedText TimeNotEstimated{QT_TRANSLATE_NOOP("lang", "The time can not be  estimated.")};
@@ -417,6 +419,71 @@ inline constexpr TTranslatedText TrashSourceGone{QT_TRANSLATE_NOOP("lang", "it c
 inline constexpr TTranslatedText TrashNoFolderFormat{QT_TRANSLATE_NOOP("lang", "the trash folder %1 cannot be made")};
 inline constexpr TTranslatedText TrashOtherDrive{
     QT_TRANSLATE_NOOP("lang", "its drive has no trash folder of its own, and the home trash is on another drive")};
+
+// Why a file failed, as the lower layers say it: shown in the progress window's
+// report and on brindlewave-convert's lines. %1, %2... are names, times and the
+// system's or FFmpeg's own words, which stay as those give them.
+// Reading an input ("<file>": reason)
+inline constexpr TTranslatedText ReadNotAFile{QT_TRANSLATE_NOOP("lang", "not a file")};
+inline constexpr TTranslatedText ReadCannotOpenFormat{QT_TRANSLATE_NOOP("lang", "cannot open: %1")};
+inline constexpr TTranslatedText ReadNoStreamInfoFormat{
+    QT_TRANSLATE_NOOP("lang", "cannot read the stream information: %1")};
+inline constexpr TTranslatedText ReadNoDecoder{QT_TRANSLATE_NOOP("lang", "no decoder for its audio")};
+inline constexpr TTranslatedText ReadNoAudioStreamFormat{QT_TRANSLATE_NOOP("lang", "no audio stream: %1")};
+inline constexpr TTranslatedText ReadOutOfMemory{QT_TRANSLATE_NOOP("lang", "out of memory")};
+inline constexpr TTranslatedText ReadBadParametersFormat{QT_TRANSLATE_NOOP("lang", "bad stream parameters: %1")};
+inline constexpr TTranslatedText ReadCannotOpenDecoderFormat{QT_TRANSLATE_NOOP("lang", "cannot open the decoder: %1")};
+inline constexpr TTranslatedText ReadNoUsableFormat{QT_TRANSLATE_NOOP("lang", "the audio stream has no usable format")};
+inline constexpr TTranslatedText ReadUndecodableFormat{QT_TRANSLATE_NOOP("lang", "cannot be decoded: %1")};
+inline constexpr TTranslatedText ReadUnreadableFormat{QT_TRANSLATE_NOOP("lang", "cannot be read: %1")};
+inline constexpr TTranslatedText ReadFormatChanged{
+    QT_TRANSLATE_NOOP("lang", "its audio changes to a format without a rate or channels")};
+inline constexpr TTranslatedText ReadConversionSetupFormat{
+    QT_TRANSLATE_NOOP("lang", "its samples cannot be converted (%1 Hz, %2 channels)")};
+inline constexpr TTranslatedText ReadCannotConvert{QT_TRANSLATE_NOOP("lang", "cannot convert its samples")};
+inline constexpr TTranslatedText InputFormatChanged{
+    QT_TRANSLATE_NOOP("lang", "The input changed its sample format during the conversion.")};
+// Writing the MP3 (the system's reason follows after a space)
+inline constexpr TTranslatedText CannotWriteFormat{QT_TRANSLATE_NOOP("lang", "Cannot write \"%1\".")};
+inline constexpr TTranslatedText CannotCreateFileFormat{QT_TRANSLATE_NOOP("lang", "Cannot create file \"%1\".")};
+inline constexpr TTranslatedText CannotOpenFileFormat{QT_TRANSLATE_NOOP("lang", "Cannot open \"%1\".")};
+inline constexpr TTranslatedText CannotWriteVbrHeaderFormat{
+    QT_TRANSLATE_NOOP("lang", "Cannot write the VBR header into \"%1\".")};
+inline constexpr TTranslatedText CannotWriteId3v2Format{
+    QT_TRANSLATE_NOOP("lang", "Cannot write the ID3v2 tag into \"%1\".")};
+inline constexpr TTranslatedText CannotCompleteTagFormat{
+    QT_TRANSLATE_NOOP("lang", "Cannot complete the tag of \"%1\": %2")};
+inline constexpr TTranslatedText NoRoomForAlbumGain{
+    QT_TRANSLATE_NOOP("lang", "its ID3v2 tag has no room for the album gain")};
+inline constexpr TTranslatedText LoudnessSetupFormat{
+    QT_TRANSLATE_NOOP("lang", "The loudness meter cannot be set up for %1 Hz.")};
+inline constexpr TTranslatedText LoudnessFailedFormat{QT_TRANSLATE_NOOP("lang", "The loudness meter failed (error %1).")};
+inline constexpr TTranslatedText CoverTooLarge{QT_TRANSLATE_NOOP("lang", "cover picture left out: larger than 1 MiB")};
+inline constexpr TTranslatedText CoverFormatRefused{
+    QT_TRANSLATE_NOOP("lang", "cover picture left out: the encoder does not take its format")};
+inline constexpr TTranslatedText InputTimeNotGivenFormat{
+    QT_TRANSLATE_NOOP("lang", "the input's time was not given to the MP3: %1")};
+inline constexpr TTranslatedText FolderNotMadeFormat{QT_TRANSLATE_NOOP("lang", "the folder %1 cannot be made: %2")};
+inline constexpr TTranslatedText EngineSetupFailed{
+    QT_TRANSLATE_NOOP("lang", "The conversion engine cannot be set up: no event descriptor")};
+// Checking the finished MP3 by decoding it again
+inline constexpr TTranslatedText NotPlayingToEndFormat{QT_TRANSLATE_NOOP("lang", "the MP3 does not play to its end: %1")};
+inline constexpr TTranslatedText CannotBeCheckedFormat{QT_TRANSLATE_NOOP("lang", "it cannot be checked: %1")};
+inline constexpr TTranslatedText CheckCannotOpenFormat{QT_TRANSLATE_NOOP("lang", "it cannot be opened (%1)")};
+inline constexpr TTranslatedText CheckFormatUnknown{QT_TRANSLATE_NOOP("lang", "its format is not recognised")};
+inline constexpr TTranslatedText CheckNoAudio{QT_TRANSLATE_NOOP("lang", "it holds no audio")};
+inline constexpr TTranslatedText CheckUndecodable{QT_TRANSLATE_NOOP("lang", "its audio cannot be decoded")};
+inline constexpr TTranslatedText CheckNoMemory{QT_TRANSLATE_NOOP("lang", "there is no memory to decode it")};
+inline constexpr TTranslatedText CheckUnreadableFormat{QT_TRANSLATE_NOOP("lang", "it cannot be read to its end (%1)")};
+inline constexpr TTranslatedText CheckDamagedFormat{QT_TRANSLATE_NOOP("lang", "its audio is damaged at %1 (%2)")};
+inline constexpr TTranslatedText CheckShortFormat{
+    QT_TRANSLATE_NOOP("lang", "it decodes to %1 of %2 (%3 of %4 samples)")};
+// The naming pattern's faults
+inline constexpr TTranslatedText PatternLoneCloseFormat{QT_TRANSLATE_NOOP("lang", "a \"}\" without its \"{\" at %1")};
+inline constexpr TTranslatedText PatternLoneOpenFormat{QT_TRANSLATE_NOOP("lang", "a \"{\" without its \"}\" at %1")};
+inline constexpr TTranslatedText PatternNoFieldFormat{QT_TRANSLATE_NOOP("lang", "no field called {%1}; there are {%2}")};
+inline constexpr TTranslatedText PatternWidthFormat{
+    QT_TRANSLATE_NOOP("lang", "{%1}: only {track} and {disc} take a width, of 1 to 9 digits")};
 
 // The notice at the end of a run
 inline constexpr TTranslatedText NoticeSummary{QT_TRANSLATE_NOOP("lang", "Conversion finished")};

@@ -1,6 +1,7 @@
 #include "AudioFileReader.h"
 
 #include "FrameConverter.h"
+#include "Lang.h"
 #include "MediaLength.h"
 #include "NativePath.h"
 
@@ -27,30 +28,30 @@ std::string ErrorText(int code) {
   throw EAudioReadError("\"" + ReadableName(file).toStdString() + "\": " + what, code);
 }
 
-void Check(int result, const QString& file, const char* what) {
-  if (result < 0) Fail(file, std::string(what) + ": " + ErrorText(result), result);
+void Check(int result, const QString& file, const lang::TTranslatedText& what) {
+  if (result < 0) Fail(file, lang::Say(what, ErrorText(result)), result);
 }
 
 }  // namespace
 
 TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName) {
   try {
-    if (!NativeIsFile(fileName)) Fail(fileName, "not a file", AVERROR(ENOENT));
+    if (!NativeIsFile(fileName)) Fail(fileName, lang::Say(lang::ReadNotAFile), AVERROR(ENOENT));
     const QByteArray name = NativePath(fileName);
-    Check(avformat_open_input(&Format_, name.constData(), nullptr, nullptr), fileName, "cannot open");
-    Check(avformat_find_stream_info(Format_, nullptr), fileName, "cannot read the stream information");
+    Check(avformat_open_input(&Format_, name.constData(), nullptr, nullptr), fileName, lang::ReadCannotOpenFormat);
+    Check(avformat_find_stream_info(Format_, nullptr), fileName, lang::ReadNoStreamInfoFormat);
     const AVCodec* codec = nullptr;
     Stream_ = av_find_best_stream(Format_, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
-    if (Stream_ == AVERROR_DECODER_NOT_FOUND) Fail(fileName, "no decoder for its audio", Stream_);
-    Check(Stream_, fileName, "no audio stream");
+    if (Stream_ == AVERROR_DECODER_NOT_FOUND) Fail(fileName, lang::Say(lang::ReadNoDecoder), Stream_);
+    Check(Stream_, fileName, lang::ReadNoAudioStreamFormat);
     AVStream* st = Format_->streams[Stream_];
     Decoder_ = avcodec_alloc_context3(codec);
-    if (!Decoder_) Fail(fileName, "out of memory", AVERROR(ENOMEM));
-    Check(avcodec_parameters_to_context(Decoder_, st->codecpar), fileName, "bad stream parameters");
+    if (!Decoder_) Fail(fileName, lang::Say(lang::ReadOutOfMemory), AVERROR(ENOMEM));
+    Check(avcodec_parameters_to_context(Decoder_, st->codecpar), fileName, lang::ReadBadParametersFormat);
     Decoder_->pkt_timebase = st->time_base;
-    Check(avcodec_open2(Decoder_, codec, nullptr), fileName, "cannot open the decoder");
+    Check(avcodec_open2(Decoder_, codec, nullptr), fileName, lang::ReadCannotOpenDecoderFormat);
     if (Decoder_->sample_rate <= 0 || Decoder_->ch_layout.nb_channels <= 0)
-      Fail(fileName, "the audio stream has no usable format", AVERROR_INVALIDDATA);
+      Fail(fileName, lang::Say(lang::ReadNoUsableFormat), AVERROR_INVALIDDATA);
 
     const AVSampleFormat inFormat = Decoder_->sample_fmt;
     const bool eightBit = inFormat == AV_SAMPLE_FMT_U8 || inFormat == AV_SAMPLE_FMT_U8P;
@@ -68,7 +69,7 @@ TAudioFileReader::TAudioFileReader(const QString& fileName) : FileName(fileName)
 
     Packet_ = av_packet_alloc();
     Frame_ = av_frame_alloc();
-    if (!Packet_ || !Frame_) Fail(fileName, "out of memory", AVERROR(ENOMEM));
+    if (!Packet_ || !Frame_) Fail(fileName, lang::Say(lang::ReadOutOfMemory), AVERROR(ENOMEM));
 
     Duration = MediaDuration(fileName, Format_, Stream_);
     if (Duration <= 0 && st->duration != AV_NOPTS_VALUE && st->duration > 0)
@@ -102,11 +103,11 @@ void TAudioFileReader::Release() {
   avformat_close_input(&Format_);
 }
 
-void TAudioFileReader::Skipped(int error, const char* what) {
+void TAudioFileReader::Skipped(int error, const lang::TTranslatedText& what) {
   ++SkippedPackets_;
   // A damaged stretch is passed over; one that never ends (a dying disk) fails
   // the file rather than ending it early.
-  if (++ErrorsInARow_ > 50) Fail(FileName, std::string(what) + ": " + ErrorText(error), error);
+  if (++ErrorsInARow_ > 50) Fail(FileName, lang::Say(what, ErrorText(error)), error);
 }
 
 // Converts the received frame into Pending_, less the lead-in a seek landed before.
@@ -151,7 +152,7 @@ bool TAudioFileReader::DecodeFrame() {
       Converter_->Drain(Pending_);
       return !Pending_.empty();
     }
-    if (got != AVERROR(EAGAIN)) Skipped(got, "cannot be decoded");
+    if (got != AVERROR(EAGAIN)) Skipped(got, lang::ReadUndecodableFormat);
     if (Drained_) return false;
     const int read = av_read_frame(Format_, Packet_);
     if (read == AVERROR_EOF || (read < 0 && Format_->pb && avio_feof(Format_->pb))) {
@@ -161,12 +162,12 @@ bool TAudioFileReader::DecodeFrame() {
       continue;
     }
     if (read < 0) {
-      Skipped(read, "cannot be read");
+      Skipped(read, lang::ReadUnreadableFormat);
       continue;
     }
     if (Packet_->stream_index == Stream_) {
       const int sent = avcodec_send_packet(Decoder_, Packet_);
-      if (sent < 0 && sent != AVERROR(EAGAIN)) Skipped(sent, "cannot be decoded");
+      if (sent < 0 && sent != AVERROR(EAGAIN)) Skipped(sent, lang::ReadUndecodableFormat);
     }
     av_packet_unref(Packet_);
   }

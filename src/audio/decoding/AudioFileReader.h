@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AudioReadError.h"
+#include "TranslatedText.h"
 
 struct AVFormatContext;
 struct AVCodecContext;
@@ -59,7 +60,7 @@ class TAudioFileReader {
  private:
   bool DecodeFrame();  // false at the end of the stream
   void TakeFrame();
-  void Skipped(int error, const char* what);
+  void Skipped(int error, const lang::TTranslatedText& what);
   void Release();
   void RestartAt(std::int64_t time);
 

@@ -1,5 +1,7 @@
 #include "OutputVerifier.h"
 
+#include "Lang.h"
+
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -56,24 +58,24 @@ class TPass {
   std::string Open(const std::string& path) {
     AVFormatContext* opened = nullptr;
     if (const int r = avformat_open_input(&opened, path.c_str(), nullptr, nullptr); r < 0)
-      return "it cannot be opened (" + ErrorText(r) + ")";
+      return lang::Say(lang::CheckCannotOpenFormat, ErrorText(r));
     Fmt_.reset(opened);
-    if (avformat_find_stream_info(Fmt_.get(), nullptr) < 0) return "its format is not recognised";
+    if (avformat_find_stream_info(Fmt_.get(), nullptr) < 0) return lang::Say(lang::CheckFormatUnknown);
     Stream_ = av_find_best_stream(Fmt_.get(), AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
-    if (Stream_ < 0) return "it holds no audio";
+    if (Stream_ < 0) return lang::Say(lang::CheckNoAudio);
     const AVCodecParameters* par = Fmt_->streams[Stream_]->codecpar;
     const AVCodec* codec = avcodec_find_decoder(par->codec_id);
-    if (!codec) return "its audio cannot be decoded";
+    if (!codec) return lang::Say(lang::CheckUndecodable);
     Dec_.reset(avcodec_alloc_context3(codec));
-    if (!Dec_ || avcodec_parameters_to_context(Dec_.get(), par) < 0) return "its audio cannot be decoded";
+    if (!Dec_ || avcodec_parameters_to_context(Dec_.get(), par) < 0) return lang::Say(lang::CheckUndecodable);
     Dec_->err_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_BUFFER | AV_EF_EXPLODE;
     Dec_->thread_count = 1;
     // Without it the decoder cannot move the timestamps past the encoder's delay and
     // padding it trims, and says so twice for every file.
     Dec_->pkt_timebase = Fmt_->streams[Stream_]->time_base;
-    if (avcodec_open2(Dec_.get(), codec, nullptr) < 0) return "its audio cannot be decoded";
+    if (avcodec_open2(Dec_.get(), codec, nullptr) < 0) return lang::Say(lang::CheckUndecodable);
     Frame_.reset(av_frame_alloc());
-    if (!Frame_) return "there is no memory to decode it";
+    if (!Frame_) return lang::Say(lang::CheckNoMemory);
     Rate = par->sample_rate;
     return {};
   }
@@ -88,7 +90,7 @@ class TPass {
       const int r = av_read_frame(Fmt_.get(), pkt);
       if (r == AVERROR_EOF) return false;
       if (r < 0) {
-        Unreadable = "it cannot be read to its end (" + ErrorText(r) + ")";
+        Unreadable = lang::Say(lang::CheckUnreadableFormat, ErrorText(r));
         return false;
       }
       if (pkt->stream_index == Stream_) return true;
@@ -129,7 +131,7 @@ constexpr std::size_t LeadPackets = 4;
 void DecodeBack(TPass& back, long long split, const std::atomic<bool>& frontEnded, const std::atomic<bool>* stop) {
   TPacket pkt(av_packet_alloc());
   if (!pkt) {
-    back.Unreadable = "there is no memory to decode it";
+    back.Unreadable = lang::Say(lang::CheckNoMemory);
     return;
   }
   std::deque<TPacket> lead;
@@ -141,7 +143,7 @@ void DecodeBack(TPass& back, long long split, const std::atomic<bool>& frontEnde
       leadBytes += pkt->size;
       lead.emplace_back(av_packet_alloc());
       if (!lead.back()) {
-        back.Unreadable = "there is no memory to decode it";
+        back.Unreadable = lang::Say(lang::CheckNoMemory);
         return;
       }
       av_packet_move_ref(lead.back().get(), pkt.get());
@@ -201,7 +203,7 @@ std::string TOutputVerifier::Check(const std::string& path, long long samples, c
   TPass front;
   if (std::string e = front.Open(path); !e.empty()) return e;
   TPacket pkt(av_packet_alloc());
-  if (!pkt) return "there is no memory to decode it";
+  if (!pkt) return lang::Say(lang::CheckNoMemory);
   auto stopped = [&] { return options.Stop && options.Stop->load(std::memory_order_relaxed); };
 
   TBackHalf back(options);
@@ -217,7 +219,7 @@ std::string TOutputVerifier::Check(const std::string& path, long long samples, c
   };
 
   auto damaged = [&](long long at, int error) {
-    return "its audio is damaged at " + Time(at, front.Rate) + " (" + ErrorText(error) + ")";
+    return lang::Say(lang::CheckDamagedFormat, Time(at, front.Rate), ErrorText(error));
   };
   long long packets = 0;
   while (front.Next(pkt.get())) {
@@ -237,6 +239,6 @@ std::string TOutputVerifier::Check(const std::string& path, long long samples, c
   // Untrimmed, the stream holds the encoder's delay and its last frame's padding besides.
   const long long over = front.Gapless || back.Pass.Gapless ? 0 : 576 + 2LL * front.FrameSize();
   if (decoded >= samples && decoded <= samples + over) return {};
-  return "it decodes to " + Time(decoded, front.Rate) + " of " + Time(samples, front.Rate) + " (" +
-         std::to_string(decoded) + " of " + std::to_string(samples) + " samples)";
+  return lang::Say(lang::CheckShortFormat, Time(decoded, front.Rate), Time(samples, front.Rate), std::to_string(decoded),
+                   std::to_string(samples));
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <algorithm>
 
+#include "Lang.h"
 #include "LameTag.h"
 #include "MP3Frame.h"
 
@@ -69,9 +70,9 @@ void TMP3EncoderBuilder::SetTags(lame_t context, std::string& coverNote) const {
     if (!text->empty()) Lame.id3tag_set_textinfo_utf16(context, frame, Utf16WithBom(QString::fromStdString(*text)).data());
   coverNote.clear();
   if (Tags_.Cover.size() > MaxCoverBytes)
-    coverNote = "cover picture left out: larger than 1 MiB";
+    coverNote = lang::Say(lang::CoverTooLarge);
   else if (!Tags_.Cover.empty() && Lame.id3tag_set_albumart(context, Tags_.Cover.data(), Tags_.Cover.size()) != 0)
-    coverNote = "cover picture left out: the encoder does not take its format";
+    coverNote = lang::Say(lang::CoverFormatRefused);
 }
 
 lame_t TMP3EncoderBuilder::Build(TRole role, std::string& error, std::string* coverNote) const {

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "AudioException.h"
+#include "Lang.h"
 
 bool TAtomicFile::AllowAnonymous = true;
 TAtomicFile::TSystemCalls TAtomicFile::System;
@@ -64,7 +65,7 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
   // Some file systems cannot sync a folder at all; that is no failure of ours.
   if (r != 0 && e != EINVAL && e != EROFS)
-    throw EAudioException("Cannot write \"" + folder + "\". " + std::strerror(e));
+    throw EAudioException(lang::Say(lang::CannotWriteFormat, folder) + " " + std::strerror(e));
 }
 
 }  // namespace
@@ -80,7 +81,7 @@ void TAtomicFile::Create(const std::string& finalName) {
   Discard();
   FinalName_ = finalName;
   Folder_ = FolderOf(finalName);
-  const std::string cannot = "Cannot create file \"" + finalName + "\".";
+  const std::string cannot = lang::Say(lang::CannotCreateFileFormat, finalName);
   RemoveStale(Folder_);
   int fd = -1;
   if (AllowAnonymous) {
@@ -122,7 +123,7 @@ void TAtomicFile::LinkInPlace() {
   };
   int e = link(FinalName_);
   if (e == 0) return;
-  if (e != EEXIST) Fail("Cannot write \"" + FinalName_ + "\".", e);
+  if (e != EEXIST) Fail(lang::Say(lang::CannotWriteFormat, FinalName_), e);
   // Something stands under the name: link beside it, then replace it in one step.
   do {
     StandIn_ = RandomStandIn(Folder_);
@@ -130,14 +131,14 @@ void TAtomicFile::LinkInPlace() {
   } while (e == EEXIST);
   if (e != 0) {
     StandIn_.clear();
-    Fail("Cannot write \"" + FinalName_ + "\".", e);
+    Fail(lang::Say(lang::CannotWriteFormat, FinalName_), e);
   }
-  if (System.Rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail("Cannot write \"" + FinalName_ + "\".", errno);
+  if (System.Rename(StandIn_.c_str(), FinalName_.c_str()) != 0) Fail(lang::Say(lang::CannotWriteFormat, FinalName_), errno);
   StandIn_.clear();
 }
 
 void TAtomicFile::Commit() {
-  const std::string cannot = "Cannot write \"" + FinalName_ + "\".";
+  const std::string cannot = lang::Say(lang::CannotWriteFormat, FinalName_);
   if (!File_) throw EAudioException(cannot);
   errno = 0;
   if (System.Flush(File_) != 0 || std::ferror(File_) || System.Sync(::fileno(File_)) != 0) Fail(cannot, errno ? errno : EIO);

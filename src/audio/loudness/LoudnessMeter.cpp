@@ -4,11 +4,12 @@
 #include <cmath>
 
 #include "AudioException.h"
+#include "Lang.h"
 
 TLoudnessMeter::TLoudnessMeter(int channels, int rate) : Channels_(channels) {
   State_ = ebur128_init(static_cast<unsigned>(channels), static_cast<unsigned long>(rate),
                         EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK);
-  if (!State_) throw EAudioException("The loudness meter cannot be set up for " + std::to_string(rate) + " Hz.");
+  if (!State_) throw EAudioException(lang::Say(lang::LoudnessSetupFormat, std::to_string(rate)));
 }
 
 TLoudnessMeter::~TLoudnessMeter() { ebur128_destroy(&State_); }
@@ -18,7 +19,7 @@ void TLoudnessMeter::Add(const void* pcm, int samples, TSampleFormat format) {
   const int error = format == TSampleFormat::sfFloat32
                         ? ebur128_add_frames_float(State_, static_cast<const float*>(pcm), std::size_t(samples))
                         : ebur128_add_frames_short(State_, static_cast<const short*>(pcm), std::size_t(samples));
-  if (error != EBUR128_SUCCESS) throw EAudioException("The loudness meter failed (error " + std::to_string(error) + ").");
+  if (error != EBUR128_SUCCESS) throw EAudioException(lang::Say(lang::LoudnessFailedFormat, std::to_string(error)));
 }
 
 double TLoudnessMeter::Loudness() const {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "ReplayGainTag.h"
 
 void (*TMP3FileWriter::BeforeFirstName)() = nullptr;
@@ -35,7 +36,7 @@ void TMP3FileWriter::Write(const void* data, std::size_t size) {
   if (Stream_) return Stream_->Write(data, size);
   if (std::fwrite(data, 1, size, File_.Stream()) != size) {
     const int e = errno ? errno : EIO;
-    throw EAudioException("Cannot write \"" + Name_ + "\". " + std::strerror(e));
+    throw EAudioException(lang::Say(lang::CannotWriteFormat, Name_) + " " + std::strerror(e));
   }
 }
 
@@ -49,13 +50,13 @@ void TMP3FileWriter::Finish(const std::vector<std::uint8_t>& tagFrame, const std
   if (!tagFrame.empty() && (std::fflush(f) != 0 || std::fseek(f, TagFrameAt_, SEEK_SET) != 0 ||
                             std::fwrite(tagFrame.data(), 1, tagFrame.size(), f) != tagFrame.size() ||
                             std::fflush(f) != 0))
-    throw EAudioException("Cannot write the VBR header into \"" + Name_ + "\".");
+    throw EAudioException(lang::Say(lang::CannotWriteVbrHeaderFormat, Name_));
   // The tag, now with what only the end knows, goes over its first version while
   // the file is not yet in place.
   if (!id3v2.empty() && static_cast<long>(id3v2.size()) == TagFrameAt_ &&
       (std::fseek(f, 0, SEEK_SET) != 0 || std::fwrite(id3v2.data(), 1, id3v2.size(), f) != id3v2.size() ||
        std::fflush(f) != 0))
-    throw EAudioException("Cannot write the ID3v2 tag into \"" + Name_ + "\".");
+    throw EAudioException(lang::Say(lang::CannotWriteId3v2Format, Name_));
   File_.Commit();  // flushed, synced, put in place, and the folder synced
 }
 
@@ -68,7 +69,7 @@ void TMP3FileWriter::Discard() {
 
 void TMP3FileWriter::FillPadding(const std::string& name, const std::vector<std::uint8_t>& frames) {
   const int fd = ::open(name.c_str(), O_RDWR | O_CLOEXEC);
-  if (fd < 0) throw EAudioException("Cannot open \"" + name + "\". " + std::strerror(errno));
+  if (fd < 0) throw EAudioException(lang::Say(lang::CannotOpenFileFormat, name) + " " + std::strerror(errno));
   auto read = [fd](long at, std::uint8_t* into, int count) { return ::pread(fd, into, count, at) == count; };
   const TReplayGainTag::TLayout layout = TReplayGainTag::LayoutOf(read);
   const long size = static_cast<long>(frames.size());
@@ -76,16 +77,16 @@ void TMP3FileWriter::FillPadding(const std::string& name, const std::vector<std:
   // the start of the padding, and stop there. What an earlier attempt left after
   // it is padding to them too, and is written over.
   constexpr long Name = 4;
-  const char* failure = nullptr;
+  std::string failure;
   if (!layout.PaddingAt || size <= Name || layout.End - layout.PaddingAt < size)
-    failure = "its ID3v2 tag has no room for the album gain";
+    failure = lang::Say(lang::NoRoomForAlbumGain);
   else if (::pwrite(fd, frames.data() + Name, std::size_t(size - Name), layout.PaddingAt + Name) != size - Name ||
            ::fsync(fd) != 0)
     failure = std::strerror(errno);
-  if (!failure) {
+  if (failure.empty()) {
     if (BeforeFirstName) BeforeFirstName();
     if (::pwrite(fd, frames.data(), Name, layout.PaddingAt) != Name || ::fsync(fd) != 0) failure = std::strerror(errno);
   }
   ::close(fd);
-  if (failure) throw EAudioException("Cannot complete the tag of \"" + name + "\": " + failure);
+  if (!failure.empty()) throw EAudioException(lang::Say(lang::CannotCompleteTagFormat, name, failure));
 }

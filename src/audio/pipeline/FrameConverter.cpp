@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include "AudioReadError.h"
+#include "Lang.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void TFrameConverter::Setup(const AVFrame* frame) {
   InRate_ = frame->sample_rate;
   InFormat_ = frame->format;
   if (InRate_ <= 0 || InLayout_.nb_channels <= 0 || InFormat_ < 0)
-    Fail("its audio changes to a format without a rate or channels", AVERROR_INVALIDDATA);
+    Fail(lang::Say(lang::ReadFormatChanged), AVERROR_INVALIDDATA);
   AVChannelLayout outLayout{};
   av_channel_layout_default(&outLayout, OutChannels_);
   int r = swr_alloc_set_opts2(&Swr_, &outLayout, OutFormat_, OutRate_, &InLayout_, AVSampleFormat(InFormat_),
@@ -69,8 +70,8 @@ void TFrameConverter::Setup(const AVFrame* frame) {
     r = swr_set_matrix(Swr_, both, 1);
   }
   if (r >= 0) r = swr_init(Swr_);
-  if (r < 0) Fail("its samples cannot be converted (" + std::to_string(InRate_) + " Hz, " +
-                      std::to_string(InLayout_.nb_channels) + " channels)", r);
+  if (r < 0)
+    Fail(lang::Say(lang::ReadConversionSetupFormat, std::to_string(InRate_), std::to_string(InLayout_.nb_channels)), r);
 }
 
 void TFrameConverter::Append(const std::uint8_t* const* in, int count, std::vector<std::uint8_t>& out) {
@@ -82,7 +83,7 @@ void TFrameConverter::Append(const std::uint8_t* const* in, int count, std::vect
   const int n = swr_convert(Swr_, &dst, room, const_cast<const std::uint8_t**>(in), count);
   if (n < 0) {
     out.resize(at);
-    Fail("cannot convert its samples", n);
+    Fail(lang::Say(lang::ReadCannotConvert), n);
   }
   out.resize(at + std::size_t(n) * FrameBytes_);
 }

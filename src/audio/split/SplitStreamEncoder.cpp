@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "MP3Frame.h"
 
 TSplitStreamEncoder::TSplitStreamEncoder(const TMP3EncoderBuilder& builder, lame_t first,
@@ -40,7 +41,7 @@ TSplitStreamEncoder::~TSplitStreamEncoder() { Splitter_.reset(); }  // its helpe
 
 void TSplitStreamEncoder::Encode(const void* pcm, int samples, int channels, TSampleFormat format) {
   if (channels != Layout_.Channels || format != Layout_.Format)
-    throw EAudioException("The input changed its sample format during the conversion.");
+    throw EAudioException(lang::Say(lang::InputFormatChanged));
   Splitter_->Push(pcm, samples);
 }
 
