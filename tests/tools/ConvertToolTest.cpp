@@ -330,6 +330,29 @@ TEST(ConvertTool, SpeaksTheLanguageTheEnvironmentAsksFor) {
   EXPECT_TRUE(report.contains("konvertiert 0, übersprungen 0, fehlgeschlagen 1 in ")) << report.toStdString();
 }
 
+// A reason the lower layers give for one file reaches the user in their language too:
+// a plain file stands where the tags put the output's folder.
+TEST(ConvertTool, TellsWhyAFileFailedInTheLanguageAsked) {
+  QTemporaryDir dir;
+  const QString in = dir.filePath("song.wma"), out = dir.filePath("out");
+  ASSERT_TRUE(MakeWma(in, {1.0, 44100, 2, {{"title", "Song"}, {"artist", "Someone"}}}));
+  ASSERT_TRUE(QDir().mkpath(out));
+  QFile blocker(out + "/Someone");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly) && blocker.write("x", 1) == 1);
+  blocker.close();
+  QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  env.insert("LANGUAGE", "de_DE:en");
+  p.setProcessEnvironment(env);
+  p.start(CONVERT_TOOL, {"--name", "{artist}/{title}", "-o", out, in});
+  ASSERT_TRUE(p.waitForFinished(120000));
+  const QString report = QString::fromLocal8Bit(p.readAllStandardOutput() + p.readAllStandardError());
+  EXPECT_EQ(p.exitCode(), 1) << report.toStdString();
+  EXPECT_TRUE(report.contains(in + ": der Ordner " + out + "/Someone/ kann nicht angelegt werden: ")) << report.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(out + "/Someone/Song.mp3"));
+}
+
 // A folder copied from Windows as Latin-1: its files are read by their bytes and written
 // under names in UTF-8; names on standard input are bytes too, and a message gives the
 // user's own bytes back.
