@@ -1241,5 +1241,29 @@ Rückgabewert: 0 alles konvertiert, 1 einiges fehlgeschlagen oder zu früh beend
         <source>cannot convert its samples</source>
         <translation>die Samples können nicht umgewandelt werden</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>Der MP3-Encoder konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>Der MP3-Encoder nimmt diese Einstellungen nicht an (Eingabe %1 Hz, Ausgabe %2 Hz).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>Der MP3-Encoder ist fehlgeschlagen (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>Die Ausgabe des MP3-Encoders ist keine Folge von MP3-Frames.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>Die Ausgabe des MP3-Encoders kann nicht zusammengefügt werden.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>Die Ausgabe des MP3-Encoders kann nicht zusammengefügt werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1241,5 +1241,29 @@ Estado de salida: 0 todo convertido, 1 algunos fallaron o terminaron antes, 2 us
         <source>cannot convert its samples</source>
         <translation>no se pueden convertir sus muestras</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>No se pudo iniciar el codificador MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>El codificador MP3 no acepta estos ajustes (entrada %1 Hz, salida %2 Hz).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>El codificador MP3 falló (error %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>La salida del codificador MP3 no es una serie de tramas MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>La salida del codificador MP3 no se puede unir.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>La salida del codificador MP3 no se puede unir: %1</translation>
+    </message>
 </context>
 </TS>

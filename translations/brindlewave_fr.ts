@@ -1240,5 +1240,29 @@ Code de sortie : 0 tout converti, 1 échecs ou fins prématurées, 2 mauvais usa
         <source>cannot convert its samples</source>
         <translation>impossible de convertir ses échantillons</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>L&apos;encodeur MP3 n&apos;a pas pu être démarré.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>L&apos;encodeur MP3 n&apos;accepte pas ces réglages (entrée %1 Hz, sortie %2 Hz).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>L&apos;encodeur MP3 a échoué (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>La sortie de l&apos;encodeur MP3 n&apos;est pas une suite de trames MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>La sortie de l&apos;encodeur MP3 ne peut pas être assemblée.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>La sortie de l&apos;encodeur MP3 ne peut pas être assemblée : %1</translation>
+    </message>
 </context>
 </TS>

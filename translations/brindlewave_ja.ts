@@ -1226,5 +1226,29 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>cannot convert its samples</source>
         <translation>サンプルを変換できません</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>MP3 エンコーダーを起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>MP3 エンコーダーがこの設定を受け付けません (入力 %1 Hz、出力 %2 Hz)。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>MP3 エンコーダーが失敗しました (エラー %1)。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>MP3 エンコーダーの出力が MP3 フレームの並びになっていません。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>MP3 エンコーダーの出力を結合できません。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>MP3 エンコーダーの出力を結合できません: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1238,5 +1238,29 @@ Código de saída: 0 tudo convertido, 1 alguns falharam ou terminaram antes, 2 u
         <source>cannot convert its samples</source>
         <translation>não é possível converter as suas amostras</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>Não foi possível iniciar o codificador MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>O codificador MP3 não aceita estas configurações (entrada %1 Hz, saída %2 Hz).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>O codificador MP3 falhou (erro %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>A saída do codificador MP3 não é uma sequência de quadros MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>Não é possível unir a saída do codificador MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>Não é possível unir a saída do codificador MP3: %1</translation>
+    </message>
 </context>
 </TS>

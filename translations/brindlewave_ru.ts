@@ -1249,5 +1249,29 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>cannot convert its samples</source>
         <translation>не удаётся преобразовать его сэмплы</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>Не удалось запустить кодировщик MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>Кодировщик MP3 не принимает эти настройки (вход %1 Гц, выход %2 Гц).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>Сбой кодировщика MP3 (ошибка %1).</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>Вывод кодировщика MP3 не является последовательностью кадров MP3.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>Вывод кодировщика MP3 не удаётся соединить.</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>Вывод кодировщика MP3 не удаётся соединить: %1</translation>
+    </message>
 </context>
 </TS>

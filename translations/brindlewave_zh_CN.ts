@@ -1223,5 +1223,29 @@ Exit status: 0 all converted, 1 some failed or ended early, 2 bad usage, 130 int
         <source>cannot convert its samples</source>
         <translation>无法转换其采样</translation>
     </message>
+    <message>
+        <source>The MP3 encoder could not be started.</source>
+        <translation>无法启动 MP3 编码器。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).</source>
+        <translation>MP3 编码器不接受这些设置（输入 %1 Hz，输出 %2 Hz）。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed (error %1).</source>
+        <translation>MP3 编码器失败（错误 %1）。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output is not a run of MP3 frames.</source>
+        <translation>MP3 编码器的输出不是连续的 MP3 帧。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined.</source>
+        <translation>无法拼接 MP3 编码器的输出。</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder&apos;s output cannot be joined: %1</source>
+        <translation>无法拼接 MP3 编码器的输出：%1</translation>
+    </message>
 </context>
 </TS>

@@ -458,6 +458,16 @@ inline constexpr TTranslatedText NoRoomForAlbumGain{
 inline constexpr TTranslatedText LoudnessSetupFormat{
     QT_TRANSLATE_NOOP("lang", "The loudness meter cannot be set up for %1 Hz.")};
 inline constexpr TTranslatedText LoudnessFailedFormat{QT_TRANSLATE_NOOP("lang", "The loudness meter failed (error %1).")};
+inline constexpr TTranslatedText EncoderNotStarted{QT_TRANSLATE_NOOP("lang", "The MP3 encoder could not be started.")};
+inline constexpr TTranslatedText EncoderSettingsRefusedFormat{
+    QT_TRANSLATE_NOOP("lang", "The MP3 encoder does not accept these settings (input %1 Hz, output %2 Hz).")};
+inline constexpr TTranslatedText EncoderFailedFormat{QT_TRANSLATE_NOOP("lang", "The MP3 encoder failed (error %1).")};
+inline constexpr TTranslatedText EncoderOutputNotFrames{
+    QT_TRANSLATE_NOOP("lang", "The MP3 encoder's output is not a run of MP3 frames.")};
+inline constexpr TTranslatedText EncoderOutputNotJoined{
+    QT_TRANSLATE_NOOP("lang", "The MP3 encoder's output cannot be joined.")};
+inline constexpr TTranslatedText EncoderOutputNotJoinedFormat{
+    QT_TRANSLATE_NOOP("lang", "The MP3 encoder's output cannot be joined: %1")};
 inline constexpr TTranslatedText CoverTooLarge{QT_TRANSLATE_NOOP("lang", "cover picture left out: larger than 1 MiB")};
 inline constexpr TTranslatedText CoverFormatRefused{
     QT_TRANSLATE_NOOP("lang", "cover picture left out: the encoder does not take its format")};

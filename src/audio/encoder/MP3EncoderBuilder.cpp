@@ -83,7 +83,7 @@ lame_t TMP3EncoderBuilder::Build(const TSettings& s, const TRole* role, int lowp
                                  std::string* coverNote) const {
   lame_t context = Lame.lame_init();
   if (!context) {
-    error = "The MP3 encoder could not be started.";
+    error = lang::Say(lang::EncoderNotStarted);
     return nullptr;
   }
   RouteLameMessages(context);
@@ -118,8 +118,7 @@ lame_t TMP3EncoderBuilder::Build(const TSettings& s, const TRole* role, int lowp
   Lame.lame_set_write_id3tag_automatic(context, 0);
   if (Lame.lame_init_params(context) < 0) {
     Lame.lame_close(context);
-    error = "The MP3 encoder does not accept these settings (input " + std::to_string(s.InRate) + " Hz, output " +
-            std::to_string(s.OutRate) + " Hz).";
+    error = lang::Say(lang::EncoderSettingsRefusedFormat, std::to_string(s.InRate), std::to_string(s.OutRate));
     return nullptr;
   }
   return context;

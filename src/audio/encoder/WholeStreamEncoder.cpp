@@ -4,9 +4,10 @@
 #include <string>
 
 #include "AudioException.h"
+#include "Lang.h"
 
 namespace {
-std::string EncoderFailed(int error) { return "The MP3 encoder failed (error " + std::to_string(error) + ")."; }
+std::string EncoderFailed(int error) { return lang::Say(lang::EncoderFailedFormat, std::to_string(error)); }
 }  // namespace
 
 TWholeStreamEncoder::TWholeStreamEncoder(lame_t first, std::vector<std::uint8_t> infoFrame, int inRate,

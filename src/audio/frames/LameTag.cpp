@@ -10,6 +10,7 @@ extern "C" {
 }
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "MP3Frame.h"
 
 namespace {
@@ -69,7 +70,7 @@ void TLameTag::TStream::Add(const std::uint8_t* data, std::size_t size) {
     for (long long i = std::max(Next_, AudioBytes); i < std::min(Next_ + 4, end); ++i) Head_[i - Next_] = data[i - AudioBytes];
     if (Next_ + 4 > end) break;  // the rest of the header comes with the next bytes
     const TMP3Frame::THeader h = TMP3Frame::ReadHeader(Head_.data());
-    if (!h.Valid) throw EAudioException("The MP3 encoder's output is not a run of MP3 frames.");
+    if (!h.Valid) throw EAudioException(lang::Say(lang::EncoderOutputNotFrames));
     FrameOffsets.push_back(static_cast<std::uint32_t>(Next_));
     ++Frames;
     Next_ += h.Bytes;

@@ -7,6 +7,7 @@ extern "C" {
 }
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "FrameConverter.h"
 #include "MP3StreamEncoder.h"
 
@@ -27,7 +28,7 @@ TRateMatcher::~TRateMatcher() = default;
 void TRateMatcher::Push(const void* pcm, int samples, int channels, TSampleFormat format, TMP3StreamEncoder& to) {
   // The resampler keeps its first format.
   if (channels != Channels_ || format != Format_)
-    throw EAudioException("The input changed its sample format during the conversion.");
+    throw EAudioException(lang::Say(lang::InputFormatChanged));
   Out_.clear();
   Converter_->ConvertPacked(static_cast<const std::uint8_t*>(pcm), samples, channels, AvFormat(format), InRate_, Out_);
   In_ += samples;

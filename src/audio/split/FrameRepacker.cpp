@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "AudioException.h"
+#include "Lang.h"
 
 namespace {
 constexpr int LeadIn = TPartEncoder::LeadIn;
@@ -47,7 +48,7 @@ void TFrameRepacker::Append(TPartEncoder& part, long long until) {
   until = std::min(until, part.Available());
   for (; Next_ < until; ++Next_) {
     const TMP3Frame& f = part.At(Next_);
-    if (!Joiner_.Append(f)) throw EAudioException("The MP3 encoder's output cannot be joined.");
+    if (!Joiner_.Append(f)) throw EAudioException(lang::Say(lang::EncoderOutputNotJoined));
     LastCloses_ = f.ClosesShort;
   }
   part.DropBefore(Next_);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "CoreBudget.h"
 
 namespace {
@@ -120,7 +121,7 @@ long long TPartEncoder::EncodeSpan(long long from, const TPcmStore::TSpan& pcm, 
     const int n = static_cast<int>(clip(at, most));
     if (n <= 0) break;
     const int m = EncodePcm(Ctx_, pcm.At(at), n, L_.Channels, L_.Format, slice, SliceBytes);
-    if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+    if (m < 0) throw EAudioException(lang::Say(lang::EncoderFailedFormat, std::to_string(m)));
     out(slice, m);
     at += n;
     Progress_.store(at, std::memory_order_release);
@@ -132,7 +133,7 @@ template <class TOut>
 void TPartEncoder::Flush(TOut out) {
   unsigned char slice[SliceBytes];
   const int m = Lame.lame_encode_flush(Ctx_, slice, SliceBytes);
-  if (m < 0) throw EAudioException("The MP3 encoder failed (error " + std::to_string(m) + ").");
+  if (m < 0) throw EAudioException(lang::Say(lang::EncoderFailedFormat, std::to_string(m)));
   out(slice, m);
 }
 
@@ -290,6 +291,6 @@ void TPartEncoder::TakeFrames() {
   try {
     Reader_.Take(Ended(), Frames_);
   } catch (const std::exception& e) {
-    throw EAudioException(std::string("The MP3 encoder's output cannot be joined: ") + e.what());
+    throw EAudioException(lang::Say(lang::EncoderOutputNotJoinedFormat, std::string(e.what())));
   }
 }

@@ -1,6 +1,7 @@
 #include "SplitEncoder.h"
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "FrameRepacker.h"
 #include "SplitScheduler.h"
 
@@ -37,7 +38,7 @@ std::vector<std::uint8_t> TSplitEncoder::Finish() {
     Scheduler_->TakeOver();
   }
   Scheduler_->Join(true);
-  if (!Scheduler_->Parts().empty()) throw EAudioException("The MP3 encoder's output cannot be joined.");
+  if (!Scheduler_->Parts().empty()) throw EAudioException(lang::Say(lang::EncoderOutputNotJoined));
   return Repacker_->Finish(Scheduler_->Total());
 }
 

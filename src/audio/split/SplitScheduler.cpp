@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "AudioException.h"
+#include "Lang.h"
 #include "CoreBudget.h"
 #include "FrameRepacker.h"
 
@@ -43,7 +44,7 @@ std::unique_ptr<TPartEncoder> TSplitScheduler::NewPart(TPartState state, long lo
   auto part = std::make_unique<TPartEncoder>(L_, state, first, until);
   if (state != TPartState::Planned) {
     part->Start(NewEncoder_());
-    if (!part->Encoder()) throw EAudioException("The MP3 encoder could not be started.");
+    if (!part->Encoder()) throw EAudioException(lang::Say(lang::EncoderNotStarted));
   }
   return part;
 }
@@ -273,7 +274,7 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
     }
     if (!part.Encoder()) {
       if (core) TCoreBudget::GiveHelper();
-      throw EAudioException("The MP3 encoder could not be started.");
+      throw EAudioException(lang::Say(lang::EncoderNotStarted));
     }
     if (core) {
       part.EncodeOnHelper(Cancel_);
