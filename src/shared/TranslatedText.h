@@ -20,13 +20,24 @@ struct TTranslatedText {
 };
 
 // An entry filled with its values, for the layers that carry their reasons as
-// std::string: formed in the user's language where the reason is formed.
+// std::string: formed in the user's language where the reason is formed. The values
+// go in byte for byte, since a file name need not be UTF-8.
 template <typename... TArgs>
 std::string Say(const TTranslatedText& text, const TArgs&... args) {
-  if constexpr (sizeof...(TArgs) == 0)
-    return QString(text).toStdString();
-  else
-    return QString(text).arg(QString::fromStdString(args)...).toStdString();
+  const std::string values[] = {std::string(), std::string(args)...};
+  const std::string form = QString(text).toStdString();
+  std::string said;
+  said.reserve(form.size());
+  for (std::size_t i = 0; i < form.size(); ++i) {
+    const std::size_t n = i + 1 < form.size() ? std::size_t(form[i + 1] - '0') : 0;
+    if (form[i] == '%' && n >= 1 && n <= sizeof...(TArgs)) {
+      said += values[n];
+      ++i;
+    } else {
+      said += form[i];
+    }
+  }
+  return said;
 }
 
 }  // namespace lang
