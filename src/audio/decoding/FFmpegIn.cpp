@@ -79,12 +79,20 @@ void TFFmpegIn::StopDecoding() {
 }
 
 void TFFmpegIn::DecodeAhead() {
+  // Once the queue is full, the decoder sleeps until half of it is read: woken
+  // for every block, it would take a core from the encoders ten times a second
+  // of audio.
+  bool filling = true;
   for (;;) {
     std::int64_t seekTo = -1;
     {
       std::unique_lock l(QueueMx_);
-      QueueCv_.wait(l, [this] { return Quit_ || SeekTo_ >= 0 || (!AtEnd_ && int(Queue_.size()) < BlocksAhead); });
+      if (int(Queue_.size()) >= BlocksAhead) filling = false;
+      QueueCv_.wait(l, [this, filling] {
+        return Quit_ || SeekTo_ >= 0 || (!AtEnd_ && int(Queue_.size()) < (filling ? BlocksAhead : LowWater + 1));
+      });
       if (Quit_) return;
+      filling = true;
       std::swap(seekTo, SeekTo_);
     }
     TBlock block;
@@ -108,6 +116,7 @@ void TFFmpegIn::DecodeAhead() {
       if (SeekTo_ >= 0) continue;
       AtEnd_ = block.Data.empty();
       Queue_.push_back(std::move(block));
+      if (int(Queue_.size()) < LowWater && !AtEnd_) continue;
     }
     QueueCv_.notify_all();
   }
@@ -115,12 +124,17 @@ void TFFmpegIn::DecodeAhead() {
 
 TFFmpegIn::TBlock TFFmpegIn::NextBlock() {
   std::unique_lock l(QueueMx_);
-  QueueCv_.wait(l, [this] { return !Queue_.empty() || (AtEnd_ && SeekTo_ < 0) || Quit_; });
+  // Found empty, the queue is waited on until the decoder has refilled half of
+  // it: a block at a time, the reader would wait as long to be woken as the
+  // decoder takes to make the block.
+  if (Queue_.empty())
+    QueueCv_.wait(l, [this] { return int(Queue_.size()) >= LowWater || (AtEnd_ && SeekTo_ < 0) || Quit_; });
   if (Queue_.empty()) return TBlock{{}, DeliveredTime_, nullptr};
   TBlock block = std::move(Queue_.front());
   Queue_.pop_front();
+  const bool low = int(Queue_.size()) <= LowWater;
   l.unlock();
-  QueueCv_.notify_all();
+  if (low) QueueCv_.notify_all();
   return block;
 }
 

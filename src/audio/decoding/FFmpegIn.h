@@ -24,6 +24,7 @@ class TFFmpegIn : public TAudioFileIn {
 
   static constexpr int BlockSize = 32768;
   static constexpr int BlocksAhead = 32;  // about 3 s of 44.1-kHz float stereo, 1 MiB
+  static constexpr int LowWater = BlocksAhead / 2;  // a full queue is refilled once this few are left
 
   double TimePerByte = 0;  // 100-ns media time per delivered byte
   TAudioFileReader* Reader() const { return Reader_.get(); }

@@ -369,6 +369,15 @@ TEST_F(DecodingTest, DecodingAheadStaysBoundedAndBehindTheSink) {
     QTest::qWait(300);
     EXPECT_NEAR(ahead(), bound, 0.5 * blockSeconds);
     EXPECT_LE(source.DeliveredTime(), std::llround(source.Position * source.TimePerByte) + std::llround(blockSeconds * 1e7));
+    // A few blocks read leave the decoder asleep; once only LowWater are left it
+    // fills the whole queue again. Two reads take a block.
+    const std::int64_t full = source.Reader()->Position();
+    for (int i = 0; i < 8; ++i) ASSERT_GT(source.ReadData(buffer.data(), int(buffer.size())), 0);
+    QTest::qWait(300);
+    EXPECT_EQ(source.Reader()->Position(), full);
+    for (int i = 0; i < 2 * (TFFmpegIn::BlocksAhead - TFFmpegIn::LowWater - 4); ++i)
+      ASSERT_GT(source.ReadData(buffer.data(), int(buffer.size())), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ahead() > bound - 0.5 * blockSeconds; }, 20000)) << ahead();
     QElapsedTimer clock;
     clock.start();
     source.CloseInput();  // while the decoder waits on a full queue
