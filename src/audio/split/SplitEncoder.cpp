@@ -22,8 +22,10 @@ void TSplitEncoder::Push(const void* pcm, int samples) {
   // The input held stays within bounds: what a helper still holds goes once it
   // is done and joined. Rather than wait, this thread encodes a part set aside
   // for a helper, if one is in, or the later half of a helper's part when it
-  // has much left: a helper that lost its core does not hold this thread up.
-  while (Scheduler_->OverHeld() && (Scheduler_->TakeOver() || Scheduler_->Steal() || Scheduler_->WaitForHelper())) {
+  // has much left, or reads on and encodes the next part itself: a helper that
+  // lost its core does not hold this thread up until it is a part behind.
+  while (Scheduler_->OverHeld() &&
+         (Scheduler_->TakeOver() || Scheduler_->Steal() || (Scheduler_->FarOverHeld() && Scheduler_->WaitForHelper()))) {
     Scheduler_->Join(false);
     Scheduler_->Trim();
   }

@@ -93,6 +93,10 @@ long long TSplitScheduler::HeldLimit() const {
 
 bool TSplitScheduler::OverHeld() const { return Store_.Total() - KeepFrom() > HeldLimit(); }
 
+bool TSplitScheduler::FarOverHeld() const {
+  return Store_.Total() - KeepFrom() > HeldLimit() + static_cast<long long>(L_.PartFrames) * L_.FrameSamples;
+}
+
 bool TSplitScheduler::Steal() {
   const long long grid = L_.FrameSamples;
   for (std::size_t i = 0; i < Parts_.size(); ++i) {

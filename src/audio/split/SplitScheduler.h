@@ -33,9 +33,13 @@ class TSplitScheduler {
   void EndInput();
   // Lets go of the input no encoder needs any more.
   void Trim();
-  // More input is held than a part and a half: the calling thread should wait
-  // for a helper before it takes more.
+  // More input is held than a part and a half: the calling thread encodes what
+  // it has, and what it can take from a helper, before it takes more.
   bool OverHeld() const;
+  // More input is held than OverHeld allows by a further part: a helper has
+  // fallen far behind, and the calling thread should wait for it rather than
+  // read on. Short of that, it reads on and encodes the next part itself.
+  bool FarOverHeld() const;
   // Starts a part set aside for a helper whose input is in, on this thread when
   // no core is free; false when there is none.
   bool TakeOver();
