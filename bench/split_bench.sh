@@ -2,7 +2,9 @@
 # Times one file split over two cores against ffmpeg encoding its two halves at
 # once as two processes (as fast as two cores can go on it), round by round,
 # and prints the spread of the time ratio: one slow round shows a part waiting
-# on another as much as a slow median does. ReplayGain and verification are off,
+# on another as much as a slow median does. Ffmpeg is timed before and after each
+# split, and the split against the mean of the two; the two against each other
+# print the machine's own spread, the noise any single round carries. ReplayGain and verification are off,
 # as ffmpeg's command has neither. ROUNDS (7) sets the rounds, TOOL another
 # brindlewave-convert to time; BASELINE a second one, timed in the same rounds,
 # alternating, against the same ffmpeg figures, to compare two builds at once.
@@ -53,17 +55,24 @@ spread() {  # label, ratios...
           printf "%s split/ffmpeg-on-both-halves-at-once time ratio over %d rounds: min %.3f, median %.3f, max %.3f\n", label, n, r[1], m, r[n] }'
 }
 
-ours=() base=()
+mean() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", (a + b) / 2 }'; }
+
+ours=() base=() noise=()
 for round in $(seq "$rounds"); do
   # The order turns each round, so that neither side always follows ffmpeg.
+  h1=$(halves)
   if [ -n "$baseline" ] && [ $((round % 2)) -eq 0 ]; then b=$(split "$baseline"); fi
   o=$(split "$tool")
-  h=$(halves)
   if [ -n "$baseline" ] && [ $((round % 2)) -eq 1 ]; then b=$(split "$baseline"); fi
+  h2=$(halves)
+  h=$(mean "$h1" "$h2")
   ours+=("$(ratio "$o" "$h")")
-  line="round $round: split $o s, ffmpeg on both halves at once $h s, ratio ${ours[-1]}"
+  noise+=("$(ratio "$h2" "$h1")")
+  line="round $round: split $o s, ffmpeg on both halves at once $h1 s before and $h2 s after, ratio ${ours[-1]}"
   if [ -n "$baseline" ]; then base+=("$(ratio "$b" "$h")"); line="$line; baseline $b s, ratio ${base[-1]}"; fi
   echo "$line"
 done
+printf '%s\n' "${noise[@]}" | sort -g | awk -v n="$rounds" '{ r[NR] = $1 }
+  END { printf "the machine: ffmpeg after/before in the same round over %d rounds: min %.3f, max %.3f\n", n, r[1], r[n] }'
 [ -z "$baseline" ] || spread "baseline" "${base[@]}"
 spread "this build" "${ours[@]}"
