@@ -1,7 +1,5 @@
 #include "Paths.h"
 
-#include <QDesktopServices>
-#include <QUrl>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -100,5 +98,3 @@ QString NextFreeName(const QString& path, const std::function<bool(const QString
 }
 
 QString HelpFilePath() { return DataFilePath(HelpFile); }
-
-bool OpenHelpFile() { return QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath())); }

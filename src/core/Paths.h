@@ -35,6 +35,5 @@ QString MakeOutputName();
 QString FolderPart(const QString& path);
 // The file-name part of `path`.
 QString FileNamePart(const QString& path);
-// Opens the help file in the user's browser; false when nothing could open it.
-bool OpenHelpFile();
+// The help page: beside the program, or in the data folder.
 QString HelpFilePath();
