@@ -28,12 +28,12 @@ bool TPartEncoder::Allowed(TPartState from, TPartState to) {
   using S = TPartState;
   if (to == S::Closed) return from != S::Closed;  // from anywhere, once its helper is gone
   switch (from) {
-    case S::Planned:  // a helper takes it, or the calling thread encodes it at once
-      return to == S::Helping || to == S::Encoded || to == S::Ended;
+    case S::Planned:  // a helper takes it, or the calling thread takes it on: through its lead-out, or to the end
+      return to == S::Helping || to == S::LeadingOut || to == S::Open;
     case S::Open:  // a part is planned after it, or the input ends
       return to == S::LeadingOut || to == S::Ended;
-    case S::LeadingOut:  // its lead-out is encoded
-      return to == S::Encoded;
+    case S::LeadingOut:  // its lead-out is encoded, or comes earlier: a helper takes the rest
+      return to == S::Encoded || to == S::LeadingOut;
     case S::Helping:  // its helper is done
       return to == S::Encoded || to == S::Ended;
     case S::Encoded:  // no seam with the part after it: it went on through that part, and takes its place

@@ -120,6 +120,27 @@ bool TSplitScheduler::Steal() {
   return false;
 }
 
+bool TSplitScheduler::GiveAway() {
+  if (!InputEnded_ || TCoreBudget::Free() == 0) return false;
+  for (const auto& part : Parts_)
+    if (part->State() == TPartState::Planned) return false;  // the free core has a part to take
+  const long long grid = L_.FrameSamples;
+  for (std::size_t i = 0; i < Parts_.size(); ++i) {
+    TPartEncoder& part = *Parts_[i];
+    if (!part.OnCallingThread()) continue;
+    const long long end = part.Until() < 0 ? (Store_.Total() + grid - 1) / grid : part.Until();
+    const long long at = part.FedTo() / grid + 1;
+    if (end - at < LeastStolen + LeadOut_) continue;
+    // Each takes half of what is left, the helper with its lead-in, this thread with its lead-out.
+    const long long until = at + (end - at) / 2;
+    part.LeadOut(until, (until + LeadOut_) * grid);
+    Parts_.insert(Parts_.begin() + static_cast<std::ptrdiff_t>(i) + 1, NewPart(TPartState::Planned, until - LeadIn, end));
+    ++GivenAway_;
+    return true;
+  }
+  return false;
+}
+
 bool TSplitScheduler::WaitForHelper() {
   for (auto& part : Parts_)
     if (part->Busy() && part->Wait()) return true;
@@ -165,8 +186,12 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
   // a helper.
   const long long most = HeldLimit();
   while (!Cancel_) {
+    if (ending) GiveAway();
     StartHelpers(ending, false);
-    const long long backlog = OwnBacklog();
+    long long backlog = OwnBacklog();
+    // With nothing else left at the end, this thread takes on a part set aside
+    // for a helper that has no core yet.
+    if (backlog == 0 && ending && StartHelpers(true, true)) backlog = OwnBacklog();
     if (backlog == 0 || (!ending && backlog <= most && !OverHeld() && (HelperIdle() || budget <= 0))) break;
     for (auto& part : Parts_)
       if (part->OnCallingThread() && FeedEnd(*part) > part->FedTo()) {
@@ -181,7 +206,6 @@ void TSplitScheduler::Advance(bool ending, long long budget) {
   }
   if (!ending) return;
   if (TPartEncoder* open = OpenPart()) EncodeHere(*open, Store_.Total(), true);
-  StartHelpers(true, true);
 }
 
 bool TSplitScheduler::HelperIdle() const {
@@ -236,7 +260,11 @@ long long TSplitScheduler::OwnBacklog() const {
   return backlog;
 }
 
-bool TSplitScheduler::TakeOver() { return StartHelpers(InputEnded_, true); }
+bool TSplitScheduler::TakeOver() {
+  if (!StartHelpers(InputEnded_, true)) return false;
+  Advance(InputEnded_, std::numeric_limits<long long>::max());
+  return true;
+}
 
 void TSplitScheduler::FeedHelpers(bool ended) {
   const long long grid = L_.FrameSamples, total = Store_.Total();
@@ -257,7 +285,9 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
   // A helper starts once its part and its lead-out are in (or the input has ended),
   // with a core of the budget. Without one, the part waits for this file's busy
   // helper to give its core back; when none is busy (another conversion took the
-  // core), or when this thread has nothing else left, this thread encodes it.
+  // core), or when this thread has nothing else left, this thread takes it on and
+  // encodes it a slice at a time, as its own: a core freed meanwhile can take
+  // the later half (GiveAway).
   bool started = false;
   for (auto& owned : Parts_) {
     TPartEncoder& part = *owned;
@@ -282,10 +312,12 @@ bool TSplitScheduler::StartHelpers(bool ended, bool takeOver) {
     }
     if (core) {
       part.EncodeOnHelper(Cancel_);
+    } else if (last) {
+      part.BecomeLast();
+      part.Move(TPartState::Open);
     } else {
-      if (last) part.BecomeLast();
-      part.Encode(Store_.Span(part.PcmStart(), end), last, Cancel_);
-      part.Move(last ? TPartState::Ended : TPartState::Encoded);
+      part.LeadOut(part.Until(), end);
+      FinishLeadOut(part);
     }
     started = true;
   }

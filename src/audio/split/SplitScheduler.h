@@ -40,13 +40,17 @@ class TSplitScheduler {
   // fallen far behind, and the calling thread should wait for it rather than
   // read on. Short of that, it reads on and encodes the next part itself.
   bool FarOverHeld() const;
-  // Starts a part set aside for a helper whose input is in, on this thread when
-  // no core is free; false when there is none.
+  // Starts a part set aside for a helper whose input is in, and encodes it on
+  // this thread when no core is free; false when there is none.
   bool TakeOver();
   // Rather than wait for a helper that has all its input and much of it still
   // to encode, sets the later half of its part aside for this thread: TakeOver
   // encodes it. False when no helper has enough left for that to pay.
   bool Steal();
+  // The mirror of Steal: once the input has ended, a core that is free takes the
+  // later half of what this thread still has to encode. False when no core is
+  // free, a part waits for one, or too little is left for that to pay.
+  bool GiveAway();
   // Waits until the first helper still at work is done or wants more input;
   // false when none is at work.
   bool WaitForHelper();
@@ -67,6 +71,7 @@ class TSplitScheduler {
   int Continued() const { return Continued_; }
   int HelperParts() const { return HelperParts_; }
   int Stolen() const { return Stolen_; }
+  int GivenAway() const { return GivenAway_; }
 
  private:
   void Advance(bool ending, long long budget);
@@ -96,5 +101,5 @@ class TSplitScheduler {
   long long NextStart_ = 0;  // the frame the next part begins at
   bool InputEnded_ = false;
   std::atomic<bool> Cancel_{false};
-  int Continued_ = 0, HelperParts_ = 0, Stolen_ = 0;
+  int Continued_ = 0, HelperParts_ = 0, Stolen_ = 0, GivenAway_ = 0;
 };

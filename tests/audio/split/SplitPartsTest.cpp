@@ -139,9 +139,9 @@ TEST_F(SplitPartsTest, TheInputStoreHandsOutWhatWasPushedAndRefusesWhatWasDroppe
 
 TEST_F(SplitPartsTest, APartMovesOnlyAsItsTableAllows) {
   const std::set<std::pair<S, S>> legal = {
-      {S::Planned, S::Helping}, {S::Planned, S::Encoded}, {S::Planned, S::Ended},
+      {S::Planned, S::Helping}, {S::Planned, S::LeadingOut}, {S::Planned, S::Open},
       {S::Open, S::LeadingOut}, {S::Open, S::Ended},
-      {S::LeadingOut, S::Encoded},
+      {S::LeadingOut, S::Encoded}, {S::LeadingOut, S::LeadingOut},
       {S::Helping, S::Encoded}, {S::Helping, S::Ended},
       {S::Encoded, S::Open}, {S::Encoded, S::LeadingOut}, {S::Encoded, S::Encoded}, {S::Encoded, S::Ended},
   };
@@ -261,6 +261,7 @@ TEST_F(SplitPartsTest, TheRepackerGivesItsVerdictOnASeam) {
     a.Move(S::Encoded);
     EXPECT_EQ(repacker.Join(a, &b, leadOut, false), TSeamVerdict::More);  // `b` not started
     b.Start(NewEncoder());
+    b.Move(S::Open);  // taken on by this thread
     if (c.bFrames >= 0) {
       b.Encode(store.Span(b.PcmStart(), c.bFrames * grid), false, cancel);
       EXPECT_EQ(repacker.Join(a, &b, leadOut, false), c.first);
