@@ -365,3 +365,30 @@ TEST_F(SplitPartsTest, TheSchedulerTakesOverTheLaterHalfOfALateHelpersPart) {
   EXPECT_TRUE(decoded.Clean);
   EXPECT_EQ(decoded.Packets, SerialPackets(pcm));
 }
+
+// At the end of the input, this thread's own part is split with a core that
+// has come free, and the file still decodes as one encoder's would.
+TEST_F(SplitPartsTest, AFreedCoreTakesTheLaterHalfOfThisThreadsPartAtTheEnd) {
+  const std::vector<short> pcm = MakeSignal(Signal::Noise, 44100, 30.0);
+  const long long total = long(pcm.size() / 2);
+  TSplitLayout l;
+  l.PartFrames = 1000;  // a short helper's part, then this thread's long one
+  MemoryStream out;
+  lame_t first = NewEncoder();
+  TFrameRepacker repacker(l, first, out, {});
+  TSplitScheduler scheduler(l, first, false, NewEncoder, repacker);
+  for (long long at = 0; at < total; at += 8192) {
+    scheduler.Push(reinterpret_cast<const std::uint8_t*>(pcm.data() + 2 * at), int(std::min(8192LL, total - at)));
+    scheduler.Join(false);
+  }
+  scheduler.EndInput();
+  EXPECT_GE(scheduler.GivenAway(), 1);
+  while (scheduler.Steal()) scheduler.TakeOver();
+  scheduler.Join(true);
+  EXPECT_TRUE(scheduler.Parts().empty());
+  repacker.Finish(total);
+  const DecodedAudio decoded = Decode(out.bytes);
+  EXPECT_TRUE(decoded.Clean);
+  EXPECT_EQ(decoded.Packets, SerialPackets(pcm));
+}
+
