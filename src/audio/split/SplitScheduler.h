@@ -93,6 +93,7 @@ class TSplitScheduler {
   int BusyHelpers() const;
 
   const TSplitLayout& L_;
+  const long long PartLength_;  // frames in a part after the first two
   TNewEncoder NewEncoder_;
   TFrameRepacker& Repacker_;
   TPcmStore Store_;

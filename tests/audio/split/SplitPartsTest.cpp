@@ -392,3 +392,29 @@ TEST_F(SplitPartsTest, AFreedCoreTakesTheLaterHalfOfThisThreadsPartAtTheEnd) {
   EXPECT_EQ(decoded.Packets, SerialPackets(pcm));
 }
 
+
+// Where the length is known, parts grow to a sixth of it (here 127 frames, not
+// the layout's 64), and no short part is left at the end: few seams.
+TEST_F(SplitPartsTest, AFileOfKnownLengthIsCutIntoFewParts) {
+  const std::vector<short> pcm = MakeSignal(Signal::Noise, 44100, 20.0);
+  const long long total = long(pcm.size() / 2);
+  TSplitLayout l;
+  l.PartFrames = 64;
+  l.ExpectedSamples = total;
+  MemoryStream out;
+  lame_t first = NewEncoder();
+  TFrameRepacker repacker(l, first, out, {});
+  TSplitScheduler scheduler(l, first, false, NewEncoder, repacker);
+  for (long long at = 0; at < total; at += 8192) {
+    scheduler.Push(reinterpret_cast<const std::uint8_t*>(pcm.data() + 2 * at), int(std::min(8192LL, total - at)));
+    scheduler.Join(false);
+    scheduler.Trim();
+  }
+  scheduler.EndInput();
+  while (scheduler.Steal()) scheduler.TakeOver();
+  scheduler.Join(true);
+  // 32 + 64 + four of 127 + the rest: six seams, and one for each half taken over.
+  EXPECT_LE(repacker.Seams() + scheduler.Continued(), 6 + scheduler.Stolen() + scheduler.GivenAway());
+  repacker.Finish(total);
+  EXPECT_EQ(Decode(out.bytes).Packets, SerialPackets(pcm));
+}
